@@ -1,0 +1,1 @@
+// The shared library is made of the folder libraries alone.

@@ -1,0 +1,33 @@
+#pragma once
+// User messages. A host with a window installs a handler that shows a modal
+// message box; with none installed, or when s_bErrorToConsole is set, the
+// text and a line end go to standard error.
+
+#include <functional>
+
+// Button and icon flags, combined with '|'.
+enum : unsigned {
+    MB_OK = 0x0000,
+    MB_OKCANCEL = 0x0001,
+    MB_YESNOCANCEL = 0x0003,
+    MB_YESNO = 0x0004,
+    MB_ICONERROR = 0x0010,
+    MB_ICONQUESTION = 0x0020,
+    MB_ICONWARNING = 0x0030,
+    MB_ICONINFORMATION = 0x0040,
+};
+
+// The button the user chose.
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+
+// Hosts without a window set this: every message then goes to standard error.
+extern bool s_bErrorToConsole;
+
+// Shows the message and returns the button chosen. On standard error the
+// answer is the first button (IDOK, or IDYES for yes/no questions).
+int TWMessageBox(const char* text, const char* caption, unsigned flags = MB_OK | MB_ICONERROR);
+
+using MessageBoxHandler = std::function<int(const char* text, const char* caption, unsigned flags)>;
+// Installs the handler and returns the one it replaces; an empty handler
+// restores standard error.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
