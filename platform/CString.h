@@ -4,6 +4,7 @@
 // locale is.
 
 #include <cstdarg>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -67,3 +68,6 @@ CString operator+(const CString& a, const CString& b);
 CString operator+(const CString& a, const char* b);
 CString operator+(const char* a, const CString& b);
 CString operator+(const CString& a, char b);
+
+// Writes the bytes (the conversion to const char* would otherwise print a pointer).
+inline std::ostream& operator<<(std::ostream& os, const CString& text) { return os << text.str(); }

@@ -1,1 +1,0 @@
-// The shared library is made of the folder libraries alone.

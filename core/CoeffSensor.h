@@ -1,0 +1,299 @@
+#pragma once
+// The common pattern of the sensor classes, driven by a per-class description.
+//
+// A concrete class derives from CCoeffSensor<Class> (or CCoeffSensor<Class,
+// Base> to extend another sensor class) and describes itself with:
+//   static constexpr int kSensorID;               its registry ID
+//   static constexpr int kReportWidth;            label width (default 14)
+//   static constexpr bool kSilentReport;          true: no report lines at all
+//   static std::span<const SCoeffXml<T>> XmlItems();      elements, write order
+//   static std::span<const SCoeffLine<T>> ReportLines();  report lines, in order
+// and declares `bool operator==(const Class&) const = default;` (or its own).
+// From that the mechanism reads all-or-nothing into a fresh object, writes,
+// copies, compares and reports. A class that departs from the pattern hides
+// one of the static steps ReadOwnXML, WriteOwnXML or ReportOwn, or overrides
+// the virtual operation itself.
+
+#include <span>
+#include <string>
+#include <type_traits>
+
+#include "core/ReportLine.h"
+#include "core/Sensor.h"
+
+// One item of a sensor's XML, after the common items.
+template <class T>
+struct SCoeffXml {
+    enum class Kind { Double, Int, Text, Comment, OpenGroup, CloseGroup };
+    Kind kind;
+    const char* tag;  // element tag; the text of a comment
+    double T::*dbl = nullptr;
+    int T::*integer = nullptr;
+    CString T::*text = nullptr;
+    const char* format = nullptr;  // printf format of a double
+    bool optional = false;         // a missing element keeps the default
+    int textBuffer = SENSOR_TEXT_BUFFER;
+    int groupIndex = -1;  // groups: the index and its attribute
+    const char* groupIndexAttr = "index";
+};
+
+template <class T>
+constexpr SCoeffXml<T> XmlDouble(const char* tag, double T::*member, const char* format) {
+    return {SCoeffXml<T>::Kind::Double, tag, member, nullptr, nullptr, format};
+}
+template <class T>
+constexpr SCoeffXml<T> XmlOptionalDouble(const char* tag, double T::*member, const char* format) {
+    SCoeffXml<T> item = XmlDouble(tag, member, format);
+    item.optional = true;
+    return item;
+}
+template <class T>
+constexpr SCoeffXml<T> XmlInt(const char* tag, int T::*member, bool optional = false) {
+    SCoeffXml<T> item{SCoeffXml<T>::Kind::Int, tag, nullptr, member};
+    item.optional = optional;
+    return item;
+}
+template <class T>
+constexpr SCoeffXml<T> XmlText(const char* tag, CString T::*member, int textBuffer) {
+    SCoeffXml<T> item{SCoeffXml<T>::Kind::Text, tag, nullptr, nullptr, member};
+    item.textBuffer = textBuffer;
+    return item;
+}
+template <class T>
+constexpr SCoeffXml<T> XmlComment(const char* text) {
+    return {SCoeffXml<T>::Kind::Comment, text};
+}
+// A group element holding the items up to its XmlCloseGroup. Reading needs the
+// group; writing skips its items when it cannot be opened.
+template <class T>
+constexpr SCoeffXml<T> XmlOpenGroup(const char* tag, int index, const char* indexAttr) {
+    SCoeffXml<T> item{SCoeffXml<T>::Kind::OpenGroup, tag};
+    item.groupIndex = index;
+    item.groupIndexAttr = indexAttr;
+    return item;
+}
+template <class T>
+constexpr SCoeffXml<T> XmlCloseGroup() {
+    return {SCoeffXml<T>::Kind::CloseGroup, ""};
+}
+
+// One report line after the common lines.
+template <class T>
+struct SCoeffLine {
+    const char* label;
+    double T::*dbl = nullptr;
+    CString T::*text = nullptr;
+    long floatFlags = 0;  // SF_SCIENTIFIC or SF_FIXED
+    int precision = 0;
+    bool (*when)(const T&) = nullptr;  // shown only when this holds
+};
+
+template <class T>
+constexpr SCoeffLine<T> LineSci(const char* label, double T::*member, int precision,
+                                bool (*when)(const T&) = nullptr) {
+    return {label, member, nullptr, SF_SCIENTIFIC, precision, when};
+}
+template <class T>
+constexpr SCoeffLine<T> LineFixed(const char* label, double T::*member, int precision,
+                                  bool (*when)(const T&) = nullptr) {
+    return {label, member, nullptr, SF_FIXED, precision, when};
+}
+template <class T>
+constexpr SCoeffLine<T> LineText(const char* label, CString T::*member) {
+    return {label, nullptr, member};
+}
+
+// The steps of the mechanism over a description.
+namespace CoeffTable {
+
+// Reads every item into the object, attempting all of them; nonzero when a
+// required item failed.
+template <class T>
+long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
+          std::span<const SCoeffXml<T>> items) {
+    using Kind = typename SCoeffXml<T>::Kind;
+    long combined = 0;
+    int skipDepth = 0;  // inside a group that could not be opened
+    for (const SCoeffXml<T>& item : items) {
+        if (skipDepth > 0) {
+            skipDepth +=
+                item.kind == Kind::OpenGroup ? 1 : (item.kind == Kind::CloseGroup ? -1 : 0);
+            continue;
+        }
+        long status = 0;
+        switch (item.kind) {
+            case Kind::Double: {
+                double value = 0.0;
+                status = node->ReadDouble(item.tag, &value, -1, "index");
+                if (status == 0) {
+                    object.*item.dbl = value;
+                }
+                break;
+            }
+            case Kind::Int: {
+                int value = 0;
+                status = node->ReadInt(item.tag, &value, -1, "index");
+                if (status == 0) {
+                    object.*item.integer = value;
+                }
+                break;
+            }
+            case Kind::Text: {
+                std::string buffer(static_cast<std::size_t>(item.textBuffer), '\0');
+                status = node->ReadString(item.tag, buffer.data(), item.textBuffer, -1, "index");
+                if (status == 0) {
+                    object.*item.text = buffer.c_str();
+                }
+                break;
+            }
+            case Kind::Comment:
+                break;
+            case Kind::OpenGroup:
+                status = node->OpenElement(item.tag, item.groupIndex, item.groupIndexAttr);
+                if (status != 0) {
+                    skipDepth = 1;
+                }
+                break;
+            case Kind::CloseGroup:
+                status = node->CloseElement();
+                break;
+        }
+        if (status != 0 && !item.optional) {
+            combined |= status;
+        }
+    }
+    return combined;
+}
+
+// Writes every item; the status is that of the last write.
+template <class T>
+long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
+           std::span<const SCoeffXml<T>> items, long status) {
+    using Kind = typename SCoeffXml<T>::Kind;
+    int skipDepth = 0;
+    for (const SCoeffXml<T>& item : items) {
+        if (skipDepth > 0) {
+            skipDepth +=
+                item.kind == Kind::OpenGroup ? 1 : (item.kind == Kind::CloseGroup ? -1 : 0);
+            continue;
+        }
+        switch (item.kind) {
+            case Kind::Double:
+                status = node->WriteDouble(item.tag, object.*item.dbl, item.format, -1, "index");
+                break;
+            case Kind::Int:
+                status = node->WriteInt(item.tag, object.*item.integer, -1, "index");
+                break;
+            case Kind::Text:
+                status = node->WriteString(item.tag, object.*item.text, -1, "index");
+                break;
+            case Kind::Comment:
+                status = node->WriteComment(item.tag);
+                break;
+            case Kind::OpenGroup:
+                status = node->OpenElement(item.tag, item.groupIndex, item.groupIndexAttr);
+                if (status != 0) {
+                    skipDepth = 1;
+                }
+                break;
+            case Kind::CloseGroup:
+                status = node->CloseElement();
+                break;
+        }
+    }
+    return status;
+}
+
+template <class T>
+void Report(std::ostream& os, int indent, int width, const std::type_identity_t<T>& object,
+            std::span<const SCoeffLine<T>> lines) {
+    for (const SCoeffLine<T>& line : lines) {
+        if (line.when && !line.when(object)) {
+            continue;
+        }
+        if (line.text) {
+            ReportLine(os, indent, width, line.label, object.*line.text);
+        } else {
+            SetFloat(os, line.floatFlags, line.precision);
+            ReportLine(os, indent, width, line.label, object.*line.dbl);
+        }
+    }
+}
+
+}  // namespace CoeffTable
+
+template <class Derived, class Base = CSensor>
+class CCoeffSensor : public Base {
+  public:
+    static constexpr int kReportWidth = 14;
+    static constexpr bool kSilentReport = false;
+
+    int GetSensorID() const override { return Derived::kSensorID; }
+
+    // Reads into a fresh default object and takes it only when the common
+    // items and every required item were read.
+    long ReadXML(TDWXML::CInputNode* node) override {
+        Derived fresh;
+        const long baseStatus = fresh.ReadBaseXML(node);
+        if (baseStatus == TDWXML::E_WRONG_OBJECT) {
+            return baseStatus;
+        }
+        if (baseStatus != 0 || Derived::ReadOwnXML(node, fresh) != 0) {
+            return TDWXML::E_FAIL_XML;
+        }
+        Self() = fresh;
+        return TDWXML::S_OK_XML;
+    }
+
+    long WriteXML(TDWXML::COutputNode* node) override {
+        const long baseStatus = this->WriteBaseXML(node);
+        return Derived::WriteOwnXML(node, Self(), baseStatus);
+    }
+
+    void Report(std::ostream& os, int indent) const override {
+        if constexpr (Derived::kSilentReport) {
+            return;
+        }
+        CSensor::Report(os, indent, Derived::kReportWidth);
+        Derived::ReportOwn(os, indent, Self());
+    }
+
+    void AssignFrom(const CSensor& other) override { Self() = static_cast<const Derived&>(other); }
+    bool IsEqualTo(const CSensor& other) const override {
+        return Self() == static_cast<const Derived&>(other);
+    }
+
+    bool operator==(const CCoeffSensor&) const = default;
+
+    // The default steps, over the class's description.
+    static long ReadOwnXML(TDWXML::CInputNode* node, Derived& fresh) {
+        return CoeffTable::Read(node, fresh, Derived::XmlItems());
+    }
+    static long WriteOwnXML(TDWXML::COutputNode* node, const Derived& self, long status) {
+        return CoeffTable::Write(node, self, Derived::XmlItems(), status);
+    }
+    static void ReportOwn(std::ostream& os, int indent, const Derived& self) {
+        CoeffTable::Report(os, indent, Derived::kReportWidth, self, Derived::ReportLines());
+    }
+    // A class without items of its own keeps these.
+    static std::span<const SCoeffXml<Derived>> XmlItems() { return {}; }
+    static std::span<const SCoeffLine<Derived>> ReportLines() { return {}; }
+
+  private:
+    Derived& Self() { return static_cast<Derived&>(*this); }
+    const Derived& Self() const { return static_cast<const Derived&>(*this); }
+};
+
+// Declares a coefficient with its accessor pair Get<Name>/Set<Name> and its
+// member m_<Name>; leaves the class body in private access.
+#define TW_SENSOR_VALUE(Type, Name, Default) \
+  public:                                    \
+    Type Get##Name() const {                 \
+        return m_##Name;                     \
+    }                                        \
+    void Set##Name(const Type& value) {      \
+        m_##Name = value;                    \
+    }                                        \
+                                             \
+  private:                                   \
+    Type m_##Name = Default;

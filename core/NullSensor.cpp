@@ -1,0 +1,45 @@
+#include "core/NullSensor.h"
+
+using namespace TDWXML;
+
+IMPLEMENT_DYNCREATE(CNullSensor, CSensor)
+
+std::span<const SCoeffXml<CNullSensor>> CNullSensor::XmlItems() {
+    static const SCoeffXml<CNullSensor> items[] = {
+        XmlInt("OutputType", &CNullSensor::m_nullOutputType),
+        XmlInt("Free", &CNullSensor::m_bFree),
+    };
+    return items;
+}
+
+long CNullSensor::ReadOwnXML(CInputNode* node, CNullSensor& fresh) {
+    const long status = CoeffTable::Read(node, fresh, XmlItems());
+    if (status != 0 || fresh.m_nullOutputType < OT_UNKNOWN || fresh.m_nullOutputType > OT_SERIAL) {
+        return E_FAIL_XML;
+    }
+    return S_OK_XML;
+}
+
+long CNullSensor::WriteOwnXML(COutputNode* node, const CNullSensor& self, long status) {
+    long failed = status;
+    for (const SCoeffXml<CNullSensor>& item : XmlItems()) {
+        failed |= node->WriteInt(item.tag, self.*item.integer, -1, "index");
+    }
+    return failed != 0 ? E_FAIL_XML : S_OK_XML;
+}
+
+CString GetNullSensorName(const CSensor* placeholder) {
+    const auto* null = dynamic_cast<const CNullSensor*>(placeholder);
+    return (null && null->GetbFree()) ? "Free" : "Unavailable";
+}
+
+OutputType GetNullSensorOutputType(const CSensor* placeholder) {
+    const auto* null = dynamic_cast<const CNullSensor*>(placeholder);
+    return null ? null->GetNullOutputType() : OT_UNKNOWN;
+}
+
+CNullSensor* NewFreeChannel(OutputType channelType) {
+    auto* placeholder = new CNullSensor(1);
+    placeholder->SetNullOutputType(channelType);
+    return placeholder;
+}

@@ -1,0 +1,94 @@
+#include "core/Sensor.h"
+
+#include <cstring>
+
+#include "core/NullSensor.h"
+#include "core/ReportLine.h"
+#include "core/SensorWriteOptions.h"
+#include "platform/DateText.h"
+
+using namespace TDWXML;
+
+IMPLEMENT_DYNAMIC(CSensor, CObject)
+
+CSensor::CSensor() : m_calTime(1990, 1, 1, 0, 0, 0) {}
+
+CString CSensor::GetSensorName() const {
+    const int id = GetSensorID();
+    if (id == SID_NULL) {
+        return GetNullSensorName(this);
+    }
+    const SSensorData* row = GetSensorData(id);
+    return row ? row->name : "";
+}
+
+OutputType CSensor::GetOutputType() const {
+    const int id = GetSensorID();
+    if (id == SID_NULL) {
+        return GetNullSensorOutputType(this);
+    }
+    const SSensorData* row = GetSensorData(id);
+    return row ? row->outputType : OT_UNKNOWN;
+}
+
+CString CSensor::GetCalDate() const {
+    return m_bUseStrDate ? m_calDate : TimeToDateStr(m_calTime);
+}
+
+int CSensor::SetCalDate(const CString& date) {
+    if (m_bUseStrDate) {
+        m_calDate = date;
+        return 0;
+    }
+    return DateStrToTime(date, m_calTime);
+}
+
+bool CSensor::operator==(const CSensor& other) const {
+    if (m_serialNum != other.m_serialNum) {
+        return false;
+    }
+    return m_bUseStrDate ? m_calDate == other.m_calDate : m_calTime == other.m_calTime;
+}
+
+long CSensor::ReadBaseXML(CInputNode* node) {
+    int id = -1;
+    node->GetAttribute("SensorID", &id);
+    if (id != GetSensorID()) {
+        return E_WRONG_OBJECT;
+    }
+    char buffer[SENSOR_TEXT_BUFFER] = {};
+    if (node->ReadString("SerialNumber", buffer, SENSOR_TEXT_BUFFER, -1, "index") == 0) {
+        m_serialNum = buffer;
+    }
+    std::memset(buffer, 0, sizeof buffer);
+    if (node->ReadString("CalibrationDate", buffer, SENSOR_TEXT_BUFFER, -1, "index") == 0) {
+        m_calDate = buffer;
+    }
+    return S_OK_XML;
+}
+
+long CSensor::WriteBaseXML(COutputNode* node) {
+    node->SetAttribute("SensorID", GetSensorID());
+    if (CSensorWriteOptions::GetWriteVersionInSensors()) {
+        node->SetAttribute("TW_ConfigCTD_FileVersion", CSensorWriteOptions::kFileVersion);
+    }
+    long status = node->WriteString("SerialNumber", m_serialNum, -1, "index");
+    if (status != 0) {
+        return status;
+    }
+    status = node->WriteString("CalibrationDate", m_calDate, -1, "index");
+    if (status != 0) {
+        return status;
+    }
+    if (CSensorWriteOptions::GetWriteSensorComment()) {
+        return node->WriteComment(CSensorWriteOptions::GetSensorComment());
+    }
+    return S_OK_XML;
+}
+
+void CSensor::Report(std::ostream& os, int indent, int width) const {
+    os << std::left;
+    ReportLine(os, indent, width, "Serial number", m_serialNum);
+    ReportLine(os, indent, width, "Calibrated on",
+               m_bUseStrDate ? m_calDate : m_calTime.Format("%m/%d/%Y"));
+}

@@ -1,0 +1,3 @@
+#include "sensors/PressureSensors.h"
+
+IMPLEMENT_DYNCREATE(CPressureTDW58Sensor, CSensor)

@@ -1,0 +1,151 @@
+// The sensor-class pattern on the classes with few or no coefficients.
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "core/SensorArray.h"
+#include "core/SensorWriteOptions.h"
+#include "sensors/AuxiliarySensors.h"
+#include "sensors/OpticalSensors.h"
+#include "sensors/PressureSensors.h"
+#include "sensors/TemperatureSensors.h"
+#include "support/XmlFixture.h"
+
+namespace {
+
+using tw_test::ReadObject;
+using tw_test::SensorDocument;
+using tw_test::WriteObject;
+
+std::string ReportOf(const CSensor& sensor, int indent = 3) {
+    std::ostringstream os;
+    sensor.Report(os, indent);
+    return os.str();
+}
+
+TEST(SimpleSensors, WriteUsesFormatsAndReadsBackEqual) {
+    CAltimeterSensor altimeter;
+    altimeter.SetSerialNum("ALT-1");
+    altimeter.SetCalDate("12-Mar-26");
+    altimeter.SetScaleFactor(15.0);
+    altimeter.SetOffset(-0.25);
+    const std::string text = WriteObject("AltimeterSensor", altimeter);
+    EXPECT_NE(text.find("<ScaleFactor>15.000</ScaleFactor>"), std::string::npos) << text;
+    EXPECT_NE(text.find("<Offset>-0.250</Offset>"), std::string::npos) << text;
+    EXPECT_LT(text.find("SerialNumber"), text.find("ScaleFactor"));
+
+    CAltimeterSensor back;
+    EXPECT_EQ(ReadObject(text, "AltimeterSensor", back), 0);
+    EXPECT_TRUE(SensorObjectsEqual(&back, &altimeter));
+
+    CZapsSensor zaps;
+    zaps.SetM(1.5e-3);
+    EXPECT_NE(WriteObject("ZapsSensor", zaps).find("<M>1.500000e-03</M>"), std::string::npos);
+}
+
+TEST(SimpleSensors, ReadIsAllOrNothing) {
+    CSoundVelocitySensor sensor;
+    sensor.SetSerialNum("keep");
+    sensor.SetA0(1.0);
+    const CSoundVelocitySensor before = sensor;
+
+    // A2 missing: the whole element is refused, even the serial number.
+    const std::string missing = SensorDocument(
+        "SoundVelocitySensor", 50, "<SerialNumber>new</SerialNumber><A0>2</A0><A1>3</A1>");
+    EXPECT_EQ(ReadObject(missing, "SoundVelocitySensor", sensor), TDWXML::E_FAIL_XML);
+    EXPECT_TRUE(sensor == before);
+
+    const std::string badNumber =
+        SensorDocument("SoundVelocitySensor", 50, "<A0>2</A0><A1>x</A1><A2>4</A2>");
+    EXPECT_EQ(ReadObject(badNumber, "SoundVelocitySensor", sensor), TDWXML::E_FAIL_XML);
+    EXPECT_TRUE(sensor == before);
+
+    // Another sensor's element, or none named, is the wrong kind of object.
+    const std::string other =
+        SensorDocument("SoundVelocitySensor", 51, "<A0>2</A0><A1>3</A1><A2>4</A2>");
+    EXPECT_EQ(ReadObject(other, "SoundVelocitySensor", sensor), TDWXML::E_WRONG_OBJECT);
+    EXPECT_EQ(
+        ReadObject("<SoundVelocitySensor><A0>2</A0><A1>3</A1><A2>4</A2></SoundVelocitySensor>",
+                   "SoundVelocitySensor", sensor),
+        TDWXML::E_WRONG_OBJECT);
+    EXPECT_TRUE(sensor == before);
+}
+
+TEST(SimpleSensors, CommonItemsAreOptionalAndCutAt127Characters) {
+    CTempTDW83Sensor sensor;
+    sensor.SetSerialNum("old");
+    const std::string longDate(200, 'd');
+    const std::string doc =
+        "<Root SensorID=\"56\"><CalibrationDate>" + longDate + "</CalibrationDate></Root>";
+    EXPECT_EQ(
+        tw_test::ReadWith(doc, [&](TDWXML::CInputNode* node) { return sensor.ReadBaseXML(node); }),
+        0);
+    EXPECT_EQ(sensor.GetSerialNum(), "old");
+    EXPECT_EQ(sensor.GetCalDate().GetLength(), 127);
+
+    // Through ReadXML the common items go into a fresh sensor.
+    EXPECT_EQ(ReadObject(SensorDocument("TemperatureSensor", 56, ""), "TemperatureSensor", sensor),
+              0);
+    EXPECT_EQ(sensor.GetSerialNum(), "");
+}
+
+TEST(SimpleSensors, VersionAttributeFollowsSensorID) {
+    CPressureTDW58Sensor sensor;
+    CSensorWriteOptions::SetWriteVersionInSensors(true);
+    const std::string text = WriteObject("PressureSensor", sensor);
+    CSensorWriteOptions::SetWriteVersionInSensors(false);
+    EXPECT_NE(text.find("<PressureSensor SensorID=\"48\" TW_ConfigCTD_FileVersion=\"7.26.2.0\">"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(WriteObject("PressureSensor", sensor).find("TW_ConfigCTD_FileVersion"),
+              std::string::npos);
+}
+
+TEST(SimpleSensors, ReportLines) {
+    CSPAR_Sensor spar;
+    spar.SetSerialNum("S1");
+    spar.SetCalDate("01/02/2026");
+    spar.SetConversionFactor(1.25);
+    EXPECT_EQ(ReportOf(spar),
+              "   Serial number     : S1\n"
+              "   Calibrated on     : 01/02/2026\n"
+              "   Conversion factor : 1.25000000\n"
+              "   Ratio multiplier  : 0.00000000\n");
+
+    CGTD_DO_Sensor gasTension;
+    EXPECT_EQ(ReportOf(gasTension, 4), "    Serial number : \n    Calibrated on : \n");
+
+    // Switch channels print nothing at all, not even the common lines.
+    EXPECT_EQ(ReportOf(CBottlesClosedSensor()), "");
+    EXPECT_EQ(ReportOf(CFluoroTurnerRangeSensor()), "");
+    EXPECT_EQ(ReportOf(COBS_IFREMER_DirectSensor()), "");
+    EXPECT_EQ(ReportOf(CSuspSedTransSensor()), "");
+}
+
+TEST(SimpleSensors, TimeModeDateReportsAsMonthDayYear) {
+    CTempNoCoeffSensor sensor;
+    sensor.SetbUseStrDate(0);
+    EXPECT_NE(ReportOf(sensor).find("Calibrated on : 01/01/1990"), std::string::npos);
+    EXPECT_NE(sensor.SetCalDate("not a date"), 0);
+    EXPECT_EQ(sensor.SetCalDate("2026-03-04"), 0);
+    EXPECT_EQ(sensor.GetCalDate(), "03/04/2026");
+}
+
+TEST(SimpleSensors, BottlesClosedThresholds) {
+    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(6335.999), 0);
+    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(6336), 1);
+    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(13155), 4);
+    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(23999.9), 11);
+    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(24000), -1);
+}
+
+TEST(SimpleSensors, TurnerRangeScaleFactor) {
+    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.19), 1.0);
+    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.2), 3.16);
+    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.55), 3.16);
+    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.5500001), 10.0);
+    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.85), 31.0);
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "support/XmlFixture.h"
+
+namespace tw_test {
+namespace {
+
+class CLambdaObject : public TDWXML::IDocObj {
+  public:
+    std::function<long(TDWXML::CInputNode*)> read;
+    std::function<long(TDWXML::COutputNode*)> write;
+    long ReadXML(TDWXML::CInputNode* node) override { return read(node); }
+    long WriteXML(TDWXML::COutputNode* node) override { return write(node); }
+};
+
+}  // namespace
+
+std::string WriteWith(const std::function<long(TDWXML::COutputNode*)>& write) {
+    CLambdaObject object;
+    object.write = write;
+    return WriteObject("Root", object);
+}
+
+long ReadWith(const std::string& text, const std::function<long(TDWXML::CInputNode*)>& read) {
+    CLambdaObject object;
+    object.read = read;
+    return ReadObject(text, "Root", object);
+}
+
+std::string WriteObject(const char* tag, TDWXML::IDocObj& object) {
+    TDWXML::CWriteDoc doc;
+    doc.CreateText();
+    doc.WriteRoot(tag, &object);
+    return doc.GetText().str();
+}
+
+long ReadObject(const std::string& text, const char* tag, TDWXML::IDocObj& object) {
+    TDWXML::CReadDoc doc;
+    const long status = doc.LoadText(text.data(), text.size());
+    if (status != 0) {
+        return status;
+    }
+    return doc.ReadRoot(tag, &object);
+}
+
+std::string SensorDocument(const char* tag, int sensorID, const std::string& body) {
+    return "<" + std::string(tag) + " SensorID=\"" + std::to_string(sensorID) + "\">" + body +
+           "</" + tag + ">";
+}
+
+}  // namespace tw_test
