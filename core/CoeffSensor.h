@@ -297,3 +297,28 @@ class CCoeffSensor : public Base {
                                              \
   private:                                   \
     Type m_##Name = Default;
+
+// In the class body: declares the class's description (both tables).
+#define TW_DECLARE_SENSOR_TABLES(Class)                      \
+  public:                                                    \
+    static std::span<const SCoeffXml<Class>> XmlItems();     \
+    static std::span<const SCoeffLine<Class>> ReportLines(); \
+                                                             \
+  private:
+
+// In the source: the XML items of a class, in write order. Inside, S names the
+// class: TW_SENSOR_XML_ITEMS(CZapsSensor, XmlDouble("M", &S::m_M, "%1.6e"), ...)
+#define TW_SENSOR_XML_ITEMS(Class, ...)                    \
+    std::span<const SCoeffXml<Class>> Class::XmlItems() {  \
+        using S = Class;                                   \
+        static const SCoeffXml<S> items[] = {__VA_ARGS__}; \
+        return items;                                      \
+    }
+
+// In the source: the report lines of a class, in order.
+#define TW_SENSOR_REPORT_LINES(Class, ...)                    \
+    std::span<const SCoeffLine<Class>> Class::ReportLines() { \
+        using S = Class;                                      \
+        static const SCoeffLine<S> lines[] = {__VA_ARGS__};   \
+        return lines;                                         \
+    }

@@ -11,8 +11,7 @@ class CAltimeterSensor : public CCoeffSensor<CAltimeterSensor> {
   public:
     static constexpr int kSensorID = 0;
     bool operator==(const CAltimeterSensor&) const = default;
-    static std::span<const SCoeffXml<CAltimeterSensor>> XmlItems();
-    static std::span<const SCoeffLine<CAltimeterSensor>> ReportLines();
+    TW_DECLARE_SENSOR_TABLES(CAltimeterSensor)
 };
 
 class CBottlesClosedSensor : public CCoeffSensor<CBottlesClosedSensor> {
@@ -57,8 +56,7 @@ class CSoundVelocitySensor : public CCoeffSensor<CSoundVelocitySensor> {
   public:
     static constexpr int kSensorID = 50;
     bool operator==(const CSoundVelocitySensor&) const = default;
-    static std::span<const SCoeffXml<CSoundVelocitySensor>> XmlItems();
-    static std::span<const SCoeffLine<CSoundVelocitySensor>> ReportLines();
+    TW_DECLARE_SENSOR_TABLES(CSoundVelocitySensor)
 };
 
 class CSPAR_Sensor : public CCoeffSensor<CSPAR_Sensor> {
@@ -69,8 +67,7 @@ class CSPAR_Sensor : public CCoeffSensor<CSPAR_Sensor> {
     static constexpr int kSensorID = 51;
     static constexpr int kReportWidth = 18;
     bool operator==(const CSPAR_Sensor&) const = default;
-    static std::span<const SCoeffXml<CSPAR_Sensor>> XmlItems();
-    static std::span<const SCoeffLine<CSPAR_Sensor>> ReportLines();
+    TW_DECLARE_SENSOR_TABLES(CSPAR_Sensor)
 };
 
 class CSuspSedTransSensor : public CCoeffSensor<CSuspSedTransSensor> {
@@ -88,6 +85,5 @@ class CZapsSensor : public CCoeffSensor<CZapsSensor> {
   public:
     static constexpr int kSensorID = 62;
     bool operator==(const CZapsSensor&) const = default;
-    static std::span<const SCoeffXml<CZapsSensor>> XmlItems();
-    static std::span<const SCoeffLine<CZapsSensor>> ReportLines();
+    TW_DECLARE_SENSOR_TABLES(CZapsSensor)
 };
