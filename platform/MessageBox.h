@@ -31,3 +31,8 @@ using MessageBoxHandler = std::function<int(const char* text, const char* captio
 // Installs the handler and returns the one it replaces; an empty handler
 // restores standard error.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// How many messages have been shown since the program started. Library
+// functions that report failures only through a message (and return
+// nothing) are checked this way by hosts without a window.
+long TWMessageCount();

@@ -1,0 +1,56 @@
+#pragma once
+// The position of an input or output node: the path of elements from the
+// element the node was made on down to the current one.
+
+#include <pugixml.hpp>
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/xml/TDWXML.h"
+
+namespace TDWXML::detail {
+
+class CCursor {
+  public:
+    explicit CCursor(pugi::xml_node start) : m_path{start} {}
+
+    pugi::xml_node Current() const { return m_path.back(); }
+    void Enter(pugi::xml_node element) { m_path.push_back(element); }
+    // Leaves the element last entered; false when that would leave an element
+    // the current object did not open itself.
+    bool Leave();
+
+  private:
+    friend class CObjectScope;
+    std::vector<pugi::xml_node> m_path;
+    std::size_t m_floor = 1;
+};
+
+// Enters an element for the object that reads or writes it, and returns to
+// the same position afterwards, whatever the object opened or closed. While
+// the scope lasts the object cannot close the element it was given.
+class CObjectScope {
+  public:
+    CObjectScope(CCursor* cursor, pugi::xml_node element);
+    ~CObjectScope();
+    CObjectScope(const CObjectScope&) = delete;
+    CObjectScope& operator=(const CObjectScope&) = delete;
+
+  private:
+    CCursor* m_cursor;
+    std::size_t m_depth;
+    std::size_t m_floor;
+};
+
+}  // namespace TDWXML::detail
+
+struct TDWXML::CInputNode::State {
+    explicit State(pugi::xml_node start) : cursor(start) {}
+    detail::CCursor cursor;
+};
+
+struct TDWXML::COutputNode::State {
+    explicit State(pugi::xml_node start) : cursor(start) {}
+    detail::CCursor cursor;
+};

@@ -1,0 +1,175 @@
+// Reading through a cursor: finding child elements by tag and index, and
+// reading attributes and element text as bytes or numbers.
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/xml/Cursor.h"
+#include "platform/xml/NumberText.h"
+#include "platform/xml/TDWXML.h"
+#include "platform/xml/TextCodec.h"
+
+namespace TDWXML {
+
+namespace {
+
+// The child of parent named tag: the first one for index -1, else the first
+// whose attribute indexAttr reads as the number index. Empty when there is
+// none or the arguments are unusable.
+pugi::xml_node FindChild(pugi::xml_node parent, const char* tag, int index, const char* indexAttr) {
+    std::string name;
+    if (!detail::EncodeName(tag, &name) || index < -1) {
+        return {};
+    }
+    if (index == -1) {
+        return parent.child(name.c_str());
+    }
+    std::string attrName;
+    if (!detail::EncodeName(indexAttr, &attrName)) {
+        return {};
+    }
+    for (pugi::xml_node child = parent.child(name.c_str()); child;
+         child = child.next_sibling(name.c_str())) {
+        const pugi::xml_attribute attr = child.attribute(attrName.c_str());
+        int number = 0;
+        if (attr && detail::ParseInt(attr.value(), &number) && number == index) {
+            return child;
+        }
+    }
+    return {};
+}
+
+// The element's own text: its text and character-data children joined.
+std::string ElementText(pugi::xml_node element) {
+    std::string text;
+    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            text += child.value();
+        }
+    }
+    return detail::DecodeText(text);
+}
+
+long CopyOut(const std::string& text, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) {
+        return E_FAIL_XML;
+    }
+    const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+    return S_OK_XML;
+}
+
+bool AttributeText(pugi::xml_node element, const char* name, std::string* text) {
+    std::string attrName;
+    if (!detail::EncodeName(name, &attrName)) {
+        return false;
+    }
+    const pugi::xml_attribute attr = element.attribute(attrName.c_str());
+    if (!attr) {
+        return false;
+    }
+    *text = detail::DecodeText(attr.value());
+    return true;
+}
+
+bool ChildText(pugi::xml_node parent, const char* tag, int index, const char* indexAttr,
+               std::string* text) {
+    const pugi::xml_node child = FindChild(parent, tag, index, indexAttr);
+    if (!child) {
+        return false;
+    }
+    *text = ElementText(child);
+    return true;
+}
+
+}  // namespace
+
+CInputNode::CInputNode(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+CInputNode::~CInputNode() = default;
+
+long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const char* indexAttr) {
+    if (object == nullptr) {
+        return E_FAIL_XML;
+    }
+    const pugi::xml_node child = FindChild(m_state->cursor.Current(), tag, index, indexAttr);
+    if (!child) {
+        return E_FAIL_XML;
+    }
+    detail::CObjectScope scope(&m_state->cursor, child);
+    return object->ReadXML(this);
+}
+
+long CInputNode::GetAttribute(const char* name, char* buffer, int size) {
+    std::string text;
+    if (buffer == nullptr || size <= 0 || !AttributeText(m_state->cursor.Current(), name, &text)) {
+        return E_FAIL_XML;
+    }
+    return CopyOut(text, buffer, size);
+}
+
+long CInputNode::GetAttribute(const char* name, int* value) {
+    std::string text;
+    if (value == nullptr || !AttributeText(m_state->cursor.Current(), name, &text) ||
+        !detail::ParseInt(text, value)) {
+        return E_FAIL_XML;
+    }
+    return S_OK_XML;
+}
+
+long CInputNode::GetAttribute(const char* name, double* value) {
+    std::string text;
+    if (value == nullptr || !AttributeText(m_state->cursor.Current(), name, &text) ||
+        !detail::ParseDouble(text, value)) {
+        return E_FAIL_XML;
+    }
+    return S_OK_XML;
+}
+
+long CInputNode::OpenElement(const char* tag, int index, const char* indexAttr) {
+    const pugi::xml_node child = FindChild(m_state->cursor.Current(), tag, index, indexAttr);
+    if (!child) {
+        return E_FAIL_XML;
+    }
+    m_state->cursor.Enter(child);
+    return S_OK_XML;
+}
+
+long CInputNode::CloseElement() {
+    return m_state->cursor.Leave() ? S_OK_XML : E_FAIL_XML;
+}
+
+long CInputNode::ReadString(const char* tag, char* buffer, int size, int index,
+                            const char* indexAttr) {
+    std::string text;
+    if (buffer == nullptr || size <= 0 ||
+        !ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text)) {
+        return E_FAIL_XML;
+    }
+    return CopyOut(text, buffer, size);
+}
+
+long CInputNode::ReadInt(const char* tag, int* value, int index, const char* indexAttr) {
+    std::string text;
+    if (value == nullptr || !ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text) ||
+        !detail::ParseInt(text, value)) {
+        return E_FAIL_XML;
+    }
+    return S_OK_XML;
+}
+
+long CInputNode::ReadDouble(const char* tag, double* value, int index, const char* indexAttr) {
+    std::string text;
+    if (value == nullptr || !ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text) ||
+        !detail::ParseDouble(text, value)) {
+        return E_FAIL_XML;
+    }
+    return S_OK_XML;
+}
+
+CString CInputNode::GetTag() const {
+    return CString(detail::DecodeText(m_state->cursor.Current().name()));
+}
+
+}  // namespace TDWXML

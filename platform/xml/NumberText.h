@@ -1,0 +1,28 @@
+#pragma once
+// The text of numbers in documents: strict reading and the default writing,
+// both independent of the process locale.
+
+#include <string>
+#include <string_view>
+
+namespace TDWXML::detail {
+
+// The whole text, blanks at either end aside, must be one decimal integer
+// within the range of int (an optional sign, then digits).
+bool ParseInt(std::string_view text, int* value);
+
+// The whole text, blanks at either end aside, must be one decimal number as
+// printf's %e, %f and %g print it ("inf" and "nan" included); an optional
+// sign, no hexadecimal form, and nothing that overflows.
+bool ParseDouble(std::string_view text, double* value);
+
+std::string FormatInt(int value);
+// The shortest text that reads back as the same double.
+std::string FormatDouble(double value);
+
+// True when the printf format prints one double: any literal text and "%%",
+// and exactly one conversion among e, E, f, F, g, G, a, A with flags, width,
+// precision and the 'l' length only.
+bool IsDoubleFormat(const char* format);
+
+}  // namespace TDWXML::detail

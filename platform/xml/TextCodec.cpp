@@ -1,0 +1,131 @@
+#include "platform/xml/TextCodec.h"
+
+namespace TDWXML::detail {
+
+namespace {
+
+constexpr char32_t kPrivateBase = 0xE000;
+
+void AppendUtf8(char32_t ch, std::string* out) {
+    if (ch < 0x80) {
+        out->push_back(static_cast<char>(ch));
+    } else if (ch < 0x800) {
+        out->push_back(static_cast<char>(0xC0 | (ch >> 6)));
+        out->push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    } else {
+        out->push_back(static_cast<char>(0xE0 | (ch >> 12)));
+        out->push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
+        out->push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+    }
+}
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// Reads one UTF-8 sequence at text[pos]; returns its length, or 0 when the
+// bytes there are not a valid, shortest-form sequence.
+std::size_t ReadUtf8(std::string_view text, std::size_t pos, char32_t* ch) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 0;
+    char32_t value = 0;
+    char32_t lowest = 0;
+    if (lead < 0x80) {
+        *ch = lead;
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+        lowest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+        lowest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+        lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[pos + i]);
+        if (!IsContinuation(byte)) {
+            return 0;
+        }
+        value = (value << 6) | (byte & 0x3F);
+    }
+    if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return 0;
+    }
+    *ch = value;
+    return length;
+}
+
+bool IsNameStart(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte == '_' ||
+           byte == ':' || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+bool IsNameChar(unsigned char byte) {
+    return IsNameStart(byte) || (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' ||
+           byte == 0xB7;
+}
+
+}  // namespace
+
+std::string EncodeText(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && byte != '\t' && byte != '\n') {
+            AppendUtf8(kPrivateBase + byte, &out);
+        } else {
+            AppendUtf8(byte, &out);
+        }
+    }
+    return out;
+}
+
+std::string DecodeText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t ch = 0;
+        const std::size_t length = ReadUtf8(utf8, pos, &ch);
+        if (length == 0) {
+            out.push_back(utf8[pos]);
+            ++pos;
+            continue;
+        }
+        pos += length;
+        if (ch >= 1 && ch <= 0xFF) {
+            out.push_back(static_cast<char>(ch));
+        } else if (ch > kPrivateBase && ch < kPrivateBase + 0x20) {
+            out.push_back(static_cast<char>(ch - kPrivateBase));
+        } else {
+            out.push_back('?');
+        }
+    }
+    return out;
+}
+
+bool EncodeName(const char* bytes, std::string* utf8) {
+    if (bytes == nullptr || !IsNameStart(static_cast<unsigned char>(bytes[0]))) {
+        return false;
+    }
+    for (const char* p = bytes + 1; *p != '\0'; ++p) {
+        if (!IsNameChar(static_cast<unsigned char>(*p))) {
+            return false;
+        }
+    }
+    *utf8 = EncodeText(bytes);
+    return true;
+}
+
+}  // namespace TDWXML::detail

@@ -1,0 +1,25 @@
+#pragma once
+// The mapping between configuration byte strings and the UTF-8 text that the
+// XML documents hold.
+//
+// A byte string is read as ISO-8859-1: bytes 0x20..0xFF become the characters
+// U+0020..U+00FF, tab and line feed stay as they are, and the other control
+// bytes, which XML cannot carry, become the private characters U+E000 plus the
+// byte. Decoding reverses this; characters that no byte stands for become
+// '?', and a byte that does not start valid UTF-8 is taken as ISO-8859-1 so
+// that text from a document with a mislabelled encoding keeps its letters.
+
+#include <string>
+#include <string_view>
+
+namespace TDWXML::detail {
+
+std::string EncodeText(std::string_view bytes);
+std::string DecodeText(std::string_view utf8);
+
+// Encodes an element or attribute name; false when the bytes are not a name
+// that XML allows (empty, starting with a digit, holding blanks or markup
+// characters).
+bool EncodeName(const char* bytes, std::string* utf8);
+
+}  // namespace TDWXML::detail
