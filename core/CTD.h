@@ -5,6 +5,7 @@
 // array with one sensor per channel in scan order.
 
 #include <ostream>
+#include <vector>
 
 #include "core/Range.h"
 #include "core/SensorArray.h"
@@ -104,6 +105,9 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // --- The report's shared pieces ---
     void Report(std::ostream& os, const CString& fileName, int changed, int labelWidth) const;
     void ReportSensors(std::ostream& os, int changed) const;
+    // Each channel's label as the report shows it: "Frequency 0", "A/D
+    // voltage 2", or the model's channel name.
+    std::vector<CString> ChannelLabels() const;
 
     // Set by the host before it calls a model's position and time readers.
     const unsigned char* m_pScanData = nullptr;

@@ -1,6 +1,8 @@
 // The shared pieces of the configuration report: the header, the NMEA group
 // and the numbered channel blocks.
 
+#include <vector>
+
 #include "core/CTD.h"
 #include "core/ReportLine.h"
 #include "platform/CTime.h"
@@ -25,7 +27,7 @@ void CCTD::ReportNMEA_Group(std::ostream& os, int labelWidth) const {
     }
 }
 
-void CCTD::ReportSensors(std::ostream& os, int changed) const {
+std::vector<CString> CCTD::ChannelLabels() const {
     int firstVolt = -1;
     int lastVolt = -2;
     if (m_nNumVoltAdd != 0) {
@@ -34,7 +36,7 @@ void CCTD::ReportSensors(std::ostream& os, int changed) const {
     }
     int frequencyCount = 0;
     int voltageCount = 0;
-    os << '\n';
+    std::vector<CString> labels;
     for (int i = 0; i < m_sensorArray.GetSize(); ++i) {
         const CString channelName = GetChannelName(i);
         CString label;
@@ -45,7 +47,17 @@ void CCTD::ReportSensors(std::ostream& os, int changed) const {
         } else {
             label = channelName;
         }
-        os << i + 1 << ") " << label << ", " << SensorNameOrdinal(i) << '\n';
+        labels.push_back(label);
+    }
+    return labels;
+}
+
+void CCTD::ReportSensors(std::ostream& os, int changed) const {
+    const std::vector<CString> labels = ChannelLabels();
+    os << '\n';
+    for (int i = 0; i < m_sensorArray.GetSize(); ++i) {
+        os << i + 1 << ") " << labels[static_cast<std::size_t>(i)] << ", " << SensorNameOrdinal(i)
+           << '\n';
 
         const CSensor& sensor = GetSensor(i);
         const int indent = i + 1 < 10 ? 3 : 4;

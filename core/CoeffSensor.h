@@ -9,6 +9,9 @@
 //   static std::span<const SCoeffXml<T>> XmlItems();      elements, write order
 //   static std::span<const SCoeffLine<T>> ReportLines();  report lines, in order
 // and declares `bool operator==(const Class&) const = default;` (or its own).
+// Selections (a choice among numbered texts) are CSelection members; a class
+// extending another sensor class may reuse the base's tables with a
+// using-declaration, and the base's constructors are inherited.
 // From that the mechanism reads all-or-nothing into a fresh object, writes,
 // copies, compares and reports. A class that departs from the pattern hides
 // one of the static steps ReadOwnXML, WriteOwnXML or ReportOwn, or overrides
@@ -18,13 +21,22 @@
 #include <string>
 #include <type_traits>
 
+#include "core/Range.h"
 #include "core/ReportLine.h"
 #include "core/Sensor.h"
+
+// A selection among numbered choices: a bounded int that refuses values
+// outside its limits. Two selections are equal when they hold the same value.
+class CSelection : public CRange<int> {
+  public:
+    using CRange<int>::CRange;
+    friend bool operator==(const CSelection& a, const CSelection& b) { return a.Get() == b.Get(); }
+};
 
 // One item of a sensor's XML, after the common items.
 template <class T>
 struct SCoeffXml {
-    enum class Kind { Double, Int, Text, Comment, OpenGroup, CloseGroup };
+    enum class Kind { Double, Int, Text, Comment, OpenGroup, CloseGroup, Selection };
     Kind kind;
     const char* tag;  // element tag; the text of a comment
     double T::*dbl = nullptr;
@@ -35,11 +47,21 @@ struct SCoeffXml {
     int textBuffer = SENSOR_TEXT_BUFFER;
     int groupIndex = -1;  // groups: the index and its attribute
     const char* groupIndexAttr = "index";
+    CSelection T::*selection = nullptr;  // read as an integer, refused out of range
+    const char* T::*formatOf = nullptr;  // the object holds the printf format
 };
 
 template <class T>
 constexpr SCoeffXml<T> XmlDouble(const char* tag, double T::*member, const char* format) {
     return {SCoeffXml<T>::Kind::Double, tag, member, nullptr, nullptr, format};
+}
+// A double written with the format text that the object holds.
+template <class T>
+constexpr SCoeffXml<T> XmlDoubleFormatOf(const char* tag, double T::*member,
+                                         const char* T::*formatOf) {
+    SCoeffXml<T> item{SCoeffXml<T>::Kind::Double, tag, member};
+    item.formatOf = formatOf;
+    return item;
 }
 template <class T>
 constexpr SCoeffXml<T> XmlOptionalDouble(const char* tag, double T::*member, const char* format) {
@@ -51,6 +73,13 @@ template <class T>
 constexpr SCoeffXml<T> XmlInt(const char* tag, int T::*member, bool optional = false) {
     SCoeffXml<T> item{SCoeffXml<T>::Kind::Int, tag, nullptr, member};
     item.optional = optional;
+    return item;
+}
+// An integer element that must lie within the selection's limits.
+template <class T>
+constexpr SCoeffXml<T> XmlSelection(const char* tag, CSelection T::*member) {
+    SCoeffXml<T> item{SCoeffXml<T>::Kind::Selection, tag};
+    item.selection = member;
     return item;
 }
 template <class T>
@@ -86,6 +115,10 @@ struct SCoeffLine {
     long floatFlags = 0;  // SF_SCIENTIFIC or SF_FIXED
     int precision = 0;
     bool (*when)(const T&) = nullptr;  // shown only when this holds
+    int T::*integer = nullptr;
+    CSelection T::*selection = nullptr;  // shows choices[value]
+    const char* const* choices = nullptr;
+    bool keepFormat = false;  // a double in the stream's current format
 };
 
 template <class T>
@@ -101,6 +134,30 @@ constexpr SCoeffLine<T> LineFixed(const char* label, double T::*member, int prec
 template <class T>
 constexpr SCoeffLine<T> LineText(const char* label, CString T::*member) {
     return {label, nullptr, member};
+}
+// A double without a format of its own.
+template <class T>
+constexpr SCoeffLine<T> LineDouble(const char* label, double T::*member) {
+    SCoeffLine<T> line{label, member};
+    line.keepFormat = true;
+    return line;
+}
+template <class T>
+constexpr SCoeffLine<T> LineInt(const char* label, int T::*member) {
+    SCoeffLine<T> line{label};
+    line.integer = member;
+    return line;
+}
+// The text of the selection's current value; choices holds one text per value
+// from the selection's low limit 0 to its high limit.
+template <class T>
+constexpr SCoeffLine<T> LineChoice(const char* label, CSelection T::*member,
+                                   const char* const* choices, bool (*when)(const T&) = nullptr) {
+    SCoeffLine<T> line{label};
+    line.selection = member;
+    line.choices = choices;
+    line.when = when;
+    return line;
 }
 
 // The steps of the mechanism over a description.
@@ -157,6 +214,14 @@ long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
             case Kind::CloseGroup:
                 status = node->CloseElement();
                 break;
+            case Kind::Selection: {
+                int value = 0;
+                status = node->ReadInt(item.tag, &value, -1, "index");
+                if (status == 0 && !(object.*item.selection).Set(value)) {
+                    status = TDWXML::E_FAIL_XML;
+                }
+                break;
+            }
         }
         if (status != 0 && !item.optional) {
             combined |= status;
@@ -179,7 +244,9 @@ long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
         }
         switch (item.kind) {
             case Kind::Double:
-                status = node->WriteDouble(item.tag, object.*item.dbl, item.format, -1, "index");
+                status = node->WriteDouble(item.tag, object.*item.dbl,
+                                           item.formatOf ? object.*item.formatOf : item.format, -1,
+                                           "index");
                 break;
             case Kind::Int:
                 status = node->WriteInt(item.tag, object.*item.integer, -1, "index");
@@ -199,6 +266,9 @@ long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
             case Kind::CloseGroup:
                 status = node->CloseElement();
                 break;
+            case Kind::Selection:
+                status = node->WriteInt(item.tag, (object.*item.selection).Get(), -1, "index");
+                break;
         }
     }
     return status;
@@ -213,6 +283,12 @@ void Report(std::ostream& os, int indent, int width, const std::type_identity_t<
         }
         if (line.text) {
             ReportLine(os, indent, width, line.label, object.*line.text);
+        } else if (line.integer) {
+            ReportLine(os, indent, width, line.label, object.*line.integer);
+        } else if (line.selection) {
+            ReportLine(os, indent, width, line.label, line.choices[(object.*line.selection).Get()]);
+        } else if (line.keepFormat) {
+            ReportLine(os, indent, width, line.label, object.*line.dbl);
         } else {
             SetFloat(os, line.floatFlags, line.precision);
             ReportLine(os, indent, width, line.label, object.*line.dbl);
@@ -225,6 +301,7 @@ void Report(std::ostream& os, int indent, int width, const std::type_identity_t<
 template <class Derived, class Base = CSensor>
 class CCoeffSensor : public Base {
   public:
+    using Base::Base;
     static constexpr int kReportWidth = 14;
     static constexpr bool kSilentReport = false;
 
@@ -297,6 +374,20 @@ class CCoeffSensor : public Base {
                                              \
   private:                                   \
     Type m_##Name = Default;
+
+// Declares a selection with its accessors: Get<Name> returns the range,
+// Set<Name> returns 0 and keeps the value when it lies outside [Low, High].
+#define TW_SENSOR_SELECTION(Name, Default, Low, High) \
+  public:                                             \
+    CRange<int> Get##Name() const {                   \
+        return m_##Name;                              \
+    }                                                 \
+    int Set##Name(int value) {                        \
+        return m_##Name.Set(value);                   \
+    }                                                 \
+                                                      \
+  private:                                            \
+    CSelection m_##Name{Default, Low, High};
 
 // In the class body: declares the class's description (both tables).
 #define TW_DECLARE_SENSOR_TABLES(Class)                      \

@@ -1,6 +1,8 @@
 #pragma once
 // Auxiliary sensors: altimeter, bottle closure and bottom contact switches,
-// light, sound velocity, the LISST-25A channels, Zaps and gas tension.
+// light, sound velocity, the LISST-25A channels, Zaps, gas tension, methane,
+// pH, oxidation-reduction potential, the user polynomial and the channel
+// without coefficients.
 
 #include "core/CoeffSensor.h"
 
@@ -86,4 +88,158 @@ class CZapsSensor : public CCoeffSensor<CZapsSensor> {
     static constexpr int kSensorID = 62;
     bool operator==(const CZapsSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CZapsSensor)
+};
+
+class CMethaneConcCAPSUM_Sensor : public CCoeffSensor<CMethaneConcCAPSUM_Sensor> {
+    DECLARE_DYNCREATE(CMethaneConcCAPSUM_Sensor)
+    TW_SENSOR_VALUE(double, D, 0.0)
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, B0, 0.0)
+    TW_SENSOR_VALUE(double, B1, 0.0)
+    TW_SENSOR_VALUE(double, B2, 0.0)
+  public:
+    static constexpr int kSensorID = 24;
+    bool operator==(const CMethaneConcCAPSUM_Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CMethaneConcCAPSUM_Sensor)
+};
+
+class CMethaneTempCAPSUM_Sensor : public CCoeffSensor<CMethaneTempCAPSUM_Sensor> {
+    DECLARE_DYNCREATE(CMethaneTempCAPSUM_Sensor)
+    TW_SENSOR_VALUE(double, T1, 0.0)
+    TW_SENSOR_VALUE(double, T2, 0.0)
+  public:
+    static constexpr int kSensorID = 25;
+    bool operator==(const CMethaneTempCAPSUM_Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CMethaneTempCAPSUM_Sensor)
+};
+
+// Stands in for a sensor whose serial number and calibration date are edited
+// without coefficients; ActualID names that sensor. ActualID is neither
+// stored, copied by assignment nor compared.
+class CNoCoeffSensor : public CCoeffSensor<CNoCoeffSensor> {
+    DECLARE_DYNCREATE(CNoCoeffSensor)
+  public:
+    static constexpr int kSensorID = SID_NO_COEFFICIENT;
+    static constexpr bool kSilentReport = true;
+
+    CNoCoeffSensor() = default;
+    CNoCoeffSensor(const CNoCoeffSensor&) = default;
+    CNoCoeffSensor& operator=(const CNoCoeffSensor& other) {
+        CSensor::operator=(other);
+        return *this;
+    }
+    bool operator==(const CNoCoeffSensor& other) const { return CSensor::operator==(other); }
+
+    int GetActualID() const { return m_actualID; }
+    void SetActualID(int actualID) { m_actualID = actualID; }
+
+  private:
+    int m_actualID = kSensorID;
+};
+
+class COxidationRedPotSensor : public CCoeffSensor<COxidationRedPotSensor> {
+    DECLARE_DYNCREATE(COxidationRedPotSensor)
+    TW_SENSOR_VALUE(double, M, 0.0)
+    TW_SENSOR_VALUE(double, B, 0.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 41;
+    bool operator==(const COxidationRedPotSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COxidationRedPotSensor)
+};
+
+class CPAR_BiosphericalSensor : public CCoeffSensor<CPAR_BiosphericalSensor> {
+    DECLARE_DYNCREATE(CPAR_BiosphericalSensor)
+    TW_SENSOR_VALUE(double, M, 0.0)
+    TW_SENSOR_VALUE(double, B, 0.0)
+    TW_SENSOR_VALUE(double, CalibrationConstant, 0.0)
+    TW_SENSOR_VALUE(double, Multiplier, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 42;
+    static constexpr int kReportWidth = 21;
+    bool operator==(const CPAR_BiosphericalSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CPAR_BiosphericalSensor)
+};
+
+// pH electrode. Both elements are written with the class's number format
+// (GetLpszFormat); the report always shows four decimals.
+class CpH_Sensor : public CCoeffSensor<CpH_Sensor> {
+    DECLARE_DYNCREATE(CpH_Sensor)
+    TW_SENSOR_VALUE(double, Slope, 0.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 43;
+    CpH_Sensor() = default;
+    const char* GetLpszFormat() const { return m_lpszFormat; }
+    TW_DECLARE_SENSOR_TABLES(CpH_Sensor)
+
+  protected:
+    CpH_Sensor(double slope, const char* format) : m_Slope(slope), m_lpszFormat(format) {}
+
+  public:
+    // The format is the class's own constant, not part of the calibration.
+    bool operator==(const CpH_Sensor& other) const {
+        return CSensor::operator==(other) && m_Slope == other.m_Slope && m_Offset == other.m_Offset;
+    }
+
+  private:
+    const char* m_lpszFormat = "%1.4f";
+};
+
+// The SeaFET electrodes: slope 1.0 by default, written with six decimals.
+#define TW_SEAFET_PH_SENSOR(Class, ID)                     \
+    class Class : public CCoeffSensor<Class, CpH_Sensor> { \
+        DECLARE_DYNCREATE(Class)                           \
+      public:                                              \
+        static constexpr int kSensorID = ID;               \
+        Class() : CCoeffSensor(1.0, "%1.6f") {}            \
+        bool operator==(const Class&) const = default;     \
+        using CpH_Sensor::ReportLines;                     \
+        using CpH_Sensor::XmlItems;                        \
+    };
+
+TW_SEAFET_PH_SENSOR(CpHInt_Sensor, 77)
+TW_SEAFET_PH_SENSOR(CpHExt_Sensor, 78)
+
+class CSuspSedScatterSensor : public CCoeffSensor<CSuspSedScatterSensor> {
+    DECLARE_DYNCREATE(CSuspSedScatterSensor)
+    TW_SENSOR_VALUE(double, TotalVolConcConst, 0.0)
+    TW_SENSOR_VALUE(double, SauterMeanDiameter, 0.0)
+    TW_SENSOR_VALUE(double, CleanScatterOutput, 0.0)
+    TW_SENSOR_VALUE(double, CleanTransOutput, 0.0)
+  public:
+    static constexpr int kSensorID = 52;
+    static constexpr int kReportWidth = 30;
+    bool operator==(const CSuspSedScatterSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CSuspSedScatterSensor)
+};
+
+// A voltage channel with a name that the user gives and a cubic.
+class CUserPolySensor : public CCoeffSensor<CUserPolySensor> {
+    DECLARE_DYNCREATE(CUserPolySensor)
+    TW_SENSOR_VALUE(CString, ActualName, "")
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, A2, 0.0)
+    TW_SENSOR_VALUE(double, A3, 0.0)
+  public:
+    static constexpr int kSensorID = 61;
+    // A name is read up to 259 characters.
+    static constexpr int kNameBuffer = 260;
+    bool operator==(const CUserPolySensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CUserPolySensor)
+};
+
+class CPARLog_SatlanticSensor : public CCoeffSensor<CPARLog_SatlanticSensor> {
+    DECLARE_DYNCREATE(CPARLog_SatlanticSensor)
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, Im, 0.0)
+  public:
+    static constexpr int kSensorID = 76;
+    static constexpr int kReportWidth = 21;
+    bool operator==(const CPARLog_SatlanticSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CPARLog_SatlanticSensor)
 };

@@ -1,7 +1,229 @@
 #pragma once
 // Fluorometers, turbidity (OBS) sensors and transmissometers.
+//
+// Most are plain table-described sensors. Two families share a class
+// behaviour and differ only in sensor ID: the linear sensors (CLinearSensor)
+// and the Dr. Haardt sensors (CDrHaardtSensor); both read through a fresh
+// object from the sensor factory and are compared only through
+// SensorObjectsEqual. Kinds that are alike but unrelated (the two Seapoint
+// fluorometers, the two beam transmissometers) share a class template.
+
+#include <vector>
 
 #include "core/CoeffSensor.h"
+
+// The six texts that make a CLinearSensor of one kind. They are constants of
+// the program and are not owned.
+struct SLinearTexts {
+    const char* firstLabel;
+    const char* firstTag;
+    const char* secondLabel;
+    const char* secondTag;
+    const char* firstFormat;
+    const char* secondFormat;
+};
+
+// A sensor with two calibration values (a scale factor or range, and a dark
+// output or offset) whose report labels, element tags and write formats each
+// subclass gives. When the second label differs from its tag, the label is
+// written as a comment before the element. Compared only through
+// SensorObjectsEqual: the same sensor ID, common items and both values.
+class CLinearSensor : public CSensor {
+    DECLARE_DYNAMIC(CLinearSensor)
+  public:
+    CLinearSensor(const char* firstLabel, const char* firstTag, const char* secondLabel,
+                  const char* secondTag, const char* firstFormat, const char* secondFormat);
+    explicit CLinearSensor(const SLinearTexts& texts);
+
+    double GetFirstCoefficient() const { return m_first; }
+    void SetFirstCoefficient(double value) { m_first = value; }
+    double GetSecondCoefficient() const { return m_second; }
+    void SetSecondCoefficient(double value) { m_second = value; }
+    const SLinearTexts& GetTexts() const { return m_texts; }
+
+    // Reads into a fresh object of this sensor's ID from the sensor factory.
+    long ReadXML(TDWXML::CInputNode* node) override;
+    long WriteXML(TDWXML::COutputNode* node) override;
+    void Report(std::ostream& os, int indent) const override;
+    // Copies the common items and both values; the texts stay.
+    void AssignFrom(const CSensor& other) override;
+    bool IsEqualTo(const CSensor& other) const override;
+
+  private:
+    std::vector<SCoeffXml<CLinearSensor>> XmlItems() const;
+
+    double m_first = 0.0;
+    double m_second = 0.0;
+    SLinearTexts m_texts;
+};
+
+// A CLinearSensor subclass: its ID and a constructor that gives the texts and
+// the defaults.
+#define TW_LINEAR_SENSOR(Class, ID)                     \
+    class Class : public CLinearSensor {                \
+        DECLARE_DYNCREATE(Class)                        \
+      public:                                           \
+        Class();                                        \
+        int GetSensorID() const override { return ID; } \
+    };
+
+TW_LINEAR_SENSOR(CTurbidityWET_LabsECO_NTU_Sensor, 67)
+TW_LINEAR_SENSOR(CFluoroSeapointUltravioletSensor, 69)
+TW_LINEAR_SENSOR(CTurbidityWET_LabsECO_BB_Sensor, 70)
+TW_LINEAR_SENSOR(CFluoroWET_LabsSeaOWL_CHL_Sensor, 73)
+TW_LINEAR_SENSOR(CFluoroWET_LabsSeaOWL_FDOM_Sensor, 74)
+TW_LINEAR_SENSOR(CTurbidityWET_LabsSeaOWL_BB_Sensor, 75)
+
+// Dr. Haardt fluorometers and turbidity sensor: two coefficient pairs, a gain
+// range switch and, when the switch is "Modulo Bit", the modulo bit in use.
+class CDrHaardtSensor : public CSensor {
+    DECLARE_DYNAMIC(CDrHaardtSensor)
+    TW_SENSOR_SELECTION(GainRange, 2, 0, 2)
+    TW_SENSOR_SELECTION(ModuloBit, 4, 0, 4)
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 1.0)
+    TW_SENSOR_VALUE(double, B0, 0.0)
+    TW_SENSOR_VALUE(double, B1, 1.0)
+  public:
+    static constexpr int kReportWidth = 18;
+    static constexpr int kGainRangeModuloBit = 1;
+
+    // Reads into a fresh object of this sensor's ID from the sensor factory;
+    // both selections must lie within their limits.
+    long ReadXML(TDWXML::CInputNode* node) override;
+    long WriteXML(TDWXML::COutputNode* node) override;
+    void Report(std::ostream& os, int indent) const override;
+    void AssignFrom(const CSensor& other) override;
+    bool IsEqualTo(const CSensor& other) const override;
+    TW_DECLARE_SENSOR_TABLES(CDrHaardtSensor)
+
+    bool operator==(const CDrHaardtSensor&) const = default;
+};
+
+#define TW_DR_HAARDT_SENSOR(Class, ID)                  \
+    class Class : public CDrHaardtSensor {              \
+        DECLARE_DYNCREATE(Class)                        \
+      public:                                           \
+        int GetSensorID() const override { return ID; } \
+    };
+
+TW_DR_HAARDT_SENSOR(CFluoroDrHaardtChloroSensor, 8)
+TW_DR_HAARDT_SENSOR(CFluoroDrHaardtPhycoSensor, 9)
+TW_DR_HAARDT_SENSOR(CFluoroDrHaardtYellowSensor, 10)
+TW_DR_HAARDT_SENSOR(COBS_DrHaardtTurbiditySensor, 30)
+
+class CFluoroBiosphericalSensor : public CCoeffSensor<CFluoroBiosphericalSensor> {
+    DECLARE_DYNCREATE(CFluoroBiosphericalSensor)
+    TW_SENSOR_VALUE(double, Cfn, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, A2, 0.0)
+    TW_SENSOR_VALUE(double, B, 0.0)
+  public:
+    static constexpr int kSensorID = 4;
+    bool operator==(const CFluoroBiosphericalSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroBiosphericalSensor)
+};
+
+class CFluoroChelseaAqua3Sensor : public CCoeffSensor<CFluoroChelseaAqua3Sensor> {
+    DECLARE_DYNCREATE(CFluoroChelseaAqua3Sensor)
+    TW_SENSOR_VALUE(double, VB, 0.0)
+    TW_SENSOR_VALUE(double, V1, 0.0)
+    TW_SENSOR_VALUE(double, Vacetone, 0.0)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+    TW_SENSOR_VALUE(double, Slope, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 5;
+    bool operator==(const CFluoroChelseaAqua3Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroChelseaAqua3Sensor)
+};
+
+class CFluoroChelseaMiniSensor : public CCoeffSensor<CFluoroChelseaMiniSensor> {
+    DECLARE_DYNCREATE(CFluoroChelseaMiniSensor)
+    TW_SENSOR_VALUE(double, Vacetone, 0.0)
+    TW_SENSOR_VALUE(double, Vacetone100, 0.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 6;
+    static constexpr int kReportWidth = 15;
+    bool operator==(const CFluoroChelseaMiniSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroChelseaMiniSensor)
+};
+
+class CFluoroChelseaUV_AquaSensor : public CCoeffSensor<CFluoroChelseaUV_AquaSensor> {
+    DECLARE_DYNCREATE(CFluoroChelseaUV_AquaSensor)
+    TW_SENSOR_VALUE(double, A, 0.001)
+    TW_SENSOR_VALUE(double, B, 0.0)
+  public:
+    static constexpr int kSensorID = 7;
+    bool operator==(const CFluoroChelseaUV_AquaSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroChelseaUV_AquaSensor)
+};
+
+// The texts of the Seapoint fluorometer gain settings, by index.
+extern const char* const kSeapointFluoroGainTexts[4];
+
+// The Seapoint fluorometers (chlorophyll and rhodamine): a gain setting stored
+// as its index, and an offset.
+template <class Derived>
+class CFluoroSeapointKind : public CCoeffSensor<Derived> {
+    TW_SENSOR_SELECTION(GainSetting, 0, 0, 3)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    bool operator==(const CFluoroSeapointKind&) const = default;
+
+    static std::span<const SCoeffXml<Derived>> XmlItems() {
+        using S = CFluoroSeapointKind;
+        static const SCoeffXml<Derived> items[] = {
+            XmlComment<Derived>("The following is an array index, not the actual gain setting."),
+            XmlSelection<Derived>("GainSetting", &S::m_GainSetting),
+            XmlDouble<Derived>("Offset", &S::m_Offset, "%1.3f"),
+        };
+        return items;
+    }
+    static std::span<const SCoeffLine<Derived>> ReportLines() {
+        using S = CFluoroSeapointKind;
+        static const SCoeffLine<Derived> lines[] = {
+            LineChoice<Derived>("Gain setting", &S::m_GainSetting, kSeapointFluoroGainTexts),
+            LineFixed<Derived>("Offset", &S::m_Offset, 3),
+        };
+        return lines;
+    }
+};
+
+class CFluoroSeapointSensor : public CFluoroSeapointKind<CFluoroSeapointSensor> {
+    DECLARE_DYNCREATE(CFluoroSeapointSensor)
+  public:
+    static constexpr int kSensorID = 11;
+    bool operator==(const CFluoroSeapointSensor&) const = default;
+};
+
+class CFluoroSeapointRhodaSensor : public CFluoroSeapointKind<CFluoroSeapointRhodaSensor> {
+    DECLARE_DYNCREATE(CFluoroSeapointRhodaSensor)
+  public:
+    static constexpr int kSensorID = 12;
+    bool operator==(const CFluoroSeapointRhodaSensor&) const = default;
+};
+
+class CFluoroSeatechSensor : public CCoeffSensor<CFluoroSeatechSensor> {
+    DECLARE_DYNCREATE(CFluoroSeatechSensor)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 13;
+    bool operator==(const CFluoroSeatechSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroSeatechSensor)
+};
+
+class CFluoroTurner10005Sensor : public CCoeffSensor<CFluoroTurner10005Sensor> {
+    DECLARE_DYNCREATE(CFluoroTurner10005Sensor)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 14;
+    bool operator==(const CFluoroTurner10005Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroTurner10005Sensor)
+};
 
 class CFluoroTurnerRangeSensor : public CCoeffSensor<CFluoroTurnerRangeSensor> {
     DECLARE_DYNCREATE(CFluoroTurnerRangeSensor)
@@ -12,6 +234,206 @@ class CFluoroTurnerRangeSensor : public CCoeffSensor<CFluoroTurnerRangeSensor> {
 
     // The scale factor that the range output voltage selects.
     static double CalcScaleFactor(double volts);
+};
+
+// Its zero-point element is spelled "ZeroPointConcentratin"; a file must
+// spell it so.
+class CFluoroTurner10Au005Sensor : public CCoeffSensor<CFluoroTurner10Au005Sensor> {
+    DECLARE_DYNCREATE(CFluoroTurner10Au005Sensor)
+    TW_SENSOR_VALUE(double, FullScaleVolt, 0.0)
+    TW_SENSOR_VALUE(double, ZeroPointConc, 0.0)
+    TW_SENSOR_VALUE(double, FullScaleConc, 0.0)
+  public:
+    static constexpr int kSensorID = 16;
+    static constexpr int kReportWidth = 25;
+    bool operator==(const CFluoroTurner10Au005Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroTurner10Au005Sensor)
+};
+
+class CFluoroTurnerSCUFA_Sensor : public CCoeffSensor<CFluoroTurnerSCUFA_Sensor> {
+    DECLARE_DYNCREATE(CFluoroTurnerSCUFA_Sensor)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+    TW_SENSOR_SELECTION(Units, 6, 0, 6)
+    TW_SENSOR_VALUE(double, MX, 1.0)
+    TW_SENSOR_VALUE(double, MY, 0.0)
+    TW_SENSOR_VALUE(double, B, 0.0)
+  public:
+    static constexpr int kSensorID = 17;
+    bool operator==(const CFluoroTurnerSCUFA_Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroTurnerSCUFA_Sensor)
+};
+
+class CFluoroWetlabAC3Sensor : public CCoeffSensor<CFluoroWetlabAC3Sensor> {
+    DECLARE_DYNCREATE(CFluoroWetlabAC3Sensor)
+    TW_SENSOR_VALUE(double, Kv, 0.0)
+    TW_SENSOR_VALUE(double, Vh2o, 0.0)
+    TW_SENSOR_VALUE(double, AtoX, 0.0)
+  public:
+    static constexpr int kSensorID = 18;
+    bool operator==(const CFluoroWetlabAC3Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CFluoroWetlabAC3Sensor)
+};
+
+// The WET Labs fluorometers with a blank (dark) output and a scale factor.
+#define TW_WETLAB_FLUORO_SENSOR(Class, ID)             \
+    class Class : public CCoeffSensor<Class> {         \
+        DECLARE_DYNCREATE(Class)                       \
+        TW_SENSOR_VALUE(double, Vblank, 0.0)           \
+        TW_SENSOR_VALUE(double, ScaleFactor, 1.0)      \
+      public:                                          \
+        static constexpr int kSensorID = ID;           \
+        bool operator==(const Class&) const = default; \
+        TW_DECLARE_SENSOR_TABLES(Class)                \
+    };
+
+TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabCDOM_Sensor, 19)
+TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabECO_AFL_Sensor, 20)
+TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabWetstarSensor, 21)
+
+// Turner Cyclops: the measured parameter is a number from 1 to 10 that the
+// element's comments explain. Compared only through SensorObjectsEqual.
+class CFluoroTurnerCyclopsSensor : public CCoeffSensor<CFluoroTurnerCyclopsSensor> {
+    DECLARE_DYNCREATE(CFluoroTurnerCyclopsSensor)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+    TW_SENSOR_VALUE(int, MeasuredParameter, 1)
+  public:
+    static constexpr int kSensorID = 68;
+    TW_DECLARE_SENSOR_TABLES(CFluoroTurnerCyclopsSensor)
+
+    friend class CCoeffSensor<CFluoroTurnerCyclopsSensor>;
+    bool operator==(const CFluoroTurnerCyclopsSensor&) const = default;
+};
+
+class COBS_BackscatteranceSensor : public CCoeffSensor<COBS_BackscatteranceSensor> {
+    DECLARE_DYNCREATE(COBS_BackscatteranceSensor)
+    TW_SENSOR_VALUE(double, Gain, 0.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 28;
+    bool operator==(const COBS_BackscatteranceSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_BackscatteranceSensor)
+};
+
+class COBS_ChelseaNepheloSensor : public CCoeffSensor<COBS_ChelseaNepheloSensor> {
+    DECLARE_DYNCREATE(COBS_ChelseaNepheloSensor)
+    TW_SENSOR_VALUE(double, ClearWaterValue, 0.0)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+  public:
+    static constexpr int kSensorID = 29;
+    static constexpr int kReportWidth = 18;
+    bool operator==(const COBS_ChelseaNepheloSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_ChelseaNepheloSensor)
+};
+
+class COBS_IFREMER_MeasuredSensor : public CCoeffSensor<COBS_IFREMER_MeasuredSensor> {
+    DECLARE_DYNCREATE(COBS_IFREMER_MeasuredSensor)
+    TW_SENSOR_VALUE(double, Vm0, 0.0)
+    TW_SENSOR_VALUE(double, Vd0, 0.0)
+    TW_SENSOR_VALUE(double, D0, 0.0)
+    TW_SENSOR_VALUE(double, K, 1.0)
+  public:
+    static constexpr int kSensorID = 32;
+    bool operator==(const COBS_IFREMER_MeasuredSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_IFREMER_MeasuredSensor)
+};
+
+class COBS_SeapointTurbiditySensor : public CCoeffSensor<COBS_SeapointTurbiditySensor> {
+    DECLARE_DYNCREATE(COBS_SeapointTurbiditySensor)
+    TW_SENSOR_SELECTION(GainSetting, 0, 0, 3)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+  public:
+    static constexpr int kSensorID = 33;
+    bool operator==(const COBS_SeapointTurbiditySensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_SeapointTurbiditySensor)
+};
+
+class COBS_SeatechLS6000Sensor : public CCoeffSensor<COBS_SeatechLS6000Sensor> {
+    DECLARE_DYNCREATE(COBS_SeatechLS6000Sensor)
+    TW_SENSOR_SELECTION(GainSetting, 7, 0, 8)
+    TW_SENSOR_VALUE(double, Slope, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 34;
+    bool operator==(const COBS_SeatechLS6000Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_SeatechLS6000Sensor)
+};
+
+class COBS_TurnerSCUFA_Sensor : public CCoeffSensor<COBS_TurnerSCUFA_Sensor> {
+    DECLARE_DYNCREATE(COBS_TurnerSCUFA_Sensor)
+    TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
+    TW_SENSOR_VALUE(double, Offset, 0.0)
+  public:
+    static constexpr int kSensorID = 35;
+    bool operator==(const COBS_TurnerSCUFA_Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_TurnerSCUFA_Sensor)
+};
+
+class COBS_DA_3plusSensor : public CCoeffSensor<COBS_DA_3plusSensor> {
+    DECLARE_DYNCREATE(COBS_DA_3plusSensor)
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, A2, 0.0)
+  public:
+    static constexpr int kSensorID = 63;
+    bool operator==(const COBS_DA_3plusSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COBS_DA_3plusSensor)
+};
+
+// The beam transmissometers of Chelsea/Seatech and the WET Labs C-Star.
+template <class Derived>
+class CTransBeamKind : public CCoeffSensor<Derived> {
+    TW_SENSOR_VALUE(double, M, 0.0)
+    TW_SENSOR_VALUE(double, B, 0.0)
+    TW_SENSOR_VALUE(double, PathLength, 0.0)
+  public:
+    bool operator==(const CTransBeamKind&) const = default;
+
+    static std::span<const SCoeffXml<Derived>> XmlItems() {
+        using S = CTransBeamKind;
+        static const SCoeffXml<Derived> items[] = {
+            XmlDouble<Derived>("M", &S::m_M, "%1.4f"),
+            XmlDouble<Derived>("B", &S::m_B, "%1.4f"),
+            XmlDouble<Derived>("PathLength", &S::m_PathLength, "%1.3f"),
+        };
+        return items;
+    }
+    static std::span<const SCoeffLine<Derived>> ReportLines() {
+        using S = CTransBeamKind;
+        static const SCoeffLine<Derived> lines[] = {
+            LineFixed<Derived>("M", &S::m_M, 4),
+            LineFixed<Derived>("B", &S::m_B, 4),
+            LineFixed<Derived>("Path length", &S::m_PathLength, 3),
+        };
+        return lines;
+    }
+};
+
+class CTransChelseaSensor : public CTransBeamKind<CTransChelseaSensor> {
+    DECLARE_DYNCREATE(CTransChelseaSensor)
+  public:
+    static constexpr int kSensorID = 59;
+    bool operator==(const CTransChelseaSensor&) const = default;
+};
+
+class CTransWET_LabsCStarSensor : public CTransBeamKind<CTransWET_LabsCStarSensor> {
+    DECLARE_DYNCREATE(CTransWET_LabsCStarSensor)
+  public:
+    static constexpr int kSensorID = 71;
+    bool operator==(const CTransWET_LabsCStarSensor&) const = default;
+};
+
+class CTransWetlabAC3Sensor : public CCoeffSensor<CTransWetlabAC3Sensor> {
+    DECLARE_DYNCREATE(CTransWetlabAC3Sensor)
+    TW_SENSOR_VALUE(double, Ch2o, 0.0)
+    TW_SENSOR_VALUE(double, Vh2o, 0.0)
+    TW_SENSOR_VALUE(double, VDark, 0.0)
+    TW_SENSOR_VALUE(double, X, 0.0)
+  public:
+    static constexpr int kSensorID = 60;
+    bool operator==(const CTransWetlabAC3Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(CTransWetlabAC3Sensor)
 };
 
 class COBS_IFREMER_DirectSensor : public CCoeffSensor<COBS_IFREMER_DirectSensor> {

@@ -1,3 +1,154 @@
 #include "sensors/PressureSensors.h"
 
+#include <memory>
+#include <tuple>
+
+#include "core/SensorArray.h"
+
+IMPLEMENT_DYNCREATE(CPressureDigiquartzSensor, CSensor)
+IMPLEMENT_DYNCREATE(CPressureDigiquartzTC_Sensor, CPressureDigiquartzSensor)
+IMPLEMENT_DYNCREATE(CPressureDruckSensor, CSensor)
+IMPLEMENT_DYNCREATE(CPressureFGP_Sensor, CSensor)
 IMPLEMENT_DYNCREATE(CPressureTDW58Sensor, CSensor)
+IMPLEMENT_DYNCREATE(CPressureStrainGaugeSensor, CSensor)
+
+namespace {
+
+// The Digiquartz report lines of the first half (C1 to T4).
+constexpr std::size_t kReport1Lines = 9;
+// The items of the TC sensor lead with T5; the AD590 pair follows.
+constexpr std::size_t kT5Items = 1;
+
+bool IncludesMB(const CPressureDigiquartzTC_Sensor& sensor) {
+    return sensor.GetbIncludeMB() != 0;
+}
+
+}  // namespace
+
+TW_SENSOR_XML_ITEMS(CPressureDigiquartzSensor, XmlDouble("C1", &S::m_C1, "%1.6e"),
+                    XmlDouble("C2", &S::m_C2, "%1.6e"), XmlDouble("C3", &S::m_C3, "%1.6e"),
+                    XmlDouble("D1", &S::m_D1, "%1.6e"), XmlDouble("D2", &S::m_D2, "%1.6e"),
+                    XmlDouble("T1", &S::m_T1, "%1.6e"), XmlDouble("T2", &S::m_T2, "%1.6e"),
+                    XmlDouble("T3", &S::m_T3, "%1.6e"), XmlDouble("T4", &S::m_T4, "%1.6e"),
+                    XmlDouble("Slope", &S::m_Slope, "%1.8f"),
+                    XmlDouble("Offset", &S::m_Offset, "%1.5f"))
+
+TW_SENSOR_REPORT_LINES(CPressureDigiquartzSensor, LineSci("C1", &S::m_C1, 6),
+                       LineSci("C2", &S::m_C2, 6), LineSci("C3", &S::m_C3, 6),
+                       LineSci("D1", &S::m_D1, 6), LineSci("D2", &S::m_D2, 6),
+                       LineSci("T1", &S::m_T1, 6), LineSci("T2", &S::m_T2, 6),
+                       LineSci("T3", &S::m_T3, 6), LineSci("T4", &S::m_T4, 6),
+                       LineFixed("Slope", &S::m_Slope, 8), LineFixed("Offset", &S::m_Offset, 5))
+
+long CPressureDigiquartzSensor::ReadXML(TDWXML::CInputNode* node) {
+    const std::unique_ptr<CSensor> created(CreateSensorObject(GetSensorID()));
+    auto* fresh = dynamic_cast<CPressureDigiquartzSensor*>(created.get());
+    if (!fresh) {
+        return TDWXML::E_OUT_OF_MEMORY;
+    }
+    const long baseStatus = fresh->ReadBaseXML(node);
+    if (baseStatus == TDWXML::E_WRONG_OBJECT) {
+        return baseStatus;
+    }
+    if ((baseStatus | CoeffTable::Read(node, *fresh, XmlItems())) != 0) {
+        return TDWXML::E_FAIL_XML;
+    }
+    // The Digiquartz assignment: a subclass keeps the rest of its members.
+    *this = *fresh;
+    return TDWXML::S_OK_XML;
+}
+
+void CPressureDigiquartzSensor::Report1(std::ostream& os, int indent, int width) const {
+    CSensor::Report(os, indent, width);
+    CoeffTable::Report(os, indent, width, *this, ReportLines().first(kReport1Lines));
+}
+
+void CPressureDigiquartzSensor::Report2(std::ostream& os, int indent, int width) const {
+    CoeffTable::Report(os, indent, width, *this, ReportLines().subspan(kReport1Lines));
+}
+
+TW_SENSOR_XML_ITEMS(CPressureDigiquartzTC_Sensor, XmlDouble("T5", &S::m_T5, "%1.6e"),
+                    XmlDouble("AD590M", &S::m_AD590M, "%1.6e"),
+                    XmlDouble("AD590B", &S::m_AD590B, "%1.6e"))
+
+TW_SENSOR_REPORT_LINES(CPressureDigiquartzTC_Sensor, LineSci("T5", &S::m_T5, 6),
+                       LineSci("AD590M", &S::m_AD590M, 6, IncludesMB),
+                       LineSci("AD590B", &S::m_AD590B, 6, IncludesMB))
+
+bool CPressureDigiquartzTC_Sensor::operator==(const CPressureDigiquartzTC_Sensor& other) const {
+    if (!CPressureDigiquartzSensor::operator==(other) || m_T5 != other.m_T5) {
+        return false;
+    }
+    return !m_bIncludeMB ||
+           std::tie(m_AD590M, m_AD590B) == std::tie(other.m_AD590M, other.m_AD590B);
+}
+
+long CPressureDigiquartzTC_Sensor::ReadXML(TDWXML::CInputNode* node) {
+    CPressureDigiquartzTC_Sensor fresh;
+    const long status = fresh.CPressureDigiquartzSensor::ReadXML(node);
+    if (status == TDWXML::E_WRONG_OBJECT) {
+        return status;
+    }
+    const long t5Status = CoeffTable::Read(node, fresh, XmlItems().first(kT5Items));
+
+    // The AD590 pair counts only whole; otherwise it keeps its defaults.
+    CPressureDigiquartzTC_Sensor pair;
+    const bool hasPair = CoeffTable::Read(node, pair, XmlItems().subspan(kT5Items)) == 0;
+    if (hasPair) {
+        fresh.m_AD590M = pair.m_AD590M;
+        fresh.m_AD590B = pair.m_AD590B;
+    }
+    fresh.m_bIncludeMB = hasPair ? 1 : 0;
+
+    if (status != 0 || t5Status != 0) {
+        return TDWXML::E_FAIL_XML;
+    }
+    *this = fresh;
+    return TDWXML::S_OK_XML;
+}
+
+long CPressureDigiquartzTC_Sensor::WriteOwnXML(TDWXML::COutputNode* node,
+                                               const CPressureDigiquartzTC_Sensor& self,
+                                               long status) {
+    status = CPressureDigiquartzSensor::WriteOwnXML(node, self, status);
+    const auto items = self.m_bIncludeMB ? XmlItems() : XmlItems().first(kT5Items);
+    return CoeffTable::Write(node, self, items, status);
+}
+
+void CPressureDigiquartzTC_Sensor::Report(std::ostream& os, int indent) const {
+    Report1(os, indent, kReportWidth);
+    CoeffTable::Report(os, indent, kReportWidth, *this, ReportLines().first(kT5Items));
+    Report2(os, indent, kReportWidth);
+    CoeffTable::Report(os, indent, kReportWidth, *this, ReportLines().subspan(kT5Items));
+}
+
+TW_SENSOR_XML_ITEMS(
+    CPressureDruckSensor, XmlDouble("PA0", &S::m_PA0, "%1.8e"),
+    XmlDouble("PA1", &S::m_PA1, "%1.8e"), XmlDouble("PA2", &S::m_PA2, "%1.8e"),
+    XmlDouble("PTEMPA0", &S::m_PTEMPA0, "%1.8e"), XmlDouble("PTEMPA1", &S::m_PTEMPA1, "%1.8e"),
+    XmlDouble("PTEMPA2", &S::m_PTEMPA2, "%1.8e"), XmlDouble("PTCA0", &S::m_PTCA0, "%1.8e"),
+    XmlDouble("PTCA1", &S::m_PTCA1, "%1.8e"), XmlDouble("PTCA2", &S::m_PTCA2, "%1.8e"),
+    XmlDouble("PTCB0", &S::m_PTCB0, "%1.8e"), XmlDouble("PTCB1", &S::m_PTCB1, "%1.8e"),
+    XmlDouble("PTCB2", &S::m_PTCB2, "%1.8e"), XmlDouble("Offset", &S::m_Offset, "%1.6f"))
+
+TW_SENSOR_REPORT_LINES(CPressureDruckSensor, LineSci("PA0", &S::m_PA0, 8),
+                       LineSci("PA1", &S::m_PA1, 8), LineSci("PA2", &S::m_PA2, 8),
+                       LineSci("PTEMPA0", &S::m_PTEMPA0, 8), LineSci("PTEMPA1", &S::m_PTEMPA1, 8),
+                       LineSci("PTEMPA2", &S::m_PTEMPA2, 8), LineSci("PTCA0", &S::m_PTCA0, 8),
+                       LineSci("PTCA1", &S::m_PTCA1, 8), LineSci("PTCA2", &S::m_PTCA2, 8),
+                       LineSci("PTCB0", &S::m_PTCB0, 8), LineSci("PTCB1", &S::m_PTCB1, 8),
+                       LineSci("PTCB2", &S::m_PTCB2, 8), LineFixed("Offset", &S::m_Offset, 6))
+
+TW_SENSOR_XML_ITEMS(CPressureFGP_Sensor, XmlDouble("ScaleFactor", &S::m_ScaleFactor, "%1.3f"),
+                    XmlDouble("Offset", &S::m_Offset, "%1.3f"))
+
+TW_SENSOR_REPORT_LINES(CPressureFGP_Sensor, LineFixed("Scale factor", &S::m_ScaleFactor, 3),
+                       LineFixed("Offset", &S::m_Offset, 3))
+
+TW_SENSOR_XML_ITEMS(CPressureStrainGaugeSensor, XmlDouble("A0", &S::m_A0, "%1.6e"),
+                    XmlDouble("A1", &S::m_A1, "%1.6e"), XmlDouble("A2", &S::m_A2, "%1.6e"),
+                    XmlDouble("Offset", &S::m_Offset, "%1.5f"))
+
+TW_SENSOR_REPORT_LINES(CPressureStrainGaugeSensor, LineSci("A0", &S::m_A0, 6),
+                       LineSci("A1", &S::m_A1, 6), LineSci("A2", &S::m_A2, 6),
+                       LineFixed("Offset", &S::m_Offset, 5))

@@ -1,0 +1,51 @@
+#pragma once
+// Oxygen sensors other than the TDW 41 family: the serial optical TDW 68 and
+// the Aanderaa Optode.
+
+#include "core/CoeffSensor.h"
+
+class COxTDW_68_Sensor : public CCoeffSensor<COxTDW_68_Sensor> {
+    DECLARE_DYNCREATE(COxTDW_68_Sensor)
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, A2, 0.0)
+    TW_SENSOR_VALUE(double, B0, 0.0)
+    TW_SENSOR_VALUE(double, B1, 0.0)
+    TW_SENSOR_VALUE(double, C0, 0.0)
+    TW_SENSOR_VALUE(double, C1, 0.0)
+    TW_SENSOR_VALUE(double, C2, 0.0)
+    TW_SENSOR_VALUE(double, TA0, 0.0)
+    TW_SENSOR_VALUE(double, TA1, 0.0)
+    TW_SENSOR_VALUE(double, TA2, 0.0)
+    TW_SENSOR_VALUE(double, TA3, 0.0)
+    TW_SENSOR_VALUE(double, pcor, 0.0)
+  public:
+    static constexpr int kSensorID = 72;
+    static constexpr int kReportWidth = 20;
+    bool operator==(const COxTDW_68_Sensor&) const = default;
+
+    // The calibration as text: date, serial number, then one "name = value"
+    // line per coefficient; no line break after the last.
+    CString ToString() const;
+
+    // Stops at the first element that cannot be written.
+    static long WriteOwnXML(TDWXML::COutputNode* node, const COxTDW_68_Sensor& self,
+                            long baseStatus);
+    TW_DECLARE_SENSOR_TABLES(COxTDW_68_Sensor)
+};
+
+// Its three elements are optional: a missing one keeps the default. Compared
+// only through SensorObjectsEqual.
+class COxOptodeSensor : public CCoeffSensor<COxOptodeSensor> {
+    DECLARE_DYNCREATE(COxOptodeSensor)
+    TW_SENSOR_VALUE(int, DoSalinityCorrection, 0)
+    TW_SENSOR_VALUE(int, DoDepthCorrection, 0)
+    TW_SENSOR_VALUE(double, InternalSalinity, 0.0)
+  public:
+    static constexpr int kSensorID = 64;
+    static constexpr int kReportWidth = 20;
+    TW_DECLARE_SENSOR_TABLES(COxOptodeSensor)
+
+    friend class CCoeffSensor<COxOptodeSensor>;
+    bool operator==(const COxOptodeSensor&) const = default;
+};
