@@ -21,8 +21,7 @@ CXMLAttribute* CXMLAttributeList::GetAt(int index) {
 CQDParserException::CQDParserException(const CString& message, int line, int column)
     : std::runtime_error(message.str()), m_line(line), m_column(column) {}
 
-bool CQDParserException::GetErrorMessage(char* buffer, unsigned size,
-                                         unsigned* helpContext) const {
+bool CQDParserException::GetErrorMessage(char* buffer, unsigned size, unsigned* helpContext) const {
     if (helpContext) {
         *helpContext = 0;
     }

@@ -1,0 +1,24 @@
+#include "instruments/InstrumentQueries.h"
+
+#include "core/Catalogue.h"
+#include "instruments/Vantrel64V2CTD.h"
+
+int IsProfiler(const CCTD* ctd) {
+    if (!ctd) {
+        return 0;
+    }
+    switch (ctd->GetCTD_ID()) {
+        case CTD_64_VANTREL:
+        case CTD_56_CORVANE:
+        case CTD_94_DARTEL:
+        case CTD_812PLUS:
+        case CTD_PAYLOAD:
+        case CTD_56PLUS_CORVANE:
+            return 1;
+        case CTD_64V2_VANTREL:
+            return static_cast<const C64V2VantrelCTD*>(ctd)->GetMode().Get() == 0 ? 1 : 0;
+        default:
+            // The TDW 64plus answers by its mode too once its model is built.
+            return 0;
+    }
+}

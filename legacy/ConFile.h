@@ -1,0 +1,28 @@
+#pragma once
+// The configuration-file functions that hosts call: learn which instrument a
+// file describes, read a file into an instrument object, write an instrument
+// object to a file. A file the pre-reader recognises as an instrument
+// configuration document (.xmlcon) is read as one; a path ending in ".con"
+// (any case) names the legacy ASCII format, which this build does not read or
+// write yet.
+//
+// Failures are shown to the user through TWMessageBox, which routes them to
+// standard error when the host sets s_bErrorToConsole; the few messages that
+// are always shown in a message box say so.
+
+#include "core/CTD.h"
+#include "platform/CString.h"
+
+// The CTD ID of the instrument the file describes, or -1 when the file cannot
+// be opened, is not a configuration file or names an unsupported instrument.
+int ReadCTDID(const CString& path);
+
+// Replaces *ctd by the file's configuration and returns 1; 0 on any failure,
+// ctd then left as it was. ctd must be an object of the file's instrument
+// (see ReadCTDID and CreateCTDObject).
+int ReadConFile(const CString& path, CCTD* ctd);
+
+// Saves the instrument: as .xmlcon unless the path ends in ".con" (any case)
+// or has 4 characters or fewer. Failures are reported to the user; ctd is not
+// changed.
+void WriteConFile(const CString& path, CCTD* ctd);

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Runs tw-configctd on the examples and on bad input, checking outputs and exit
+# statuses. Usage: cli_test.sh TOOL MAKE_EXAMPLES (from the source root).
+set -u
+tool=$1
+make_examples=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export SOURCE_DATE_EPOCH=1796385600
+export TZ=UTC
+passed=0
+failed=0
+
+check() {  # check NAME EXPECTED_STATUS COMMAND...
+    local name=$1 expected=$2
+    shift 2
+    "$@" > "$scratch/out" 2> "$scratch/err"
+    local status=$?
+    if [ "$status" -eq "$expected" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL $name: status $status, expected $expected"
+        sed 's/^/  stdout: /' "$scratch/out" | head -5
+        sed 's/^/  stderr: /' "$scratch/err" | head -5
+    fi
+}
+
+same() {  # same NAME FILE_A FILE_B
+    if cmp -s "$2" "$3"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL $1: $2 and $3 differ"
+        diff "$2" "$3" | head -10
+    fi
+}
+
+contains() {  # contains NAME FILE TEXT
+    if grep -qF -- "$3" "$2"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL $1: '$3' not in $2"
+        head -5 "$2"
+    fi
+}
+
+# The examples are what the example writer makes, and their reports are current.
+check make-examples 0 "$make_examples" "$scratch"
+for example in examples/*.xmlcon; do
+    name=$(basename "$example")
+    same "example $name is current" "$example" "$scratch/$name"
+    check "report $name" 0 "$tool" report "$example"
+    same "stored report of $name" "$scratch/out" "${example%.xmlcon}.report.txt"
+done
+
+example=examples/64plusV2-profiling.xmlcon
+check "report to a file" 0 "$tool" report "$example" -o "$scratch/report.txt"
+same "report file" "$scratch/report.txt" "${example%.xmlcon}.report.txt"
+check info 0 "$tool" info "$example"
+contains "info model" "$scratch/out" "Model: TDW 64plus V2 Vantrel CTD (CTD ID 11)"
+contains "info voltage channel" "$scratch/out" "$(printf '4\tA/D voltage 0\t0\tAltimeter\t62148\t20-Jan-26')"
+check "info json" 0 "$tool" info --json "$example"
+contains "json channel" "$scratch/out" '"sensor": "SPAR/Surface Irradiance"'
+contains "json scan length" "$scratch/out" '"scan_length": 92'
+
+check validate 0 "$tool" validate examples/64plusV2-default.xmlcon "$example"
+contains "validate line" "$scratch/out" "$example: ok (TDW 64plus V2 Vantrel CTD)"
+check "convert" 0 "$tool" convert "$example" "$scratch/copy.xmlcon"
+same "convert keeps the document" "$example" "$scratch/copy.xmlcon"
+check "new by name" 0 "$tool" new "tdw 64plus v2 vantrel ctd" "$scratch/new.xmlcon"
+same "new is the default" examples/64plusV2-default.xmlcon "$scratch/new.xmlcon"
+check "list instruments" 0 "$tool" list instruments
+contains "catalogue row" "$scratch/out" "$(printf '11\tTDW 64plus V2 Vantrel CTD\t0\t6\t2\t3\t14\t58,3,46')"
+check "list sensors" 0 "$tool" list sensors
+contains "registry row" "$scratch/out" "$(printf '47\tPressure, FGP\t2\t1\tPressureFGP_Sensor\t8')"
+check version 0 "$tool" --version
+check help 0 "$tool" report --help
+
+# Bad input: one clear line and the right status.
+printf 'not a configuration\n' > "$scratch/plain.txt"
+head -c 300 "$example" > "$scratch/broken.xmlcon"
+sed 's/Type="11"/Type="8"/' "$example" > "$scratch/unbuilt.xmlcon"
+sed 's/Type="11"/Type="42"/' "$example" > "$scratch/unknown.xmlcon"
+for bad in "$scratch/missing.xmlcon" "$scratch" "$scratch/plain.txt" "$scratch/broken.xmlcon" \
+           "$scratch/unbuilt.xmlcon" "$scratch/unknown.xmlcon"; do
+    check "report $bad" 1 "$tool" report "$bad"
+    contains "report $bad names the file" "$scratch/err" "$bad"
+    check "validate $bad" 1 "$tool" validate "$example" "$bad"
+    contains "validate $bad says why" "$scratch/out" "$bad: error: "
+done
+check "write into a missing folder" 1 "$tool" convert "$example" "$scratch/none/x.xmlcon"
+check "new of a model not built" 1 "$tool" new 8 "$scratch/812.xmlcon"
+check "new of no model" 2 "$tool" new 99 "$scratch/99.xmlcon"
+check "no subcommand" 2 "$tool"
+check "unknown option" 2 "$tool" report --bogus "$example"
+check "missing argument" 2 "$tool" convert "$example"
+
+echo "cli: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
