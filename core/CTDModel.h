@@ -8,7 +8,7 @@
 
 template <class Derived, class Base>
 class CCTDModel : public Base {
-public:
+  public:
     int GetCTD_ID() const override { return Derived::kCTD_ID; }
     CCTD* Clone() const override { return new Derived(Self()); }
     void AssignFrom(const CCTD& other) override { Self() = static_cast<const Derived&>(other); }
@@ -16,7 +16,7 @@ public:
         return Self() == static_cast<const Derived&>(other);
     }
 
-private:
+  private:
     Derived& Self() { return static_cast<Derived&>(*this); }
     const Derived& Self() const { return static_cast<const Derived&>(*this); }
 };

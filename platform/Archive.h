@@ -10,7 +10,7 @@
 #include "platform/Exceptions.h"
 
 class CArchive {
-public:
+  public:
     enum Mode { store = 0, load = 1 };
 
     // The archive neither owns nor closes the stream.
@@ -37,7 +37,7 @@ public:
     CArchive& operator>>(double& value);
     CArchive& operator>>(CString& value);
 
-private:
+  private:
     void WriteBytes(const void* bytes, std::size_t count);
     void ReadBytes(void* bytes, std::size_t count);
 

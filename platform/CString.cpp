@@ -13,13 +13,13 @@ namespace {
 // printf follows the calling thread's locale; configuration text is always
 // written with '.' as the decimal point.
 class CLocaleScope {
-public:
+  public:
     CLocaleScope() : m_previous(uselocale(CLocale())) {}
     ~CLocaleScope() { uselocale(m_previous); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
+  private:
     static locale_t CLocale() {
         static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
         return c;
@@ -27,9 +27,13 @@ private:
     locale_t m_previous;
 };
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
 
-char FoldAscii(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
+char FoldAscii(char ch) {
+    return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
 
 std::string FormatToString(const char* format, va_list args) {
     CLocaleScope cLocale;
@@ -76,7 +80,9 @@ void CString::Format(const char* format, ...) {
     va_end(args);
 }
 
-void CString::FormatV(const char* format, va_list args) { m_text = FormatToString(format, args); }
+void CString::FormatV(const char* format, va_list args) {
+    m_text = FormatToString(format, args);
+}
 
 void CString::AppendFormat(const char* format, ...) {
     va_list args;
@@ -107,7 +113,9 @@ CString& CString::operator+=(char ch) {
     return *this;
 }
 
-int CString::Compare(const char* text) const { return std::strcmp(m_text.c_str(), text ? text : ""); }
+int CString::Compare(const char* text) const {
+    return std::strcmp(m_text.c_str(), text ? text : "");
+}
 
 int CString::CompareNoCase(const char* text) const {
     const char* a = m_text.c_str();
@@ -130,7 +138,9 @@ CString CString::Right(int count) const {
     return CString(m_text.substr(static_cast<std::size_t>(GetLength() - n)));
 }
 
-CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength());
+}
 
 CString CString::Mid(int first, int count) const {
     const int start = std::clamp(first, 0, GetLength());
@@ -175,7 +185,9 @@ CString& CString::MakeLower() {
     return *this;
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
 
 CString& CString::TrimLeft() {
     const auto first = std::find_if_not(m_text.begin(), m_text.end(), IsBlank);

@@ -9,7 +9,7 @@
 #include <string_view>
 
 class CString {
-public:
+  public:
     CString() = default;
     CString(const char* text);  // NOLINT: implicit like the framework's string
     CString(const char* text, int length);
@@ -60,7 +60,7 @@ public:
     friend bool operator==(const CString& a, const char* b) { return a.m_text == (b ? b : ""); }
     friend bool operator<(const CString& a, const CString& b) { return a.m_text < b.m_text; }
 
-private:
+  private:
     std::string m_text;
 };
 
@@ -70,4 +70,6 @@ CString operator+(const char* a, const CString& b);
 CString operator+(const CString& a, char b);
 
 // Writes the bytes (the conversion to const char* would otherwise print a pointer).
-inline std::ostream& operator<<(std::ostream& os, const CString& text) { return os << text.str(); }
+inline std::ostream& operator<<(std::ostream& os, const CString& text) {
+    return os << text.str();
+}

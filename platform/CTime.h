@@ -6,7 +6,7 @@
 #include "platform/CString.h"
 
 class CTime {
-public:
+  public:
     CTime() = default;
     explicit CTime(std::int64_t seconds) : m_time(seconds) {}
     // Local time; daylight saving decided by the system when dst is -1.
@@ -30,6 +30,6 @@ public:
     friend bool operator==(const CTime& a, const CTime& b) { return a.m_time == b.m_time; }
     friend auto operator<=>(const CTime& a, const CTime& b) { return a.m_time <=> b.m_time; }
 
-private:
+  private:
     std::int64_t m_time = 0;
 };

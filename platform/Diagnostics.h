@@ -11,7 +11,7 @@
 #include <string>
 
 class CDiagnostics {
-public:
+  public:
     static void Log(const char* text, int level);
     // The same with a system error code: "text (error N: description)".
     static void LogError(const char* text, unsigned long errorCode, int level);

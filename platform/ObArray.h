@@ -8,7 +8,7 @@
 #include "platform/Object.h"
 
 class CObArray : public CObject {
-public:
+  public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
     int GetCount() const { return GetSize(); }
     int GetUpperBound() const { return GetSize() - 1; }
@@ -28,7 +28,7 @@ public:
     CObject* operator[](int index) const { return GetAt(index); }
     CObject*& operator[](int index) { return ElementAt(index); }
 
-private:
+  private:
     void CheckIndex(int index) const;
     std::vector<CObject*> m_items;
 };
@@ -38,7 +38,7 @@ class CTypedPtrArray;
 
 template <class T>
 class CTypedPtrArray<CObArray, T> : public CObArray {
-public:
+  public:
     T GetAt(int index) const { return static_cast<T>(CObArray::GetAt(index)); }
     void SetAt(int index, T element) { CObArray::SetAt(index, element); }
     T& ElementAt(int index) { return reinterpret_cast<T&>(CObArray::ElementAt(index)); }

@@ -30,7 +30,7 @@ struct CRuntimeClassRegistration {
 };
 
 class CObject {
-public:
+  public:
     virtual ~CObject() = default;
     virtual const CRuntimeClass* GetRuntimeClass() const;
     virtual void Serialize(CArchive& ar);
@@ -41,7 +41,7 @@ public:
 
     static const CRuntimeClass classCObject;
 
-protected:
+  protected:
     CObject() = default;
     CObject(const CObject&) = default;
     CObject& operator=(const CObject&) = default;
@@ -50,20 +50,20 @@ protected:
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
 // In the class body: the class has a record but cannot be created by it.
-#define DECLARE_DYNAMIC(class_name)                          \
-public:                                                      \
-    static const CRuntimeClass class##class_name;            \
-    const CRuntimeClass* GetRuntimeClass() const override;   \
-                                                             \
-private:
+#define DECLARE_DYNAMIC(class_name)                        \
+  public:                                                  \
+    static const CRuntimeClass class##class_name;          \
+    const CRuntimeClass* GetRuntimeClass() const override; \
+                                                           \
+  private:
 
 // In the class body: the class can be created from its record.
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name)       \
-public:                               \
+  public:                             \
     static CObject* CreateObject();   \
                                       \
-private:
+  private:
 
 #define TW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                    \
     const CRuntimeClass class_name::class##class_name = {#class_name, pfnNew,             \
@@ -76,6 +76,8 @@ private:
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     TW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                              \
-    CObject* class_name::CreateObject() { return new class_name; }                    \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
+    CObject* class_name::CreateObject() {                \
+        return new class_name;                           \
+    }                                                    \
     TW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, &class_name::CreateObject)

@@ -1,6 +1,8 @@
 #include "xmlfiles/PreReadConFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <new>
 
@@ -162,7 +164,10 @@ void CPreReadConFile::start_Instrument(CXMLAttributeList& attributes) {
     for (int i = 0; i < attributes.Size(); ++i) {
         const CXMLAttribute* attribute = attributes.GetAt(i);
         if (attribute->GetName() == "Type") {
-            m_nCTDType = std::atoi(attribute->GetValue());
+            // The decimal value of the leading digits (0 without any), held
+            // within int so that an absurd number cannot overflow.
+            const long value = std::strtol(attribute->GetValue(), nullptr, 10);
+            m_nCTDType = static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
         }
     }
 }

@@ -22,17 +22,17 @@ namespace TDWXML {
 
 // Statuses of every operation.
 constexpr long S_OK_XML = 0;
-constexpr long E_FAIL_XML = 0x80004005L;         // missing item, bad value, I/O
-constexpr long E_WRONG_OBJECT = 0x9000000FL;     // element of another kind of object
-constexpr long E_WRONG_ROOT = 0xA0000001L;       // the root has another tag
-constexpr long E_OUT_OF_MEMORY = 0x8007000EL;    // a fresh object could not be made
+constexpr long E_FAIL_XML = 0x80004005L;       // missing item, bad value, I/O
+constexpr long E_WRONG_OBJECT = 0x9000000FL;   // element of another kind of object
+constexpr long E_WRONG_ROOT = 0xA0000001L;     // the root has another tag
+constexpr long E_OUT_OF_MEMORY = 0x8007000EL;  // a fresh object could not be made
 
 class CInputNode;
 class COutputNode;
 
 // Every object that reads and writes itself as XML.
 class IDocObj {
-public:
+  public:
     virtual ~IDocObj() = default;
     virtual long ReadXML(CInputNode* node) = 0;
     virtual long WriteXML(COutputNode* node) = 0;
@@ -44,7 +44,7 @@ public:
 
 // A cursor on an element of a document being read.
 class CInputNode {
-public:
+  public:
     ~CInputNode();
     CInputNode(const CInputNode&) = delete;
     CInputNode& operator=(const CInputNode&) = delete;
@@ -75,7 +75,7 @@ public:
     // The current element's tag.
     CString GetTag() const;
 
-private:
+  private:
     friend class CReadDoc;
     struct State;
     explicit CInputNode(std::unique_ptr<State> state);
@@ -84,7 +84,7 @@ private:
 
 // A cursor on an element of a document being written.
 class COutputNode {
-public:
+  public:
     ~COutputNode();
     COutputNode(const COutputNode&) = delete;
     COutputNode& operator=(const COutputNode&) = delete;
@@ -112,7 +112,7 @@ public:
     // is written "- -".
     long WriteComment(const char* text);
 
-private:
+  private:
     friend class CWriteDoc;
     struct State;
     explicit COutputNode(std::unique_ptr<State> state);
@@ -127,7 +127,7 @@ struct SLoadError {
 };
 
 class CReadDoc {
-public:
+  public:
     CReadDoc();
     ~CReadDoc();
     CReadDoc(const CReadDoc&) = delete;
@@ -143,13 +143,13 @@ public:
     const char* GetRootTag(char* buffer, int size) const;
     SLoadError GetLastError() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> m_state;
 };
 
 class CWriteDoc {
-public:
+  public:
     CWriteDoc();
     // Saves the document when Close was not called.
     ~CWriteDoc();
@@ -167,13 +167,13 @@ public:
     // The document's text (for CreateText documents after WriteRoot).
     CString GetText() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> m_state;
 };
 
 class CDocFactory {
-public:
+  public:
     // New documents owned by the caller.
     static CReadDoc* CreateReadDoc(int kind = 1);
     static CWriteDoc* CreateWriteDoc(int kind = 0);

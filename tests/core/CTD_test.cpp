@@ -18,15 +18,15 @@ namespace {
 
 // Collects the diagnostics log while it lives.
 class CLogCapture {
-public:
+  public:
     CLogCapture() {
-        m_previous = CDiagnostics::SetSink(
-            [this](const std::string& text, int) { lines.push_back(text); });
+        m_previous =
+            CDiagnostics::SetSink([this](const std::string& text, int) { lines.push_back(text); });
     }
     ~CLogCapture() { CDiagnostics::SetSink(m_previous); }
     std::vector<std::string> lines;
 
-private:
+  private:
     CDiagnostics::Sink m_previous;
 };
 

@@ -12,7 +12,7 @@
 namespace {
 
 class ReportTest : public ::testing::Test {
-protected:
+  protected:
     // 2026-12-04 12:00:00 UTC: the same date in every time zone within +-11 h.
     void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
     void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }

@@ -112,11 +112,12 @@ TEST(NullSensor, XmlRoundTripAndRefusals) {
     EXPECT_EQ(tw_test::ReadObject(text, "NotInUse", back), 0);
     EXPECT_TRUE(back == unavailable);
 
-    for (const char* body : {"<OutputType>7</OutputType><Free>1</Free>", "<OutputType>1</OutputType>"}) {
+    for (const char* body :
+         {"<OutputType>7</OutputType><Free>1</Free>", "<OutputType>1</OutputType>"}) {
         CNullSensor target;
-        EXPECT_EQ(tw_test::ReadObject(tw_test::SensorDocument("NotInUse", 27, body), "NotInUse",
-                                      target),
-                  TDWXML::E_FAIL_XML)
+        EXPECT_EQ(
+            tw_test::ReadObject(tw_test::SensorDocument("NotInUse", 27, body), "NotInUse", target),
+            TDWXML::E_FAIL_XML)
             << body;
         EXPECT_TRUE(target == CNullSensor());
     }

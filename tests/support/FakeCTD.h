@@ -6,7 +6,7 @@
 #include "core/NullSensor.h"
 
 class CFakeCTD : public CCTD {
-public:
+  public:
     CFakeCTD() { DefaultConfig(); }
 
     CCTD* Clone() const override { return new CFakeCTD(*this); }
@@ -41,6 +41,6 @@ public:
 
     int CTD_ID = 11;
 
-protected:
+  protected:
     int GetBaseLength() const override { return GetScanLen(); }
 };
