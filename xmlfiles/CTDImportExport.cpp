@@ -94,17 +94,13 @@ int CCTDImportExport::WriteConFileXML(CCTD* ctd, CString path) {
     SetWriteVersionInSensorsFlag(0);
     ForgetCTD();
     m_pCTD = ctd;
+    // A document the instrument could not write whole is not saved, so the
+    // file is either replaced in one step or left as it was.
     int result = 0;
-    // The document is built in memory first, so that an instrument that
-    // cannot write itself leaves the file alone; the file itself is replaced
-    // in one step when it is closed.
-    const std::unique_ptr<CWriteDoc> trial(CDocFactory::CreateWriteDoc(kWriteDocKind));
-    if (trial && trial->CreateText() == S_OK_XML && trial->WriteRoot(kRootTag, this) == S_OK_XML) {
-        const std::unique_ptr<CWriteDoc> doc(CDocFactory::CreateWriteDoc(kWriteDocKind));
-        if (doc && doc->Create(path) == S_OK_XML && doc->WriteRoot(kRootTag, this) == S_OK_XML &&
-            doc->Close() == S_OK_XML) {
-            result = 1;
-        }
+    const std::unique_ptr<CWriteDoc> doc(CDocFactory::CreateWriteDoc(kWriteDocKind));
+    if (doc && doc->Create(path) == S_OK_XML && doc->WriteRoot(kRootTag, this) == S_OK_XML &&
+        doc->Close() == S_OK_XML) {
+        result = 1;
     }
     m_pCTD = nullptr;
     return result;

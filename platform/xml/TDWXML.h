@@ -162,7 +162,9 @@ class CWriteDoc {
     long CreateText();
     long WriteRoot(const char* rootTag, IDocObj* object);
     // Writes the file beside its place and then renames it there, so a failed
-    // write leaves an existing file as it was. Returns the status of the save.
+    // write leaves an existing file as it was. A document whose root object
+    // failed to write itself is not saved at all. Returns the status of the
+    // save.
     long Close();
     // The document's text (for CreateText documents after WriteRoot).
     CString GetText() const;

@@ -40,6 +40,7 @@ struct CWriteDoc::State {
     Mode mode = Mode::none;
     std::string path;
     bool hasRoot = false;
+    long rootStatus = S_OK_XML;  // what the root's object answered
     long saveStatus = S_OK_XML;
 
     void Start(Mode newMode, std::string newPath) {
@@ -50,6 +51,7 @@ struct CWriteDoc::State {
         mode = newMode;
         path = std::move(newPath);
         hasRoot = false;
+        rootStatus = S_OK_XML;
         saveStatus = S_OK_XML;
     }
 
@@ -63,6 +65,11 @@ struct CWriteDoc::State {
     long Save() {
         if (!hasRoot) {
             LogSaveFailure("saving", path, "nothing was written");
+            return E_FAIL_XML;
+        }
+        if (rootStatus != S_OK_XML) {
+            // Half a document must not replace a good file.
+            LogSaveFailure("saving", path, "the document could not be written whole");
             return E_FAIL_XML;
         }
         std::string why;
@@ -129,7 +136,8 @@ long CWriteDoc::WriteRoot(const char* rootTag, IDocObj* object) {
     }
     m_state->hasRoot = true;
     COutputNode node(std::make_unique<COutputNode::State>(root));
-    return object->WriteXML(&node);
+    m_state->rootStatus = object->WriteXML(&node);
+    return m_state->rootStatus;
 }
 
 long CWriteDoc::Close() {
