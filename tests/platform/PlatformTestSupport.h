@@ -1,0 +1,88 @@
+#pragma once
+// Helpers for the platform and document tests: objects whose reading and
+// writing are given as functions, in-memory documents, a scratch folder, and
+// environment variables set for one test.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <time.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "platform/xml/TDWXML.h"
+#include "support/XmlFixture.h"
+
+namespace tw_test {
+
+using TDWXML::CInputNode;
+using TDWXML::COutputNode;
+
+// Reads and writes through the functions given, counting the calls.
+class CFuncObj : public TDWXML::IDocObj {
+  public:
+    explicit CFuncObj(std::function<long(CInputNode*)> read = {},
+                      std::function<long(COutputNode*)> write = {})
+        : m_read(std::move(read)), m_write(std::move(write)) {}
+    long ReadXML(CInputNode* node) override { return ++calls, m_read ? m_read(node) : 0; }
+    long WriteXML(COutputNode* node) override { return ++calls, m_write ? m_write(node) : 0; }
+    int calls = 0;
+
+  private:
+    std::function<long(CInputNode*)> m_read;
+    std::function<long(COutputNode*)> m_write;
+};
+
+// Loads the text and hands its root "Root" to the function, expecting both to
+// succeed.
+inline void ReadFromText(const std::string& text, const std::function<long(CInputNode*)>& read) {
+    EXPECT_EQ(ReadWith(text, read), TDWXML::S_OK_XML) << text;
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& contents) {
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+class ScratchFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tw_test_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+    std::filesystem::path m_folder;
+};
+
+// Sets an environment variable (TZ included) while it lives.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name)) {
+            m_old = old;
+        }
+        Set(value);
+    }
+    ~ScopedEnv() { Set(m_old ? m_old->c_str() : nullptr); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    void Set(const char* value) {
+        value ? setenv(m_name.c_str(), value, 1) : unsetenv(m_name.c_str());
+        tzset();
+    }
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+}  // namespace tw_test
