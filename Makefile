@@ -2,8 +2,26 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 JOBS ?= 2
+# The builds that cmake starts inside a step need not name their folders.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: setup configure build run test test-asan clean
+# Fuzzing: the targets, the short run of `make test` (a fixed number of
+# inputs per target, the same every time) and the time per target of the
+# long run, `make fuzz`.
+FUZZ_DIR := build/fuzz
+FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element
+FUZZ_RUNS ?= 20000
+FUZZ_SECONDS ?= 600
+FUZZ_FLAGS = -timeout=10 -dict=fuzz/xmlcon.dict -artifact_prefix=$(FUZZ_DIR)/artifacts/$$target/
+# The committed seeds and the inputs of past findings of one target.
+FUZZ_INPUTS = fuzz/corpus/$$target $$(test -d fuzz/regressions/$$target && echo fuzz/regressions/$$target)
+
+BENCH_PROGRAMS := bench_read bench_write bench_report
+BENCH_ARGS ?=
+
+# Every step builds with -j$(JOBS) itself; the steps run one after another.
+.NOTPARALLEL:
+.PHONY: setup configure build run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -18,14 +36,62 @@ build: configure
 run: build
 	@$(BUILD_DIR)/apps/cli/tw-configctd report examples/64plusV2-default.xmlcon
 
+# The suite, then the suite under the sanitizers, then a short fuzzing run.
 test: build
 	@ctest --test-dir $(BUILD_DIR) -j$(JOBS) --output-on-failure
+	@$(MAKE) test-asan
+	@$(MAKE) test-fuzz
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: setup
 	@cmake --preset asan > /dev/null
 	@cmake --build build/asan -j$(JOBS)
 	@ctest --preset asan -j$(JOBS)
+
+fuzz-build: setup
+	@cmake --preset fuzz > /dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target $(FUZZ_TARGETS)
+
+# FUZZ_RUNS inputs per target from its seeds and past findings; new inputs
+# go to a scratch corpus, crashes to $(FUZZ_DIR)/artifacts/TARGET/.
+test-fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do \
+	  rm -rf $(FUZZ_DIR)/work/$$target; \
+	  mkdir -p $(FUZZ_DIR)/work/$$target $(FUZZ_DIR)/artifacts/$$target; \
+	  echo "fuzz: $$target, $(FUZZ_RUNS) inputs"; \
+	  $(FUZZ_DIR)/fuzz/$$target -runs=$(FUZZ_RUNS) -seed=1 $(FUZZ_FLAGS) \
+	    $(FUZZ_DIR)/work/$$target $(FUZZ_INPUTS) > $(FUZZ_DIR)/work/$$target.log 2>&1 \
+	    || { tail -n 60 $(FUZZ_DIR)/work/$$target.log; exit 1; }; \
+	done
+
+# FUZZ_SECONDS per target, one target after another; the corpus grows in
+# $(FUZZ_DIR)/long/TARGET and is kept between runs.
+fuzz: fuzz-build
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/long/$$target $(FUZZ_DIR)/artifacts/$$target; \
+	  echo "fuzz: $$target for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_FLAGS) \
+	    $(FUZZ_DIR)/long/$$target $(FUZZ_INPUTS) || exit 1; \
+	done
+
+# Writes the seed corpora and the dictionary again, from the example
+# configurations and the documents the library writes.
+fuzz-seeds: setup
+	@cmake --preset fuzz > /dev/null
+	@cmake --build $(FUZZ_DIR) -j$(JOBS) --target tw-fuzz-seeds make-examples
+	@rm -rf fuzz/corpus $(FUZZ_DIR)/seed-examples
+	@mkdir -p $(FUZZ_DIR)/seed-examples
+	@$(FUZZ_DIR)/examples/make-examples $(FUZZ_DIR)/seed-examples
+	@$(FUZZ_DIR)/fuzz/tw-fuzz-seeds fuzz $(FUZZ_DIR)/seed-examples/*.xmlcon $(wildcard examples/*.xmlcon)
+
+# Builds the benchmark programs in the default preset and runs each.
+bench: setup
+	@cmake --preset default > /dev/null
+	@cmake --build build/default -j$(JOBS) --target $(BENCH_PROGRAMS)
+	@for program in $(BENCH_PROGRAMS); do \
+	  echo "== $$program"; \
+	  build/default/bench/$$program $(BENCH_ARGS) || exit 1; \
+	done
 
 clean:
 	@rm -rf build

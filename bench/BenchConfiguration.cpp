@@ -1,0 +1,235 @@
+#include "BenchConfiguration.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iomanip>
+
+#include "platform/Diagnostics.h"
+#include "platform/MessageBox.h"
+#include "sensors/AuxiliarySensors.h"
+#include "sensors/ConductivitySensor.h"
+#include "sensors/OpticalSensors.h"
+#include "sensors/PressureSensors.h"
+#include "sensors/TemperatureSensors.h"
+
+namespace tw_bench {
+
+namespace {
+
+template <class Sensor>
+Sensor* Calibrated(CSensor* sensor, const char* serialNumber, const char* date) {
+    auto* typed = dynamic_cast<Sensor*>(sensor);
+    if (!typed) {
+        std::fprintf(stderr, "unexpected sensor class for %s\n", serialNumber);
+        std::abort();
+    }
+    typed->SetSerialNum(serialNumber);
+    typed->SetCalDate(date);
+    return typed;
+}
+
+void CalibrateFixedSensors(C64V2VantrelCTD& ctd) {
+    auto* temperature =
+        Calibrated<CTempVantrelPlusSensor>(&ctd.GetSensor(0), "T-5830", "03-Feb-26");
+    temperature->SetA0(1.2468e-3);
+    temperature->SetA1(2.6383e-4);
+    temperature->SetA2(-1.1021e-7);
+    temperature->SetA3(1.5672e-7);
+    temperature->SetSlope(1.00002);
+    temperature->SetOffset(-1.8e-4);
+
+    auto* conductivity = Calibrated<CCondSensor>(&ctd.GetSensor(1), "C-4417", "03-Feb-26");
+    conductivity->SetG(-1.0122e1);
+    conductivity->SetH(1.5297);
+    conductivity->SetI(-2.4906e-3);
+    conductivity->SetJ(2.7411e-4);
+    conductivity->SetSlope(0.99987);
+    conductivity->SetOffset(1.2e-4);
+
+    auto* pressure = Calibrated<CPressureDruckSensor>(&ctd.GetSensor(2), "P-1176204", "20-Jan-26");
+    pressure->SetPA0(1.8862e-1);
+    pressure->SetPA1(1.4871e-3);
+    pressure->SetPA2(7.2155e-12);
+    pressure->SetPTEMPA0(-5.9014e1);
+    pressure->SetPTEMPA1(5.2216e1);
+    pressure->SetPTEMPA2(-2.1033e-1);
+    pressure->SetPTCA0(5.1192e5);
+    pressure->SetPTCA1(1.0736e1);
+    pressure->SetPTCA2(-1.4429e-1);
+    pressure->SetPTCB0(2.4901e1);
+    pressure->SetPTCB1(-2.75e-4);
+    pressure->SetPTCB2(0.0);
+    pressure->SetOffset(-0.35);
+}
+
+void FitVoltageSensors(C64V2VantrelCTD& ctd) {
+    ctd.SetNumVoltAdd(6);
+    auto* altimeter = Calibrated<CAltimeterSensor>(new CAltimeterSensor, "A-71124", "11-Dec-25");
+    altimeter->SetScaleFactor(15.0);
+    altimeter->SetOffset(0.02);
+    ctd.ReplaceSensor(3, altimeter);
+
+    auto* ph = Calibrated<CpH_Sensor>(new CpH_Sensor, "PH-0931", "08-Jan-26");
+    ph->SetSlope(4.6131);
+    ph->SetOffset(2.4987);
+    ctd.ReplaceSensor(4, ph);
+
+    auto* par =
+        Calibrated<CPAR_BiosphericalSensor>(new CPAR_BiosphericalSensor, "PAR-70551", "29-Oct-25");
+    par->SetM(0.52473);
+    par->SetB(1.31109);
+    par->SetCalibrationConstant(1.6835e10);
+    par->SetMultiplier(1.0);
+    par->SetOffset(-0.0412);
+    ctd.ReplaceSensor(5, par);
+
+    auto* orp =
+        Calibrated<COxidationRedPotSensor>(new COxidationRedPotSensor, "ORP-2210", "15-Nov-25");
+    orp->SetM(1250.0);
+    orp->SetB(-1250.0);
+    orp->SetOffset(3.5);
+    ctd.ReplaceSensor(6, orp);
+
+    auto* poly = Calibrated<CUserPolySensor>(new CUserPolySensor, "UP-18", "01-Mar-26");
+    poly->SetActualName("Hydrocarbon fluorescence");
+    poly->SetA0(-0.0421);
+    poly->SetA1(12.377);
+    poly->SetA2(0.0318);
+    poly->SetA3(-1.2e-4);
+    ctd.ReplaceSensor(7, poly);
+
+    auto* ntu = dynamic_cast<CLinearSensor*>(CreateSensorObject(67));
+    Calibrated<CLinearSensor>(ntu, "NTU-3904", "19-Dec-25");
+    ntu->SetFirstCoefficient(2.4371);
+    ntu->SetSecondCoefficient(0.0617);
+    ctd.ReplaceSensor(8, ntu);
+}
+
+void FitSerialAndSurfaceSensors(C64V2VantrelCTD& ctd) {
+    ctd.SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_SEAOWL);
+    const char* const serialNumbers[] = {"OWL-CHL-127", "OWL-BB-127", "OWL-FDOM-127"};
+    const double scales[] = {0.0121, 1.6843e-6, 0.0926};
+    const double darks[] = {48.0, 47.0, 50.0};
+    for (int i = 0; i < 3; ++i) {
+        auto* owl = Calibrated<CLinearSensor>(&ctd.GetSensor(9 + i), serialNumbers[i], "12-Feb-26");
+        owl->SetFirstCoefficient(scales[i]);
+        owl->SetSecondCoefficient(darks[i]);
+    }
+    ctd.SetbSPAR_Added(1);
+    auto* spar = Calibrated<CSPAR_Sensor>(&ctd.GetSensor(ctd.GetNumChannel() - 1), "SPAR-20877",
+                                          "30-Sep-25");
+    spar->SetConversionFactor(1563.8);
+    spar->SetRatioMultiplier(0.3557);
+}
+
+}  // namespace
+
+std::unique_ptr<C64V2VantrelCTD> MakeFullConfiguration() {
+    auto ctd = std::make_unique<C64V2VantrelCTD>();
+    ctd->SetSerialNum("0911482");
+    CalibrateFixedSensors(*ctd);
+    FitVoltageSensors(*ctd);
+    FitSerialAndSurfaceSensors(*ctd);
+    ctd->SetnScansToAvg(4);
+    ctd->SetbNMEA_Added(1);
+    ctd->SetbDepthAdded(1);
+    ctd->SetbNMEA_TimeAdded(1);
+    ctd->SetScanTimeAdded(1);
+    if (ctd->GetNumChannel() != 14) {
+        std::fprintf(stderr, "the full configuration has %d channels, not 14\n",
+                     ctd->GetNumChannel());
+        std::abort();
+    }
+    return ctd;
+}
+
+void QuietLibrary() {
+    s_bErrorToConsole = false;
+    SetMessageBoxHandler([](const char*, const char*, unsigned) { return IDOK; });
+    CDiagnostics::SetSink([](const std::string&, int) {});
+}
+
+CScratchFolder::CScratchFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    const char* parent = tmp && *tmp                            ? tmp
+                         : access("/dev/shm", W_OK | X_OK) == 0 ? "/dev/shm"
+                                                                : "/tmp";
+    std::string pattern = std::string(parent) + "/tw-bench-XXXXXX";
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        std::abort();
+    }
+    m_path = pattern;
+}
+
+CScratchFolder::~CScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+CRatioReporter::CRatioReporter(std::vector<SRatio> ratios)
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular),
+      m_ratios(std::move(ratios)) {}
+
+void CRatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    for (const Run& run : runs) {
+        if (run.error_occurred) {
+            continue;
+        }
+        const double seconds =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        if (run.run_type == Run::RT_Iteration) {
+            m_seconds[run.run_name.function_name].push_back(seconds);
+        } else if (run.aggregate_name == "median") {
+            m_medians[run.run_name.function_name] = seconds;
+        }
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+double CRatioReporter::Seconds(const std::string& name) const {
+    if (const auto median = m_medians.find(name); median != m_medians.end()) {
+        return median->second;
+    }
+    const auto found = m_seconds.find(name);
+    if (found == m_seconds.end() || found->second.empty()) {
+        return 0.0;
+    }
+    std::vector<double> values = found->second;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void CRatioReporter::Finalize() {
+    std::ostream& out = GetOutputStream();
+    out << "\nRatios (real time per iteration / baseline, both from this run):\n";
+    for (const SRatio& ratio : m_ratios) {
+        const double measured = Seconds(ratio.measurement);
+        const double baseline = Seconds(ratio.baseline);
+        out << "  " << std::left << std::setw(52) << (ratio.measurement + " / " + ratio.baseline)
+            << std::right;
+        if (measured <= 0.0 || baseline <= 0.0) {
+            out << "   (not run)\n";
+        } else {
+            out << std::setprecision(3) << std::setw(10) << measured / baseline << "\n";
+        }
+    }
+    ConsoleReporter::Finalize();
+}
+
+int RunWithRatios(int argc, char** argv, std::vector<CRatioReporter::SRatio> ratios) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    CRatioReporter reporter(std::move(ratios));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace tw_bench

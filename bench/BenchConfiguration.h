@@ -1,0 +1,68 @@
+#pragma once
+// What the benchmark programs share: the configuration they measure, a
+// scratch folder, a quiet library, and a console reporter that ends with the
+// ratio of each measurement to its baseline from the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "instruments/Vantrel64V2CTD.h"
+
+namespace tw_bench {
+
+// A full TDW 64plus V2 configuration of 14 channels: the three fixed
+// sensors, six voltage sensors, the three channels of the SeaOWL serial
+// sensor and the surface PAR pair, every sensor calibrated.
+std::unique_ptr<C64V2VantrelCTD> MakeFullConfiguration();
+
+// Drops user messages and diagnostics.
+void QuietLibrary();
+
+// A folder of its own, removed with its files when the program ends: in
+// TMPDIR when that is set, else in memory (/dev/shm), so that the disk's
+// flush times do not swamp the work measured, else in /tmp.
+class CScratchFolder {
+  public:
+    CScratchFolder();
+    ~CScratchFolder();
+    CScratchFolder(const CScratchFolder&) = delete;
+    CScratchFolder& operator=(const CScratchFolder&) = delete;
+    std::string File(const char* name) const { return m_path + "/" + name; }
+
+  private:
+    std::string m_path;
+};
+
+// The console output, then one line per ratio: the real time of a
+// measurement divided by the real time of its baseline (the medians when the
+// benchmarks are repeated).
+class CRatioReporter : public benchmark::ConsoleReporter {
+  public:
+    struct SRatio {
+        std::string measurement;
+        std::string baseline;
+    };
+    // Colours only on a terminal.
+    explicit CRatioReporter(std::vector<SRatio> ratios);
+
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+  private:
+    // The median of the repetitions of the benchmark (seconds per
+    // iteration); 0 when it did not run.
+    double Seconds(const std::string& name) const;
+
+    std::vector<SRatio> m_ratios;
+    std::map<std::string, std::vector<double>> m_seconds;  // per repetition, by name
+    std::map<std::string, double> m_medians;               // median aggregates, by name
+};
+
+// Runs the benchmarks of the program with the reporter; the body of main.
+int RunWithRatios(int argc, char** argv, std::vector<CRatioReporter::SRatio> ratios);
+
+}  // namespace tw_bench
