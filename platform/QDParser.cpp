@@ -133,8 +133,8 @@ void CQDParser::Parse(CQDParserEventHandler& handler, CQDParserDataSource& sourc
         throw std::bad_alloc();
     }
 #if XML_MAJOR_VERSION > 2 || (XML_MAJOR_VERSION == 2 && XML_MINOR_VERSION >= 6)
-    // Each character must be parsed as it arrives, so that an element is
-    // reported as soon as its start tag is complete.
+    // Each run must be parsed as it arrives, so that an element is reported
+    // as soon as its start tag is complete.
     XML_SetReparseDeferralEnabled(parser.get(), XML_FALSE);
 #endif
     SParseContext context;
@@ -147,15 +147,27 @@ void CQDParser::Parse(CQDParserEventHandler& handler, CQDParserDataSource& sourc
     handler.StartDocument();
     CEndTagTracker endTag;
     XML_Status status = XML_STATUS_OK;
+    // The characters come one at a time from the source; expat gets them in
+    // runs that end with a '>', the character that completes a tag, so every
+    // element is still reported as soon as its tag is complete while expat is
+    // called once per tag rather than once per character.
+    constexpr std::size_t kMaxRun = 256;
+    std::string run;
+    run.reserve(kMaxRun);
     for (;;) {
         const int next = source.Read();
         if (next < 0) {
-            status = XML_Parse(parser.get(), "", 0, XML_TRUE);
+            status = XML_Parse(parser.get(), run.data(), static_cast<int>(run.size()), XML_TRUE);
             break;
         }
         const char ch = static_cast<char>(next);
         endTag.Feed(ch);
-        status = XML_Parse(parser.get(), &ch, 1, XML_FALSE);
+        run += ch;
+        if (ch != '>' && run.size() < kMaxRun) {
+            continue;
+        }
+        status = XML_Parse(parser.get(), run.data(), static_cast<int>(run.size()), XML_FALSE);
+        run.clear();
         if (status != XML_STATUS_OK) {
             break;
         }

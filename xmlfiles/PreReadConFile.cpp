@@ -150,7 +150,8 @@ int CPreReadConFile::Read() {
             "Required opening tag <TDW_InstrumentConfiguration> not found.",
             CQDParserDataSourceException::kAbandoned, 0);
     }
-    return std::fgetc(m_file.get());
+    // The library is single-threaded; the file is this reader's alone.
+    return getc_unlocked(m_file.get());
 }
 
 void CPreReadConFile::start_TDW_InstrumentConfiguration(CXMLAttributeList&) {
