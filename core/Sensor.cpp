@@ -11,7 +11,18 @@ using namespace TDWXML;
 
 IMPLEMENT_DYNAMIC(CSensor, CObject)
 
-CSensor::CSensor() : m_calTime(1990, 1, 1, 0, 0, 0) {}
+namespace {
+
+// 1 January 1990, local midnight: worked out once, as every sensor made
+// starts with it.
+const CTime& DefaultCalTime() {
+    static const CTime time(1990, 1, 1, 0, 0, 0);
+    return time;
+}
+
+}  // namespace
+
+CSensor::CSensor() : m_calTime(DefaultCalTime()) {}
 
 CString CSensor::GetSensorName() const {
     const int id = GetSensorID();

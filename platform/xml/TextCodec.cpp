@@ -75,9 +75,23 @@ bool IsNameChar(unsigned char byte) {
            byte == 0xB7;
 }
 
+// Text that is the same in both forms: printable ASCII, tab and line feed.
+bool IsPlainAscii(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || (byte < 0x20 && byte != '\t' && byte != '\n')) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string EncodeText(std::string_view bytes) {
+    if (IsPlainAscii(bytes)) {
+        return std::string(bytes);
+    }
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (const char c : bytes) {
@@ -92,6 +106,9 @@ std::string EncodeText(std::string_view bytes) {
 }
 
 std::string DecodeText(std::string_view utf8) {
+    if (IsPlainAscii(utf8)) {
+        return std::string(utf8);
+    }
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
