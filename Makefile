@@ -55,14 +55,17 @@ fuzz-build: setup
 # FUZZ_RUNS inputs per target from its seeds and past findings; new inputs
 # go to a scratch corpus, crashes to $(FUZZ_DIR)/artifacts/TARGET/.
 test-fuzz: fuzz-build
-	@for target in $(FUZZ_TARGETS); do \
+	@passed=0; for target in $(FUZZ_TARGETS); do \
 	  rm -rf $(FUZZ_DIR)/work/$$target; \
 	  mkdir -p $(FUZZ_DIR)/work/$$target $(FUZZ_DIR)/artifacts/$$target; \
 	  echo "fuzz: $$target, $(FUZZ_RUNS) inputs"; \
 	  $(FUZZ_DIR)/fuzz/$$target -runs=$(FUZZ_RUNS) -seed=1 $(FUZZ_FLAGS) \
 	    $(FUZZ_DIR)/work/$$target $(FUZZ_INPUTS) > $(FUZZ_DIR)/work/$$target.log 2>&1 \
-	    || { tail -n 60 $(FUZZ_DIR)/work/$$target.log; exit 1; }; \
-	done
+	    || { tail -n 60 $(FUZZ_DIR)/work/$$target.log; \
+	         echo "fuzz: $$passed passed, 1 failed"; exit 1; }; \
+	  passed=$$((passed + 1)); \
+	done; \
+	echo "fuzz: $$passed passed, 0 failed"
 
 # FUZZ_SECONDS per target, one target after another; the corpus grows in
 # $(FUZZ_DIR)/long/TARGET and is kept between runs.
