@@ -163,6 +163,18 @@ constexpr SCoeffLine<T> LineChoice(const char* label, CSelection T::*member,
 // The steps of the mechanism over a description.
 namespace CoeffTable {
 
+// Follows the nesting while the items of a group that could not be opened
+// are passed over; true for an item that is passed over.
+template <class T>
+bool SkippedInGroup(const SCoeffXml<T>& item, int& skipDepth) {
+    using Kind = typename SCoeffXml<T>::Kind;
+    if (skipDepth == 0) {
+        return false;
+    }
+    skipDepth += item.kind == Kind::OpenGroup ? 1 : (item.kind == Kind::CloseGroup ? -1 : 0);
+    return true;
+}
+
 // Reads every item into the object, attempting all of them; nonzero when a
 // required item failed.
 template <class T>
@@ -172,9 +184,7 @@ long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
     long combined = 0;
     int skipDepth = 0;  // inside a group that could not be opened
     for (const SCoeffXml<T>& item : items) {
-        if (skipDepth > 0) {
-            skipDepth +=
-                item.kind == Kind::OpenGroup ? 1 : (item.kind == Kind::CloseGroup ? -1 : 0);
+        if (SkippedInGroup(item, skipDepth)) {
             continue;
         }
         long status = 0;
@@ -237,9 +247,7 @@ long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
     using Kind = typename SCoeffXml<T>::Kind;
     int skipDepth = 0;
     for (const SCoeffXml<T>& item : items) {
-        if (skipDepth > 0) {
-            skipDepth +=
-                item.kind == Kind::OpenGroup ? 1 : (item.kind == Kind::CloseGroup ? -1 : 0);
+        if (SkippedInGroup(item, skipDepth)) {
             continue;
         }
         switch (item.kind) {
