@@ -19,14 +19,6 @@ class CElementReader {
         }
         return value;
     }
-    double Double(const char* tag, double fallback, bool required) {
-        double value = fallback;
-        if (m_node->ReadDouble(tag, &value, -1, "index") != 0) {
-            m_failed = m_failed || required;
-            return fallback;
-        }
-        return value;
-    }
     // A bounded setting: the element's value when it lies in the range,
     // otherwise the range keeps its value.
     template <class Range>
@@ -35,7 +27,6 @@ class CElementReader {
     }
 
     bool Failed() const { return m_failed; }
-    void Fail() { m_failed = true; }
 
   private:
     TDWXML::CInputNode* m_node;
