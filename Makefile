@@ -21,7 +21,7 @@ BENCH_ARGS ?=
 
 # Every step builds with -j$(JOBS) itself; the steps run one after another.
 .NOTPARALLEL:
-.PHONY: setup configure build run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
+.PHONY: setup configure build examples run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -31,6 +31,11 @@ configure: setup
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# Writes the example configurations and their stored reports again.
+examples: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target make-examples tw-configctd
+	@bash scripts/make-examples.sh $(BUILD_DIR)
 
 # Prints the report of the bundled example configuration.
 run: build
