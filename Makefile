@@ -37,8 +37,10 @@ examples: configure
 	@cmake --build $(BUILD_DIR) -j$(JOBS) --target make-examples tw-configctd
 	@bash scripts/make-examples.sh $(BUILD_DIR)
 
-# Prints the report of the bundled example configuration.
-run: build
+# Prints the report of the bundled example configuration; builds only the
+# tool and the library it needs.
+run: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target tw-configctd
 	@$(BUILD_DIR)/apps/cli/tw-configctd report examples/64plusV2-default.xmlcon
 
 # The suite, then the suite under the sanitizers, then a short fuzzing run.
