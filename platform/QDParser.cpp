@@ -3,10 +3,12 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <memory>
 #include <new>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -105,8 +107,46 @@ void XMLCALL OnText(void* userData, const XML_Char* text, int length) {
     });
 }
 
+// expat salts its hash tables against inputs built to collide; one random
+// salt per process spares a system call for every parse.
+unsigned long ProcessHashSalt() {
+    static const unsigned long salt = [] {
+        std::random_device source;
+        return (static_cast<unsigned long>(source()) << 32) ^ source();
+    }();
+    return salt;
+}
+
 struct SParserFree {
     void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
+};
+using ParserPtr = std::unique_ptr<XML_ParserStruct, SParserFree>;
+
+// Making a parser costs more than parsing the part of a configuration before
+// its root, so one parser is kept and reset for the next parse. One that
+// took a large document is freed instead, so that its buffer is not held.
+class CParserPool {
+  public:
+    static constexpr std::size_t kKeepUpTo = 64 * 1024;
+
+    static ParserPtr Take(const char* encoding) {
+        ParserPtr parser = std::move(Kept());
+        if (parser && XML_ParserReset(parser.get(), encoding)) {
+            return parser;
+        }
+        return ParserPtr(XML_ParserCreate(encoding));
+    }
+    static void Give(ParserPtr parser, std::size_t bytesParsed) {
+        if (bytesParsed <= kKeepUpTo) {
+            Kept() = std::move(parser);
+        }
+    }
+
+  private:
+    static ParserPtr& Kept() {
+        static ParserPtr kept;
+        return kept;
+    }
 };
 
 // Any single-byte encoding expat does not know is read as ISO-8859-1:
@@ -171,6 +211,15 @@ std::size_t CQDParserDataSource::ReadBlock(char* buffer, std::size_t size) {
 bool CQDParser::IsUTF8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
+        // Eight ASCII bytes at a time while there are.
+        std::uint64_t word = 0;
+        if (bytes.size() - i >= sizeof word) {
+            std::memcpy(&word, bytes.data() + i, sizeof word);
+            if ((word & 0x8080808080808080u) == 0) {
+                i += sizeof word;
+                continue;
+            }
+        }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
             ++i;
@@ -209,11 +258,17 @@ bool CQDParser::IsUTF8(std::string_view bytes) {
 }
 
 void CQDParser::Parse(CQDParserEventHandler& handler, CQDParserDataSource& source) {
-    std::unique_ptr<XML_ParserStruct, SParserFree> parser(
-        XML_ParserCreate(source.ForcedEncoding()));
+    ParserPtr parser = CParserPool::Take(source.ForcedEncoding());
     if (!parser) {
         throw std::bad_alloc();
     }
+    std::size_t fed = 0;
+    // The parser goes back to the pool however the parse ends.
+    struct SGiveBack {
+        ParserPtr& parser;
+        const std::size_t& fed;
+        ~SGiveBack() { CParserPool::Give(std::move(parser), fed); }
+    } giveBack{parser, fed};
 #ifdef TW_HAVE_XML_REPARSE_DEFERRAL
     // Each block must be parsed as it arrives, so that an element is reported
     // as soon as the block holding the end of its start tag was read. The
@@ -221,6 +276,7 @@ void CQDParser::Parse(CQDParserEventHandler& handler, CQDParserDataSource& sourc
     // libraries whose version macros still name an older release.
     XML_SetReparseDeferralEnabled(parser.get(), XML_FALSE);
 #endif
+    XML_SetHashSalt(parser.get(), ProcessHashSalt());
     SParseContext context;
     context.handler = &handler;
     context.parser = parser.get();
@@ -233,10 +289,9 @@ void CQDParser::Parse(CQDParserEventHandler& handler, CQDParserDataSource& sourc
     // expat parses an unfinished token again from its start with every
     // block, so the blocks grow with the document: a long token is parsed
     // again only as often as the document doubles.
-    std::size_t fed = 0;
     XML_Status status = XML_STATUS_OK;
     for (;;) {
-        const std::size_t want = std::max(kBlockSize, fed);
+        const std::size_t want = std::max(kFirstBlockSize, fed);
         void* buffer = XML_GetBuffer(parser.get(), static_cast<int>(want));
         if (buffer == nullptr) {
             throw std::bad_alloc();

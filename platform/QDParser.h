@@ -116,8 +116,9 @@ class CQDParserDataSourceException : public CQDParserException {
 
 class CQDParser {
   public:
-    // The size of the blocks the parser asks its source for.
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    // The size of the first block the parser asks its source for; later
+    // blocks are as large as all before them together.
+    static constexpr std::size_t kFirstBlockSize = 4096;
 
     // Reads the source to EOF, reporting to the handler. Throws
     // CQDParserException when the document is not well-formed; exceptions of

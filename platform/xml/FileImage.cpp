@@ -33,8 +33,12 @@ constexpr unsigned int kParseOptions = pugi::parse_cdata | pugi::parse_escapes |
 constexpr std::size_t kPairwiseAttributes = 8;
 
 bool HasRepeatedAttribute(pugi::xml_node element) {
+    const pugi::xml_attribute first = element.first_attribute();
+    if (!first || !first.next_attribute()) {
+        return false;  // most elements: nothing to compare
+    }
     std::size_t count = 0;
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+    for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
         ++count;
     }
     if (count <= kPairwiseAttributes) {
@@ -57,16 +61,27 @@ bool HasRepeatedAttribute(pugi::xml_node element) {
     return false;
 }
 
-// The node after node in document order within top's subtree, or null.
-pugi::xml_node NextNode(pugi::xml_node node, pugi::xml_node top) {
-    if (pugi::xml_node child = node.first_child()) {
-        return child;
+// Lists the elements in document order (the root first) and stops at the
+// first that repeats an attribute.
+class CElementLister : public pugi::xml_tree_walker {
+  public:
+    explicit CElementLister(std::vector<pugi::xml_node>* elements) : m_elements(elements) {}
+    bool begin(pugi::xml_node& node) override { return Visit(node); }
+    bool for_each(pugi::xml_node& node) override { return Visit(node); }
+
+  private:
+    bool Visit(const pugi::xml_node& node) {
+        if (node.type() != pugi::node_element) {
+            return true;
+        }
+        if (HasRepeatedAttribute(node)) {
+            return false;
+        }
+        m_elements->push_back(node);
+        return true;
     }
-    while (node != top && !node.next_sibling()) {
-        node = node.parent();
-    }
-    return node == top ? pugi::xml_node() : node.next_sibling();
-}
+    std::vector<pugi::xml_node>* m_elements;
+};
 
 // A tree that the parser accepts but that is not one well-formed document
 // the reader can take as it stands: the reason, or null when there is none.
@@ -85,14 +100,10 @@ const char* RefusalOf(const pugi::xml_document& document, std::vector<pugi::xml_
     if (roots != 1) {
         return "junk after document element";
     }
-    const pugi::xml_node root = document.document_element();
-    for (pugi::xml_node node = root; node; node = NextNode(node, root)) {
-        if (node.type() == pugi::node_element) {
-            if (HasRepeatedAttribute(node)) {
-                return "duplicate attribute";
-            }
-            elements->push_back(node);
-        }
+    pugi::xml_node root = document.document_element();
+    CElementLister lister(elements);
+    if (!root.traverse(lister)) {
+        return "duplicate attribute";
     }
     return nullptr;
 }
@@ -173,6 +184,12 @@ bool ReadFile(int fd, const struct stat& info, std::string* bytes, std::string* 
         const ssize_t count = ::read(fd, bytes->data() + have, bytes->size() - have);
         if (count > 0) {
             have += static_cast<std::size_t>(count);
+            // A file that has not grown while it was read ends where fstat
+            // said; the reader need not ask again to learn that.
+            if (S_ISREG(info.st_mode) && have == static_cast<std::size_t>(info.st_size) &&
+                info.st_size > 0) {
+                break;
+            }
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
