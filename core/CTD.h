@@ -138,6 +138,11 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // voltage" for the first of the pair, else the output type of the
     // channel's sensor.
     CString ChannelNameWithPAR(int channel, int sparAdded) const;
+    // The closing report lines of the models with surface PAR and scan time:
+    // the NMEA group, "Surface PAR voltage added", "Scan time added", the
+    // sensors and "Scan length".
+    void ReportClosingLines(std::ostream& os, int labelWidth, int sparAdded, int scanTimeAdded,
+                            int changed) const;
     // The four NMEA option elements in the order the models write them.
     void WriteNmeaXML(TDWXML::COutputNode* node) const;
     // A 7-byte NMEA position as the deck units append it: latitude in bytes

@@ -1,10 +1,12 @@
 // The pieces of configuration that several instrument models share: their
 // starting configuration, the fixed channels a read file must hold, the
-// surface PAR pair, the NMEA elements and the NMEA position in a scan.
+// surface PAR pair, the NMEA elements, the closing report lines and the NMEA
+// position in a scan.
 
 #include "core/CTD.h"
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
+#include "core/ReportLine.h"
 
 namespace {
 
@@ -63,6 +65,15 @@ CString CCTD::ChannelNameWithPAR(int channel, int sparAdded) const {
         return GetOutputTypeName(OT_SPAR_VOLTAGE);
     }
     return GetOutputTypeName(GetSensor(channel).GetOutputType());
+}
+
+void CCTD::ReportClosingLines(std::ostream& os, int labelWidth, int sparAdded, int scanTimeAdded,
+                              int changed) const {
+    ReportNMEA_Group(os, labelWidth);
+    ReportLine(os, 0, labelWidth, "Surface PAR voltage added", YesNo(sparAdded));
+    ReportLine(os, 0, labelWidth, "Scan time added", YesNo(scanTimeAdded));
+    ReportSensors(os, changed);
+    ReportLine(os, 0, labelWidth, "Scan length", GetScanLen());
 }
 
 void CCTD::WriteNmeaXML(TDWXML::COutputNode* node) const {

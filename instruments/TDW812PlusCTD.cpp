@@ -262,9 +262,5 @@ void C812PlusCTD::Report(std::ostream& os, const CString& fileName, int changed)
                kComputerInterfaceNames[m_computerInterface.Get() != 0 ? 1 : 0]);
     ReportLine(os, 0, kLabelWidth, "Deck unit", GetDeckUnitDescription(m_nDeckUnitVersion));
     ReportLine(os, 0, kLabelWidth, "Scans to average", m_scansToAvg.Get());
-    ReportNMEA_Group(os, kLabelWidth);
-    ReportLine(os, 0, kLabelWidth, "Surface PAR voltage added", YesNo(m_bSPAR_Added));
-    ReportLine(os, 0, kLabelWidth, "Scan time added", YesNo(m_bScanTimeAdded));
-    ReportSensors(os, changed);
-    ReportLine(os, 0, kLabelWidth, "Scan length", GetScanLen());
+    ReportClosingLines(os, kLabelWidth, m_bSPAR_Added, m_bScanTimeAdded, changed);
 }

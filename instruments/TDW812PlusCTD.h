@@ -21,18 +21,23 @@ class C812PlusCTD : public CCTDModel<C812PlusCTD, CCTD> {
     bool operator==(const C812PlusCTD& other) const = default;
 
     void DefaultConfig() override;
+    void Report(std::ostream& os, const CString& fileName, int changed) const override;
+    long ReadXML(TDWXML::CInputNode* node) override;
+    long WriteXML(TDWXML::COutputNode* node) override;
+
+    // Channels: the three fixed ones, the frequency channels in use, the
+    // voltage channels in use, and the surface PAR pair when added.
     int GetNumChannel() const override;
     CString GetChannelName(int channel) const override;
     int AddExtFreqFrom() const override { return kFixedChannels; }
     int AddExtVoltFrom() const override { return kFixedChannels + m_nNumFreqAdd; }
     int CanChangeSensor(int channel) const override;
-    double GetScanInterval() const override;
+
+    // The scan, in bytes.
     int GetScanLen() const override;
-    void InitializeForCalculations() override;
+    double GetScanInterval() const override;
     void Optimize(int on) override;
-    void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    void InitializeForCalculations() override;
 
     // The deck unit: 0 a TDW12plus with firmware 5.0 or later, 1 one with
     // older firmware, 2 a TDW 14plus STORAX, 3 none.
