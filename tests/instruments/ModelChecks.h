@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/CTD.h"
+#include "core/Catalogue.h"
 #include "support/XmlFixture.h"
 
 namespace tw_test {
@@ -141,5 +142,64 @@ class FixedDateTest : public ::testing::Test {
     void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
     void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
 };
+
+// Each change makes the instrument differ from a default one, and copy
+// construction, assignment and the catalogue's copy carry it over.
+template <class Model>
+void ExpectChangesCompared(const std::vector<std::function<void(Model&)>>& changes) {
+    const Model plain;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        Model changed;
+        changes[i](changed);
+        EXPECT_FALSE(changed == plain) << "change " << i;
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "change " << i;
+        const Model copied(changed);
+        EXPECT_TRUE(copied == changed) << "change " << i;
+        Model assigned;
+        assigned = changed;
+        EXPECT_TRUE(assigned == changed) << "change " << i;
+        Model viaCatalogue;
+        EXPECT_EQ(CopyCTDObject(&viaCatalogue, &changed), 1);
+        EXPECT_TRUE(CTD_ObjectsEqual(&viaCatalogue, &changed)) << "change " << i;
+    }
+}
+
+// Writes the instrument, reads the text into a default one and returns it.
+template <class Model>
+Model RoundTrip(Model& ctd, std::string* text = nullptr) {
+    const std::string written = WriteObject("Instrument", ctd);
+    if (text) {
+        *text = written;
+    }
+    Model back;
+    EXPECT_EQ(ReadObject(written, "Instrument", back), 0) << written;
+    return back;
+}
+
+// The text with every occurrence of from replaced by to.
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// Reads the document into a default instrument and expects success.
+template <class Model>
+Model ReadAccepted(const std::string& document) {
+    Model ctd;
+    EXPECT_EQ(ReadObject(document, "Instrument", ctd), 0) << document;
+    return ctd;
+}
+
+// The report of the instrument, dated by a fixed clock (12/04/2026).
+inline std::string ReportOf(const CCTD& ctd, const CString& fileName = "", int changed = 0) {
+    setenv("SOURCE_DATE_EPOCH", "1796385600", 1);
+    std::ostringstream os;
+    ctd.Report(os, fileName, changed);
+    unsetenv("SOURCE_DATE_EPOCH");
+    return os.str();
+}
 
 }  // namespace tw_test
