@@ -27,15 +27,6 @@ CSensor* CopyOfSensor(const CSensor& source) {
     return copy;
 }
 
-// The surface PAR pair at the end of the channel list: the PAR voltage
-// channel, which takes no sensor of its own, and the calibration.
-void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
-    auto* voltageChannel = new CNullSensor(0);
-    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-    channels.Add(voltageChannel);
-    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
-}
-
 // Whether the array's first sensors are the model's fixed ones.
 bool StartsWithFixedSensors(const CSensorArray& sensors, int ctdID, int count) {
     const SCTD_Data* row = GetCTD_Data(ctdID);
@@ -91,11 +82,7 @@ bool C56CorvaneCTD::operator==(const C56CorvaneCTD& other) const {
 }
 
 void C56CorvaneCTD::DefaultConfig() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    ResetVantrelSettings();
     m_firmwareVersion.Set(m_firmwareVersion.GetInitialValue());
     m_outputRate.Set(m_outputRate.GetInitialValue());
     m_bSPAR_Added = 0;
@@ -110,14 +97,7 @@ int C56CorvaneCTD::GetNumChannel() const {
 }
 
 CString C56CorvaneCTD::GetChannelName(int channel) const {
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (m_bSPAR_Added && channel == count - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelName(channel, m_bSPAR_Added);
 }
 
 int C56CorvaneCTD::CanChangeSensor(int channel) const {
@@ -134,22 +114,11 @@ int C56CorvaneCTD::GetBaseLength() const {
 }
 
 int C56CorvaneCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+    return HexScanLen();
 }
 
 void C56CorvaneCTD::SetbSPAR_Added(int on) {
-    if (on && !m_bSPAR_Added) {
-        AppendSurfacePARPair(m_sensorArray, nullptr);
-    } else if (!on && m_bSPAR_Added) {
-        for (int removed = 0; removed < 2; ++removed) {
-            const int last = m_sensorArray.GetSize() - 1;
-            delete m_sensorArray.GetAt(last);
-            m_sensorArray.RemoveAt(last);
-        }
-    }
+    ChangeSurfacePARPair(m_bSPAR_Added, on);
     m_bSPAR_Added = on;
 }
 
@@ -359,14 +328,10 @@ void C56PlusCTD::DefaultConfig() {
     m_usage = USAGE_STORED_XML_FILE;
     m_bUsingDeckUnit = 0;
     m_consoleBaud = CONSOLE_BAUD_9600_OR_HIGHER;
-    m_bScanTimeAdded = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    ResetVantrelSettings();
     m_historicRate = HISTORIC_RATE__SLOWER;
     m_bSPAR_Added = 0;
     m_sparSensor.reset();
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
     ResetToFixedSensors(m_defaultSensors, kCTD_ID);
     for (S56SerialChannel& channel : m_serialChannels) {
         channel.storage = 0;
@@ -446,14 +411,7 @@ int C56PlusCTD::GetNumChannel() const {
 }
 
 CString C56PlusCTD::GetChannelName(int channel) const {
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (IsWavecap() && m_bSPAR_Added && channel == count - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelName(channel, IsWavecap() && m_bSPAR_Added);
 }
 
 int C56PlusCTD::CanChangeSensor(int channel) const {
@@ -500,13 +458,10 @@ int C56PlusCTD::GetBaseLength() const {
 }
 
 int C56PlusCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    if (!IsWavecap()) {
+    if (!m_bOptimize && !IsWavecap()) {
         return kStoredScanLength;
     }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+    return HexScanLen();
 }
 
 void C56PlusCTD::InitializeForCalculations() {

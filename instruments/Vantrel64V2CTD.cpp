@@ -3,11 +3,9 @@
 #include <string>
 
 #include "core/Catalogue.h"
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
 #include "platform/Diagnostics.h"
-#include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
 
 using namespace TDWXML;
@@ -55,11 +53,7 @@ bool C64V2VantrelCTD::operator==(const C64V2VantrelCTD& other) const {
 }
 
 void C64V2VantrelCTD::DefaultConfig() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    ResetVantrelSettings();
     for (CRange<int>* range :
          {&m_pressureSensorType, &m_mode, &m_serialSensor, &m_sampleInterval, &m_scansToAvg}) {
         range->Set(range->GetInitialValue());
@@ -83,14 +77,7 @@ CString C64V2VantrelCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (m_bSPAR_Added && channel == count - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelName(channel, m_bSPAR_Added);
 }
 
 int C64V2VantrelCTD::CanChangeSensor(int channel) const {
@@ -131,10 +118,7 @@ int C64V2VantrelCTD::GetBaseLength() const {
 }
 
 int C64V2VantrelCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+    return HexScanLen();
 }
 
 void C64V2VantrelCTD::InitializeForCalculations() {
@@ -237,19 +221,8 @@ int C64V2VantrelCTD::SetnScansToAvg(int scans) {
 }
 
 void C64V2VantrelCTD::SetbSPAR_Added(int on) {
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        m_sensorArray.InsertAt(end, sparChannel);
-        m_sensorArray.InsertAt(end + 1, new CSPAR_Sensor);
-    } else if (!on && m_bSPAR_Added) {
-        for (int i = 0; i < 2; ++i) {
-            const int last = m_sensorArray.GetSize() - 1;
-            delete m_sensorArray.GetAt(last);
-            m_sensorArray.RemoveAt(last);
-        }
-    }
+    // The pair always ends the channel list.
+    ChangeSurfacePARPair(m_bSPAR_Added, on);
     m_bSPAR_Added = on;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/NullSensor.h"
+#include "sensors/AuxiliarySensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelCTD, CCTD)
 
@@ -202,6 +203,51 @@ void CVantrelCTD::InitializeOffsets() {
     if (m_bNMEA_TimeAdded) {
         m_nScanTimeOffset += 8;
     }
+}
+
+void CVantrelCTD::ResetVantrelSettings() {
+    m_bScanTimeAdded = 0;
+    m_serialNum.Empty();
+    m_nNumFreqAdd = 0;
+    m_nNumVoltAdd = 0;
+    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+}
+
+int CVantrelCTD::HexScanLen() const {
+    if (m_bOptimize) {
+        return m_nOptScanLen;
+    }
+    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+}
+
+CString CVantrelCTD::ChannelName(int channel, int surfacePARAdded) const {
+    const int count = GetNumChannel();
+    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
+        return "";
+    }
+    if (surfacePARAdded && channel == count - 2) {
+        return GetOutputTypeName(OT_SPAR_VOLTAGE);
+    }
+    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+}
+
+void CVantrelCTD::ChangeSurfacePARPair(int added, int on) {
+    if (on && !added) {
+        AppendSurfacePARPair(m_sensorArray, nullptr);
+    } else if (!on && added) {
+        for (int removed = 0; removed < 2; ++removed) {
+            const int last = m_sensorArray.GetSize() - 1;
+            delete m_sensorArray.GetAt(last);
+            m_sensorArray.RemoveAt(last);
+        }
+    }
+}
+
+void CVantrelCTD::AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
+    auto* voltageChannel = new CNullSensor(0);
+    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
+    channels.Add(voltageChannel);
+    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
 }
 
 CString CVantrelCTD::GetSerialSensorComment(int serialSensor) {

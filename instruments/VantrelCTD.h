@@ -9,6 +9,8 @@
 
 #include "core/CTD.h"
 
+class CSPAR_Sensor;
+
 class CVantrelCTD : public CCTD {
     DECLARE_DYNAMIC(CVantrelCTD)
   public:
@@ -63,6 +65,22 @@ class CVantrelCTD : public CCTD {
 
   protected:
     virtual void InitializeOffsets();
+
+    // Where every model's default configuration starts: no scan time, serial
+    // number, extra channels or NMEA data.
+    void ResetVantrelSettings();
+    // The model's own data and the appended NMEA and time fields; the cached
+    // length while optimized.
+    int HexScanLen() const;
+    // Empty outside the channels; "SPAR voltage" for the first channel of a
+    // surface PAR pair that ends the list; else the sensor's output type.
+    CString ChannelName(int channel, int surfacePARAdded) const;
+    // Appends the surface PAR pair (turning on) or removes it (turning off)
+    // at the end of the channels; nothing when the pair is already so.
+    void ChangeSurfacePARPair(int added, int on);
+    // The PAR voltage channel, which takes no sensor of its own, and a copy
+    // of the calibration (a default one without).
+    static void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration);
 
     // "Serial RS-232 Sensor: %d = %s."; empty for an unknown identifier.
     static CString GetSerialSensorComment(int serialSensor);
