@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
@@ -25,28 +24,6 @@ CSensor* CopyOfSensor(const CSensor& source) {
     CSensor* copy = CreateSensorObject(source.GetSensorID());
     CopySensorObject(copy, &source);
     return copy;
-}
-
-// Whether the array's first sensors are the model's fixed ones.
-bool StartsWithFixedSensors(const CSensorArray& sensors, int ctdID, int count) {
-    const SCTD_Data* row = GetCTD_Data(ctdID);
-    if (sensors.GetSize() < count) {
-        return false;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (sensors.GetAt(i)->GetSensorID() != row->fixedSensors[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void ResetToFixedSensors(CSensorArray& sensors, int ctdID) {
-    Empty(sensors);
-    const SCTD_Data* row = GetCTD_Data(ctdID);
-    for (int i = 0; i < row->numChannelMin; ++i) {
-        sensors.Add(CreateSensorObject(row->fixedSensors[i]));
-    }
 }
 
 void LogFormatted(const char* format, auto... values) {
@@ -82,11 +59,11 @@ bool C56CorvaneCTD::operator==(const C56CorvaneCTD& other) const {
 }
 
 void C56CorvaneCTD::DefaultConfig() {
-    ResetVantrelSettings();
+    ResetCommonSettings();
     m_firmwareVersion.Set(m_firmwareVersion.GetInitialValue());
     m_outputRate.Set(m_outputRate.GetInitialValue());
     m_bSPAR_Added = 0;
-    ResetToFixedSensors(m_sensorArray, kCTD_ID);
+    RebuildFixedSensors(kFixedChannels);
 }
 
 int C56CorvaneCTD::GetNumChannel() const {
@@ -118,8 +95,7 @@ int C56CorvaneCTD::GetScanLen() const {
 }
 
 void C56CorvaneCTD::SetbSPAR_Added(int on) {
-    ChangeSurfacePARPair(m_bSPAR_Added, on);
-    m_bSPAR_Added = on;
+    SetSurfacePARPair(m_bSPAR_Added, on);
 }
 
 long C56CorvaneCTD::WriteXML(COutputNode* node) {
@@ -157,7 +133,7 @@ long C56CorvaneCTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     const CSensorArray& sensors = scratch.m_sensorArray;
-    if (!StartsWithFixedSensors(sensors, kCTD_ID, kFixedChannels)) {
+    if (!scratch.LeadingSensorsAreFixed(kFixedChannels)) {
         return E_FAIL_XML;
     }
     // The voltages are the run of A/D voltage channels after the pressure;
@@ -328,11 +304,14 @@ void C56PlusCTD::DefaultConfig() {
     m_usage = USAGE_STORED_XML_FILE;
     m_bUsingDeckUnit = 0;
     m_consoleBaud = CONSOLE_BAUD_9600_OR_HIGHER;
-    ResetVantrelSettings();
+    ResetCommonSettings();
     m_historicRate = HISTORIC_RATE__SLOWER;
     m_bSPAR_Added = 0;
     m_sparSensor.reset();
-    ResetToFixedSensors(m_defaultSensors, kCTD_ID);
+    // The fixed sensors are made where the channel list starts, which is
+    // rebuilt from the collections below.
+    RebuildFixedSensors(kFixedChannels);
+    Assign(m_defaultSensors, m_sensorArray);
     for (S56SerialChannel& channel : m_serialChannels) {
         channel.storage = 0;
         channel.type = NO_SERIAL_SENSOR;
@@ -631,7 +610,6 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
     if (read.Failed() ||
         ReadAnySensorArrayXML("TCP_Sensors", scratch.m_defaultSensors, node) != 0 ||
         scratch.m_defaultSensors.GetSize() != kFixedChannels ||
-        !StartsWithFixedSensors(scratch.m_defaultSensors, kCTD_ID, kFixedChannels) ||
         scratch.ReadExternalVoltageSensorsXML(node) != 0 ||
         scratch.ReadRealTimeOptionsXML(node) != 0) {
         return E_FAIL_XML;
@@ -652,6 +630,10 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
         }
     }
     scratch.BuildSensorArray();
+    // The channel list starts with the fixed sensors read.
+    if (!scratch.LeadingSensorsAreFixed(kFixedChannels)) {
+        return E_FAIL_XML;
+    }
     scratch.SetSampleIntervalFromBaudRate();
     DefaultConfig();
     *this = scratch;

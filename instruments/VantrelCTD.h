@@ -66,18 +66,45 @@ class CVantrelCTD : public CCTD {
   protected:
     virtual void InitializeOffsets();
 
-    // Where every model's default configuration starts: no scan time, serial
-    // number, extra channels or NMEA data.
-    void ResetVantrelSettings();
+    // The settings every Vantrel model's DefaultConfig clears: scan time,
+    // serial number, extra channel counts and the four NMEA flags.
+    void ResetCommonSettings();
+    // Every range back to its initial value.
+    template <class... Ranges>
+    static void ResetRanges(Ranges&... ranges) {
+        (ranges.Set(ranges.GetInitialValue()), ...);
+    }
+    // The sensor array rebuilt from the first count fixed sensors of the
+    // model's catalogue row.
+    void RebuildFixedSensors(int count);
+    // True when the first count sensors carry the model's fixed sensor IDs.
+    bool LeadingSensorsAreFixed(int count) const;
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
+    CString ChannelOutputName(int channel) const;
+
+    // Removes count channels at from, deleting their sensors.
+    void RemoveChannels(int from, int count);
+    // Takes ownership of sensor and inserts it as channel at.
+    void InsertChannel(int at, CSensor* sensor);
+    // Replaces the channels of the serial sensor oldSerial that start at
+    // from with the new sensors of newSerial.
+    void ReplaceSerialChannels(int from, int oldSerial, int newSerial);
+    // Where the channels of the serial sensor start when the sensors just
+    // before end are the ones it puts there; -1 when they are not.
+    int MatchSerialChannels(int end, int serialSensor) const;
+    // Hex characters of a serial sensor's data in a scan.
+    static int SerialFieldLength(int serialSensor);
     // The model's own data and the appended NMEA and time fields; the cached
     // length while optimized.
     int HexScanLen() const;
-    // Empty outside the channels; "SPAR voltage" for the first channel of a
-    // surface PAR pair that ends the list; else the sensor's output type.
+    // "SPAR voltage" for the first channel of a surface PAR pair that ends
+    // the list, else as ChannelOutputName.
     CString ChannelName(int channel, int surfacePARAdded) const;
-    // Appends the surface PAR pair (turning on) or removes it (turning off)
-    // at the end of the channels; nothing when the pair is already so.
-    void ChangeSurfacePARPair(int added, int on);
+    // Turning on appends the surface PAR pair at the end of the channels,
+    // turning off removes it; only a change between off and on touches the
+    // channels or the flag.
+    void SetSurfacePARPair(int& added, int on);
     // The PAR voltage channel, which takes no sensor of its own, and a copy
     // of the calibration (a default one without).
     static void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration);
