@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -166,11 +165,8 @@ TEST(Nimbrel, BadDocumentsAreRefusedAndChangeNothing) {
     EXPECT_EQ(ctd.GetOxygenType(), CNimbrel::OXYGEN_NONE);
 }
 
-class NimbrelReport : public ::testing::Test {
+class NimbrelReport : public tw_test::FixedDateReport {
   protected:
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
-    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
-
     static std::vector<std::string> Head(const CNimbrel& ctd, std::size_t count) {
         std::ostringstream os;
         ctd.Report(os, "mooring.xmlcon", 1);
@@ -181,36 +177,28 @@ class NimbrelReport : public ::testing::Test {
 };
 
 TEST_F(NimbrelReport, MooredPressureOnlyWithoutPressureSensor) {
+    const std::vector<std::string> header = {
+        "Date: 12/04/2026",
+        "",
+        "Instrument configuration file: mooring.xmlcon *",
+        "",
+        "Configuration report for TDW 73 Nimbrel",
+        "---------------------------------------",
+        "",
+        "Sample interval           : 900.5 seconds",
+    };
+    auto expected = [&header](const std::vector<std::string>& more) {
+        std::vector<std::string> lines = header;
+        lines.insert(lines.end(), more.begin(), more.end());
+        return lines;
+    };
     CNimbrel ctd;
     ConfigureMooring(ctd);
-    EXPECT_EQ(Head(ctd, 10), (std::vector<std::string>{
-                                 "Date: 12/04/2026",
-                                 "",
-                                 "Instrument configuration file: mooring.xmlcon *",
-                                 "",
-                                 "Configuration report for TDW 73 Nimbrel",
-                                 "---------------------------------------",
-                                 "",
-                                 "Sample interval           : 900.5 seconds",
-                                 "Moored latitude           : -54.125 deg",
-                                 "",
-                             }));
+    EXPECT_EQ(Head(ctd, 10), expected({"Moored latitude           : -54.125 deg", ""}));
     ctd.SetPressureSensorPresent(0);
     ctd.SetUseMooredLatitudeFlag(0);
-    EXPECT_EQ(Head(ctd, 12), (std::vector<std::string>{
-                                 "Date: 12/04/2026",
-                                 "",
-                                 "Instrument configuration file: mooring.xmlcon *",
-                                 "",
-                                 "Configuration report for TDW 73 Nimbrel",
-                                 "---------------------------------------",
-                                 "",
-                                 "Sample interval           : 900.5 seconds",
-                                 "Moored pressure           : 1250.25 dbar",
-                                 "",
-                                 "1) Count, Temperature",
-                                 "",
-                             }));
+    EXPECT_EQ(Head(ctd, 12), expected({"Moored pressure           : 1250.25 dbar", "",
+                                       "1) Count, Temperature", ""}));
     std::ostringstream os;
     ctd.Report(os, "", 0);
     EXPECT_EQ(os.str().find("Scan length"), std::string::npos);
