@@ -1,0 +1,261 @@
+// The TDW 62, 62plus, 64 and 64plus Vantrel CTDs: defaults, documents and
+// reports compared over one table, then each model's own rules.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "core/NullSensor.h"
+#include "instruments/InstrumentQueries.h"
+#include "instruments/Vantrel64PlusCTD.h"
+#include "sensors/AuxiliarySensors.h"
+#include "sensors/PressureSensors.h"
+#include "support/XmlFixture.h"
+
+namespace {
+
+std::vector<int> SensorIDs(const CCTD& ctd) {
+    std::vector<int> ids(static_cast<std::size_t>(ctd.GetSensorArray().GetSize()));
+    int channel = 0;
+    for (int& id : ids) {
+        id = ctd.GetSensor(channel++).GetSensorID();
+    }
+    return ids;
+}
+
+// The settings part of a written instrument element: the lines before the
+// sensor array.
+std::string SettingsPart(const std::string& document) {
+    const std::size_t from = document.find("<Instrument>\n") + 13;
+    return document.substr(from, document.find("  <SensorArray") - from);
+}
+
+// The report's model lines: after the title and before the first channel.
+std::string ModelLines(const std::string& report) {
+    const std::size_t from = report.find("-\n\n") + 3;
+    return report.substr(from, report.find("\n1) ") + 1 - from);
+}
+
+std::string Element(const char* tag, const char* value) {
+    return std::string("  <") + tag + ">" + value + "</" + tag + ">\n";
+}
+
+struct SDefaults {
+    int ctdID;
+    std::vector<int> sensorIDs;
+    int scanLength;
+    double scanInterval;
+    int isProfiler;
+    std::string settings;  // the written elements before the sensor array
+    std::string report;    // the report's model lines
+};
+
+const std::vector<SDefaults>& DefaultsTable() {
+    static const std::vector<SDefaults> table = {
+        {CTD_64PLUS_VANTREL,
+         {58, 3, 46},
+         22,
+         0.25,
+         1,
+         Element("PressureSensorType", "1") + Element("ExternalVoltageChannels", "0") +
+             Element("Mode", "0") + Element("SampleIntervalSeconds", "10") +
+             Element("ScansToAverage", "1") + Element("SurfaceParVoltageAdded", "0") +
+             Element("ScanTimeAdded", "0") + Element("NmeaPositionDataAdded", "0") +
+             Element("NmeaDepthDataAdded", "0") + Element("NmeaTimeAdded", "0") +
+             Element("NmeaDeviceConnectedToPC", "0"),
+         "Pressure sensor type      : Strain Gauge\n"
+         "External voltage channels : 0\n"
+         "Mode                      : Profile\n"
+         "Scans to average          : 1\n"
+         "Surface PAR voltage added : No\n"
+         "Scan time added           : No\n"
+         "\n"},
+    };
+    return table;
+}
+
+class OlderVantrel : public ::testing::Test {
+  protected:
+    // 2026-12-04 12:00:00 UTC.
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+TEST_F(OlderVantrel, DefaultsDocumentsAndReports) {
+    for (const SDefaults& row : DefaultsTable()) {
+        SCOPED_TRACE(GetCTD_Data(row.ctdID)->name);
+        std::unique_ptr<CCTD> ctd(CreateCTDObject(row.ctdID));
+        ASSERT_NE(ctd, nullptr);
+        EXPECT_EQ(ctd->GetCTD_ID(), row.ctdID);
+        EXPECT_EQ(SensorIDs(*ctd), row.sensorIDs);
+        EXPECT_EQ(ctd->GetNumChannel(), static_cast<int>(row.sensorIDs.size()));
+        EXPECT_EQ(ctd->GetScanLen(), row.scanLength);
+        EXPECT_EQ(ctd->GetScanInterval(), row.scanInterval);
+        EXPECT_EQ(IsProfiler(ctd.get()), row.isProfiler);
+        for (int channel = 0; channel < ctd->GetNumChannel(); ++channel) {
+            EXPECT_EQ(ctd->CanChangeSensor(channel), 0) << channel;
+        }
+
+        const std::string text = tw_test::WriteObject("Instrument", *ctd);
+        EXPECT_EQ(SettingsPart(text), row.settings);
+        std::unique_ptr<CCTD> back(ctd->Clone());
+        back->SetSerialNum("changed");
+        EXPECT_EQ(tw_test::ReadObject(text, "Instrument", *back), 0) << text;
+        EXPECT_TRUE(CTD_ObjectsEqual(back.get(), ctd.get()));
+
+        std::ostringstream report;
+        ctd->Report(report, "", 0);
+        EXPECT_NE(report.str().find(std::string("Configuration report for ") +
+                                    GetCTD_Data(row.ctdID)->name + "\n"),
+                  std::string::npos);
+        EXPECT_EQ(ModelLines(report.str()), row.report);
+        EXPECT_NE(report.str().find(
+                      "Scan length               : " + std::to_string(row.scanLength) + "\n"),
+                  std::string::npos);
+    }
+}
+
+// A document that the model must refuse: its own configuration written
+// with the first match of a pattern replaced.
+template <class Model>
+struct SBadDocument {
+    std::function<void(Model&)> configure;
+    const char* pattern;
+    const char* replacement;
+};
+
+// Each bad document is refused and leaves a configured instrument as it was.
+template <class Model>
+void ExpectRefused(const std::vector<SBadDocument<Model>>& documents) {
+    for (const SBadDocument<Model>& bad : documents) {
+        Model source;
+        bad.configure(source);
+        const std::string written = tw_test::WriteObject("Instrument", source);
+        const std::regex pattern(bad.pattern);
+        ASSERT_TRUE(std::regex_search(written, pattern)) << bad.pattern;
+        const std::string doc = std::regex_replace(written, pattern, bad.replacement,
+                                                   std::regex_constants::format_first_only);
+        Model target;
+        target.SetSerialNum("keep");
+        target.SetNumVoltAdd(1);
+        const Model unchanged = target;
+        const long status = tw_test::ReadObject(doc, "Instrument", target);
+        EXPECT_EQ(status, TDWXML::E_FAIL_XML) << doc;
+        EXPECT_TRUE(target == unchanged) << doc;
+    }
+}
+
+template <class Model>
+Model RoundTrip(Model& ctd) {
+    const std::string text = tw_test::WriteObject("Instrument", ctd);
+    Model back;
+    EXPECT_EQ(tw_test::ReadObject(text, "Instrument", back), 0) << text;
+    EXPECT_TRUE(back == ctd) << text;
+    return back;
+}
+
+TEST(Vantrel64Plus, SettersKeepTheChannelsInStep) {
+    C64VantrelPlusCTD ctd;
+    ctd.SetNumVoltAdd(4);
+    ctd.SetNumVoltAdd(5);
+    ctd.SetbSPAR_Added(1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 46, 27, 27, 27, 27, 27, 51}));
+    EXPECT_EQ(ctd.GetNumChannel(), 9);
+    EXPECT_EQ(ctd.GetChannelName(7), "SPAR voltage");
+    EXPECT_EQ(ctd.GetChannelName(9), "");
+    EXPECT_EQ(ctd.CanChangeSensor(6), 1);
+    EXPECT_EQ(ctd.CanChangeSensor(7), 0);
+
+    // Profile: 22 + 16 + 6 for the PAR, then NMEA and the scan time.
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbDepthAdded(1);
+    ctd.SetbNMEA_TimeAdded(1);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 44 + 28 + 8);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 0);
+    EXPECT_EQ(ctd.GetScanTimeOffset(), 44 + 28);
+
+    // Moored drops the PAR pair and adds the instrument's own time.
+    EXPECT_EQ(ctd.SetMode(1), 1);
+    EXPECT_EQ(ctd.GetbSPAR_Added(), 0);
+    EXPECT_EQ(ctd.GetNumChannel(), 7);
+    EXPECT_EQ(ctd.GetScanLen(), 46 + 28 + 8);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 38);
+    EXPECT_EQ(ctd.GetNMEA_TimeOffset(), 46 + 20);
+    EXPECT_EQ(IsProfiler(&ctd), 0);
+    ctd.SetnSampleInterval(600);
+    EXPECT_EQ(ctd.GetScanInterval(), 600.0);
+    EXPECT_EQ(ctd.SetMode(2), 0);
+    EXPECT_EQ(ctd.SetnSampleInterval(14401), 0);
+
+    ctd.SetnScansToAvg(5);
+    EXPECT_EQ(ctd.GetnScansToAvg().Get(), 5);
+    EXPECT_EQ(ctd.SetPressureSensorType(0), 1);
+    EXPECT_EQ(dynamic_cast<const CPressureDigiquartzTC_Sensor&>(ctd.GetSensor(2)).GetbIncludeMB(),
+              0);
+    ctd.SetnScansToAvg(5);
+    EXPECT_EQ(ctd.GetnScansToAvg().Get(), 6);
+    ctd.SetnScansToAvg(32767);
+    EXPECT_EQ(ctd.GetnScansToAvg().Get(), 32766);
+    EXPECT_EQ(ctd.SetPressureSensorType(2), 0);
+    EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), 45);
+}
+
+TEST(Vantrel64Plus, ReadsOnlyConsistentDocuments) {
+    using Model = C64VantrelPlusCTD;
+    C64VantrelPlusCTD ctd;
+    ctd.SetPressureSensorType(0);
+    ctd.SetNumVoltAdd(2);
+    ctd.ReplaceSensor(4, new CAltimeterSensor);
+    ctd.SetbSPAR_Added(1);
+    ctd.SetnScansToAvg(16);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbNMEA_PC(1);
+    ctd.SetScanTimeAdded(1);
+    RoundTrip(ctd);
+    ctd.SetMode(1);
+    ctd.SetnSampleInterval(3600);
+    RoundTrip(ctd);
+
+    auto none = [](Model&) {};
+    auto par = [](Model& m) { m.SetbSPAR_Added(1); };
+    auto twoVolts = [](Model& m) { m.SetNumVoltAdd(2); };
+    ExpectRefused<Model>({
+        {none, "<PressureSensorType>1</PressureSensorType>", ""},
+        {none, "<PressureSensorType>1<", "<PressureSensorType>0<"},
+        {none, "<PressureSensorType>1<", "<PressureSensorType>2<"},
+        {none, "<Mode>0<", "<Mode>2<"},
+        {none, "<SampleIntervalSeconds>10<", "<SampleIntervalSeconds>9<"},
+        {none, "<ScansToAverage>1<", "<ScansToAverage>0<"},
+        {none, "<ScansToAverage>1</ScansToAverage>", ""},
+        {none, "<SurfaceParVoltageAdded>0</SurfaceParVoltageAdded>", ""},
+        {none, "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>", ""},
+        {none, "SensorID=\"58\"", "SensorID=\"55\""},
+        {par, "<SurfaceParVoltageAdded>1<", "<SurfaceParVoltageAdded>0<"},
+        {twoVolts, "<ExternalVoltageChannels>2<", "<ExternalVoltageChannels>1<"},
+        {twoVolts, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"},
+    });
+
+    // The scan time and the NMEA details other than position are optional.
+    std::string doc = tw_test::WriteObject("Instrument", ctd = Model());
+    doc = std::regex_replace(
+        doc,
+        std::regex(
+            "<(ScanTimeAdded|NmeaDepthDataAdded|NmeaTimeAdded|NmeaDeviceConnectedToPC)>0</\\w+>"),
+        "");
+    Model read;
+    read.SetScanTimeAdded(1);
+    EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
+    EXPECT_TRUE(read == Model());
+}
+
+}  // namespace
