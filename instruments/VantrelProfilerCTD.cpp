@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/NmeaElements.h"
@@ -45,20 +44,10 @@ bool CVantrelProfilerCTD::operator==(const CVantrelProfilerCTD& other) const {
 }
 
 void CVantrelProfilerCTD::DefaultConfig() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
-    for (CRange<int>* range : {&m_pressureSensorType, &m_mode, &m_sampleInterval, &m_scansToAvg}) {
-        range->Set(range->GetInitialValue());
-    }
+    ResetCommonSettings();
+    ResetRanges(m_pressureSensorType, m_mode, m_sampleInterval, m_scansToAvg);
     m_bSPAR_Added = 0;
-    Empty(m_sensorArray);
-    const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
-    for (int i = 0; i < row->numChannelMin; ++i) {
-        m_sensorArray.Add(CreateSensorObject(row->fixedSensors[i]));
-    }
+    RebuildFixedSensors(GetNumChannelMin());
 }
 
 int CVantrelProfilerCTD::GetNumChannel() const {
@@ -72,14 +61,10 @@ CString CVantrelProfilerCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (m_bSPAR_Added && channel == count - 2) {
+    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
         return GetOutputTypeName(OT_SPAR_VOLTAGE);
     }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelOutputName(channel);
 }
 
 int CVantrelProfilerCTD::CanChangeSensor(int channel) const {
@@ -165,20 +150,18 @@ int CVantrelProfilerCTD::SetnScansToAvg(int scans) {
 }
 
 void CVantrelProfilerCTD::SetbSPAR_Added(int on) {
+    // Only a change between off and on touches the channels or the flag.
     if (on && !m_bSPAR_Added) {
         const int end = GetNumChannel();
         auto* sparChannel = new CNullSensor(0);
         sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        m_sensorArray.InsertAt(end, sparChannel);
-        m_sensorArray.InsertAt(end + 1, new CSPAR_Sensor);
+        InsertChannel(end, sparChannel);
+        InsertChannel(end + 1, new CSPAR_Sensor);
+        m_bSPAR_Added = on;
     } else if (!on && m_bSPAR_Added) {
-        for (int i = 0; i < 2; ++i) {
-            const int last = m_sensorArray.GetSize() - 1;
-            delete m_sensorArray.GetAt(last);
-            m_sensorArray.RemoveAt(last);
-        }
+        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
+        m_bSPAR_Added = on;
     }
-    m_bSPAR_Added = on;
 }
 
 long CVantrelProfilerCTD::WriteXML(COutputNode* node) {
@@ -195,15 +178,10 @@ long CVantrelProfilerCTD::WriteXML(COutputNode* node) {
 }
 
 bool CVantrelProfilerCTD::LeadingSensorsMatch(int pressureTypeRead) const {
-    if (m_sensorArray.GetSize() < 3) {
+    if (m_sensorArray.GetSize() < 3 || !LeadingSensorsAreFixed(2)) {
         return false;
     }
-    auto idAt = [this](int channel) { return m_sensorArray.GetAt(channel)->GetSensorID(); };
-    const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
-    if (idAt(0) != row->fixedSensors[0] || idAt(1) != row->fixedSensors[1]) {
-        return false;
-    }
-    const int pressureID = idAt(kPressureChannel);
+    const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();
     const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kPressureDigiquartz
                              : pressureID == SID_PRESSURE_DRUCK       ? kPressureStrainGauge
                                                                       : -1;
