@@ -35,8 +35,7 @@ long C64VantrelPlusCTD::ReadXML(CInputNode* node) {
         !scratch.LeadingSensorsMatch(pressureTypeRead)) {
         return E_FAIL_XML;
     }
-    const int voltagesFound =
-        scratch.m_sensorArray.GetSize() - kVoltagesFrom - (scratch.m_bSPAR_Added ? 2 : 0);
+    const int voltagesFound = scratch.VoltagesFound(0);
     if (voltagesFound < 0 || voltagesFound != voltageChannels ||
         voltagesFound > GetNumVoltAddMax()) {
         return E_FAIL_XML;

@@ -2,19 +2,15 @@
 
 #include <string>
 
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/NmeaElements.h"
-#include "sensors/AuxiliarySensors.h"
-#include "sensors/PressureSensors.h"
 
 using namespace TDWXML;
 
-IMPLEMENT_DYNAMIC(CVantrelProfilerCTD, CVantrelCTD)
+IMPLEMENT_DYNAMIC(CVantrelProfilerCTD, CVantrelSurfaceParCTD)
 
 namespace {
 
-constexpr int kPressureChannel = 2;
 // Hex characters: temperature, conductivity, pressure and its temperature.
 constexpr int kFixedDataLength = 22;
 constexpr int kParLength = 6;
@@ -26,50 +22,22 @@ CVantrelProfilerCTD& CVantrelProfilerCTD::operator=(const CVantrelProfilerCTD& o
     if (this == &other) {
         return *this;
     }
-    CVantrelCTD::operator=(other);
-    m_pressureSensorType = other.m_pressureSensorType;
+    CVantrelSurfaceParCTD::operator=(other);
     m_mode = other.m_mode;
     m_sampleInterval = other.m_sampleInterval;
     m_scansToAvg = other.m_scansToAvg;
-    m_bSPAR_Added = other.m_bSPAR_Added;
     return *this;
 }
 
 bool CVantrelProfilerCTD::operator==(const CVantrelProfilerCTD& other) const {
-    return CVantrelCTD::operator==(other) &&
-           m_pressureSensorType.Get() == other.m_pressureSensorType.Get() &&
-           m_mode.Get() == other.m_mode.Get() &&
+    return CVantrelSurfaceParCTD::operator==(other) && m_mode.Get() == other.m_mode.Get() &&
            m_sampleInterval.Get() == other.m_sampleInterval.Get() &&
-           m_scansToAvg.Get() == other.m_scansToAvg.Get() && m_bSPAR_Added == other.m_bSPAR_Added;
+           m_scansToAvg.Get() == other.m_scansToAvg.Get();
 }
 
 void CVantrelProfilerCTD::DefaultConfig() {
-    ResetCommonSettings();
-    ResetRanges(m_pressureSensorType, m_mode, m_sampleInterval, m_scansToAvg);
-    m_bSPAR_Added = 0;
-    RebuildFixedSensors(GetNumChannelMin());
-}
-
-int CVantrelProfilerCTD::GetNumChannel() const {
-    if (m_bOptimize) {
-        return m_nOptNumChannel;
-    }
-    return kVoltagesFrom + m_nNumVoltAdd + GetnSerial(GetSerialSensor()) + (m_bSPAR_Added ? 2 : 0);
-}
-
-CString CVantrelProfilerCTD::GetChannelName(int channel) const {
-    if (IsIndex_WET_Labs_Serial(channel)) {
-        return GetOutputTypeName(OT_SERIAL);
-    }
-    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return ChannelOutputName(channel);
-}
-
-int CVantrelProfilerCTD::CanChangeSensor(int channel) const {
-    return (channel >= kVoltagesFrom && channel < kVoltagesFrom + m_nNumVoltAdd) ||
-           IsIndex_WET_Labs_Serial(channel);
+    ResetPressureAndPar();
+    ResetRanges(m_mode, m_sampleInterval, m_scansToAvg);
 }
 
 double CVantrelProfilerCTD::GetScanInterval() const {
@@ -85,13 +53,6 @@ int CVantrelProfilerCTD::GetBaseLength() const {
            (m_mode.Get() == kModeMoored ? kMooredTimeLength : 0);
 }
 
-int CVantrelProfilerCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
-}
-
 void CVantrelProfilerCTD::InitializeProfilerOffsets(int serialFieldLength) {
     m_nPlusScanTimeOffset =
         m_mode.Get() == kModeMoored ? DataLengthBeforeSerial() + serialFieldLength : 0;
@@ -100,26 +61,6 @@ void CVantrelProfilerCTD::InitializeProfilerOffsets(int serialFieldLength) {
 
 void CVantrelProfilerCTD::InitializeForCalculations() {
     InitializeProfilerOffsets(0);
-}
-
-int CVantrelProfilerCTD::SetPressureSensorType(int type) {
-    if (type < m_pressureSensorType.GetLow() || type > m_pressureSensorType.GetHigh()) {
-        return 0;
-    }
-    if (type == m_pressureSensorType.Get()) {
-        return 1;
-    }
-    CSensor* sensor = nullptr;
-    if (type == kPressureDigiquartz) {
-        auto* digiquartz = new CPressureDigiquartzTC_Sensor;
-        digiquartz->SetbIncludeMB(0);
-        sensor = digiquartz;
-    } else {
-        sensor = new CPressureDruckSensor;
-    }
-    ReplaceSensor(kPressureChannel, sensor);
-    m_pressureSensorType.Set(type);
-    return 1;
 }
 
 int CVantrelProfilerCTD::SetMode(int mode) {
@@ -149,21 +90,6 @@ int CVantrelProfilerCTD::SetnScansToAvg(int scans) {
     return 1;
 }
 
-void CVantrelProfilerCTD::SetbSPAR_Added(int on) {
-    // Only a change between off and on touches the channels or the flag.
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        InsertChannel(end, sparChannel);
-        InsertChannel(end + 1, new CSPAR_Sensor);
-        m_bSPAR_Added = on;
-    } else if (!on && m_bSPAR_Added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        m_bSPAR_Added = on;
-    }
-}
-
 long CVantrelProfilerCTD::WriteXML(COutputNode* node) {
     node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
     node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
@@ -177,22 +103,8 @@ long CVantrelProfilerCTD::WriteXML(COutputNode* node) {
     return WriteSensorArrayXML(node);
 }
 
-bool CVantrelProfilerCTD::LeadingSensorsMatch(int pressureTypeRead) const {
-    if (m_sensorArray.GetSize() < 3 || !LeadingSensorsAreFixed(2)) {
-        return false;
-    }
-    const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();
-    const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kPressureDigiquartz
-                             : pressureID == SID_PRESSURE_DRUCK       ? kPressureStrainGauge
-                                                                      : -1;
-    return pressureType >= 0 && pressureType == pressureTypeRead;
-}
-
 void CVantrelProfilerCTD::ReportPressureVoltagesMode(std::ostream& os) const {
-    ReportLine(os, 0, kLabelWidth, "Pressure sensor type",
-               m_pressureSensorType.Get() == kPressureDigiquartz ? "Digiquartz with Temp Comp"
-                                                                 : "Strain Gauge");
-    ReportLine(os, 0, kLabelWidth, "External voltage channels", m_nNumVoltAdd);
+    ReportPressureAndVoltages(os);
     ReportLine(os, 0, kLabelWidth, "Mode", m_mode.Get() == kModeMoored ? "Moored" : "Profile");
 }
 
@@ -203,11 +115,4 @@ void CVantrelProfilerCTD::ReportInterval(std::ostream& os) const {
     } else {
         ReportLine(os, 0, kLabelWidth, "Scans to average", m_scansToAvg.Get());
     }
-}
-
-void CVantrelProfilerCTD::ReportParScanTimeSensors(std::ostream& os, int changed) const {
-    ReportLine(os, 0, kLabelWidth, "Surface PAR voltage added", YesNo(m_bSPAR_Added));
-    ReportLine(os, 0, kLabelWidth, "Scan time added", YesNo(m_bScanTimeAdded));
-    ReportSensors(os, changed);
-    ReportLine(os, 0, kLabelWidth, "Scan length", GetScanLen());
 }
