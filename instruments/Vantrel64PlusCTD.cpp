@@ -35,12 +35,9 @@ long C64VantrelPlusCTD::ReadXML(CInputNode* node) {
         !scratch.LeadingSensorsMatch(pressureTypeRead)) {
         return E_FAIL_XML;
     }
-    const int voltagesFound = scratch.VoltagesFound(0);
-    if (voltagesFound < 0 || voltagesFound != voltageChannels ||
-        voltagesFound > GetNumVoltAddMax()) {
+    if (!scratch.TakeVoltagesFound(voltageChannels, 0)) {
         return E_FAIL_XML;
     }
-    scratch.m_nNumVoltAdd = voltageChannels;
     DefaultConfig();
     *this = scratch;
     return S_OK_XML;

@@ -116,8 +116,14 @@ bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {
     return pressureType >= 0 && pressureType == pressureTypeRead;
 }
 
-int CVantrelSurfaceParCTD::VoltagesFound(int serialCount) const {
-    return m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0) - serialCount - kVoltagesFrom;
+bool CVantrelSurfaceParCTD::TakeVoltagesFound(int voltageChannelsRead, int serialCount) {
+    const int found =
+        m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0) - serialCount - kVoltagesFrom;
+    if (found < 0 || found != voltageChannelsRead || found > GetNumVoltAddMax()) {
+        return false;
+    }
+    m_nNumVoltAdd = found;
+    return true;
 }
 
 void CVantrelSurfaceParCTD::ReportPressureAndVoltages(std::ostream& os) const {

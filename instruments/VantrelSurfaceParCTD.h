@@ -45,9 +45,11 @@ class CVantrelSurfaceParCTD : public CVantrelCTD {
     // the fixed temperature and conductivity, and the pressure sensor of the
     // type the document names.
     bool LeadingSensorsMatch(int pressureTypeRead) const;
-    // The voltage channels a read sensor array holds between the pressure
-    // sensor and the serialCount channels before a surface PAR pair.
-    int VoltagesFound(int serialCount) const;
+    // Takes the voltage count from a read sensor array: the channels between
+    // the pressure sensor and the serialCount channels before a surface PAR
+    // pair. False when that differs from the count the document names or
+    // lies outside the model's limits.
+    bool TakeVoltagesFound(int voltageChannelsRead, int serialCount);
 
     void ReportPressureAndVoltages(std::ostream& os) const;
     // The surface PAR and scan time lines, the channels and the scan length.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -14,7 +15,9 @@
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "instruments/InstrumentQueries.h"
+#include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64PlusCTD.h"
+#include "platform/Diagnostics.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
 #include "support/XmlFixture.h"
@@ -47,6 +50,14 @@ std::string Element(const char* tag, const char* value) {
     return std::string("  <") + tag + ">" + value + "</" + tag + ">\n";
 }
 
+std::string Comment(const char* text) {
+    return std::string("  <!--") + text + "-->\n";
+}
+
+const std::string kNmeaElements =
+    Element("NmeaPositionDataAdded", "0") + Element("NmeaDepthDataAdded", "0") +
+    Element("NmeaTimeAdded", "0") + Element("NmeaDeviceConnectedToPC", "0");
+
 struct SDefaults {
     int ctdID;
     std::vector<int> sensorIDs;
@@ -67,13 +78,28 @@ const std::vector<SDefaults>& DefaultsTable() {
          Element("PressureSensorType", "1") + Element("ExternalVoltageChannels", "0") +
              Element("Mode", "0") + Element("SampleIntervalSeconds", "10") +
              Element("ScansToAverage", "1") + Element("SurfaceParVoltageAdded", "0") +
-             Element("ScanTimeAdded", "0") + Element("NmeaPositionDataAdded", "0") +
-             Element("NmeaDepthDataAdded", "0") + Element("NmeaTimeAdded", "0") +
-             Element("NmeaDeviceConnectedToPC", "0"),
+             Element("ScanTimeAdded", "0") + kNmeaElements,
          "Pressure sensor type      : Strain Gauge\n"
          "External voltage channels : 0\n"
          "Mode                      : Profile\n"
          "Scans to average          : 1\n"
+         "Surface PAR voltage added : No\n"
+         "Scan time added           : No\n"
+         "\n"},
+        {CTD_64_VANTREL,
+         {55, 3, 49},
+         12,
+         0.5,
+         1,
+         Element("PressureSensorType", "1") + Element("ExternalVoltageChannels", "0") +
+             Comment("Firmware version: 0 means version 3.0 or newer, 1 means older than "
+                     "version 3.0") +
+             Element("FirmwareVersion", "0") + Element("HalfSecondIntervals", "1") +
+             Element("SurfaceParVoltageAdded", "0") + Element("ScanTimeAdded", "0") + kNmeaElements,
+         "Pressure sensor type      : Strain Gauge\n"
+         "External voltage channels : 0\n"
+         "Firmware version          : Version >= 3.0\n"
+         "0.5 second intervals      : 1\n"
          "Surface PAR voltage added : No\n"
          "Scan time added           : No\n"
          "\n"},
@@ -256,6 +282,138 @@ TEST(Vantrel64Plus, ReadsOnlyConsistentDocuments) {
     read.SetScanTimeAdded(1);
     EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
     EXPECT_TRUE(read == Model());
+}
+
+TEST(Vantrel64, ChannelsScanLengthAndReferenceScans) {
+    C64VantrelCTD ctd;
+    ctd.SetNumVoltAdd(2);
+    ctd.SetbSPAR_Added(1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 49, 27, 27, 27, 51}));
+    EXPECT_EQ(ctd.GetChannelName(2), "Pressure voltage");
+    EXPECT_EQ(ctd.GetChannelName(5), "SPAR voltage");
+    // Strain gauge: 12, two packed voltages, the PAR.
+    EXPECT_EQ(ctd.GetScanLen(), 12 + 6 + 6);
+    EXPECT_EQ(ctd.GetRefBitIndex(), 8 + 6);
+    ctd.SetnHalfSecIntervals(9);
+    EXPECT_EQ(ctd.GetScanInterval(), 4.5);
+    EXPECT_EQ(ctd.SetnHalfSecIntervals(481), 0);
+
+    ctd.SetPressureSensorType(0);
+    EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), 45);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 18 + 6 + 6 + 14 + 8);
+
+    // Digiquartz and two voltages: the reference mark is character 20.
+    ctd.SetbSPAR_Added(0);
+    EXPECT_EQ(ctd.GetRefBitIndex(), 20);
+    std::string scan(40, '0');
+    ctd.m_pScanData = reinterpret_cast<const unsigned char*>(scan.c_str());
+    for (const auto& [mark, isRef] :
+         std::vector<std::pair<char, int>>{{'7', 0}, {'8', 1}, {'F', 1}}) {
+        scan[20] = mark;
+        EXPECT_EQ(ctd.IsRefScan(), isRef) << mark;
+    }
+    ctd.InitRefData();
+    EXPECT_EQ(ctd.GetRefIndex(), 20);
+    EXPECT_EQ(ctd.GetbFirstRefsRead(), 0);
+
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetFirmwareConstant(), 819.0);
+    ctd.SetFirmwareVersion(1);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetFirmwareConstant(), 6552.0);
+}
+
+class CLogLines {
+  public:
+    CLogLines()
+        : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
+              lines.push_back(std::to_string(level) + " " + text);
+          })) {}
+    ~CLogLines() { CDiagnostics::SetSink(m_previous); }
+    std::vector<std::string> lines;
+
+  private:
+    CDiagnostics::Sink m_previous;
+};
+
+TEST(Vantrel64, ScalingCodesAndCorrectedFrequencies) {
+    C64VantrelCTD ctd;
+    CLogLines log;
+    std::string scan = "05";
+    ctd.m_pScanData = reinterpret_cast<const unsigned char*>(scan.c_str());
+    ctd.SaveScalingCoeffs();
+    EXPECT_EQ(ctd.GetbBipolar(), 1);
+    const std::vector<double> bipolar = {1950.0, 17.0, 6250000.0, 2900.0};
+    EXPECT_EQ(std::vector<double>(ctd.GetScalingCoeffs(), ctd.GetScalingCoeffs() + 4), bipolar);
+    scan[1] = '2';
+    ctd.SaveScalingCoeffs();
+    EXPECT_EQ(ctd.GetbBipolar(), 0);
+    EXPECT_EQ(ctd.GetScalingCoeffs()[2], 8702500.0);
+    // An unknown code leaves the last coefficients.
+    scan[1] = '9';
+    ctd.SaveScalingCoeffs();
+    EXPECT_EQ(ctd.GetScalingCoeffs()[3], 210.0);
+    EXPECT_EQ(log.lines,
+              (std::vector<std::string>{
+                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '5', prange = BIPOLAR.",
+                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '2', prange = UNIPOLAR.",
+                  "0 C64VantrelCTD::SaveScalingCoeffs() failed: unexpected first byte = '9'."}));
+
+    // References that follow f^2 = s / R + o for the two reference points
+    // 1/A and 1/B give back sqrt(g - D) for a frequency at g, whatever s and
+    // o are.
+    const double K = 2.401866927049106e-11;
+    const double A = 399.84 * K;
+    const double B = 4975.1244 * K;
+    const double D = 1.0 / (K * 1e6);
+    const double s = 3.0e6;
+    const double o = 2.5e7;
+    ctd.SetRefFreqs(std::sqrt(s / A + o), std::sqrt(s / B + o));
+    EXPECT_EQ(ctd.GetbFirstRefsRead(), 1);
+    EXPECT_NEAR(ctd.CalcCorFreq(std::sqrt(s * (D + 400.0 * 400.0) + o)), 400.0, 1e-6);
+    EXPECT_EQ(ctd.CalcCorFreq(std::sqrt(s * (D / 2) + o)), 0.0);
+    // Equal references cannot scale: the frequency itself is used.
+    ctd.SetRefFreqs(5000.0, 5000.0);
+    EXPECT_NEAR(ctd.CalcCorFreq(300.0), std::sqrt(90000.0 - D), 1e-9);
+}
+
+TEST(Vantrel64, ReadsOnlyConsistentDocuments) {
+    using Model = C64VantrelCTD;
+    Model ctd;
+    ctd.SetPressureSensorType(0);
+    ctd.SetNumVoltAdd(3);
+    ctd.ReplaceSensor(5, new CAltimeterSensor);
+    ctd.SetbSPAR_Added(1);
+    ctd.SetFirmwareVersion(1);
+    ctd.SetnHalfSecIntervals(480);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbNMEA_TimeAdded(1);
+    ctd.SetScanTimeAdded(1);
+    RoundTrip(ctd);
+
+    auto none = [](Model&) {};
+    auto par = [](Model& m) { m.SetbSPAR_Added(1); };
+    ExpectRefused<Model>({
+        {none, "<PressureSensorType>1<", "<PressureSensorType>0<"},
+        {none, "<FirmwareVersion>0</FirmwareVersion>", ""},
+        {none, "<HalfSecondIntervals>1<", "<HalfSecondIntervals>0<"},
+        {none, "<HalfSecondIntervals>1<", "<HalfSecondIntervals>481<"},
+        {none, "<ScanTimeAdded>0</ScanTimeAdded>", ""},
+        {none, "<SurfaceParVoltageAdded>0</SurfaceParVoltageAdded>", ""},
+        {none, "SensorID=\"49\"", "SensorID=\"46\""},
+        {par, "<ExternalVoltageChannels>0<", "<ExternalVoltageChannels>2<"},
+    });
+
+    // A firmware version out of range keeps the default.
+    Model read;
+    const std::string doc =
+        std::regex_replace(tw_test::WriteObject("Instrument", ctd),
+                           std::regex("<FirmwareVersion>1<"), "<FirmwareVersion>7<");
+    EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
+    EXPECT_EQ(read.GetFirmwareVersion().Get(), 0);
+    EXPECT_EQ(read.GetNumVoltAdd(), 3);
 }
 
 }  // namespace
