@@ -15,6 +15,7 @@
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "instruments/InstrumentQueries.h"
+#include "instruments/Vantrel62CTD.h"
 #include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64PlusCTD.h"
 #include "platform/Diagnostics.h"
@@ -70,6 +71,35 @@ struct SDefaults {
 
 const std::vector<SDefaults>& DefaultsTable() {
     static const std::vector<SDefaults> table = {
+        {CTD_62_VANTREL,
+         {55, 3},
+         8,
+         15.0,
+         0,
+         Comment("Pressure sensor type:") + Comment("    0 = digiquartz without temp comp") +
+             Comment("    1 = digiquartz with temp comp") + Comment("    2 = strain gauge") +
+             Comment("    3 = no pressure sensor") + Element("PressureSensorType", "3") +
+             Comment("Moored pressure is only applicable if pressure sensor type = no "
+                     "pressure sensor.") +
+             Element("MooredPressure", "0.000000000000") +
+             Comment("Temperature type is only applicable if pressure sensor type = "
+                     "digiquartz without temp comp.") +
+             Comment("   0 = water temperature") + Comment("   1 = user supplied temperature") +
+             Element("TemperatureType", "0") +
+             Element("UserSuppliedTemperature", "15.000000000000") +
+             Element("ExternalVoltageChannels", "0") +
+             Comment("Firmware version: 0 = version 4.0 or newer, 1 = older than version 4.0") +
+             Element("FirmwareVersion", "0") + Element("SampleIntervalSeconds", "15") +
+             kNmeaElements + Element("ScanTimeAdded", "0"),
+         "Pressure sensor type      : No Pressure Sensor\n"
+         "Moored pressure           : 0 dbars\n"
+         "Adjust pressure with      : Water Temperature\n"
+         "External voltage channels : 0\n"
+         "Firmware version          : Version >= 4.0\n"
+         "Sample interval           : 15 seconds\n"
+         "NMEA position data added  : No\n"
+         "Scan time added           : No\n"
+         "\n"},
         {CTD_64PLUS_VANTREL,
          {58, 3, 46},
          22,
@@ -414,6 +444,87 @@ TEST(Vantrel64, ReadsOnlyConsistentDocuments) {
     EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
     EXPECT_EQ(read.GetFirmwareVersion().Get(), 0);
     EXPECT_EQ(read.GetNumVoltAdd(), 3);
+}
+
+TEST(Vantrel62, PressureChoicesChannelsAndScanLength) {
+    C62VantrelCTD ctd;
+    ctd.SetNumVoltAdd(3);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 27, 27, 27}));
+    EXPECT_EQ(ctd.CanChangeSensor(2), 1);
+    // A pressure sensor goes before the voltages, which keep their sensors.
+    ctd.ReplaceSensor(2, new CAltimeterSensor);
+    for (const auto& [type, id] : std::vector<std::pair<int, int>>{{0, 44}, {1, 45}, {2, 49}}) {
+        EXPECT_EQ(ctd.SetPressureSensorType(type), 1);
+        EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, id, 0, 27, 27})) << type;
+    }
+    EXPECT_EQ(ctd.CanChangeSensor(2), 0);
+    EXPECT_EQ(ctd.CanChangeSensor(5), 1);
+    EXPECT_EQ(ctd.GetNumChannel(), 6);
+    // Strain gauge, 3 voltages, NMEA position: 12 + 9 + 1 + 4, then 14.
+    ctd.SetbNMEA_Added(1);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetScanLen(), 40);
+    EXPECT_EQ(ctd.GetScanTimeOffset(), 40);
+    ctd.SetNumVoltAdd(2);
+    ctd.SetbNMEA_Added(0);
+    EXPECT_EQ(ctd.GetScanLen(), 12 + 6);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 12 + 6 + 4 + 8);
+    EXPECT_EQ(ctd.SetPressureSensorType(3), 1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 0, 27}));
+    EXPECT_EQ(ctd.SetPressureSensorType(4), 0);
+
+    EXPECT_EQ(ctd.SetdMooredPressure(15000.5), 0);
+    EXPECT_EQ(ctd.SetdUserSuppliedTemp(-1.0), 1);
+    EXPECT_EQ(ctd.SetnSampleInterval(14), 0);
+    EXPECT_EQ(ctd.SetnSampleInterval(32767), 1);
+    EXPECT_EQ(ctd.GetScanInterval(), 32767.0);
+}
+
+TEST(Vantrel62, ReadsOnlyConsistentDocuments) {
+    using Model = C62VantrelCTD;
+    Model ctd;
+    ctd.SetNumVoltAdd(1);
+    ctd.SetdMooredPressure(1234.5);
+    ctd.SetTempType(1);
+    ctd.SetdUserSuppliedTemp(-0.75);
+    ctd.SetFirmwareVersion(1);
+    ctd.SetnSampleInterval(900);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbDepthAdded(1);
+    ctd.SetScanTimeAdded(1);
+    RoundTrip(ctd);
+    ctd.SetPressureSensorType(0);
+    ctd.SetNumVoltAdd(4);
+    RoundTrip(ctd);
+
+    auto none = [](Model&) {};
+    auto strain = [](Model& m) {
+        m.SetPressureSensorType(2);
+        m.SetNumVoltAdd(2);
+    };
+    ExpectRefused<Model>({
+        {none, "<PressureSensorType>3<", "<PressureSensorType>2<"},
+        {none, "<MooredPressure>0.000000000000</MooredPressure>", ""},
+        {none, "<UserSuppliedTemperature>15.000000000000</UserSuppliedTemperature>", ""},
+        {none, "<FirmwareVersion>0</FirmwareVersion>", ""},
+        {none, "<SampleIntervalSeconds>15</SampleIntervalSeconds>", ""},
+        {none, "<ScanTimeAdded>0</ScanTimeAdded>", ""},
+        {none, "SensorID=\"55\"", "SensorID=\"58\""},
+        {strain, "<ExternalVoltageChannels>2<", "<ExternalVoltageChannels>3<"},
+        // A strain gauge of another kind reads as a voltage sensor.
+        {strain, "SensorID=\"49\"", "SensorID=\"46\""},
+    });
+
+    // Values out of range keep their defaults.
+    std::string doc = tw_test::WriteObject("Instrument", ctd = Model());
+    doc = std::regex_replace(doc, std::regex("<MooredPressure>0.0+<"), "<MooredPressure>20000<");
+    doc = std::regex_replace(doc, std::regex("<SampleIntervalSeconds>15<"),
+                             "<SampleIntervalSeconds>5<");
+    Model read;
+    read.SetdMooredPressure(5.0);
+    EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
+    EXPECT_TRUE(read == Model());
 }
 
 }  // namespace
