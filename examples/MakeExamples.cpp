@@ -5,17 +5,20 @@
 #include <iostream>
 #include <string>
 
+#include "instruments/Vantrel62V2CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/ConductivitySensor.h"
+#include "sensors/OpticalSensors.h"
+#include "sensors/OxygenSensors.h"
 #include "sensors/PressureSensors.h"
 #include "sensors/TemperatureSensors.h"
 
 namespace {
 
-void CalibrateFixedSensors(C64V2VantrelCTD& ctd) {
+void CalibrateFixedSensors(CCTD& ctd) {
     auto& temperature = dynamic_cast<CTempVantrelPlusSensor&>(ctd.GetSensor(0));
     temperature.SetSerialNum("0412");
     temperature.SetCalDate("14-Mar-26");
@@ -87,6 +90,48 @@ bool Write(const std::string& path, CCTD& ctd) {
     return TWMessageCount() == before;
 }
 
+// A moored TDW 62plus V2 with strain-gauge pressure, a fluorometer and a pH
+// sensor on its voltages and a TDW 68 oxygen sensor on the serial port,
+// sampling every five minutes.
+bool WriteConfigured62PlusV2(const std::string& folder) {
+    C62V2VantrelCTD ctd;
+    ctd.SetSerialNum("01910457");
+    ctd.SetPressureSensorType(2);
+    CalibrateFixedSensors(ctd);
+    ctd.SetNumVoltAdd(2);
+    auto* fluorometer = new CFluoroSeatechSensor;
+    fluorometer->SetSerialNum("STF-3121");
+    fluorometer->SetCalDate("08-Dec-25");
+    fluorometer->SetScaleFactor(10.0);
+    fluorometer->SetOffset(0.012);
+    ctd.ReplaceSensor(3, fluorometer);
+    auto* ph = new CpH_Sensor;
+    ph->SetSerialNum("1342");
+    ph->SetCalDate("12-Jan-26");
+    ph->SetSlope(4.4871);
+    ph->SetOffset(2.4930);
+    ctd.ReplaceSensor(4, ph);
+    ctd.SetSerialSensor(CVantrelCTD::TDW_68_OPTICAL_OXYGEN);
+    auto& oxygen = dynamic_cast<COxTDW_68_Sensor&>(ctd.GetSensor(5));
+    oxygen.SetSerialNum("0688");
+    oxygen.SetCalDate("21-Feb-26");
+    oxygen.SetA0(1.0513);
+    oxygen.SetA1(-1.5e-3);
+    oxygen.SetA2(3.9e-1);
+    oxygen.SetB0(-2.5e-1);
+    oxygen.SetB1(1.6655);
+    oxygen.SetC0(1.0681e-1);
+    oxygen.SetC1(4.3515e-3);
+    oxygen.SetC2(6.1009e-5);
+    oxygen.SetTA0(7.0587e-4);
+    oxygen.SetTA1(2.4846e-4);
+    oxygen.SetTA2(-8.6004e-7);
+    oxygen.SetTA3(1.3009e-7);
+    oxygen.Setpcor(1.1e-2);
+    ctd.SetdSampleInterval(300.0);
+    return Write(folder + "62plusV2-configured.xmlcon", ctd);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,7 +145,8 @@ int main(int argc, char** argv) {
     C64V2VantrelCTD configured;
     Configure(configured);
     return Write(folder + "64plusV2-default.xmlcon", plain) &&
-                   Write(folder + "64plusV2-profiling.xmlcon", configured)
+                   Write(folder + "64plusV2-profiling.xmlcon", configured) &&
+                   WriteConfigured62PlusV2(folder)
                ? 0
                : 1;
 }

@@ -42,13 +42,6 @@ void C64V2VantrelCTD::InitializeForCalculations() {
     InitializeProfilerOffsets(SerialFieldLength(m_serialSensor.Get()));
 }
 
-void C64V2VantrelCTD::Optimize(int on) {
-    if (on) {
-        m_nOptSerialCount = GetnSerial(m_serialSensor.Get());
-    }
-    CVantrelCTD::Optimize(on);
-}
-
 int C64V2VantrelCTD::SetMode(int mode) {
     if (!CVantrelProfilerCTD::SetMode(mode)) {
         return 0;

@@ -18,7 +18,6 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelProfilerCTD> {
 
     void DefaultConfig() override;
     void InitializeForCalculations() override;
-    void Optimize(int on) override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
     int GetSerialSensor() const override { return m_serialSensor.Get(); }

@@ -64,13 +64,6 @@ int CVantrelMooredCTD::CanChangeSensor(int channel) const {
     return (channel >= from && channel < from + m_nNumVoltAdd) || IsIndex_WET_Labs_Serial(channel);
 }
 
-int CVantrelMooredCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
-}
-
 int CVantrelMooredCTD::SetPressureSensorType(int type) {
     if (type < m_pressureSensorType.GetLow() || type > m_pressureSensorType.GetHigh()) {
         return 0;

@@ -26,11 +26,9 @@ class CVantrelMooredCTD : public CVantrelCTD {
 
     int GetNumChannel() const override;
     CString GetChannelName(int channel) const override;
-    int AddExtFreqFrom() const override { return -1; }
     // Channel 3 after a pressure sensor, else channel 2.
     int AddExtVoltFrom() const override;
     int CanChangeSensor(int channel) const override;
-    int GetScanLen() const override;
 
     // 0 Digiquartz without temperature compensation, 1 Digiquartz with it,
     // 2 strain gauge, 3 none.

@@ -59,13 +59,6 @@ int CVantrelSurfaceParCTD::CanChangeSensor(int channel) const {
            IsIndex_WET_Labs_Serial(channel);
 }
 
-int CVantrelSurfaceParCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
-}
-
 int CVantrelSurfaceParCTD::StrainGaugeSensorID() const {
     return GetCTD_Data(GetCTD_ID())->fixedSensors[kPressureChannel];
 }

@@ -23,10 +23,8 @@ class CVantrelSurfaceParCTD : public CVantrelCTD {
 
     int GetNumChannel() const override;
     CString GetChannelName(int channel) const override;
-    int AddExtFreqFrom() const override { return -1; }
     int AddExtVoltFrom() const override { return kVoltagesFrom; }
     int CanChangeSensor(int channel) const override;
-    int GetScanLen() const override;
 
     // 0 Digiquartz with temperature compensation, 1 strain gauge.
     CRange<int> GetPressureSensorType() const { return m_pressureSensorType; }
