@@ -16,7 +16,7 @@ FUZZ_FLAGS = -timeout=10 -dict=fuzz/xmlcon.dict -artifact_prefix=$(FUZZ_DIR)/art
 # The committed seeds and the inputs of past findings of one target.
 FUZZ_INPUTS = fuzz/corpus/$$target $$(test -d fuzz/regressions/$$target && echo fuzz/regressions/$$target)
 
-BENCH_PROGRAMS := bench_read bench_write bench_report
+BENCH_PROGRAMS := bench_read bench_write bench_report bench_hostile bench_batch
 BENCH_ARGS ?=
 
 # Every step builds with -j$(JOBS) itself; the steps run one after another.
