@@ -72,16 +72,23 @@ int RunExportSensor(const SSensorArgs& args) {
 }
 
 // Answers the choice among several sensors with --pick, or lists the rows
-// and declines.
-ChoiceDialogHandler PickHandler(const SSensorArgs& args) {
-    return [&args](const SChoiceRequest& request) {
+// and declines; notes that it was asked.
+ChoiceDialogHandler PickHandler(const SSensorArgs& args, bool& asked) {
+    return [&args, &asked](const SChoiceRequest& request) {
+        asked = true;
+        const int count = static_cast<int>(request.rows.size());
+        if (args.pick > count) {
+            std::cerr << "tw-configctd: " << args.other << ": --pick " << args.pick
+                      << " is beyond the " << count << " matching sensors\n";
+            return -1;
+        }
         if (args.pick > 0) {
             return args.pick - 1;
         }
-        std::cerr << "tw-configctd: " << args.other << " holds " << request.rows.size()
+        std::cerr << "tw-configctd: " << args.other << " holds " << count
                   << " matching sensors; choose one with --pick N:\n";
-        for (std::size_t i = 0; i < request.rows.size(); ++i) {
-            std::cerr << "  " << i + 1 << ") " << request.rows[i] << '\n';
+        for (int i = 0; i < count; ++i) {
+            std::cerr << "  " << i + 1 << ") " << request.rows[static_cast<std::size_t>(i)] << '\n';
         }
         return -1;
     };
@@ -93,16 +100,19 @@ int RunImportSensor(const SSensorArgs& args) {
         return Fail(args.file, loaded.error);
     }
     const long messages = TWMessageCount();
-    const ChoiceDialogHandler previous = SetChoiceDialogHandler(PickHandler(args));
+    bool asked = false;
+    const ChoiceDialogHandler previous = SetChoiceDialogHandler(PickHandler(args, asked));
     CSensorImportExport importer;
     const int imported = importer.ImportSensorFrom(loaded.sensor, CString(args.other.c_str()));
     SetChoiceDialogHandler(previous);
     if (!imported) {
-        // The library has said why, unless the file was of no kind it reads
-        // or the choice was declined.
-        return TWMessageCount() != messages || args.pick == 0
+        // The library or the choice has said why, unless the file is of no
+        // kind that is read.
+        return TWMessageCount() != messages || asked
                    ? 1
-                   : Fail(args.other, "no sensor was imported");
+                   : Fail(args.other,
+                          "not a sensor file (.xml) or an instrument configuration (.xmlcon, "
+                          ".con)");
     }
     const std::string target = args.output.empty() ? args.file : args.output;
     const std::string error = SaveConfiguration(target, *loaded.ctd);
