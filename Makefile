@@ -9,7 +9,7 @@ MAKEFLAGS += --no-print-directory
 # inputs per target, the same every time) and the time per target of the
 # long run, `make fuzz`.
 FUZZ_DIR := build/fuzz
-FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element
+FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element fuzz_import_sensor
 FUZZ_RUNS ?= 20000
 FUZZ_SECONDS ?= 600
 FUZZ_FLAGS = -timeout=10 -dict=fuzz/xmlcon.dict -artifact_prefix=$(FUZZ_DIR)/artifacts/$$target/
