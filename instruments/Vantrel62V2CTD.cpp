@@ -140,20 +140,8 @@ void C62V2VantrelCTD::InitializeForCalculations() {
 }
 
 int C62V2VantrelCTD::SetPressureSensorType(int type) {
-    if (type < m_pressureSensorType.GetLow() || type > m_pressureSensorType.GetHigh()) {
-        return 0;
-    }
-    if (type == m_pressureSensorType.Get()) {
-        return 1;
-    }
-    if (HasPressure()) {
-        RemoveChannels(kPressureChannel, 1);
-    }
-    if (type != kNoPressure) {
-        InsertChannel(kPressureChannel, NewPressureSensor(type));
-    }
-    m_pressureSensorType.Set(type);
-    return 1;
+    return SetChannelSensorType(m_pressureSensorType, type, kPressureChannel, kNoPressure,
+                                NewPressureSensor);
 }
 
 int C62V2VantrelCTD::SetSerialSensor(int serialSensor) {

@@ -10,6 +10,7 @@
 
 class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
     DECLARE_DYNCREATE(C62V2VantrelCTD)
+    DECLARE_VANTREL_CONFIGURATION()
   public:
     static constexpr int kCTD_ID = 10;
     // The TDW 68 serial oxygen data: two fields of six hex characters.
@@ -21,7 +22,6 @@ class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
     C62V2VantrelCTD& operator=(const C62V2VantrelCTD& other);
     bool operator==(const C62V2VantrelCTD& other) const;
 
-    void DefaultConfig() override;
     // Temperature, conductivity, pressure unless there is none, the
     // voltages, then the serial sensor's channels.
     int GetNumChannel() const override;
@@ -33,9 +33,6 @@ class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
     double GetScanInterval() const override { return m_sampleInterval.Get(); }
     // The instrument's time follows the serial data.
     void InitializeForCalculations() override;
-    void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
 
     // 0 Digiquartz, 1 Digiquartz with temperature compensation, 2 strain
     // gauge, 3 none.

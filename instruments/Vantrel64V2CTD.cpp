@@ -24,6 +24,15 @@ constexpr int kMoored = 1;
 // Hex characters: temperature, conductivity, pressure and its temperature.
 constexpr int kFixedDataLength = 22;
 
+CSensor* NewPressureSensor(int type) {
+    if (type == kDigiquartz) {
+        auto* digiquartz = new CPressureDigiquartzTC_Sensor;
+        digiquartz->SetbIncludeMB(0);
+        return digiquartz;
+    }
+    return new CPressureDruckSensor;
+}
+
 }  // namespace
 
 C64V2VantrelCTD::C64V2VantrelCTD() {
@@ -100,23 +109,9 @@ void C64V2VantrelCTD::InitializeForCalculations() {
 }
 
 int C64V2VantrelCTD::SetPressureSensorType(int type) {
-    if (type < m_pressureSensorType.GetLow() || type > m_pressureSensorType.GetHigh()) {
-        return 0;
-    }
-    if (type == m_pressureSensorType.Get()) {
-        return 1;
-    }
-    CSensor* sensor = nullptr;
-    if (type == kDigiquartz) {
-        auto* digiquartz = new CPressureDigiquartzTC_Sensor;
-        digiquartz->SetbIncludeMB(0);
-        sensor = digiquartz;
-    } else {
-        sensor = new CPressureDruckSensor;
-    }
-    ReplaceSensor(kPressureChannel, sensor);
-    m_pressureSensorType.Set(type);
-    return 1;
+    // Every type has a sensor: the one present always leaves.
+    return SetChannelSensorType(m_pressureSensorType, type, kPressureChannel, -1,
+                                NewPressureSensor);
 }
 
 int C64V2VantrelCTD::SetMode(int mode) {

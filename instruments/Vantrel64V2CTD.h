@@ -8,6 +8,7 @@
 
 class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
     DECLARE_DYNCREATE(C64V2VantrelCTD)
+    DECLARE_VANTREL_CONFIGURATION()
   public:
     static constexpr int kCTD_ID = 11;
 
@@ -16,7 +17,6 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
     C64V2VantrelCTD& operator=(const C64V2VantrelCTD& other);
     bool operator==(const C64V2VantrelCTD& other) const;
 
-    void DefaultConfig() override;
     // Temperature, conductivity, pressure, the voltages, the serial
     // sensor's channels, then the surface PAR pair.
     int GetNumChannel() const override;
@@ -26,9 +26,6 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
     // Moored: the sample interval; profile: the averaged 4 Hz scans.
     double GetScanInterval() const override;
     void InitializeForCalculations() override;
-    void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
     int GetSerialSensor() const override { return m_serialSensor.Get(); }
 
     // 0 Digiquartz with temperature compensation, 1 strain gauge.

@@ -307,6 +307,24 @@ void CVantrelCTD::InsertChannel(int at, CSensor* sensor) {
     owned.release();
 }
 
+int CVantrelCTD::SetChannelSensorType(CRange<int>& setting, int type, int channel, int noneType,
+                                      CSensor* (*newSensor)(int type)) {
+    if (type < setting.GetLow() || type > setting.GetHigh()) {
+        return 0;
+    }
+    if (type == setting.Get()) {
+        return 1;
+    }
+    if (setting.Get() != noneType) {
+        RemoveChannels(channel, 1);
+    }
+    if (type != noneType) {
+        InsertChannel(channel, newSensor(type));
+    }
+    setting.Set(type);
+    return 1;
+}
+
 void CVantrelCTD::ReplaceSerialChannels(int from, int oldSerial, int newSerial) {
     auto sensors = NewSerialSensors(newSerial);
     RemoveChannels(from, GetnSerial(oldSerial));

@@ -9,6 +9,18 @@
 
 #include "core/CTD.h"
 
+// In a model's class body, like DECLARE_DYNCREATE: the operations that every
+// model defines for itself, its default configuration, its document and its
+// report.
+#define DECLARE_VANTREL_CONFIGURATION()                                                 \
+  public:                                                                               \
+    void DefaultConfig() override;                                                      \
+    void Report(std::ostream& os, const CString& fileName, int changed) const override; \
+    long ReadXML(TDWXML::CInputNode* node) override;                                    \
+    long WriteXML(TDWXML::COutputNode* node) override;                                  \
+                                                                                        \
+  private:
+
 class CVantrelCTD : public CCTD {
     DECLARE_DYNAMIC(CVantrelCTD)
   public:
@@ -93,6 +105,13 @@ class CVantrelCTD : public CCTD {
     void RemoveChannels(int from, int count);
     // Takes ownership of sensor and inserts it as channel at.
     void InsertChannel(int at, CSensor* sensor);
+    // Sets a type setting that decides the sensor on one channel: refused (0)
+    // outside the setting's range, 1 without change when type is current;
+    // otherwise the channel's sensor leaves (unless the current type is
+    // noneType), newSensor(type) is inserted there (unless type is noneType),
+    // and the setting takes type.
+    int SetChannelSensorType(CRange<int>& setting, int type, int channel, int noneType,
+                             CSensor* (*newSensor)(int type));
     // Replaces the channels of the serial sensor oldSerial that start at
     // from with the new sensors of newSerial.
     void ReplaceSerialChannels(int from, int oldSerial, int newSerial);
