@@ -114,7 +114,7 @@ CString C62V2VantrelCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    return ChannelOutputName(channel);
+    return CVantrelCTD::GetChannelName(channel);
 }
 
 int C62V2VantrelCTD::CanChangeSensor(int channel) const {

@@ -83,7 +83,7 @@ CString C64V2VantrelCTD::GetChannelName(int channel) const {
     if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
         return GetOutputTypeName(OT_SPAR_VOLTAGE);
     }
-    return ChannelOutputName(channel);
+    return CVantrelCTD::GetChannelName(channel);
 }
 
 int C64V2VantrelCTD::CanChangeSensor(int channel) const {

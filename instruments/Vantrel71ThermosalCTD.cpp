@@ -74,10 +74,6 @@ int CVantrelThermosalCTD::GetNumChannel() const {
     return m_bOptimize ? m_nOptNumChannel : AddExtVoltFrom() + m_nNumVoltAdd;
 }
 
-CString CVantrelThermosalCTD::GetChannelName(int channel) const {
-    return ChannelOutputName(channel);
-}
-
 int CVantrelThermosalCTD::CanChangeSensor(int channel) const {
     const int from = AddExtVoltFrom();
     return channel >= from && channel < from + m_nNumVoltAdd;

@@ -20,7 +20,6 @@ class CVantrelThermosalCTD : public CVantrelCTD {
 
     // Temperature, conductivity, the remote temperature, then the voltages.
     int GetNumChannel() const override;
-    CString GetChannelName(int channel) const override;
     int AddExtVoltFrom() const override;
     int CanChangeSensor(int channel) const override;
     double GetScanInterval() const override { return m_sampleInterval.Get(); }

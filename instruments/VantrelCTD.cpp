@@ -287,7 +287,7 @@ bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
     return true;
 }
 
-CString CVantrelCTD::ChannelOutputName(int channel) const {
+CString CVantrelCTD::GetChannelName(int channel) const {
     if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
         return "";
     }
