@@ -24,27 +24,6 @@ inline std::vector<int> SensorIDs(const CCTD& ctd) {
     return ids;
 }
 
-// Each change makes the instrument differ from a default one, and copy
-// construction, assignment and the catalogue's copy carry it over.
-template <class Model>
-void ExpectChangesCompared(const std::vector<std::function<void(Model&)>>& changes) {
-    const Model plain;
-    for (std::size_t i = 0; i < changes.size(); ++i) {
-        Model changed;
-        changes[i](changed);
-        EXPECT_FALSE(changed == plain) << "change " << i;
-        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "change " << i;
-        const Model copied(changed);
-        EXPECT_TRUE(copied == changed) << "change " << i;
-        Model assigned;
-        assigned = changed;
-        EXPECT_TRUE(assigned == changed) << "change " << i;
-        Model viaCatalogue;
-        EXPECT_EQ(CopyCTDObject(&viaCatalogue, &changed), 1);
-        EXPECT_TRUE(CTD_ObjectsEqual(&viaCatalogue, &changed)) << "change " << i;
-    }
-}
-
 // Writes the instrument, reads the text into a default one and returns it.
 template <class Model>
 Model RoundTrip(Model& ctd, std::string* text = nullptr) {
@@ -55,6 +34,44 @@ Model RoundTrip(Model& ctd, std::string* text = nullptr) {
     Model back;
     EXPECT_EQ(tw_test::ReadObject(written, "Instrument", back), 0) << written;
     return back;
+}
+
+// One setting of a model: on sets it away from its default, off leaves it
+// at the default.
+template <class Model>
+using Toggle = std::function<void(Model&, bool on)>;
+
+// Each setting alone makes the instrument differ from a default one, and
+// copy construction, assignment and the catalogue's copy carry it over.
+template <class Model>
+void ExpectEverySettingCompared(const std::vector<Toggle<Model>>& settings) {
+    const Model plain;
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        Model changed;
+        settings[i](changed, true);
+        EXPECT_FALSE(changed == plain) << "setting " << i;
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "setting " << i;
+        const Model copied(changed);
+        EXPECT_TRUE(copied == changed) << "setting " << i;
+        Model assigned;
+        assigned = changed;
+        EXPECT_TRUE(assigned == changed) << "setting " << i;
+        Model viaCatalogue;
+        EXPECT_EQ(CopyCTDObject(&viaCatalogue, &changed), 1);
+        EXPECT_TRUE(CTD_ObjectsEqual(&viaCatalogue, &changed)) << "setting " << i;
+    }
+}
+
+// Every combination of the settings reads back equal from its document.
+template <class Model>
+void ExpectEveryCombinationRoundTrips(const std::vector<Toggle<Model>>& settings) {
+    for (unsigned mask = 0; mask < (1u << settings.size()); ++mask) {
+        Model ctd;
+        for (std::size_t i = 0; i < settings.size(); ++i) {
+            settings[i](ctd, ((mask >> i) & 1u) != 0);
+        }
+        EXPECT_TRUE(RoundTrip(ctd) == ctd) << "combination " << mask;
+    }
 }
 
 // The items appear in the text in this order.

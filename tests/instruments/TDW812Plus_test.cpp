@@ -64,18 +64,31 @@ TEST(TDW812Plus, DefaultConfiguration) {
     EXPECT_TRUE(changed == ctd);
 }
 
+// Every setting, each away from its default when on.
+const std::vector<Toggle<C812PlusCTD>> kSettings = {
+    [](C812PlusCTD& c, bool on) { c.SetNumFreqSuppress(on ? 1 : 2); },
+    [](C812PlusCTD& c, bool on) {
+        c.SetNumVoltWordSuppress(on ? 0 : 4);
+        if (on) {
+            auto* zaps = new CZapsSensor;
+            zaps->SetM(0.25);
+            c.ReplaceSensor(c.AddExtVoltFrom() + 1, zaps);
+        }
+    },
+    [](C812PlusCTD& c, bool on) { c.SetComputerInterface(on); },
+    [](C812PlusCTD& c, bool on) { c.SetDeckUnitVersion(on ? 3 : 0); },
+    [](C812PlusCTD& c, bool on) { c.SetnScansToAvg(on ? 50 : 1); },
+    [](C812PlusCTD& c, bool on) { c.SetbSPAR_Added(on); },
+    [](C812PlusCTD& c, bool on) { c.SetbScanTimeAdded(on); },
+    [](C812PlusCTD& c, bool on) { c.SetbNMEA_Added(on); },
+    [](C812PlusCTD& c, bool on) { c.SetbNMEA_PC(on); },
+};
+
 TEST(TDW812Plus, CopiesAndComparesEverySetting) {
-    ExpectChangesCompared<C812PlusCTD>({
-        [](C812PlusCTD& c) { c.SetNumFreqSuppress(1); },
-        [](C812PlusCTD& c) { c.SetNumVoltWordSuppress(3); },
-        [](C812PlusCTD& c) { c.SetComputerInterface(1); },
-        [](C812PlusCTD& c) { c.SetDeckUnitVersion(3); },
-        [](C812PlusCTD& c) { c.SetnScansToAvg(2); },
-        [](C812PlusCTD& c) { c.SetbSPAR_Added(1); },
-        [](C812PlusCTD& c) { c.SetbScanTimeAdded(1); },
-        [](C812PlusCTD& c) { c.SetbNMEA_PC(1); },
-        [](C812PlusCTD& c) { c.SetSerialNum("1"); },
-        [](C812PlusCTD& c) {
+    ExpectEverySettingCompared(kSettings);
+    ExpectEverySettingCompared<C812PlusCTD>({
+        [](C812PlusCTD& c, bool) { c.SetSerialNum("1"); },
+        [](C812PlusCTD& c, bool) {
             c.SetbNMEA_Added(1);
             c.Optimize(1);
         },
@@ -190,27 +203,7 @@ TEST(TDW812Plus, WritesElementsInOrderAndReadsBackEqual) {
                          "<NmeaPositionDataAdded>0<", "<NmeaDepthDataAdded>0<", "<NmeaTimeAdded>0<",
                          "<NmeaDeviceConnectedToPC>0<", "<SensorArray Size=\"3\">"});
 
-    for (int freq = 0; freq <= 2; ++freq) {
-        for (int words = 0; words <= 4; ++words) {
-            C812PlusCTD ctd;
-            ctd.SetNumFreqSuppress(freq);
-            ctd.SetNumVoltWordSuppress(words);
-            if (ctd.GetNumVoltAdd() > 0) {
-                auto* zaps = new CZapsSensor;
-                zaps->SetM(0.5 * freq + words);
-                ctd.ReplaceSensor(ctd.AddExtVoltFrom(), zaps);
-            }
-            ctd.SetbSPAR_Added((freq + words) % 2);
-            ctd.SetbNMEA_Added(words % 2);
-            ctd.SetbNMEA_PC(freq % 2);
-            ctd.SetbScanTimeAdded(freq == 1);
-            ctd.SetComputerInterface(words % 2);
-            ctd.SetDeckUnitVersion(words % 4);
-            ctd.SetnScansToAvg(10 * words + freq + 1);
-            const C812PlusCTD copy = RoundTrip(ctd);
-            EXPECT_TRUE(copy == ctd) << "freq " << freq << " words " << words;
-        }
-    }
+    ExpectEveryCombinationRoundTrips(kSettings);
 }
 
 TEST(TDW812Plus, InconsistentDocumentsAreRefusedAndChangeNothing) {

@@ -62,13 +62,18 @@ TEST(TDW94Dartel, FixedChannelsAndScanLength) {
     EXPECT_TRUE(ctd == fresh);
 }
 
+const std::vector<Toggle<C94DartelCTD>> kSettings = {
+    [](C94DartelCTD& c, bool on) { c.SetnScansToAvg(on ? 255 : 1); },
+    [](C94DartelCTD& c, bool on) { c.SetbSPAR_Added(on); },
+    [](C94DartelCTD& c, bool on) { c.SetScanTimeAdded(on); },
+    [](C94DartelCTD& c, bool on) { c.SetbNMEA_Added(on); },
+    [](C94DartelCTD& c, bool on) { c.SetbDepthAdded(on); },
+    [](C94DartelCTD& c, bool on) { c.SetbNMEA_TimeAdded(on); },
+    [](C94DartelCTD& c, bool on) { c.SetbNMEA_PC(on); },
+};
+
 TEST(TDW94Dartel, CopiesAndComparesEverySetting) {
-    ExpectChangesCompared<C94DartelCTD>({
-        [](C94DartelCTD& c) { c.SetnScansToAvg(16); },
-        [](C94DartelCTD& c) { c.SetbSPAR_Added(1); },
-        [](C94DartelCTD& c) { c.SetScanTimeAdded(1); },
-        [](C94DartelCTD& c) { c.SetbDepthAdded(1); },
-    });
+    ExpectEverySettingCompared(kSettings);
 }
 
 TEST(TDW94Dartel, WritesElementsInOrderAndReadsBackEqual) {
@@ -79,17 +84,7 @@ TEST(TDW94Dartel, WritesElementsInOrderAndReadsBackEqual) {
                   {"<ScanTimeAdded>0<", "<ScansToAverage>1<", "<NmeaPositionDataAdded>0<",
                    "<NmeaDepthDataAdded>0<", "<NmeaTimeAdded>0<", "<NmeaDeviceConnectedToPC>0<",
                    "<SurfaceParVoltageAdded>0<", "<SensorArray Size=\"3\">"});
-    for (int options = 0; options < 32; ++options) {
-        C94DartelCTD ctd;
-        ctd.SetbSPAR_Added(options & 1);
-        ctd.SetbNMEA_Added(options & 2);
-        ctd.SetbDepthAdded(options & 4);
-        ctd.SetbNMEA_TimeAdded(options & 8);
-        ctd.SetbNMEA_PC(options & 16);
-        ctd.SetScanTimeAdded(options % 3 == 0);
-        ctd.SetnScansToAvg(options * 8 + 1);
-        EXPECT_TRUE(RoundTrip(ctd) == ctd) << "options " << options;
-    }
+    ExpectEveryCombinationRoundTrips(kSettings);
 }
 
 TEST(TDW94Dartel, InconsistentDocumentsAreRefusedAndChangeNothing) {
