@@ -1,6 +1,6 @@
 #pragma once
-// Checks that every instrument model's tests make: its channel list, a round
-// trip through XML, documents it must refuse, and its report text.
+// Checks that the instrument models' tests share: the channel list, XML round
+// trips, documents a model must refuse, comparison and the report.
 
 #include <gtest/gtest.h>
 
@@ -24,54 +24,21 @@ inline std::vector<int> SensorIDs(const CCTD& ctd) {
     return ids;
 }
 
-// Writes the instrument, reads the text into a default one and returns it.
-template <class Model>
-Model RoundTrip(Model& ctd, std::string* text = nullptr) {
-    const std::string written = tw_test::WriteObject("Instrument", ctd);
-    if (text) {
-        *text = written;
+// The text with every occurrence of from replaced by to.
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
     }
-    Model back;
-    EXPECT_EQ(tw_test::ReadObject(written, "Instrument", back), 0) << written;
-    return back;
+    return text;
 }
 
-// One setting of a model: on sets it away from its default, off leaves it
-// at the default.
-template <class Model>
-using Toggle = std::function<void(Model&, bool on)>;
-
-// Each setting alone makes the instrument differ from a default one, and
-// copy construction, assignment and the catalogue's copy carry it over.
-template <class Model>
-void ExpectEverySettingCompared(const std::vector<Toggle<Model>>& settings) {
-    const Model plain;
-    for (std::size_t i = 0; i < settings.size(); ++i) {
-        Model changed;
-        settings[i](changed, true);
-        EXPECT_FALSE(changed == plain) << "setting " << i;
-        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "setting " << i;
-        const Model copied(changed);
-        EXPECT_TRUE(copied == changed) << "setting " << i;
-        Model assigned;
-        assigned = changed;
-        EXPECT_TRUE(assigned == changed) << "setting " << i;
-        Model viaCatalogue;
-        EXPECT_EQ(CopyCTDObject(&viaCatalogue, &changed), 1);
-        EXPECT_TRUE(CTD_ObjectsEqual(&viaCatalogue, &changed)) << "setting " << i;
-    }
-}
-
-// Every combination of the settings reads back equal from its document.
-template <class Model>
-void ExpectEveryCombinationRoundTrips(const std::vector<Toggle<Model>>& settings) {
-    for (unsigned mask = 0; mask < (1u << settings.size()); ++mask) {
-        Model ctd;
-        for (std::size_t i = 0; i < settings.size(); ++i) {
-            settings[i](ctd, ((mask >> i) & 1u) != 0);
-        }
-        EXPECT_TRUE(RoundTrip(ctd) == ctd) << "combination " << mask;
-    }
+// The document with the sensor elements of channels a and b exchanged.
+inline std::string SwapChannels(const std::string& document, int a, int b) {
+    auto tag = [](const std::string& index) { return "<Sensor index=\"" + index + "\""; };
+    return ReplaceAll(ReplaceAll(ReplaceAll(document, tag(std::to_string(a)), tag("x")),
+                                 tag(std::to_string(b)), tag(std::to_string(a))),
+                      tag("x"), tag(std::to_string(b)));
 }
 
 // The items appear in the text in this order.
@@ -84,29 +51,20 @@ inline void ExpectInOrder(const std::string& text, const std::vector<std::string
     }
 }
 
-// The document of a configured instrument with the first occurrence of from
-// replaced by to.
+// The document of a configured instrument, with from replaced by to.
 template <class Model>
-std::string Edited(const std::function<void(Model&)>& configure, const std::string& from,
-                   const std::string& to) {
+std::string Document(const std::function<void(Model&)>& configure, const std::string& from = "",
+                     const std::string& to = "") {
     Model ctd;
     configure(ctd);
-    std::string text = tw_test::WriteObject("Instrument", ctd);
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
+    const std::string text = tw_test::WriteObject("Instrument", ctd);
+    EXPECT_NE(text.find(from), std::string::npos) << from;
+    return from.empty() ? text : ReplaceAll(text, from, to);
 }
 
-// The text with every occurrence of from replaced by to.
-inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
+// The status of reading the document into ctd.
+inline long Read(const std::string& document, CCTD& ctd) {
+    return tw_test::ReadObject(document, "Instrument", ctd);
 }
 
 // Each document is refused and leaves a configured instrument as it was.
@@ -116,34 +74,39 @@ void ExpectRefused(const std::vector<std::string>& documents,
     for (const std::string& document : documents) {
         Model ctd;
         configure(ctd);
-        ctd.SetSerialNum("keep");
         const Model before(ctd);
-        EXPECT_EQ(tw_test::ReadObject(document, "Instrument", ctd), TDWXML::E_FAIL_XML) << document;
+        EXPECT_EQ(Read(document, ctd), TDWXML::E_FAIL_XML) << document;
         EXPECT_TRUE(ctd == before) << document;
     }
 }
 
-// Reads the document into a default instrument and expects success.
+// One setting of a model: on sets it away from its default.
 template <class Model>
-Model ReadAccepted(const std::string& document) {
-    Model ctd;
-    EXPECT_EQ(tw_test::ReadObject(document, "Instrument", ctd), 0) << document;
-    return ctd;
-}
+using Toggle = std::function<void(Model&, bool on)>;
 
-// Line by line, so that a difference names its line.
-inline void ExpectSameLines(const std::string& actual, const std::string& expected) {
-    std::istringstream actualLines(actual);
-    std::istringstream expectedLines(expected);
-    std::string got;
-    std::string wanted;
-    int number = 1;
-    while (std::getline(expectedLines, wanted)) {
-        ASSERT_TRUE(std::getline(actualLines, got)) << "report ends before line " << number;
-        EXPECT_EQ(got, wanted) << "line " << number;
-        ++number;
+// Each setting alone makes the instrument differ from a default one, and
+// copies carry it; every combination reads back equal from its document.
+template <class Model>
+void ExpectSettingsComparedAndRead(const std::vector<Toggle<Model>>& settings) {
+    const Model plain;
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        Model changed;
+        settings[i](changed, true);
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "setting " << i;
+        const Model copied(changed);
+        Model assigned;
+        EXPECT_EQ(CopyCTDObject(&assigned, &changed), 1);
+        EXPECT_TRUE(copied == changed && assigned == changed) << "setting " << i;
     }
-    EXPECT_FALSE(std::getline(actualLines, got)) << "extra line: " << got;
+    for (unsigned mask = 0; mask < (1u << settings.size()); ++mask) {
+        Model ctd;
+        for (std::size_t i = 0; i < settings.size(); ++i) {
+            settings[i](ctd, ((mask >> i) & 1u) != 0);
+        }
+        Model back;
+        EXPECT_EQ(Read(tw_test::WriteObject("Instrument", ctd), back), 0) << mask;
+        EXPECT_TRUE(back == ctd) << "combination " << mask;
+    }
 }
 
 // The report of the instrument, dated by a fixed clock (12/04/2026).
