@@ -221,4 +221,57 @@ inline std::string ReportOf(const CCTD& ctd, const CString& fileName = "", int c
     return os.str();
 }
 
+// The document with the sensor elements of channels a and b exchanged.
+inline std::string SwapChannels(const std::string& document, int a, int b) {
+    auto tag = [](const std::string& index) { return "<Sensor index=\"" + index + "\""; };
+    return ReplaceAll(ReplaceAll(ReplaceAll(document, tag(std::to_string(a)), tag("x")),
+                                 tag(std::to_string(b)), tag(std::to_string(a))),
+                      tag("x"), tag(std::to_string(b)));
+}
+
+// The document of a configured instrument, with from replaced by to.
+template <class Model>
+std::string Document(const std::function<void(Model&)>& configure, const std::string& from = "",
+                     const std::string& to = "") {
+    Model ctd;
+    configure(ctd);
+    const std::string text = WriteObject("Instrument", ctd);
+    EXPECT_NE(text.find(from), std::string::npos) << from;
+    return from.empty() ? text : ReplaceAll(text, from, to);
+}
+
+// The status of reading the document into ctd.
+inline long Read(const std::string& document, CCTD& ctd) {
+    return ReadObject(document, "Instrument", ctd);
+}
+
+// One setting of a model: on sets it away from its default.
+template <class Model>
+using Toggle = std::function<void(Model&, bool on)>;
+
+// Each setting alone makes the instrument differ from a default one, and
+// copies carry it; every combination reads back equal from its document.
+template <class Model>
+void ExpectSettingsComparedAndRead(const std::vector<Toggle<Model>>& settings) {
+    const Model plain;
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        Model changed;
+        settings[i](changed, true);
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "setting " << i;
+        const Model copied(changed);
+        Model assigned;
+        EXPECT_EQ(CopyCTDObject(&assigned, &changed), 1);
+        EXPECT_TRUE(copied == changed && assigned == changed) << "setting " << i;
+    }
+    for (unsigned mask = 0; mask < (1u << settings.size()); ++mask) {
+        Model ctd;
+        for (std::size_t i = 0; i < settings.size(); ++i) {
+            settings[i](ctd, ((mask >> i) & 1u) != 0);
+        }
+        Model back;
+        EXPECT_EQ(Read(WriteObject("Instrument", ctd), back), 0) << mask;
+        EXPECT_TRUE(back == ctd) << "combination " << mask;
+    }
+}
+
 }  // namespace tw_test
