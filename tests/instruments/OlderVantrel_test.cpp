@@ -16,6 +16,7 @@
 #include "core/NullSensor.h"
 #include "instruments/InstrumentQueries.h"
 #include "instruments/Vantrel62CTD.h"
+#include "instruments/Vantrel62PlusCTD.h"
 #include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64PlusCTD.h"
 #include "platform/Diagnostics.h"
@@ -71,6 +72,24 @@ struct SDefaults {
 
 const std::vector<SDefaults>& DefaultsTable() {
     static const std::vector<SDefaults> table = {
+        {CTD_62PLUS_VANTREL,
+         {58, 3},
+         20,
+         10.0,
+         0,
+         Element("PressureSensorType", "3") + Element("MooredPressure", "0") +
+             Element("TemperatureType", "0") + Element("UserSuppliedTemperature", "15") +
+             Element("ExternalVoltageChannels", "0") + Comment("Serial RS-232 Sensor: 0 = None.") +
+             Element("SerialRS232C_Sensor", "0") + Element("SampleIntervalSeconds", "10") +
+             kNmeaElements,
+         "Pressure sensor type      : No Pressure Sensor\n"
+         "Moored pressure           : 0 dbars\n"
+         "Adjust pressure with      : Water Temperature\n"
+         "External voltage channels : 0\n"
+         "Serial RS-232 sensor      : None\n"
+         "Sample interval           : 10 seconds\n"
+         "NMEA position data added  : No\n"
+         "\n"},
         {CTD_62_VANTREL,
          {55, 3},
          8,
@@ -525,6 +544,53 @@ TEST(Vantrel62, ReadsOnlyConsistentDocuments) {
     read.SetdMooredPressure(5.0);
     EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
     EXPECT_TRUE(read == Model());
+}
+
+TEST(Vantrel62Plus, SerialSensorsUpToTheTdw58) {
+    C62VantrelPlusCTD ctd;
+    ctd.SetPressureSensorType(2);
+    ctd.SetNumVoltAdd(2);
+    EXPECT_EQ(ctd.SetSerialSensor(CVantrelCTD::PRESSURE_TDW_58), 1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 46, 27, 27, 48}));
+    EXPECT_EQ(ctd.GetScanLen(), 30 + 8 + 6);
+    C62VantrelPlusCTD calculating(ctd);
+    calculating.InitializeForCalculations();
+    EXPECT_EQ(calculating.GetVantrelPlusScanTimeOffset(), 22 + 8 + 6);
+    EXPECT_EQ(ctd.SetSerialSensor(CVantrelCTD::OPTODE_OXYGEN), 0);
+    ctd.SetNumVoltAdd(4);
+    ctd.SetNumVoltAdd(5);
+    EXPECT_EQ(ctd.GetNumVoltAdd(), 4);
+    EXPECT_EQ(ctd.SetSerialSensor(CVantrelCTD::GTD_DO_N2), 1);
+    EXPECT_EQ(ctd.GetNumChannel(), 9);
+    EXPECT_EQ(ctd.GetScanLen(), 30 + 16 + 28);
+
+    // Read back, the instrument keeps its own limits.
+    C62VantrelPlusCTD back = RoundTrip(ctd);
+    EXPECT_EQ(back.SetSerialSensor(CVantrelCTD::OPTODE_OXYGEN), 0);
+    EXPECT_EQ(back.GetCTD_ID(), CTD_62PLUS_VANTREL);
+
+    using Model = C62VantrelPlusCTD;
+    auto fourVolts = [](Model& m) { m.SetNumVoltAdd(4); };
+    ExpectRefused<Model>({
+        {fourVolts, "<ExternalVoltageChannels>4<", "<ExternalVoltageChannels>3<"},
+        {fourVolts, "<SerialRS232C_Sensor>0</SerialRS232C_Sensor>", ""},
+        {[](Model& m) { m.SetSerialSensor(CVantrelCTD::TEMPERATURE_TDW_83); },
+         "<SerialRS232C_Sensor>1<", "<SerialRS232C_Sensor>8<"},
+    });
+
+    // The successor's documents with more than this instrument carries are
+    // refused: five voltages, or an optode.
+    for (int serial : {CVantrelCTD::NO_SERIAL_SENSOR, CVantrelCTD::OPTODE_OXYGEN}) {
+        C62V2VantrelCTD successor;
+        successor.SetNumVoltAdd(serial == 0 ? 5 : 1);
+        successor.SetSerialSensor(serial);
+        Model target;
+        EXPECT_EQ(tw_test::ReadObject(tw_test::WriteObject("Instrument", successor), "Instrument",
+                                      target),
+                  TDWXML::E_FAIL_XML)
+            << serial;
+        EXPECT_TRUE(target == Model());
+    }
 }
 
 }  // namespace
