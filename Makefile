@@ -21,7 +21,7 @@ BENCH_ARGS ?=
 
 # Every step builds with -j$(JOBS) itself; the steps run one after another.
 .NOTPARALLEL:
-.PHONY: setup configure build run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
+.PHONY: setup configure build examples run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -32,8 +32,15 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# Prints the report of the bundled example configuration.
-run: build
+# Writes the example configurations and their stored reports again.
+examples: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target make-examples tw-configctd
+	@bash scripts/make-examples.sh $(BUILD_DIR)
+
+# Prints the report of the bundled example configuration; builds only the
+# tool and the library it needs.
+run: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target tw-configctd
 	@$(BUILD_DIR)/apps/cli/tw-configctd report examples/64plusV2-default.xmlcon
 
 # The suite, then the suite under the sanitizers, then a short fuzzing run.

@@ -3,8 +3,10 @@
 // calibration values.
 
 #include <iostream>
+#include <memory>
 #include <string>
 
+#include "core/Catalogue.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
@@ -87,6 +89,23 @@ bool Write(const std::string& path, CCTD& ctd) {
     return TWMessageCount() == before;
 }
 
+// The file name stem of each model's examples, by CTD ID.
+constexpr const char* kModelStems[NUM_CTD_IDS] = {
+    "62",      "62plus", "64",       "64plus",   "71",   "56",      "47",      "94",
+    "812plus", "70420S", "62plusV2", "64plusV2", "71V2", "payload", "nimbrel", "56plus"};
+
+// The default configuration of every model that can be created.
+bool WriteDefaults(const std::string& folder) {
+    bool ok = true;
+    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
+        std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
+        if (ctd) {
+            ok = Write(folder + kModelStems[ctdID] + "-default.xmlcon", *ctd) && ok;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,11 +115,9 @@ int main(int argc, char** argv) {
     }
     s_bErrorToConsole = true;
     const std::string folder = std::string(argv[1]) + "/";
-    C64V2VantrelCTD plain;
     C64V2VantrelCTD configured;
     Configure(configured);
-    return Write(folder + "64plusV2-default.xmlcon", plain) &&
-                   Write(folder + "64plusV2-profiling.xmlcon", configured)
-               ? 0
-               : 1;
+    bool ok = WriteDefaults(folder);
+    ok = Write(folder + "64plusV2-profiling.xmlcon", configured) && ok;
+    return ok ? 0 : 1;
 }

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
@@ -55,21 +54,10 @@ bool C64V2VantrelCTD::operator==(const C64V2VantrelCTD& other) const {
 }
 
 void C64V2VantrelCTD::DefaultConfig() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
-    for (CRange<int>* range :
-         {&m_pressureSensorType, &m_mode, &m_serialSensor, &m_sampleInterval, &m_scansToAvg}) {
-        range->Set(range->GetInitialValue());
-    }
+    ResetCommonSettings();
+    ResetRanges(m_pressureSensorType, m_mode, m_serialSensor, m_sampleInterval, m_scansToAvg);
     m_bSPAR_Added = 0;
-    Empty(m_sensorArray);
-    const SCTD_Data* row = GetCTD_Data(kCTD_ID);
-    for (int i = 0; i < row->numChannelMin; ++i) {
-        m_sensorArray.Add(CreateSensorObject(row->fixedSensors[i]));
-    }
+    RebuildFixedSensors(GetNumChannelMin());
 }
 
 int C64V2VantrelCTD::GetNumChannel() const {
@@ -83,14 +71,10 @@ CString C64V2VantrelCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (m_bSPAR_Added && channel == count - 2) {
+    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
         return GetOutputTypeName(OT_SPAR_VOLTAGE);
     }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelOutputName(channel);
 }
 
 int C64V2VantrelCTD::CanChangeSensor(int channel) const {
@@ -101,33 +85,9 @@ double C64V2VantrelCTD::GetScanInterval() const {
     return m_mode.Get() == kMoored ? m_sampleInterval.Get() : m_scansToAvg.Get() / 4.0;
 }
 
-int C64V2VantrelCTD::SerialFieldLength() const {
-    switch (m_serialSensor.Get()) {
-        case 1:  // TDW 83
-        case 9:  // optode
-            return 6;
-        case 2:
-        case 3:
-        case 8:
-            return 14;
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-            return 28;
-        case 10:
-        case 11:
-        case 12:
-        case 13:
-            return 12;
-        default:
-            return 0;
-    }
-}
-
 int C64V2VantrelCTD::GetBaseLength() const {
-    return kFixedDataLength + 4 * m_nNumVoltAdd + SerialFieldLength() + (m_bSPAR_Added ? 6 : 0) +
-           (m_mode.Get() == kMoored ? 8 : 0);
+    return kFixedDataLength + 4 * m_nNumVoltAdd + SerialFieldLength(m_serialSensor.Get()) +
+           (m_bSPAR_Added ? 6 : 0) + (m_mode.Get() == kMoored ? 8 : 0);
 }
 
 int C64V2VantrelCTD::GetScanLen() const {
@@ -141,7 +101,8 @@ void C64V2VantrelCTD::InitializeForCalculations() {
     const int serialFrom = kFixedDataLength + 4 * m_nNumVoltAdd;
     m_nSerialDataOffset[0] = serialFrom;
     m_nSerialDataOffset[1] = serialFrom + 14;
-    m_nPlusScanTimeOffset = m_mode.Get() == kMoored ? serialFrom + SerialFieldLength() : 0;
+    m_nPlusScanTimeOffset =
+        m_mode.Get() == kMoored ? serialFrom + SerialFieldLength(m_serialSensor.Get()) : 0;
     InitializeOffsets();
 }
 
@@ -206,16 +167,7 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
             CDiagnostics::Log(text, 2);
         }
     }
-    auto sensors = NewSerialSensors(serialSensor);
-    const int from = SerialChannelsFrom();
-    for (int i = 0; i < GetnSerial(m_serialSensor.Get()); ++i) {
-        delete m_sensorArray.GetAt(from);
-        m_sensorArray.RemoveAt(from);
-    }
-    for (std::size_t i = 0; i < sensors.size(); ++i) {
-        m_sensorArray.InsertAt(from + static_cast<int>(i), sensors[i].get());
-        sensors[i].release();
-    }
+    ReplaceSerialChannels(SerialChannelsFrom(), m_serialSensor.Get(), serialSensor);
     m_serialSensor.Set(serialSensor);
     return 1;
 }
@@ -237,20 +189,18 @@ int C64V2VantrelCTD::SetnScansToAvg(int scans) {
 }
 
 void C64V2VantrelCTD::SetbSPAR_Added(int on) {
+    // Only a change between off and on touches the channels or the flag.
     if (on && !m_bSPAR_Added) {
         const int end = GetNumChannel();
         auto* sparChannel = new CNullSensor(0);
         sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        m_sensorArray.InsertAt(end, sparChannel);
-        m_sensorArray.InsertAt(end + 1, new CSPAR_Sensor);
+        InsertChannel(end, sparChannel);
+        InsertChannel(end + 1, new CSPAR_Sensor);
+        m_bSPAR_Added = on;
     } else if (!on && m_bSPAR_Added) {
-        for (int i = 0; i < 2; ++i) {
-            const int last = m_sensorArray.GetSize() - 1;
-            delete m_sensorArray.GetAt(last);
-            m_sensorArray.RemoveAt(last);
-        }
+        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
+        m_bSPAR_Added = on;
     }
-    m_bSPAR_Added = on;
 }
 
 long C64V2VantrelCTD::WriteXML(COutputNode* node) {
@@ -305,36 +255,19 @@ long C64V2VantrelCTD::ReadXML(CInputNode* node) {
 
 bool C64V2VantrelCTD::SensorsMatchSettings(int pressureTypeRead) const {
     const int size = m_sensorArray.GetSize();
-    if (size < 3) {
+    if (size < 3 || !LeadingSensorsAreFixed(2)) {
         return false;
     }
-    auto idAt = [this](int channel) { return m_sensorArray.GetAt(channel)->GetSensorID(); };
-    const SCTD_Data* row = GetCTD_Data(kCTD_ID);
-    if (idAt(0) != row->fixedSensors[0] || idAt(1) != row->fixedSensors[1]) {
-        return false;
-    }
-    const int pressureID = idAt(kPressureChannel);
+    const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();
     const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kDigiquartz
                              : pressureID == SID_PRESSURE_DRUCK       ? kStrainGauge
                                                                       : -1;
     if (pressureType < 0 || pressureType != pressureTypeRead) {
         return false;
     }
-    const std::vector<int> serialIDs = SerialSensorIDs(m_serialSensor.Get());
-    const int serialCount = static_cast<int>(serialIDs.size());
-    const int serialEnd = size - (m_bSPAR_Added ? 2 : 0);
-    const int serialFrom = serialEnd - serialCount;
-    if (serialFrom < 3) {
-        return false;
-    }
-    for (int i = 0; i < serialCount; ++i) {
-        if (serialIDs[static_cast<std::size_t>(i)] >= 0 &&
-            idAt(serialFrom + i) != serialIDs[static_cast<std::size_t>(i)]) {
-            return false;
-        }
-    }
-    const int voltageCount = serialFrom - 3;
-    return voltageCount == m_nNumVoltAdd && voltageCount <= GetNumVoltAddMax();
+    const int serialFrom =
+        MatchSerialChannels(size - (m_bSPAR_Added ? 2 : 0), m_serialSensor.Get());
+    return serialFrom >= 3 && serialFrom - 3 == m_nNumVoltAdd;
 }
 
 void C64V2VantrelCTD::Report(std::ostream& os, const CString& fileName, int changed) const {

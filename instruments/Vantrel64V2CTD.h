@@ -49,8 +49,6 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
     int GetBaseLength() const override;
 
   private:
-    // Hex characters of the serial sensor's data in a scan.
-    int SerialFieldLength() const;
     // Index of the first serial channel.
     int SerialChannelsFrom() const { return 3 + m_nNumVoltAdd; }
     // The checks a read configuration must pass; the fields are set already.

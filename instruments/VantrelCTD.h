@@ -64,6 +64,36 @@ class CVantrelCTD : public CCTD {
   protected:
     virtual void InitializeOffsets();
 
+    // The settings every Vantrel model's DefaultConfig clears: scan time,
+    // serial number, extra channel counts and the four NMEA flags.
+    void ResetCommonSettings();
+    // Every range back to its initial value.
+    template <class... Ranges>
+    static void ResetRanges(Ranges&... ranges) {
+        (ranges.Set(ranges.GetInitialValue()), ...);
+    }
+    // The sensor array rebuilt from the first count fixed sensors of the
+    // model's catalogue row.
+    void RebuildFixedSensors(int count);
+    // True when the first count sensors carry the model's fixed sensor IDs.
+    bool LeadingSensorsAreFixed(int count) const;
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
+    CString ChannelOutputName(int channel) const;
+
+    // Removes count channels at from, deleting their sensors.
+    void RemoveChannels(int from, int count);
+    // Takes ownership of sensor and inserts it as channel at.
+    void InsertChannel(int at, CSensor* sensor);
+    // Replaces the channels of the serial sensor oldSerial that start at
+    // from with the new sensors of newSerial.
+    void ReplaceSerialChannels(int from, int oldSerial, int newSerial);
+    // Where the channels of the serial sensor start when the sensors just
+    // before end are the ones it puts there; -1 when they are not.
+    int MatchSerialChannels(int end, int serialSensor) const;
+    // Hex characters of a serial sensor's data in a scan.
+    static int SerialFieldLength(int serialSensor);
+
     // "Serial RS-232 Sensor: %d = %s."; empty for an unknown identifier.
     static CString GetSerialSensorComment(int serialSensor);
     // New sensors for the channels of a serial sensor, in channel order.

@@ -132,9 +132,11 @@ void CQDParser::Parse(CQDParserEventHandler& handler, CQDParserDataSource& sourc
     if (!parser) {
         throw std::bad_alloc();
     }
-#if XML_MAJOR_VERSION > 2 || (XML_MAJOR_VERSION == 2 && XML_MINOR_VERSION >= 6)
+#ifdef TW_HAVE_XML_REPARSE_DEFERRAL
     // Each run must be parsed as it arrives, so that an element is reported
-    // as soon as its start tag is complete.
+    // as soon as its start tag is complete. The build looks for the function
+    // itself: security updates bring it to libraries whose version macros
+    // still name an older release.
     XML_SetReparseDeferralEnabled(parser.get(), XML_FALSE);
 #endif
     SParseContext context;

@@ -273,6 +273,46 @@ TEST(Vantrel64V2, InconsistentDocumentsAreRefusedAndChangeNothing) {
     EXPECT_EQ(ctd.GetnScansToAvg().Get(), 1);
 }
 
+// Exposes the channel-block change that the public setter limits.
+class C64V2Probe : public C64V2VantrelCTD {
+  public:
+    using CCTD::ChangeNumVolt;
+};
+
+TEST(Vantrel64V2, ReadsWhatTheDocumentSaysBeyondTheSetterLimits) {
+    // A voltage count above the catalogue maximum is read when the sensors
+    // agree with it.
+    C64V2Probe wide;
+    wide.ChangeNumVolt(7);
+    const std::string text = tw_test::WriteObject("Instrument", wide);
+    C64V2VantrelCTD ctd;
+    EXPECT_EQ(tw_test::ReadObject(text, "Instrument", ctd), 0) << text;
+    EXPECT_EQ(ctd.GetNumVoltAdd(), 7);
+    EXPECT_EQ(ctd.GetNumChannel(), 10);
+
+    // A negative array size reads as an empty array.
+    CSensorArray array;
+    array.Add(new CCondSensor);
+    EXPECT_EQ(tw_test::ReadWith("<Root><SensorArray Size=\"-1\"/></Root>",
+                                [&](TDWXML::CInputNode* node) {
+                                    return CCTD::ReadAnySensorArrayXML("SensorArray", array, node);
+                                }),
+              0);
+    EXPECT_EQ(array.GetSize(), 0);
+}
+
+TEST(Vantrel64V2, SurfaceParOnAgainChangesNothing) {
+    C64V2VantrelCTD once;
+    once.SetbSPAR_Added(1);
+    C64V2VantrelCTD twice(once);
+    twice.SetbSPAR_Added(2);
+    EXPECT_EQ(twice.GetbSPAR_Added(), 1);
+    EXPECT_TRUE(twice == once);
+    twice.SetbSPAR_Added(0);
+    twice.SetbSPAR_Added(0);
+    EXPECT_EQ(twice.GetNumChannel(), 3);
+}
+
 class Vantrel64V2Report : public ::testing::Test {
   protected:
     void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
