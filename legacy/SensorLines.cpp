@@ -9,6 +9,7 @@
 #include "sensors/ConductivitySensor.h"
 #include "sensors/OpticalSensors.h"
 #include "sensors/OxygenSensors.h"
+#include "sensors/OxygenTDW41Sensors.h"
 #include "sensors/PressureSensors.h"
 #include "sensors/TemperatureSensors.h"
 
@@ -338,6 +339,41 @@ constexpr SLegacyValue kOptode[] =
     TW_THREE(COxOptodeSensor, DoSalinityCorrection, DoDepthCorrection, InternalSalinity, 278);
 constexpr SLegacyValue kPARLog[] = TW_THREE(CPARLog_SatlanticSensor, A0, A1, Im, 281);
 
+using Beckman = COxCurrentBeckmanSensor;
+constexpr SLegacyValue kBeckmanCurrent[2][8] = {
+#define TW_BECKMAN_LINES(l1, l2)                                                                 \
+    {                                                                                            \
+        TW_AT(Beckman, M, l1, 1), TW_AT(Beckman, B, l1, 2), TW_AT(Beckman, Soc, l1, 5),          \
+            TW_AT(Beckman, Tcor, l1, 6), TW_AT(Beckman, Wt, l2, 1), TW_AT(Beckman, Pcor, l2, 2), \
+            TW_AT(Beckman, Tau, l2, 3), TW_AT(Beckman, Boc, l2, 4)                               \
+    }
+    TW_BECKMAN_LINES(16, 17), TW_BECKMAN_LINES(72, 73)
+#undef TW_BECKMAN_LINES
+};
+constexpr SLegacyValue kBeckmanTemp[2][2] = {
+    {TW_AT(COxTempBeckmanSensor, K, 16, 3), TW_AT(COxTempBeckmanSensor, C, 16, 4)},
+    {TW_AT(COxTempBeckmanSensor, K, 72, 3), TW_AT(COxTempBeckmanSensor, C, 72, 4)}};
+constexpr SLegacyValue kIOWCurrent[] = {TW_AT(COxCurrentIOW_Sensor, B0, 94, 5),
+                                        TW_AT(COxCurrentIOW_Sensor, B1, 94, 6)};
+using IOWTemp = COxTempIOW_Sensor;
+constexpr SLegacyValue kIOWTemp[] = {TW_AT(IOWTemp, A0, 94, 1), TW_AT(IOWTemp, A1, 94, 2),
+                                     TW_AT(IOWTemp, A2, 94, 3), TW_AT(IOWTemp, A3, 94, 4)};
+using TDW41 = COxTDW_Sensor;
+constexpr SLegacyValue kTDW41[2][19] = {
+#define TW_TDW41_LINES(l1, l2, l3)                                                                \
+    {                                                                                             \
+        TW_AT(TDW41, Soc, l1, 1), TW_AT(TDW41, Tcor, l1, 2), TW_AT(TDW41, Offset, l1, 3),         \
+            TW_AT(TDW41, Pcor, l2, 1), TW_AT(TDW41, Tau, l2, 2), TW_AT(TDW41, Boc, l2, 3),        \
+            TW_AT(TDW41, Use2007Equations, l3, 1), TW_AT(TDW41, Soc2007, l3, 2),                  \
+            TW_AT(TDW41, A, l3, 3), TW_AT(TDW41, B, l3, 4), TW_AT(TDW41, C, l3, 5),               \
+            TW_AT(TDW41, E, l3, 6), TW_AT(TDW41, Voffset2007, l3, 7), TW_AT(TDW41, Tau20, l3, 8), \
+            TW_AT(TDW41, D1, l3, 10), TW_AT(TDW41, D2, l3, 11), TW_AT(TDW41, H1, l3, 12),         \
+            TW_AT(TDW41, H2, l3, 13), TW_AT(TDW41, H3, l3, 14)                                    \
+    }
+    TW_TDW41_LINES(165, 166, 258), TW_TDW41_LINES(169, 170, 259)
+#undef TW_TDW41_LINES
+};
+
 #undef TW_THREE
 #undef TW_TWO
 
@@ -364,6 +400,7 @@ const SLegacySensorLines kRows[] = {
     Row(45, 0, 11, 56, kDigiquartzTC),
     Row(44, 0, 11, 56, kDigiquartz),
     Row(49, 0, 11, 56, kStrainGauge),
+    Row(36, 0, 15, 57, kBeckmanCurrent[0]),
     Row(43, 0, 18, 58, kpH),
     Row(42, 0, 20, 59, kPAR1),
     Row(51, 0, 181, 182, kSPAR),
@@ -375,6 +412,7 @@ const SLegacySensorLines kRows[] = {
     Row(32, 0, 261, 67, kIFREMER),
     Row(29, 0, 48, 68, kNephelo),
     Row(62, 0, 50, 69, kZaps),
+    Row(36, 1, 70, 71, kBeckmanCurrent[1]),
     {61, 0, 74, 75, 0, nullptr, 202, kUserPoly[0]},
     {61, 1, 77, 78, 0, nullptr, 203, kUserPoly[1]},
     {61, 2, 80, 81, 0, nullptr, 204, kUserPoly[2]},
@@ -382,9 +420,12 @@ const SLegacySensorLines kRows[] = {
     Row(9, 0, 86, 87, kDrHaardt[1]),
     Row(30, 0, 89, 90, kDrHaardt[2]),
     Row(10, 0, 154, 155, kDrHaardt[3]),
+    Row(37, 0, 92, 93, kIOWCurrent),
     Row(50, 0, 95, 96, kSoundVelocity),
     Row(4, 0, 98, 99, kBiospherical),
     Row(34, 0, 101, 102, kLS6000[0]),
+    Row(38, 0, 163, 164, kTDW41[0]),
+    Row(38, 1, 167, 168, kTDW41[1]),
     Row(34, 1, 171, 172, kLS6000[1]),
     Row(5, 0, 104, 105, kAqua3[0]),
     Row(5, 1, 239, 240, kAqua3[1]),
@@ -428,6 +469,9 @@ const SLegacySensorLines kRows[] = {
     Row(57, 0, 245, 246, kTempTDW94),
     Row(63, 0, 251, 252, kOBS3plus[0]),
     Row(63, 1, 254, 255, kOBS3plus[1]),
+    Row(39, 0, 263, 262, kBeckmanTemp[0]),
+    Row(39, 1, 265, 264, kBeckmanTemp[1]),
+    Row(40, 0, 267, 266, kIOWTemp),
     Row(28, 1, 273, 275, kBackscatter[1]),
     Row(64, 0, 276, 277, kOptode),
     Row(76, 0, 279, 280, kPARLog),

@@ -64,9 +64,9 @@ class LegacyConFileTest : public tw_test::CConfigFileTest {
 // Every voltage sensor kind with lines on a TDW 64plus V2, in profile and
 // moored mode, with each serial sensor the format holds, comes back the same.
 TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
-    const std::vector<int> voltageKinds = {0,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 17,
-                                           18, 19, 20, 21, 24, 25, 28, 29, 30, 32, 33, 34,
-                                           35, 41, 42, 43, 47, 52, 59, 60, 61, 62, 63, 76};
+    const std::vector<int> voltageKinds = {36, 37, 38, 39, 40, 0,  4,  5,  6,  7,  8,  9,  10, 11,
+                                           12, 13, 17, 18, 19, 20, 21, 24, 25, 28, 29, 30, 32, 33,
+                                           34, 35, 41, 42, 43, 47, 52, 59, 60, 61, 62, 63, 76};
     int trip = 0;
     for (std::size_t first = 0; first < voltageKinds.size(); first += 6) {
         C64V2VantrelCTD ctd;
