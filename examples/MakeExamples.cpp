@@ -2,6 +2,7 @@
 // the argument. The examples use invented serial numbers and plausible
 // calibration values.
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "core/Catalogue.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
+#include "legacy/LegacyConFile.h"
 #include "platform/MessageBox.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/ConductivitySensor.h"
@@ -106,6 +108,24 @@ bool WriteDefaults(const std::string& folder) {
     return ok;
 }
 
+// A legacy .con file beside each .xmlcon of the folder whose configuration
+// the legacy format can hold.
+bool WriteLegacyBeside(const std::string& folder) {
+    bool ok = true;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string path = entry.path().string();
+        if (entry.path().extension() != ".xmlcon") {
+            continue;
+        }
+        std::unique_ptr<CCTD> ctd(CreateCTDObject(ReadCTDID(path.c_str())));
+        std::string text;
+        if (ctd && ReadConFile(path.c_str(), ctd.get()) && FormatLegacyConFile(*ctd, &text)) {
+            ok = Write(path.substr(0, path.size() - 7) + ".con", *ctd) && ok;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,5 +139,6 @@ int main(int argc, char** argv) {
     Configure(configured);
     bool ok = WriteDefaults(folder);
     ok = Write(folder + "64plusV2-profiling.xmlcon", configured) && ok;
+    ok = WriteLegacyBeside(folder) && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "legacy/InstrumentLines.h"
 
 #include "core/Catalogue.h"
+#include "legacy/Selectors.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ const SLegacyInstrument kInstruments[] = {
     {137, CTD_64_VANTREL, nullptr, nullptr, nullptr},
     {2501, CTD_64PLUS_VANTREL, nullptr, nullptr, nullptr},
     {140, CTD_71_THERMOSAL, nullptr, nullptr, nullptr},
-    {139, CTD_56_CORVANE, nullptr, nullptr, nullptr},
+    {139, CTD_56_CORVANE, &ReadCorvane56, &WriteCorvane56, &PairsCorvane56},
     {2502, CTD_47_THERMOSAL, nullptr, nullptr, nullptr},
     {2503, CTD_94_DARTEL, nullptr, nullptr, nullptr},
     {8, CTD_812PLUS, nullptr, nullptr, nullptr},
@@ -53,3 +54,13 @@ bool ReadScanTimeAdded(const CConReader& reader, int* scanTimeAdded) {
 }
 
 }  // namespace LegacyLines
+
+std::pair<int, int> LegacyPairOf(CCTD& ctd, int channel) {
+    // A sensor without a selector of its own (only the No Coefficient Sensor
+    // can be one) is written as a free channel: the reader then leaves the
+    // channel as the instrument makes it.
+    int selector = kFreeSelector;
+    int sub = 0;
+    MapSensorIDtoSelectors(&ctd, channel, &selector, &sub);
+    return {selector, sub};
+}

@@ -54,6 +54,12 @@ bool ReadScanTimeAdded(const CConReader& reader, int* scanTimeAdded);
 
 }  // namespace LegacyLines
 
+// The selector pair of the channel (free channel for a sensor without one).
+std::pair<int, int> LegacyPairOf(CCTD& ctd, int channel);
+
 // The parts of each family.
 void ReadVantrel64V2(CConReader& reader, CCTD& ctd);
 void WriteVantrel64V2(const CCTD& ctd, SConSettings& settings);
+void ReadCorvane56(CConReader& reader, CCTD& ctd);
+void WriteCorvane56(const CCTD& ctd, SConSettings& settings);
+void PairsCorvane56(CCTD& ctd, SelectorPairs& pairs);

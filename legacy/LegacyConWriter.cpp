@@ -252,13 +252,7 @@ SelectorPairs ChannelPairs(CCTD& ctd, const SLegacyInstrument& instrument) {
         return pairs;
     }
     for (int channel = 0; channel < ctd.GetNumChannel(); ++channel) {
-        // A sensor without a selector of its own (only the No Coefficient
-        // Sensor can be one) is written as a free channel: the reader then
-        // leaves the channel as the instrument makes it.
-        int selector = kFreeSelector;
-        int sub = 0;
-        MapSensorIDtoSelectors(&ctd, channel, &selector, &sub);
-        pairs.emplace_back(selector, sub);
+        pairs.push_back(LegacyPairOf(ctd, channel));
     }
     return pairs;
 }

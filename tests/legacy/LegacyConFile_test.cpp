@@ -9,8 +9,10 @@
 
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
+#include "instruments/CorvaneCTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
+#include "legacy/LegacyConFile.h"
 #include "legacy/SensorLines.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/ConductivitySensor.h"
@@ -61,14 +63,32 @@ class LegacyConFileTest : public tw_test::CConfigFileTest {
 
 }  // namespace
 
-// Every voltage sensor kind with lines on a TDW 64plus V2, in profile and
-// moored mode, with each serial sensor the format holds, comes back the same.
+// The voltage sensor kinds that have lines.
+const std::vector<int> kVoltageKinds = {36, 37, 38, 39, 40, 0,  4,  5,  6,  7,  8,  9,  10, 11,
+                                        12, 13, 17, 18, 19, 20, 21, 24, 25, 28, 29, 30, 32, 33,
+                                        34, 35, 41, 42, 43, 47, 52, 59, 60, 61, 62, 63, 76};
+
+// Puts the voltage kinds from first on onto the instrument's voltage
+// channels, then calibrates every sensor that has lines.
+void FillVoltages(CCTD& ctd, std::size_t first) {
+    const int from = ctd.AddExtVoltFrom();
+    for (int i = 0; i < ctd.GetNumVoltAdd() && first + i < kVoltageKinds.size(); ++i) {
+        ctd.ReplaceSensor(from + i, CreateSensorObject(kVoltageKinds[first + i]));
+    }
+    for (int channel = 0; channel < ctd.GetNumChannel(); ++channel) {
+        CSensor& sensor = ctd.GetSensor(channel);
+        if (FindLegacySensorLines(sensor.GetSensorID(), 0)) {
+            Calibrate(sensor, ctd.DuplicateSensorOrdinal(channel));
+        }
+    }
+}
+
+// Every voltage sensor kind with lines on each instrument the format holds,
+// with its voltage channels full; the TDW 64plus V2 also in both modes, with
+// each serial sensor the format holds, surface PAR and NMEA.
 TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
-    const std::vector<int> voltageKinds = {36, 37, 38, 39, 40, 0,  4,  5,  6,  7,  8,  9,  10, 11,
-                                           12, 13, 17, 18, 19, 20, 21, 24, 25, 28, 29, 30, 32, 33,
-                                           34, 35, 41, 42, 43, 47, 52, 59, 60, 61, 62, 63, 76};
     int trip = 0;
-    for (std::size_t first = 0; first < voltageKinds.size(); first += 6) {
+    for (std::size_t first = 0; first < kVoltageKinds.size(); first += 6, ++trip) {
         C64V2VantrelCTD ctd;
         ctd.SetMode(trip % 2);
         ctd.SetPressureSensorType(trip % 2);
@@ -79,24 +99,30 @@ TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
         ctd.SetbDepthAdded(trip % 2);
         ctd.SetbNMEA_TimeAdded(1);
         ctd.SetScanTimeAdded(trip % 2 == 0);
-        for (int channel = 0; channel < ctd.GetNumChannel(); ++channel) {
-            const int slot = channel - 3;
-            if (slot >= 0 && slot < 6 && first + slot < voltageKinds.size()) {
-                ctd.ReplaceSensor(channel, CreateSensorObject(voltageKinds[first + slot]));
-            }
-            CSensor& sensor = ctd.GetSensor(channel);
-            if (FindLegacySensorLines(sensor.GetSensorID(), 0)) {
-                Calibrate(sensor, ctd.DuplicateSensorOrdinal(channel));
-            }
-        }
+        FillVoltages(ctd, first);
         const std::unique_ptr<CCTD> back = RoundTrip(ctd);
-        for (int channel = 0; channel < ctd.GetNumChannel(); ++channel) {
-            EXPECT_EQ(SensorObjectsEqual(&back->GetSensor(channel), &ctd.GetSensor(channel)), 1)
-                << "trip " << trip << ", channel " << channel << ": "
-                << ctd.GetSensor(channel).GetSensorName();
-        }
         EXPECT_EQ(CTD_ObjectsEqual(back.get(), &ctd), 1) << "trip " << trip;
-        ++trip;
+    }
+    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
+        const std::unique_ptr<CCTD> model(CreateCTDObject(ctdID));
+        std::string text;
+        if (!model || !FormatLegacyConFile(*model, &text)) {
+            continue;
+        }
+        for (std::size_t first = 0; first < kVoltageKinds.size(); first += 4) {
+            const std::unique_ptr<CCTD> ctd(model->Clone());
+            if (auto* vantrel = dynamic_cast<CVantrelCTD*>(ctd.get())) {
+                vantrel->SetNumVoltAdd(ctd->GetNumVoltAddMax());
+            }
+            FillVoltages(*ctd, first);
+            const std::unique_ptr<CCTD> back = RoundTrip(*ctd);
+            for (int channel = 0; channel < ctd->GetNumChannel(); ++channel) {
+                EXPECT_EQ(SensorObjectsEqual(&back->GetSensor(channel), &ctd->GetSensor(channel)),
+                          1)
+                    << ctd->GetCTD_Name() << ", channel " << channel;
+            }
+            EXPECT_EQ(CTD_ObjectsEqual(back.get(), ctd.get()), 1) << ctd->GetCTD_Name();
+        }
     }
 }
 
@@ -245,4 +271,24 @@ TEST_F(LegacyConFileTest, ConfigurationsTheFormatCannotHoldAreRefused) {
     EXPECT_EQ(tw_test::ReadFile(Path("kept.con")), "kept\n");
     const auto two = withSensors({21, 21});
     EXPECT_EQ(CTD_ObjectsEqual(RoundTrip(*two).get(), two.get()), 1);
+}
+
+// The TDW 56 Corvane: the output rate from header field 7, the firmware from
+// line 44, and selector pair n landing on channel n + 1 past the pressure.
+TEST_F(LegacyConFileTest, CorvaneQuirks) {
+    for (const auto& [rateText, rate] : {std::pair{"0.25", 2}, std::pair{"0.3", 0}}) {
+        tw_test::WriteFile(Path("56.con"),
+                           ConText({{39, std::string("0 0 2 139 147 8 ") + rateText + " 0 0"},
+                                    {40, "0 0 1 0 85 0 82 0"},
+                                    {44, "280"},
+                                    {150, "20 2.5"}}));
+        C56CorvaneCTD ctd;
+        ASSERT_EQ(ReadConFile(Path("56.con"), &ctd), 1) << (shown.empty() ? "" : shown.back());
+        EXPECT_EQ(ctd.GetRealTimeDataOutputRate().Get(), rate);
+        EXPECT_EQ(ctd.GetFirmwareVersion().Get(), 1);
+        EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), SID_PRESSURE_STRAIN_GAUGE);
+        EXPECT_EQ(ctd.GetSensor(3).GetSensorID(), 11);
+        const auto& turbidity = dynamic_cast<const COBS_SeapointTurbiditySensor&>(ctd.GetSensor(4));
+        EXPECT_EQ(turbidity.GetGainSetting().Get(), 2);
+    }
 }
