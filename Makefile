@@ -93,6 +93,7 @@ fuzz-seeds: setup
 	@mkdir -p $(FUZZ_DIR)/seed-examples
 	@$(FUZZ_DIR)/examples/make-examples $(FUZZ_DIR)/seed-examples
 	@$(FUZZ_DIR)/fuzz/tw-fuzz-seeds fuzz $(FUZZ_DIR)/seed-examples/*.xmlcon $(wildcard examples/*.xmlcon)
+	@mkdir -p fuzz/corpus/fuzz_read_con && cp $(FUZZ_DIR)/seed-examples/*.con fuzz/corpus/fuzz_read_con/
 
 # Builds the benchmark programs in the default preset and runs each.
 bench: setup
