@@ -90,13 +90,6 @@ int C64V2VantrelCTD::GetBaseLength() const {
            (m_bSPAR_Added ? 6 : 0) + (m_mode.Get() == kMoored ? 8 : 0);
 }
 
-int C64V2VantrelCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
-}
-
 void C64V2VantrelCTD::InitializeForCalculations() {
     const int serialFrom = kFixedDataLength + 4 * m_nNumVoltAdd;
     m_nSerialDataOffset[0] = serialFrom;
@@ -104,13 +97,6 @@ void C64V2VantrelCTD::InitializeForCalculations() {
     m_nPlusScanTimeOffset =
         m_mode.Get() == kMoored ? serialFrom + SerialFieldLength(m_serialSensor.Get()) : 0;
     InitializeOffsets();
-}
-
-void C64V2VantrelCTD::Optimize(int on) {
-    if (on) {
-        m_nOptSerialCount = GetnSerial(m_serialSensor.Get());
-    }
-    CVantrelCTD::Optimize(on);
 }
 
 int C64V2VantrelCTD::SetPressureSensorType(int type) {

@@ -96,6 +96,20 @@ bool CVantrelCTD::operator==(const CVantrelCTD& other) const {
            m_nSerialDataOffset[1] == other.m_nSerialDataOffset[1] && CCTD::operator==(other);
 }
 
+void CVantrelCTD::Optimize(int on) {
+    if (on) {
+        m_nOptSerialCount = GetnSerial(GetSerialSensor());
+    }
+    CCTD::Optimize(on);
+}
+
+int CVantrelCTD::GetScanLen() const {
+    if (m_bOptimize) {
+        return m_nOptScanLen;
+    }
+    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+}
+
 bool CVantrelCTD::ScanBytes(int offset, unsigned char* bytes, int count) const {
     if (!m_pScanData || offset < 0) {
         return false;

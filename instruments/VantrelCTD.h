@@ -34,6 +34,14 @@ class CVantrelCTD : public CCTD {
     CVantrelCTD& operator=(const CVantrelCTD& other);
     bool operator==(const CVantrelCTD& other) const;
 
+    // Most of the family has no additional frequency channels.
+    int AddExtFreqFrom() const override { return -1; }
+    // Also freezes the serial sensor's channel count while on.
+    void Optimize(int on) override;
+    // The instrument's data, then the NMEA fields and the host's scan time;
+    // the cached length while optimized.
+    int GetScanLen() const override;
+
     // Decoding of the current scan (m_pScanData, hex characters).
     virtual int ReadNewPosition() const;
     virtual double ReadLatitude() const;
