@@ -10,8 +10,11 @@
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "instruments/CorvaneCTD.h"
+#include "instruments/TDW812PlusCTD.h"
+#include "instruments/Vantrel62V2CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
+#include "legacy/ConLines.h"
 #include "legacy/LegacyConFile.h"
 #include "legacy/SensorLines.h"
 #include "sensors/AuxiliarySensors.h"
@@ -290,5 +293,57 @@ TEST_F(LegacyConFileTest, CorvaneQuirks) {
         EXPECT_EQ(ctd.GetSensor(3).GetSensorID(), 11);
         const auto& turbidity = dynamic_cast<const COBS_SeapointTurbiditySensor&>(ctd.GetSensor(4));
         EXPECT_EQ(turbidity.GetGainSetting().Get(), 2);
+    }
+}
+
+// The TDW 812plus's deck unit settings on line 39 and suppressed words on
+// line 45; the TDW 62plus V2's moored settings on line 43 and its pressure
+// choice by code; the pressure code each writes on line 14.
+TEST_F(LegacyConFileTest, InstrumentSettingLines) {
+    tw_test::WriteFile(Path("812.con"), ConText({{39, "0 0 4 8 120 24 4 1 2"},
+                                                 {40, "0 0 1 0 2 0 0 0 7 0 13 0 13 0 13 0"},
+                                                 {45, "0 1 2 0 1 1 0 1"},
+                                                 {9, "T-2"},
+                                                 {10, "1 2 3 4 5 6 7 1"},
+                                                 {208, "PAR-1"},
+                                                 {20, "PAR-0"}}));
+    C812PlusCTD tdw812;
+    ASSERT_EQ(ReadConFile(Path("812.con"), &tdw812), 1) << (shown.empty() ? "" : shown.back());
+    EXPECT_EQ(tdw812.GetComputerInterface().Get(), 1);
+    EXPECT_EQ(tdw812.GetnScansToAvg().Get(), 4);
+    EXPECT_EQ(tdw812.GetbScanTimeAdded(), 1);
+    EXPECT_EQ(tdw812.GetDeckUnitVersion(), 2);
+    EXPECT_EQ(tdw812.GetNumFreqSuppress(), 1);
+    EXPECT_EQ(tdw812.GetNumVoltWordSuppress(), 2);
+    EXPECT_EQ(tdw812.GetbDepthAdded(), 1);
+    // The added frequency channel's temperature is read from the second lines.
+    const auto& second = dynamic_cast<const CTempTDW2Sensor&>(tdw812.GetSensor(3));
+    EXPECT_EQ(second.GetSerialNum(), "T-2");
+    EXPECT_EQ(second.GetSlope(), 6.0);
+    EXPECT_EQ(tdw812.GetSensor(4).GetSerialNum(), "PAR-0");
+
+    tw_test::WriteFile(Path("62.con"), ConText({{39, "0 0 1 2504 147 0 30.5 0 0"},
+                                                {14, "0 0 0 0 267"},
+                                                {43, "0 100.5 12.5"},
+                                                {40, "0 0 1 0 44 0"}}));
+    C62V2VantrelCTD tdw62;
+    ASSERT_EQ(ReadConFile(Path("62.con"), &tdw62), 1) << (shown.empty() ? "" : shown.back());
+    EXPECT_EQ(tdw62.GetPressureSensorType().Get(), 3);
+    EXPECT_EQ(tdw62.GetTempType().Get(), 1);
+    EXPECT_EQ(tdw62.GetdMooredPressure().Get(), 100.5);
+    EXPECT_EQ(tdw62.GetdUserSuppliedTemp().Get(), 12.5);
+    EXPECT_EQ(tdw62.GetdSampleInterval().Get(), 30.5);
+    EXPECT_EQ(tdw62.GetSensor(2).GetSensorID(), 62);  // the voltage follows conductivity
+
+    C64V2VantrelCTD tdw64;
+    tdw64.SetPressureSensorType(0);
+    const std::pair<CCTD*, std::string> codes[] = {
+        {&tdw812, "130"}, {&tdw64, "242"}, {&tdw62, "267"}};
+    for (const auto& [ctd, code] : codes) {
+        WriteConFile(Path("code.con"), ctd);
+        const CConLines lines(tw_test::ReadFile(Path("code.con")));
+        double values[5];
+        ASSERT_EQ(ScanLine(lines.Line(14), "%lf %lf %lf %lf %d", values, 5), 5);
+        EXPECT_EQ(values[4], std::stod(code)) << ctd->GetCTD_Name();
     }
 }
