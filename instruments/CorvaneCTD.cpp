@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
@@ -25,37 +24,6 @@ CSensor* CopyOfSensor(const CSensor& source) {
     CSensor* copy = CreateSensorObject(source.GetSensorID());
     CopySensorObject(copy, &source);
     return copy;
-}
-
-// The surface PAR pair at the end of the channel list: the PAR voltage
-// channel, which takes no sensor of its own, and the calibration.
-void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
-    auto* voltageChannel = new CNullSensor(0);
-    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-    channels.Add(voltageChannel);
-    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
-}
-
-// Whether the array's first sensors are the model's fixed ones.
-bool StartsWithFixedSensors(const CSensorArray& sensors, int ctdID, int count) {
-    const SCTD_Data* row = GetCTD_Data(ctdID);
-    if (sensors.GetSize() < count) {
-        return false;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (sensors.GetAt(i)->GetSensorID() != row->fixedSensors[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void ResetToFixedSensors(CSensorArray& sensors, int ctdID) {
-    Empty(sensors);
-    const SCTD_Data* row = GetCTD_Data(ctdID);
-    for (int i = 0; i < row->numChannelMin; ++i) {
-        sensors.Add(CreateSensorObject(row->fixedSensors[i]));
-    }
 }
 
 void LogFormatted(const char* format, auto... values) {
@@ -91,15 +59,11 @@ bool C56CorvaneCTD::operator==(const C56CorvaneCTD& other) const {
 }
 
 void C56CorvaneCTD::DefaultConfig() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    ResetCommonSettings();
     m_firmwareVersion.Set(m_firmwareVersion.GetInitialValue());
     m_outputRate.Set(m_outputRate.GetInitialValue());
     m_bSPAR_Added = 0;
-    ResetToFixedSensors(m_sensorArray, kCTD_ID);
+    RebuildFixedSensors(kFixedChannels);
 }
 
 int C56CorvaneCTD::GetNumChannel() const {
@@ -110,14 +74,7 @@ int C56CorvaneCTD::GetNumChannel() const {
 }
 
 CString C56CorvaneCTD::GetChannelName(int channel) const {
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (m_bSPAR_Added && channel == count - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelName(channel, m_bSPAR_Added);
 }
 
 int C56CorvaneCTD::CanChangeSensor(int channel) const {
@@ -134,23 +91,11 @@ int C56CorvaneCTD::GetBaseLength() const {
 }
 
 int C56CorvaneCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+    return HexScanLen();
 }
 
 void C56CorvaneCTD::SetbSPAR_Added(int on) {
-    if (on && !m_bSPAR_Added) {
-        AppendSurfacePARPair(m_sensorArray, nullptr);
-    } else if (!on && m_bSPAR_Added) {
-        for (int removed = 0; removed < 2; ++removed) {
-            const int last = m_sensorArray.GetSize() - 1;
-            delete m_sensorArray.GetAt(last);
-            m_sensorArray.RemoveAt(last);
-        }
-    }
-    m_bSPAR_Added = on;
+    SetSurfacePARPair(m_bSPAR_Added, on);
 }
 
 long C56CorvaneCTD::WriteXML(COutputNode* node) {
@@ -188,7 +133,7 @@ long C56CorvaneCTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     const CSensorArray& sensors = scratch.m_sensorArray;
-    if (!StartsWithFixedSensors(sensors, kCTD_ID, kFixedChannels)) {
+    if (!scratch.LeadingSensorsAreFixed(kFixedChannels)) {
         return E_FAIL_XML;
     }
     // The voltages are the run of A/D voltage channels after the pressure;
@@ -359,15 +304,14 @@ void C56PlusCTD::DefaultConfig() {
     m_usage = USAGE_STORED_XML_FILE;
     m_bUsingDeckUnit = 0;
     m_consoleBaud = CONSOLE_BAUD_9600_OR_HIGHER;
-    m_bScanTimeAdded = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    ResetCommonSettings();
     m_historicRate = HISTORIC_RATE__SLOWER;
     m_bSPAR_Added = 0;
     m_sparSensor.reset();
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    ResetToFixedSensors(m_defaultSensors, kCTD_ID);
+    // The fixed sensors are made where the channel list starts, which is
+    // rebuilt from the collections below.
+    RebuildFixedSensors(kFixedChannels);
+    Assign(m_defaultSensors, m_sensorArray);
     for (S56SerialChannel& channel : m_serialChannels) {
         channel.storage = 0;
         channel.type = NO_SERIAL_SENSOR;
@@ -446,14 +390,7 @@ int C56PlusCTD::GetNumChannel() const {
 }
 
 CString C56PlusCTD::GetChannelName(int channel) const {
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (IsWavecap() && m_bSPAR_Added && channel == count - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelName(channel, IsWavecap() && m_bSPAR_Added);
 }
 
 int C56PlusCTD::CanChangeSensor(int channel) const {
@@ -500,13 +437,10 @@ int C56PlusCTD::GetBaseLength() const {
 }
 
 int C56PlusCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    if (!IsWavecap()) {
+    if (!m_bOptimize && !IsWavecap()) {
         return kStoredScanLength;
     }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+    return HexScanLen();
 }
 
 void C56PlusCTD::InitializeForCalculations() {
@@ -676,7 +610,6 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
     if (read.Failed() ||
         ReadAnySensorArrayXML("TCP_Sensors", scratch.m_defaultSensors, node) != 0 ||
         scratch.m_defaultSensors.GetSize() != kFixedChannels ||
-        !StartsWithFixedSensors(scratch.m_defaultSensors, kCTD_ID, kFixedChannels) ||
         scratch.ReadExternalVoltageSensorsXML(node) != 0 ||
         scratch.ReadRealTimeOptionsXML(node) != 0) {
         return E_FAIL_XML;
@@ -697,6 +630,10 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
         }
     }
     scratch.BuildSensorArray();
+    // The channel list starts with the fixed sensors read.
+    if (!scratch.LeadingSensorsAreFixed(kFixedChannels)) {
+        return E_FAIL_XML;
+    }
     scratch.SetSampleIntervalFromBaudRate();
     DefaultConfig();
     *this = scratch;

@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
 #include "platform/Diagnostics.h"
-#include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
 
 using namespace TDWXML;
@@ -71,10 +69,7 @@ CString C64V2VantrelCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return ChannelOutputName(channel);
+    return ChannelName(channel, m_bSPAR_Added);
 }
 
 int C64V2VantrelCTD::CanChangeSensor(int channel) const {
@@ -175,18 +170,7 @@ int C64V2VantrelCTD::SetnScansToAvg(int scans) {
 }
 
 void C64V2VantrelCTD::SetbSPAR_Added(int on) {
-    // Only a change between off and on touches the channels or the flag.
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        InsertChannel(end, sparChannel);
-        InsertChannel(end + 1, new CSPAR_Sensor);
-        m_bSPAR_Added = on;
-    } else if (!on && m_bSPAR_Added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        m_bSPAR_Added = on;
-    }
+    SetSurfacePARPair(m_bSPAR_Added, on);
 }
 
 long C64V2VantrelCTD::WriteXML(COutputNode* node) {

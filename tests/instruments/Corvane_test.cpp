@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <regex>
 #include <sstream>
@@ -116,11 +115,8 @@ TEST(Corvane56, InconsistentDocumentsAreRefused) {
     EXPECT_EQ(ctd.GetFirmwareVersion().Get(), 0);
 }
 
-class CorvaneReport : public ::testing::Test {
+class CorvaneReport : public tw_test::FixedDateReport {
   protected:
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
-    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
-
     // The report's lines without the sensor blocks, which the sensor tests
     // check: every channel keeps its numbered line only.
     static std::vector<std::string> ModelLines(const CCTD& ctd) {

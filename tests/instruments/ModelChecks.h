@@ -79,6 +79,13 @@ void ExpectRefused(const std::vector<std::string>& documents,
     }
 }
 
+// Reports written on a fixed day, 12/04/2026.
+class FixedDateReport : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
 // The lines of the text, so that a difference names its line.
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
