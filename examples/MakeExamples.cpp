@@ -2,6 +2,7 @@
 // the argument. The examples use invented serial numbers and plausible
 // calibration values.
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,6 +14,7 @@
 #include "instruments/Vantrel62V2CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
+#include "legacy/LegacyConFile.h"
 #include "platform/MessageBox.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/ConductivitySensor.h"
@@ -150,6 +152,24 @@ bool WriteDefaults(const std::string& folder) {
         std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
         if (ctd) {
             ok = Write(folder + kModelStems[ctdID] + "-default.xmlcon", *ctd) && ok;
+        }
+    }
+    return ok;
+}
+
+// A legacy .con file beside each .xmlcon of the folder whose configuration
+// the legacy format can hold.
+bool WriteLegacyBeside(const std::string& folder) {
+    bool ok = true;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string path = entry.path().string();
+        if (entry.path().extension() != ".xmlcon") {
+            continue;
+        }
+        std::unique_ptr<CCTD> ctd(CreateCTDObject(ReadCTDID(path.c_str())));
+        std::string text;
+        if (ctd && ReadConFile(path.c_str(), ctd.get()) && FormatLegacyConFile(*ctd, &text)) {
+            ok = Write(path.substr(0, path.size() - 7) + ".con", *ctd) && ok;
         }
     }
     return ok;
@@ -381,5 +401,6 @@ int main(int argc, char** argv) {
     ok = Write56PlusStored(folder) && ok;
     ok = Write56PlusWavecap(folder) && ok;
     ok = WriteNimbrelConfigured(folder) && ok;
+    ok = WriteLegacyBeside(folder) && ok;
     return ok ? 0 : 1;
 }

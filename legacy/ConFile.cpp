@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/Catalogue.h"
+#include "legacy/LegacyConFile.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileNames.h"
 #include "platform/MessageBox.h"
@@ -17,7 +18,6 @@ using Config2004::CPreReadConFile;
 
 namespace {
 
-constexpr const char* kCaptionUnsupported = "Unsupported Instrument Configuration File";
 constexpr const char* kCaptionWrongInstrument = "Wrong Type of Instrument Configuration File";
 constexpr const char* kCaptionXmlFailed = "Failed to read .XMLCON file";
 // The exclamation icon of most messages, and the plain box without caption.
@@ -54,14 +54,6 @@ CString OpenFailure(const CString& path, const char* function) {
     CString text;
     text.Format("Could not open %s\nin ::%s().", path.GetString(), function);
     return text;
-}
-
-// Until the ASCII reader arrives, a file that is not an instrument
-// configuration document is refused with this message.
-void ShowAsciiNotRead(const CString& path) {
-    Show(ExtractFileName(path) +
-             " is not an .xmlcon file; ASCII .con configuration files cannot be read yet.",
-         kCaptionUnsupported, kWarning);
 }
 
 void ShowXmlReadFailure(const CString& text) {
@@ -110,8 +102,7 @@ int ReadCTDID(const CString& path) {
         Show(OpenFailure(path, "SelectConFile"), "", kPlain);
         return -1;
     }
-    ShowAsciiNotRead(path);
-    return -1;
+    return ReadLegacyCTDID(path);
 }
 
 int ReadConFile(const CString& path, CCTD* ctd) {
@@ -129,8 +120,7 @@ int ReadConFile(const CString& path, CCTD* ctd) {
         ShowInBox(OpenFailure(path, "ReadConFile"), "", kPlain);
         return 0;
     }
-    ShowAsciiNotRead(path);
-    return 0;
+    return ReadLegacyConFile(path, ctd);
 }
 
 void WriteConFile(const CString& path, CCTD* ctd) {
@@ -148,6 +138,5 @@ void WriteConFile(const CString& path, CCTD* ctd) {
         }
         return;
     }
-    Show("ASCII .con configuration files cannot be written yet.  Please save as .XMLCON file.",
-         "Error", MB_OK | MB_ICONINFORMATION);
+    WriteLegacyConFile(path, ctd);
 }

@@ -2,9 +2,9 @@
 // The configuration-file functions that hosts call: learn which instrument a
 // file describes, read a file into an instrument object, write an instrument
 // object to a file. A file the pre-reader recognises as an instrument
-// configuration document (.xmlcon) is read as one; a path ending in ".con"
-// (any case) names the legacy ASCII format, which this build does not read or
-// write yet.
+// configuration document (.xmlcon) is read as one, any other file as the
+// legacy ASCII format; a path ending in ".con" (any case) is written in the
+// legacy format.
 //
 // Failures are shown to the user through TWMessageBox, which routes them to
 // standard error when the host sets s_bErrorToConsole; the few messages that

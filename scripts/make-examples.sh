@@ -9,3 +9,6 @@ export SOURCE_DATE_EPOCH=1796385600 TZ=UTC
 for example in examples/*.xmlcon; do
     "$build/apps/cli/tw-configctd" report "$example" > "${example%.xmlcon}.report.txt"
 done
+for example in examples/*.con; do
+    "$build/apps/cli/tw-configctd" report "$example" > "${example%.con}.con.report.txt"
+done

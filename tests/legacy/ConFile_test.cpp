@@ -71,22 +71,22 @@ TEST_F(ConFileTest, ReadFailuresLeaveTheObjectAloneAndTellTheUser) {
     EXPECT_EQ(log.entries.front(), "0: " + failed);
 }
 
-TEST_F(ConFileTest, AsciiFilesAreRefusedForNow) {
+// A path ending in .con, whatever the case, is written in the legacy format
+// and read back by content; a folder that cannot take the file is reported.
+TEST_F(ConFileTest, ConPathsTakeTheLegacyFormat) {
+    for (const char* name : {"cast.con", "cast.CON"}) {
+        WriteConFile(Path(name), &m_saved);
+        EXPECT_TRUE(tw_test::ReadFile(Path(name)).find("TW_ConfigCTD.dll FILEVERSION=7.26.2.0\n") !=
+                    std::string::npos);
+        EXPECT_EQ(ReadCTDID(Path(name)), 11);
+        C64V2VantrelCTD target;
+        EXPECT_EQ(ReadConFile(Path(name), &target), 1);
+        EXPECT_EQ(CTD_ObjectsEqual(&target, &m_saved), 1);
+    }
     s_bErrorToConsole = true;
-    const std::string legacy = tw_test::LegacyConText();
-    tw_test::WriteFile(Path("cast.con"), legacy);
-    C64V2VantrelCTD target;
-    EXPECT_EQ(ReadCTDID(Path("cast.con")), -1);
-    EXPECT_EQ(ReadConFile(Path("cast.con"), &target), 0);
-    WriteConFile(Path("cast.con"), &m_saved);
-    WriteConFile(Path("cast.CON"), &m_saved);
-    EXPECT_EQ(tw_test::ReadFile(Path("cast.con")), legacy);
-    EXPECT_FALSE(std::filesystem::exists(Path("cast.CON")));
-    const std::string notRead =
-        "cast.con is not an .xmlcon file; ASCII .con configuration files cannot be read yet.\n";
-    const std::string notWritten =
-        "ASCII .con configuration files cannot be written yet.  Please save as .XMLCON file.\n";
-    EXPECT_EQ(Stderr(), notRead + notRead + notWritten + notWritten);
+    const std::string unwritable = Path("no/such/folder/cast.con");
+    WriteConFile(unwritable, &m_saved);
+    EXPECT_EQ(Stderr(), "Could not open " + unwritable + "\nin ::WriteConFile().\n");
 }
 
 TEST_F(ConFileTest, ReadsAndWritesXmlconFilesAndReportsWriteFailures) {

@@ -1,0 +1,46 @@
+#pragma once
+// The lines of a legacy ASCII configuration file, as its readers see them.
+//
+// A value is found by its line number (from 1), never by searching. A line is
+// what one read of a 256-byte line buffer gives: at most 255 characters, so a
+// longer line counts as several; the buffer ends at its first NUL byte, and its
+// last character (normally the line end) is removed. A line past the end of
+// the file is empty. The file is read once and its lines indexed, so reaching
+// any line costs the same.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/CString.h"
+
+class CConLines {
+  public:
+    static constexpr std::size_t kLineBuffer = 256;
+
+    // Splits the text of a whole file. A carriage return before a line feed
+    // is part of the line end, as a text-mode read of a file from another
+    // system takes it.
+    explicit CConLines(std::string text);
+
+    // False when the file cannot be opened or read; lines is then untouched.
+    static bool Load(const CString& path, CConLines* lines);
+
+    int GetCount() const { return static_cast<int>(m_lines.size()); }
+    // Line n (from 1) without its last character; empty past the end.
+    std::string_view Line(int n) const;
+
+  private:
+    std::string m_text;
+    std::vector<std::string_view> m_lines;
+};
+
+// The values of one line read with a scanf-style list of conversions (%d and
+// %lf, blanks ignored): up to count values, each held as a double. Reading
+// stops at the first value that does not parse; the values not read are 0.
+// Returns the number read.
+int ScanLine(std::string_view line, std::string_view conversions, double* values, int count);
+
+// A number read from a file as an int: the nearest int, 0 for NaN.
+int ClampToInt(double value);
