@@ -3,6 +3,7 @@
 // required one was missing or unreadable, so a model's ReadXML can list its
 // elements plainly and decide once at the end.
 
+#include "platform/Diagnostics.h"
 #include "platform/xml/TDWXML.h"
 
 class CElementReader {
@@ -20,15 +21,25 @@ class CElementReader {
         return value;
     }
     // A bounded setting: the element's value when it lies in the range,
-    // otherwise the range keeps its value.
+    // otherwise the range keeps its value (a warning in the diagnostics log).
     template <class Range>
     void Into(const char* tag, Range& range, bool required) {
-        range.Set(Int(tag, range.Get(), required));
+        const int value = Int(tag, range.Get(), required);
+        if (!range.Set(value)) {
+            const CString place = m_node->GetPath();
+            CString text;
+            text.Format("%s%s%s: %d is outside %d..%d; %d is kept", place.GetString(),
+                        place.IsEmpty() ? "" : "/", tag, value, range.GetLow(), range.GetHigh(),
+                        range.Get());
+            CDiagnostics::Log(text, kWarningLevel);
+        }
     }
 
     bool Failed() const { return m_failed; }
 
   private:
+    static constexpr int kWarningLevel = 1;
+
     TDWXML::CInputNode* m_node;
     bool m_failed = false;
 };

@@ -18,6 +18,16 @@ CDiagnostics::Sink& CurrentSink() {
     return sink;
 }
 
+CDiagnostics::PlaceSource& PlaceSourceSlot() {
+    static CDiagnostics::PlaceSource source;
+    return source;
+}
+
+CDiagnostics::MissObserver& MissObserverSlot() {
+    static CDiagnostics::MissObserver observer;
+    return observer;
+}
+
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
@@ -78,7 +88,9 @@ void Write(const std::string& text, int level) {
         if (!file) {
             return;
         }
-        std::fprintf(file, "%s level %d: %s\n", Timestamp().c_str(), level, text.c_str());
+        const std::string place = CDiagnostics::CurrentPlace();
+        std::fprintf(file, "%s level %d: %s%s%s%s\n", Timestamp().c_str(), level, text.c_str(),
+                     place.empty() ? "" : " [at ", place.c_str(), place.empty() ? "" : "]");
         std::fclose(file);
     } catch (...) {
         // The log is a record for maintainers; it never disturbs the caller.
@@ -124,4 +136,32 @@ std::string CDiagnostics::LogFilePath() {
         state = home + "/.local/state";
     }
     return state + "/tw_configctd/TW_ConfigCTD.log";
+}
+
+CDiagnostics::PlaceSource CDiagnostics::SetPlaceSource(PlaceSource source) {
+    return std::exchange(PlaceSourceSlot(), std::move(source));
+}
+
+std::string CDiagnostics::CurrentPlace() {
+    try {
+        const PlaceSource& source = PlaceSourceSlot();
+        return source ? source() : std::string();
+    } catch (...) {
+        return std::string();
+    }
+}
+
+CDiagnostics::MissObserver CDiagnostics::SetMissObserver(MissObserver observer) {
+    return std::exchange(MissObserverSlot(), std::move(observer));
+}
+
+void CDiagnostics::NoteMiss(const std::string& place, const std::string& what) {
+    try {
+        const MissObserver& observer = MissObserverSlot();
+        if (observer) {
+            observer(place, what);
+        }
+    } catch (...) {
+        // Notes serve an explanation; they never disturb the reader.
+    }
 }
