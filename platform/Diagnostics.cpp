@@ -69,13 +69,8 @@ std::string Timestamp() {
     return buffer;
 }
 
-void Write(const std::string& text, int level) {
+void WriteFile(const std::string& text, int level) {
     try {
-        const CDiagnostics::Sink& sink = CurrentSink();
-        if (sink) {
-            sink(text, level);
-            return;
-        }
         const std::string path = CDiagnostics::LogFilePath();
         if (path.empty()) {
             return;
@@ -97,6 +92,19 @@ void Write(const std::string& text, int level) {
     }
 }
 
+void Write(const std::string& text, int level) {
+    try {
+        const CDiagnostics::Sink& sink = CurrentSink();
+        if (sink) {
+            sink(text, level);
+            return;
+        }
+    } catch (...) {
+        return;
+    }
+    WriteFile(text, level);
+}
+
 }  // namespace
 
 void CDiagnostics::Log(const char* text, int level) {
@@ -113,6 +121,13 @@ void CDiagnostics::LogError(const char* text, unsigned long errorCode, int level
         entry += std::strerror(static_cast<int>(errorCode));
         entry += ")";
         Write(entry, level);
+    } catch (...) {
+    }
+}
+
+void CDiagnostics::LogToFile(const std::string& text, int level) {
+    try {
+        WriteFile(OneLine(text.c_str()), level);
     } catch (...) {
     }
 }

@@ -21,6 +21,10 @@ class CDiagnostics {
     using Sink = std::function<void(const std::string& text, int level)>;
     static Sink SetSink(Sink sink);
 
+    // Writes an entry to the file whatever sink is installed, for a sink that
+    // keeps the file as well.
+    static void LogToFile(const std::string& text, int level);
+
     // The file entries go to when no sink is installed.
     static std::string LogFilePath();
 
