@@ -84,19 +84,6 @@ int Info(const std::string& file, bool json, bool raw) {
     return 0;
 }
 
-// "FILE:LINE:COLUMN: KIND: what" when the reason starts with a position
-// ("LINE:COLUMN: what"), else "FILE: KIND: why".
-std::string Located(const std::string& file, const std::string& kind, const std::string& why) {
-    const std::size_t line = why.find_first_not_of("0123456789");
-    if (line > 0 && line != std::string::npos && why[line] == ':') {
-        const std::size_t column = why.find_first_not_of("0123456789", line + 1);
-        if (column > line + 1 && why.compare(column, 2, ": ") == 0) {
-            return file + ":" + why.substr(0, column) + ": " + kind + ": " + why.substr(column + 2);
-        }
-    }
-    return file + ": " + kind + ": " + why;
-}
-
 int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
     int ok = 0;
     int failed = 0;
@@ -109,7 +96,12 @@ int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
             if (loaded.ctd) {
                 result["model"] = loaded.ctd->GetCTD_Name().str();
             } else {
-                result["error"] = Latin1ToUtf8(loaded.error);
+                const SReason reason = SplitReason(loaded.error);
+                if (reason.line > 0) {
+                    result["line"] = reason.line;
+                    result["column"] = reason.column;
+                }
+                result["error"] = Latin1ToUtf8(reason.what);
             }
             result["warnings"] = nlohmann::ordered_json::array();
             for (const std::string& warning : loaded.warnings) {

@@ -181,8 +181,30 @@ bool IsWriteProtected(const std::string& path) {
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
+SReason SplitReason(const std::string& why) {
+    SReason reason;
+    reason.what = why;
+    int line = 0;
+    int column = 0;
+    int consumed = 0;
+    if (std::sscanf(why.c_str(), "%9d:%9d: %n", &line, &column, &consumed) == 2 && consumed > 0 &&
+        line > 0 && column > 0) {
+        reason = {line, column, why.substr(static_cast<std::size_t>(consumed))};
+    }
+    return reason;
+}
+
+std::string Located(const std::string& file, const std::string& kind, const std::string& why) {
+    const SReason reason = SplitReason(why);
+    std::string text = file;
+    if (reason.line > 0) {
+        text += ":" + std::to_string(reason.line) + ":" + std::to_string(reason.column);
+    }
+    return text + ": " + (kind.empty() ? "" : kind + ": ") + reason.what;
+}
+
 int Fail(const std::string& file, const std::string& why) {
-    std::cerr << file << ": " << why << '\n';
+    std::cerr << Located(file, "", why) << '\n';
     return 1;
 }
 

@@ -36,7 +36,19 @@ std::string SaveConfiguration(const std::string& path, CCTD& ctd, bool force);
 // permission to write.
 bool IsWriteProtected(const std::string& path);
 
-// "FILE: why" on standard error; returns the exit status 1.
+// A reason split into its position in the file, when it has one, and what.
+struct SReason {
+    int line = 0;  // 0: no position
+    int column = 0;
+    std::string what;
+};
+SReason SplitReason(const std::string& why);
+
+// "FILE:LINE:COLUMN: KIND: what" for a reason with a position, else
+// "FILE: KIND: what"; without a kind, "FILE:LINE:COLUMN: what".
+std::string Located(const std::string& file, const std::string& kind, const std::string& why);
+
+// The located reason on standard error; returns the exit status 1.
 int Fail(const std::string& file, const std::string& why);
 
 // The CTD ID a model argument names: a number 0 to 15 or a catalogue name
