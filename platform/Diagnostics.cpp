@@ -117,9 +117,14 @@ void CDiagnostics::Log(const char* text, int level) {
 void CDiagnostics::LogError(const char* text, unsigned long errorCode, int level) {
     try {
         std::string entry = OneLine(text);
-        entry += " (error " + std::to_string(errorCode) + ": ";
-        entry += std::strerror(static_cast<int>(errorCode));
-        entry += ")";
+        if (errorCode == 0) {
+            // A refusal of the program's own, not a failure of the system.
+            entry += " (no system error)";
+        } else {
+            entry += " (error " + std::to_string(errorCode) + ": ";
+            entry += std::strerror(static_cast<int>(errorCode));
+            entry += ")";
+        }
         Write(entry, level);
     } catch (...) {
     }

@@ -13,7 +13,8 @@
 class CDiagnostics {
   public:
     static void Log(const char* text, int level);
-    // The same with a system error code: "text (error N: description)".
+    // The same with a system error code: "text (error N: description)", or
+    // "text (no system error)" for code 0.
     static void LogError(const char* text, unsigned long errorCode, int level);
 
     // Receives every entry instead of the log file while installed; returns
