@@ -464,9 +464,15 @@ int C56PlusCTD::SetDefaultSensor(int i, CSensor* sensor) {
     return 1;
 }
 
+CSensor* C56PlusCTD::GetExternalVoltageSensor(int i) const {
+    return i >= 0 && i < NUMBER_OF_EXTERNAL_VOLTAGES ? m_externalVoltages[i].sensor.get() : nullptr;
+}
+
 void C56PlusCTD::SetExternalVoltageSensor(int i, CSensor* sensor) {
-    m_externalVoltages[i].sensor.reset(sensor);
-    BuildSensorArray();
+    if (sensor && i >= 0 && i < NUMBER_OF_EXTERNAL_VOLTAGES) {
+        m_externalVoltages[i].sensor.reset(sensor);
+        BuildSensorArray();
+    }
 }
 
 int C56PlusCTD::GetExternalVoltageExported(int i) const {
@@ -482,8 +488,10 @@ void C56PlusCTD::SetExternalVoltageExported(int i, int exported) {
 }
 
 void C56PlusCTD::SetSerialChannel(int i, const S56SerialChannel& channel) {
-    m_serialChannels[i] = channel;
-    BuildSensorArray();
+    if (i == 0 || i == 1) {
+        m_serialChannels[i] = channel;
+        BuildSensorArray();
+    }
 }
 
 void C56PlusCTD::SetSparSensor(CSPAR_Sensor* sensor) {

@@ -65,6 +65,9 @@ template <class Model>
 void ExpectRefused(const std::vector<std::string>& documents,
                    const std::function<void(Model&)>& configure) {
     for (const std::string& doc : documents) {
+        // Each document is well-formed, so that the model itself refuses it.
+        TDWXML::CReadDoc parsed;
+        EXPECT_EQ(parsed.LoadText(doc.data(), doc.size()), 0) << doc;
         Model ctd;
         configure(ctd);
         const Model before(ctd);
@@ -86,6 +89,20 @@ inline std::vector<std::string> Lines(const std::string& text) {
     std::istringstream is(text);
     for (std::string line; std::getline(is, line);) {
         lines.push_back(line);
+    }
+    return lines;
+}
+
+// The report's lines without empty lines and sensor details, which the
+// sensor tests check: every channel keeps its numbered line only.
+inline std::vector<std::string> ModelLines(const CCTD& ctd) {
+    std::ostringstream os;
+    ctd.Report(os, "", 0);
+    std::vector<std::string> lines;
+    for (const std::string& line : Lines(os.str())) {
+        if (!line.empty() && !line.starts_with("   ")) {
+            lines.push_back(line);
+        }
     }
     return lines;
 }
