@@ -259,6 +259,10 @@ C56PlusCTD::C56PlusCTD(const C56PlusCTD& other)
     }
 }
 
+C56PlusCTD::~C56PlusCTD() {
+    Empty(m_defaultSensors);
+}
+
 C56PlusCTD& C56PlusCTD::operator=(const C56PlusCTD& other) {
     if (this == &other || *this == other) {
         return *this;

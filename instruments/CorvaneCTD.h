@@ -100,7 +100,7 @@ class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
 
     C56PlusCTD();
     C56PlusCTD(const C56PlusCTD& other);
-    ~C56PlusCTD() override = default;
+    ~C56PlusCTD() override;
     // Does nothing when the two already compare equal.
     C56PlusCTD& operator=(const C56PlusCTD& other);
     bool operator==(const C56PlusCTD& other) const;
