@@ -9,11 +9,14 @@
 #include "core/Catalogue.h"
 #include "instruments/CorvaneCTD.h"
 #include "instruments/NimbrelCTD.h"
+#include "instruments/TDW812PlusCTD.h"
+#include "instruments/Vantrel62V2CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/ConductivitySensor.h"
+#include "sensors/OpticalSensors.h"
 #include "sensors/OxygenSensors.h"
 #include "sensors/OxygenTDW41Sensors.h"
 #include "sensors/PressureSensors.h"
@@ -21,7 +24,7 @@
 
 namespace {
 
-void CalibrateFixedSensors(C64V2VantrelCTD& ctd) {
+void CalibrateFixedSensors(CCTD& ctd) {
     auto& temperature = dynamic_cast<CTempVantrelPlusSensor&>(ctd.GetSensor(0));
     temperature.SetSerialNum("0412");
     temperature.SetCalDate("14-Mar-26");
@@ -93,6 +96,48 @@ bool Write(const std::string& path, CCTD& ctd) {
     return TWMessageCount() == before;
 }
 
+// A moored TDW 62plus V2 with strain-gauge pressure, a fluorometer and a pH
+// sensor on its voltages and a TDW 68 oxygen sensor on the serial port,
+// sampling every five minutes.
+bool WriteConfigured62PlusV2(const std::string& folder) {
+    C62V2VantrelCTD ctd;
+    ctd.SetSerialNum("01910457");
+    ctd.SetPressureSensorType(2);
+    CalibrateFixedSensors(ctd);
+    ctd.SetNumVoltAdd(2);
+    auto* fluorometer = new CFluoroSeatechSensor;
+    fluorometer->SetSerialNum("STF-3121");
+    fluorometer->SetCalDate("08-Dec-25");
+    fluorometer->SetScaleFactor(10.0);
+    fluorometer->SetOffset(0.012);
+    ctd.ReplaceSensor(3, fluorometer);
+    auto* ph = new CpH_Sensor;
+    ph->SetSerialNum("1342");
+    ph->SetCalDate("12-Jan-26");
+    ph->SetSlope(4.4871);
+    ph->SetOffset(2.4930);
+    ctd.ReplaceSensor(4, ph);
+    ctd.SetSerialSensor(CVantrelCTD::TDW_68_OPTICAL_OXYGEN);
+    auto& oxygen = dynamic_cast<COxTDW_68_Sensor&>(ctd.GetSensor(5));
+    oxygen.SetSerialNum("0688");
+    oxygen.SetCalDate("21-Feb-26");
+    oxygen.SetA0(1.0513);
+    oxygen.SetA1(-1.5e-3);
+    oxygen.SetA2(3.9e-1);
+    oxygen.SetB0(-2.5e-1);
+    oxygen.SetB1(1.6655);
+    oxygen.SetC0(1.0681e-1);
+    oxygen.SetC1(4.3515e-3);
+    oxygen.SetC2(6.1009e-5);
+    oxygen.SetTA0(7.0587e-4);
+    oxygen.SetTA1(2.4846e-4);
+    oxygen.SetTA2(-8.6004e-7);
+    oxygen.SetTA3(1.3009e-7);
+    oxygen.Setpcor(1.1e-2);
+    ctd.SetdSampleInterval(300.0);
+    return Write(folder + "62plusV2-configured.xmlcon", ctd);
+}
+
 // The file name stem of each model's examples, by CTD ID.
 constexpr const char* kModelStems[NUM_CTD_IDS] = {
     "62",      "62plus", "64",       "64plus",   "71",   "56",      "47",      "94",
@@ -108,6 +153,73 @@ bool WriteDefaults(const std::string& folder) {
         }
     }
     return ok;
+}
+
+// A primary and a secondary temperature, Digiquartz pressure, four voltages,
+// surface PAR and NMEA through the deck unit, averaged to one scan a second.
+bool Write812PlusConfigured(const std::string& folder) {
+    C812PlusCTD ctd;
+    ctd.SetSerialNum("0811245");
+    ctd.SetNumFreqSuppress(1);
+    ctd.SetNumVoltWordSuppress(2);
+    auto& temperature = dynamic_cast<CTempTDW2Sensor&>(ctd.GetSensor(0));
+    temperature.SetSerialNum("5102");
+    temperature.SetCalDate("21-Apr-26");
+    temperature.SetG(4.3506e-3);
+    temperature.SetH(6.4016e-4);
+    temperature.SetI(2.2731e-5);
+    temperature.SetJ(2.1187e-6);
+    auto* secondTemperature = new CTempTDW2Sensor;
+    ctd.ReplaceSensor(3, secondTemperature);
+    secondTemperature->SetSerialNum("5317");
+    secondTemperature->SetCalDate("21-Apr-26");
+    secondTemperature->SetG(4.3577e-3);
+    secondTemperature->SetH(6.3908e-4);
+    secondTemperature->SetI(2.2394e-5);
+    secondTemperature->SetJ(2.0712e-6);
+
+    auto& conductivity = dynamic_cast<CCondSensor&>(ctd.GetSensor(1));
+    conductivity.SetSerialNum("3418");
+    conductivity.SetCalDate("22-Apr-26");
+    conductivity.SetG(-1.0352e1);
+    conductivity.SetH(1.4467);
+    conductivity.SetI(-1.1592e-3);
+    conductivity.SetJ(1.7201e-4);
+
+    auto& pressure = dynamic_cast<CPressureDigiquartzTC_Sensor&>(ctd.GetSensor(2));
+    pressure.SetSerialNum("139017");
+    pressure.SetCalDate("09-Jan-26");
+    pressure.SetC1(-4.2911e4);
+    pressure.SetC2(-1.7384e-1);
+    pressure.SetC3(1.3126e-2);
+    pressure.SetD1(3.8125e-2);
+    pressure.SetT1(3.0119e1);
+    pressure.SetT2(-3.1154e-4);
+    pressure.SetT3(4.1672e-6);
+    pressure.SetT4(3.4521e-9);
+
+    auto* altimeter = new CAltimeterSensor;
+    altimeter->SetSerialNum("1189");
+    altimeter->SetCalDate("03-Mar-26");
+    altimeter->SetScaleFactor(15.0);
+    ctd.ReplaceSensor(4, altimeter);
+    auto* ph = new CpH_Sensor;
+    ph->SetSerialNum("0648");
+    ph->SetCalDate("17-Feb-26");
+    ph->SetSlope(4.6021);
+    ph->SetOffset(2.4870);
+    ctd.ReplaceSensor(5, ph);
+
+    ctd.SetbSPAR_Added(1);
+    auto& spar = dynamic_cast<CSPAR_Sensor&>(ctd.GetSensor(ctd.GetNumChannel() - 1));
+    spar.SetSerialNum("20533");
+    spar.SetCalDate("12-Oct-25");
+    spar.SetConversionFactor(1584.0);
+    spar.SetRatioMultiplier(0.3512);
+    ctd.SetnScansToAvg(24);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbDepthAdded(1);
+    return Write(folder + "812plus-configured.xmlcon", ctd);
 }
 
 // A TDW 56plus with an altimeter, a TDW 41 oxygen sensor and a pH sensor on
@@ -260,10 +372,12 @@ int main(int argc, char** argv) {
     }
     s_bErrorToConsole = true;
     const std::string folder = std::string(argv[1]) + "/";
-    C64V2VantrelCTD configured;
-    Configure(configured);
+    C64V2VantrelCTD profiling;
+    Configure(profiling);
     bool ok = WriteDefaults(folder);
-    ok = Write(folder + "64plusV2-profiling.xmlcon", configured) && ok;
+    ok = Write(folder + "64plusV2-profiling.xmlcon", profiling) && ok;
+    ok = WriteConfigured62PlusV2(folder) && ok;
+    ok = Write812PlusConfigured(folder) && ok;
     ok = Write56PlusStored(folder) && ok;
     ok = Write56PlusWavecap(folder) && ok;
     ok = WriteNimbrelConfigured(folder) && ok;

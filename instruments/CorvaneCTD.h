@@ -31,7 +31,6 @@ class C56CorvaneCTD : public CCTDModel<C56CorvaneCTD, CVantrelCTD> {
     int AddExtVoltFrom() const override { return 3; }
     int CanChangeSensor(int channel) const override;
     double GetScanInterval() const override;
-    int GetScanLen() const override;
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;

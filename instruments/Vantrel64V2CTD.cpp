@@ -69,7 +69,7 @@ CString C64V2VantrelCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    return ChannelName(channel, m_bSPAR_Added);
+    return ChannelNameWithPAR(channel, m_bSPAR_Added);
 }
 
 int C64V2VantrelCTD::CanChangeSensor(int channel) const {
@@ -85,10 +85,6 @@ int C64V2VantrelCTD::GetBaseLength() const {
            (m_bSPAR_Added ? 6 : 0) + (m_mode.Get() == kMoored ? 8 : 0);
 }
 
-int C64V2VantrelCTD::GetScanLen() const {
-    return HexScanLen();
-}
-
 void C64V2VantrelCTD::InitializeForCalculations() {
     const int serialFrom = kFixedDataLength + 4 * m_nNumVoltAdd;
     m_nSerialDataOffset[0] = serialFrom;
@@ -96,13 +92,6 @@ void C64V2VantrelCTD::InitializeForCalculations() {
     m_nPlusScanTimeOffset =
         m_mode.Get() == kMoored ? serialFrom + SerialFieldLength(m_serialSensor.Get()) : 0;
     InitializeOffsets();
-}
-
-void C64V2VantrelCTD::Optimize(int on) {
-    if (on) {
-        m_nOptSerialCount = GetnSerial(m_serialSensor.Get());
-    }
-    CVantrelCTD::Optimize(on);
 }
 
 int C64V2VantrelCTD::SetPressureSensorType(int type) {
@@ -181,7 +170,10 @@ int C64V2VantrelCTD::SetnScansToAvg(int scans) {
 }
 
 void C64V2VantrelCTD::SetbSPAR_Added(int on) {
-    SetSurfacePARPair(m_bSPAR_Added, on);
+    // Only a change between off and on touches the channels or the flag.
+    if ((on != 0) != (m_bSPAR_Added != 0)) {
+        ChangeSurfacePAR(m_bSPAR_Added, on);
+    }
 }
 
 long C64V2VantrelCTD::WriteXML(COutputNode* node) {

@@ -17,15 +17,15 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
     bool operator==(const C64V2VantrelCTD& other) const;
 
     void DefaultConfig() override;
+    // Temperature, conductivity, pressure, the voltages, the serial
+    // sensor's channels, then the surface PAR pair.
     int GetNumChannel() const override;
     CString GetChannelName(int channel) const override;
-    int AddExtFreqFrom() const override { return -1; }
     int AddExtVoltFrom() const override { return 3; }
     int CanChangeSensor(int channel) const override;
+    // Moored: the sample interval; profile: the averaged 4 Hz scans.
     double GetScanInterval() const override;
-    int GetScanLen() const override;
     void InitializeForCalculations() override;
-    void Optimize(int on) override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;

@@ -91,7 +91,6 @@ for bad in "$scratch/missing.xmlcon" "$scratch" "$scratch/plain.txt" "$scratch/b
     contains "validate $bad says why" "$scratch/out" "$bad: error: "
 done
 check "write into a missing folder" 1 "$tool" convert "$example" "$scratch/none/x.xmlcon"
-check "new of a model not built" 1 "$tool" new 8 "$scratch/812.xmlcon"
 check "new of no model" 2 "$tool" new 99 "$scratch/99.xmlcon"
 check "no subcommand" 2 "$tool"
 check "unknown option" 2 "$tool" report --bogus "$example"

@@ -279,6 +279,7 @@ TEST(Corvane56Plus, BadDocumentsAreRefusedAndChangeNothing) {
         refused.push_back(std::regex_replace(
             edited("", ""), std::regex("<" + std::string(tag) + ">[^<]*</" + tag + ">"), ""));
     }
+    tw_test::ExpectWellFormed(refused);
     tw_test::ExpectRefused<C56PlusCTD>(refused, wavecap);
 }
 
@@ -297,7 +298,7 @@ TEST(Corvane56Plus, WithoutDeckUnitNmeaComesThroughThePC) {
     EXPECT_EQ(ctd.GetConsoleBaud(), C56PlusCTD::CONSOLE_BAUD_9600_OR_HIGHER);
 }
 
-using CorvaneReport = tw_test::FixedDateReport;
+using CorvaneReport = tw_test::FixedDateTest;
 
 TEST_F(CorvaneReport, ModelLinesOfBothCorvanes) {
     C56CorvaneCTD corvane;

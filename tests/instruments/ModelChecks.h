@@ -1,7 +1,7 @@
 #pragma once
-// Checks that the instrument model tests share: the sensor IDs of the channel
-// list, written documents with one edit, element order, refused reads and
-// reports compared line by line.
+// Helpers the instrument model tests share: the sensor IDs of a channel list,
+// documents written by a model and edited, element order, round trips, refused
+// reads, and reports compared line by line.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/CTD.h"
+#include "core/Catalogue.h"
 #include "support/XmlFixture.h"
 
 namespace tw_test {
@@ -24,13 +25,8 @@ inline std::vector<int> SensorIDs(const CCTD& ctd) {
     return ids;
 }
 
-// The written document of a configured model with the first from replaced by
-// to.
-template <class Model>
-std::string Edited(const std::function<void(Model&)>& configure, const std::string& from,
-                   const std::string& to) {
-    Model ctd;
-    configure(ctd);
+// The instrument's document with the first occurrence of from replaced.
+inline std::string EditedDocument(CCTD& ctd, const std::string& from, const std::string& to) {
     std::string text = WriteObject("Instrument", ctd);
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from << "\n" << text;
@@ -40,7 +36,17 @@ std::string Edited(const std::function<void(Model&)>& configure, const std::stri
     return text;
 }
 
-// Each item appears in the text after the one before it.
+// The written document of a configured model with the first from replaced by
+// to.
+template <class Model>
+std::string Edited(const std::function<void(Model&)>& configure, const std::string& from,
+                   const std::string& to) {
+    Model ctd;
+    configure(ctd);
+    return EditedDocument(ctd, from, to);
+}
+
+// True when every item occurs in the text, each after the one before.
 inline void ExpectInOrder(const std::string& text, const std::vector<std::string>& items) {
     std::size_t at = 0;
     for (const std::string& item : items) {
@@ -60,14 +66,19 @@ void ExpectRoundTrip(Model& ctd, const std::string& what) {
     EXPECT_EQ(WriteObject("Instrument", back), text) << what;
 }
 
+// Every document loads, so that a refusal comes from the model itself.
+inline void ExpectWellFormed(const std::vector<std::string>& documents) {
+    for (const std::string& doc : documents) {
+        TDWXML::CReadDoc parsed;
+        EXPECT_EQ(parsed.LoadText(doc.data(), doc.size()), 0) << doc;
+    }
+}
+
 // Every document is refused and leaves a configured instrument as it was.
 template <class Model>
 void ExpectRefused(const std::vector<std::string>& documents,
                    const std::function<void(Model&)>& configure) {
     for (const std::string& doc : documents) {
-        // Each document is well-formed, so that the model itself refuses it.
-        TDWXML::CReadDoc parsed;
-        EXPECT_EQ(parsed.LoadText(doc.data(), doc.size()), 0) << doc;
         Model ctd;
         configure(ctd);
         const Model before(ctd);
@@ -75,13 +86,6 @@ void ExpectRefused(const std::vector<std::string>& documents,
         EXPECT_TRUE(ctd == before) << doc;
     }
 }
-
-// Reports written on a fixed day, 12/04/2026.
-class FixedDateReport : public ::testing::Test {
-  protected:
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
-    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
-};
 
 // The lines of the text, so that a difference names its line.
 inline std::vector<std::string> Lines(const std::string& text) {
@@ -105,6 +109,119 @@ inline std::vector<std::string> ModelLines(const CCTD& ctd) {
         }
     }
     return lines;
+}
+
+// Every document is refused and leaves the instrument as it was.
+template <class Model>
+void ExpectRefused(const Model& start, const std::vector<std::string>& documents) {
+    for (const std::string& doc : documents) {
+        Model ctd(start);
+        EXPECT_EQ(ReadObject(doc, "Instrument", ctd), TDWXML::E_FAIL_XML) << doc;
+        EXPECT_TRUE(ctd == start) << doc;
+    }
+}
+
+// The document read into a fresh instrument of the same model.
+template <class Model>
+Model ReadBack(Model& ctd) {
+    const std::string text = WriteObject("Instrument", ctd);
+    Model back;
+    EXPECT_EQ(ReadObject(text, "Instrument", back), 0) << text;
+    return back;
+}
+
+// Compared line by line, so that a difference names its line.
+inline void ExpectSameLines(const std::string& actual, const std::string& expected) {
+    std::istringstream actualLines(actual);
+    std::istringstream expectedLines(expected);
+    std::string got;
+    std::string wanted;
+    int number = 1;
+    while (std::getline(expectedLines, wanted)) {
+        ASSERT_TRUE(std::getline(actualLines, got)) << "report ends before line " << number;
+        EXPECT_EQ(got, wanted) << "line " << number;
+        ++number;
+    }
+    EXPECT_FALSE(std::getline(actualLines, got)) << "extra line: " << got;
+}
+
+// The report without the sensors' own indented lines, which the sensor tests
+// check: what remains is the instrument's part and the channel labels.
+inline std::string WithoutSensorDetails(const std::string& report) {
+    std::istringstream lines(report);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("   ", 0) != 0) {
+            kept += line + '\n';
+        }
+    }
+    return kept;
+}
+
+// Reports dated 12/04/2026 whatever the day.
+class FixedDateTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+// Each change makes the instrument differ from a default one, and copy
+// construction, assignment and the catalogue's copy carry it over.
+template <class Model>
+void ExpectChangesCompared(const std::vector<std::function<void(Model&)>>& changes) {
+    const Model plain;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        Model changed;
+        changes[i](changed);
+        EXPECT_FALSE(changed == plain) << "change " << i;
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "change " << i;
+        const Model copied(changed);
+        EXPECT_TRUE(copied == changed) << "change " << i;
+        Model assigned;
+        assigned = changed;
+        EXPECT_TRUE(assigned == changed) << "change " << i;
+        Model viaCatalogue;
+        EXPECT_EQ(CopyCTDObject(&viaCatalogue, &changed), 1);
+        EXPECT_TRUE(CTD_ObjectsEqual(&viaCatalogue, &changed)) << "change " << i;
+    }
+}
+
+// Writes the instrument, reads the text into a default one and returns it.
+template <class Model>
+Model RoundTrip(Model& ctd, std::string* text = nullptr) {
+    const std::string written = WriteObject("Instrument", ctd);
+    if (text) {
+        *text = written;
+    }
+    Model back;
+    EXPECT_EQ(ReadObject(written, "Instrument", back), 0) << written;
+    return back;
+}
+
+// The text with every occurrence of from replaced by to.
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// Reads the document into a default instrument and expects success.
+template <class Model>
+Model ReadAccepted(const std::string& document) {
+    Model ctd;
+    EXPECT_EQ(ReadObject(document, "Instrument", ctd), 0) << document;
+    return ctd;
+}
+
+// The report of the instrument, dated by a fixed clock (12/04/2026).
+inline std::string ReportOf(const CCTD& ctd, const CString& fileName = "", int changed = 0) {
+    setenv("SOURCE_DATE_EPOCH", "1796385600", 1);
+    std::ostringstream os;
+    ctd.Report(os, fileName, changed);
+    unsetenv("SOURCE_DATE_EPOCH");
+    return os.str();
 }
 
 }  // namespace tw_test

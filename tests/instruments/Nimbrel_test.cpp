@@ -134,6 +134,7 @@ TEST(Nimbrel, BadDocumentsAreRefusedAndChangeNothing) {
             full, std::regex("<" + std::string(tag) + ">[^<]*</" + tag + ">|<" + tag + " />"), ""));
     }
     refused.push_back(std::regex_replace(full, std::regex("SensorArray"), "Sensors"));
+    tw_test::ExpectWellFormed(refused);
     tw_test::ExpectRefused<CNimbrel>(refused, mooring);
 
     // An interval out of range keeps the default.
@@ -147,7 +148,7 @@ TEST(Nimbrel, BadDocumentsAreRefusedAndChangeNothing) {
     EXPECT_EQ(ctd.GetOxygenType(), CNimbrel::OXYGEN_NONE);
 }
 
-using NimbrelReport = tw_test::FixedDateReport;
+using NimbrelReport = tw_test::FixedDateTest;
 
 TEST_F(NimbrelReport, MooredPressureOnlyWithoutPressureSensor) {
     CNimbrel ctd;
