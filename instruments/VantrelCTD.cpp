@@ -5,7 +5,6 @@
 
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
-#include "sensors/AuxiliarySensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelCTD, CCTD)
 
@@ -220,37 +219,6 @@ void CVantrelCTD::InitializeOffsets() {
     if (m_bNMEA_TimeAdded) {
         m_nScanTimeOffset += 8;
     }
-}
-
-int CVantrelCTD::HexScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
-}
-
-CString CVantrelCTD::ChannelName(int channel, int surfacePARAdded) const {
-    if (surfacePARAdded && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return CVantrelCTD::GetChannelName(channel);
-}
-
-void CVantrelCTD::SetSurfacePARPair(int& added, int on) {
-    if (on && !added) {
-        AppendSurfacePARPair(m_sensorArray, nullptr);
-        added = on;
-    } else if (!on && added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        added = on;
-    }
-}
-
-void CVantrelCTD::AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
-    auto* voltageChannel = new CNullSensor(0);
-    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-    channels.Add(voltageChannel);
-    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
 }
 
 CString CVantrelCTD::GetSerialSensorComment(int serialSensor) {

@@ -9,7 +9,6 @@
 
 #include "core/CTD.h"
 
-class CSPAR_Sensor;
 // In a model's class body, like DECLARE_DYNCREATE: the operations that every
 // model defines for itself, its default configuration, its document and its
 // report.
@@ -121,19 +120,6 @@ class CVantrelCTD : public CCTD {
     int MatchSerialChannels(int end, int serialSensor) const;
     // Hex characters of a serial sensor's data in a scan.
     static int SerialFieldLength(int serialSensor);
-    // The model's own data and the appended NMEA and time fields; the cached
-    // length while optimized.
-    int HexScanLen() const;
-    // "SPAR voltage" for the first channel of a surface PAR pair that ends
-    // the list, else as GetChannelName.
-    CString ChannelName(int channel, int surfacePARAdded) const;
-    // Turning on appends the surface PAR pair at the end of the channels,
-    // turning off removes it; only a change between off and on touches the
-    // channels or the flag.
-    void SetSurfacePARPair(int& added, int on);
-    // The PAR voltage channel, which takes no sensor of its own, and a copy
-    // of the calibration (a default one without).
-    static void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration);
 
     // "Serial RS-232 Sensor: %d = %s."; empty for an unknown identifier.
     static CString GetSerialSensorComment(int serialSensor);

@@ -66,6 +66,14 @@ void ExpectRoundTrip(Model& ctd, const std::string& what) {
     EXPECT_EQ(WriteObject("Instrument", back), text) << what;
 }
 
+// Every document loads, so that a refusal comes from the model itself.
+inline void ExpectWellFormed(const std::vector<std::string>& documents) {
+    for (const std::string& doc : documents) {
+        TDWXML::CReadDoc parsed;
+        EXPECT_EQ(parsed.LoadText(doc.data(), doc.size()), 0) << doc;
+    }
+}
+
 // Every document is refused and leaves a configured instrument as it was.
 template <class Model>
 void ExpectRefused(const std::vector<std::string>& documents,
@@ -79,19 +87,26 @@ void ExpectRefused(const std::vector<std::string>& documents,
     }
 }
 
-// Reports written on a fixed day, 12/04/2026.
-class FixedDateReport : public ::testing::Test {
-  protected:
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
-    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
-};
-
 // The lines of the text, so that a difference names its line.
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream is(text);
     for (std::string line; std::getline(is, line);) {
         lines.push_back(line);
+    }
+    return lines;
+}
+
+// The report's lines without empty lines and sensor details, which the
+// sensor tests check: every channel keeps its numbered line only.
+inline std::vector<std::string> ModelLines(const CCTD& ctd) {
+    std::ostringstream os;
+    ctd.Report(os, "", 0);
+    std::vector<std::string> lines;
+    for (const std::string& line : Lines(os.str())) {
+        if (!line.empty() && !line.starts_with("   ")) {
+            lines.push_back(line);
+        }
     }
     return lines;
 }
