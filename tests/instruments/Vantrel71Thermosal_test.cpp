@@ -71,13 +71,10 @@ TEST(Vantrel71Thermosal, DefaultsAndChannelsFollowTheRemoteSensor) {
         EXPECT_EQ(ctd->SetnSampleInterval(600), 1);
         EXPECT_EQ(ctd->GetScanInterval(), 600.0);
 
-        ctd->SetbNMEA_Added(1);
-        ctd->SetScanTimeAdded(1);
         ctd->Optimize(1);
         ctd->SetRemoteTempType(2);
-        EXPECT_EQ(ctd->GetScanLen(), 8 + 6 + 14 + 8);
+        EXPECT_EQ(ctd->GetScanLen(), 8 + 6);
         EXPECT_EQ(ctd->GetNumChannel(), 4);
-        EXPECT_EQ(ctd->GetScanTimeOffset(), 14 + 14);
     }
 }
 
