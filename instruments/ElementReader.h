@@ -20,46 +20,43 @@ class CElementReader {
         return Value(tag, fallback, required);
     }
     // A bounded setting: the element's value when it lies in the range,
-    // otherwise the range keeps its value.
+    // otherwise the range keeps its value (a warning in the diagnostics log).
     template <class T>
     void Into(const char* tag, CRange<T>& range, bool required) {
-        range.Set(Value(tag, range.Get(), required));
-        // otherwise the range keeps its value (a warning in the diagnostics log).
-        template <class Range>
-        void Into(const char* tag, Range& range, bool required) {
-            const int value = Int(tag, range.Get(), required);
-            if (!range.Set(value)) {
-                const CString place = m_node->GetPath();
-                CString text;
-                text.Format("%s%s%s: %d is outside %d..%d; %d is kept", place.GetString(),
-                            place.IsEmpty() ? "" : "/", tag, value, range.GetLow(), range.GetHigh(),
-                            range.Get());
-                CDiagnostics::Log(text, kWarningLevel);
-            }
+        const T value = Value(tag, range.Get(), required);
+        if (!range.Set(value)) {
+            const CString place = m_node->GetPath();
+            const char* format = std::is_same_v<T, int>
+                                     ? "%s%s%s: %d is outside %d..%d; %d is kept"
+                                     : "%s%s%s: %g is outside %g..%g; %g is kept";
+            CString text;
+            text.Format(format, place.GetString(), place.IsEmpty() ? "" : "/", tag, value,
+                        range.GetLow(), range.GetHigh(), range.Get());
+            CDiagnostics::Log(text, kWarningLevel);
         }
+    }
 
-        bool Failed() const {
-            return m_failed;
+    bool Failed() const { return m_failed; }
+
+  private:
+    static constexpr int kWarningLevel = 1;
+
+    template <class T>
+    T Value(const char* tag, T fallback, bool required) {
+        T value = fallback;
+        long status = 0;
+        if constexpr (std::is_same_v<T, int>) {
+            status = m_node->ReadInt(tag, &value, -1, "index");
+        } else {
+            status = m_node->ReadDouble(tag, &value, -1, "index");
         }
-
-      private:
-        template <class T>
-        T Value(const char* tag, T fallback, bool required) {
-            T value = fallback;
-            long status = 0;
-            if constexpr (std::is_same_v<T, int>) {
-                status = m_node->ReadInt(tag, &value, -1, "index");
-            } else {
-                status = m_node->ReadDouble(tag, &value, -1, "index");
-            }
-            if (status != 0) {
-                m_failed = m_failed || required;
-                return fallback;
-            }
-            return value;
+        if (status != 0) {
+            m_failed = m_failed || required;
+            return fallback;
         }
-        static constexpr int kWarningLevel = 1;
+        return value;
+    }
 
-        TDWXML::CInputNode* m_node;
-        bool m_failed = false;
-    };
+    TDWXML::CInputNode* m_node;
+    bool m_failed = false;
+};

@@ -27,6 +27,7 @@ struct SSensorArgs {
     std::string other;
     std::string output;
     int pick = 0;  // from 1; 0: none given
+    bool force = false;
 };
 
 // The configuration and the sensor on the channel; an error text when the
@@ -115,7 +116,7 @@ int RunImportSensor(const SSensorArgs& args) {
                           ".con)");
     }
     const std::string target = args.output.empty() ? args.file : args.output;
-    const std::string error = SaveConfiguration(target, *loaded.ctd);
+    const std::string error = SaveConfiguration(target, *loaded.ctd, args.force);
     return error.empty() ? 0 : Fail(target, error);
 }
 
@@ -160,6 +161,7 @@ void AddSensorCommands(CLI::App& app, int& status) {
         ->add_option("--pick", args.pick,
                      "Which of several matching sensors to take, from 1 as listed")
         ->check(CLI::PositiveNumber);
+    importSensor->add_flag("--force", args.force, "Replace a write-protected configuration file");
     importSensor->callback([&status] { status = RunImportSensor(args); });
 
     auto* header = app.add_subcommand("sensors-header",
