@@ -1,6 +1,7 @@
 #include "BenchConfiguration.h"
 
 #include <unistd.h>
+#include <pugixml.hpp>
 
 #include <algorithm>
 #include <cstdio>
@@ -153,6 +154,17 @@ void QuietLibrary() {
     CDiagnostics::SetSink([](const std::string&, int) {});
 }
 
+void LoadWithPugixml(benchmark::State& state, const std::string& path) {
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        if (!doc.load_file(path.c_str())) {
+            state.SkipWithError("load_file failed");
+            break;
+        }
+        benchmark::DoNotOptimize(doc);
+    }
+}
+
 CScratchFolder::CScratchFolder() {
     const char* tmp = std::getenv("TMPDIR");
     const char* parent = tmp && *tmp                            ? tmp
@@ -180,43 +192,56 @@ void CRatioReporter::ReportRuns(const std::vector<Run>& runs) {
         if (run.error_occurred) {
             continue;
         }
-        const double seconds =
-            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const STimes times{run.GetAdjustedRealTime() / unit, run.GetAdjustedCPUTime() / unit};
         if (run.run_type == Run::RT_Iteration) {
-            m_seconds[run.run_name.function_name].push_back(seconds);
+            m_seconds[run.run_name.function_name].push_back(times);
         } else if (run.aggregate_name == "median") {
-            m_medians[run.run_name.function_name] = seconds;
+            m_medians[run.run_name.function_name] = times;
         }
     }
     ConsoleReporter::ReportRuns(runs);
 }
 
-double CRatioReporter::Seconds(const std::string& name) const {
+CRatioReporter::STimes CRatioReporter::Seconds(const std::string& name) const {
     if (const auto median = m_medians.find(name); median != m_medians.end()) {
         return median->second;
     }
     const auto found = m_seconds.find(name);
     if (found == m_seconds.end() || found->second.empty()) {
-        return 0.0;
+        return {};
     }
-    std::vector<double> values = found->second;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    const auto medianOf = [&](double STimes::*member) {
+        std::vector<double> values;
+        for (const STimes& times : found->second) {
+            values.push_back(times.*member);
+        }
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    return {medianOf(&STimes::real), medianOf(&STimes::cpu)};
 }
 
 void CRatioReporter::Finalize() {
     std::ostream& out = GetOutputStream();
-    out << "\nRatios (real time per iteration / baseline, both from this run):\n";
+    out << "\nRatios (time per iteration / baseline, both from this run):\n";
+    out << "  " << std::left << std::setw(52) << "" << std::right << std::setw(10) << "real"
+        << std::setw(10) << "cpu"
+        << "\n";
     for (const SRatio& ratio : m_ratios) {
-        const double measured = Seconds(ratio.measurement);
-        const double baseline = Seconds(ratio.baseline);
+        const STimes measured = Seconds(ratio.measurement);
+        const STimes baseline = Seconds(ratio.baseline);
         out << "  " << std::left << std::setw(52) << (ratio.measurement + " / " + ratio.baseline)
             << std::right;
-        if (measured <= 0.0 || baseline <= 0.0) {
+        if (measured.real <= 0.0 || baseline.real <= 0.0) {
             out << "   (not run)\n";
-        } else {
-            out << std::setprecision(3) << std::setw(10) << measured / baseline << "\n";
+            continue;
         }
+        out << std::setprecision(3) << std::setw(10) << measured.real / baseline.real;
+        if (ratio.cpu && baseline.cpu > 0.0) {
+            out << std::setw(10) << measured.cpu / baseline.cpu;
+        }
+        out << "\n";
     }
     ConsoleReporter::Finalize();
 }

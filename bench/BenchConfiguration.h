@@ -22,6 +22,10 @@ std::unique_ptr<C64V2VantrelCTD> MakeFullConfiguration();
 // Drops user messages and diagnostics.
 void QuietLibrary();
 
+// The baseline of the reading benchmarks: the file loaded into a bare
+// pugixml document, once per iteration.
+void LoadWithPugixml(benchmark::State& state, const std::string& path);
+
 // A folder of its own, removed with its files when the program ends: in
 // TMPDIR when that is set, else in memory (/dev/shm), so that the disk's
 // flush times do not swamp the work measured, else in /tmp.
@@ -38,13 +42,17 @@ class CScratchFolder {
 };
 
 // The console output, then one line per ratio: the real time of a
-// measurement divided by the real time of its baseline (the medians when the
-// benchmarks are repeated).
+// measurement divided by the real time of its baseline, and the same for the
+// CPU time of the process (the medians when the benchmarks are repeated). On
+// a machine that others share the CPU ratio is the steadier one; it does not
+// count the work of child processes.
 class CRatioReporter : public benchmark::ConsoleReporter {
   public:
     struct SRatio {
         std::string measurement;
         std::string baseline;
+        // False when the measurement's work is done in a child process.
+        bool cpu = true;
     };
     // Colours only on a terminal.
     explicit CRatioReporter(std::vector<SRatio> ratios);
@@ -53,13 +61,17 @@ class CRatioReporter : public benchmark::ConsoleReporter {
     void Finalize() override;
 
   private:
-    // The median of the repetitions of the benchmark (seconds per
-    // iteration); 0 when it did not run.
-    double Seconds(const std::string& name) const;
+    struct STimes {
+        double real = 0.0;  // seconds per iteration
+        double cpu = 0.0;
+    };
+    // The medians of the repetitions of the benchmark; zeros when it did not
+    // run.
+    STimes Seconds(const std::string& name) const;
 
     std::vector<SRatio> m_ratios;
-    std::map<std::string, std::vector<double>> m_seconds;  // per repetition, by name
-    std::map<std::string, double> m_medians;               // median aggregates, by name
+    std::map<std::string, std::vector<STimes>> m_seconds;  // per repetition, by name
+    std::map<std::string, STimes> m_medians;               // median aggregates, by name
 };
 
 // Runs the benchmarks of the program with the reporter; the body of main.

@@ -101,5 +101,6 @@ BENCHMARK(BM_PugixmlLoadBatch)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    return tw_bench::RunWithRatios(argc, argv, {{"BM_ValidateBatch", "BM_PugixmlLoadBatch"}});
+    return tw_bench::RunWithRatios(argc, argv,
+                                   {{"BM_ValidateBatch", "BM_PugixmlLoadBatch", false}});
 }

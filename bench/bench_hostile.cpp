@@ -3,8 +3,6 @@
 // limit, each through ReadConFile against a bare pugixml load of the same
 // file. Each costs a small multiple of the bare load, whatever its tokens.
 
-#include <pugixml.hpp>
-
 #include <fstream>
 #include <string>
 
@@ -67,34 +65,23 @@ void ReadConFileOf(benchmark::State& state, const std::string& path) {
     }
 }
 
-void PugixmlLoadOf(benchmark::State& state, const std::string& path) {
-    for (auto _ : state) {
-        pugi::xml_document doc;
-        if (!doc.load_file(path.c_str())) {
-            state.SkipWithError("load_file failed");
-            break;
-        }
-        benchmark::DoNotOptimize(doc);
-    }
-}
-
 void BM_ReadLongAttribute(benchmark::State& state) {
     ReadConFileOf(state, Fixture().longAttribute);
 }
 void BM_PugixmlLongAttribute(benchmark::State& state) {
-    PugixmlLoadOf(state, Fixture().longAttribute);
+    tw_bench::LoadWithPugixml(state, Fixture().longAttribute);
 }
 void BM_ReadLongComment(benchmark::State& state) {
     ReadConFileOf(state, Fixture().longComment);
 }
 void BM_PugixmlLongComment(benchmark::State& state) {
-    PugixmlLoadOf(state, Fixture().longComment);
+    tw_bench::LoadWithPugixml(state, Fixture().longComment);
 }
 void BM_ReadSmallElements(benchmark::State& state) {
     ReadConFileOf(state, Fixture().smallElements);
 }
 void BM_PugixmlSmallElements(benchmark::State& state) {
-    PugixmlLoadOf(state, Fixture().smallElements);
+    tw_bench::LoadWithPugixml(state, Fixture().smallElements);
 }
 
 BENCHMARK(BM_ReadLongAttribute)->Unit(benchmark::kMillisecond);

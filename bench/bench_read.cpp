@@ -2,8 +2,6 @@
 // document reader, every sensor's reader, the copy into the caller's object)
 // against loading the same file into a bare pugixml document.
 
-#include <pugixml.hpp>
-
 #include <cstdlib>
 #include <string>
 
@@ -41,15 +39,7 @@ void BM_ReadConFile(benchmark::State& state) {
 BENCHMARK(BM_ReadConFile)->Unit(benchmark::kMicrosecond);
 
 void BM_PugixmlLoadFile(benchmark::State& state) {
-    const std::string& path = Fixture().path;
-    for (auto _ : state) {
-        pugi::xml_document doc;
-        if (!doc.load_file(path.c_str())) {
-            state.SkipWithError("load_file failed");
-            break;
-        }
-        benchmark::DoNotOptimize(doc);
-    }
+    tw_bench::LoadWithPugixml(state, Fixture().path);
 }
 BENCHMARK(BM_PugixmlLoadFile)->Unit(benchmark::kMicrosecond);
 

@@ -103,6 +103,7 @@ const char* RefusalOf(const pugi::xml_document& document, std::vector<pugi::xml_
     }
     pugi::xml_node root = document.document_element();
     CElementLister lister(elements);
+    elements->reserve(64);
     if (!root.traverse(lister)) {
         return "duplicate attribute";
     }

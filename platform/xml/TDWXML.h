@@ -145,6 +145,12 @@ class CReadDoc {
     CReadDoc(const CReadDoc&) = delete;
     CReadDoc& operator=(const CReadDoc&) = delete;
 
+    // Refuses files larger than kMaxDocumentBytes (FileImage.h) unread, and
+    // documents that are not one well-formed document as it stands: more
+    // than one top-level element, an element repeating an attribute, or a
+    // document type declaration that declares entities (nothing is ever
+    // fetched from outside). A file read just before by the pre-reader, and
+    // unchanged since, is not read again.
     long Load(const char* path);
     long LoadText(const char* text, std::size_t length);
     // E_WRONG_ROOT when the root has another tag, else the object's ReadXML
