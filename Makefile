@@ -9,14 +9,14 @@ MAKEFLAGS += --no-print-directory
 # inputs per target, the same every time) and the time per target of the
 # long run, `make fuzz`.
 FUZZ_DIR := build/fuzz
-FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element
+FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element fuzz_import_sensor
 FUZZ_RUNS ?= 20000
 FUZZ_SECONDS ?= 600
 FUZZ_FLAGS = -timeout=10 -dict=fuzz/xmlcon.dict -artifact_prefix=$(FUZZ_DIR)/artifacts/$$target/
 # The committed seeds and the inputs of past findings of one target.
 FUZZ_INPUTS = fuzz/corpus/$$target $$(test -d fuzz/regressions/$$target && echo fuzz/regressions/$$target)
 
-BENCH_PROGRAMS := bench_read bench_write bench_report
+BENCH_PROGRAMS := bench_read bench_write bench_report bench_hostile bench_batch
 BENCH_ARGS ?=
 
 # Every step builds with -j$(JOBS) itself; the steps run one after another.

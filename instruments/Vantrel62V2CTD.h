@@ -6,9 +6,9 @@
 // RS-232 sensor.
 
 #include "core/CTDModel.h"
-#include "instruments/VantrelCTD.h"
+#include "instruments/VantrelMooredCTD.h"
 
-class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
+class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelMooredCTD> {
     DECLARE_DYNCREATE(C62V2VantrelCTD)
   public:
     static constexpr int kCTD_ID = 10;
@@ -22,13 +22,6 @@ class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
     bool operator==(const C62V2VantrelCTD& other) const;
 
     void DefaultConfig() override;
-    // Temperature, conductivity, pressure unless there is none, the
-    // voltages, then the serial sensor's channels.
-    int GetNumChannel() const override;
-    CString GetChannelName(int channel) const override;
-    int AddExtVoltFrom() const override;
-    // The voltages and the channels of a WET Labs serial triplet.
-    int CanChangeSensor(int channel) const override;
     // Always the sample interval: the instrument is always moored.
     double GetScanInterval() const override { return m_sampleInterval.Get(); }
     // The instrument's time follows the serial data.
@@ -37,18 +30,6 @@ class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
 
-    // 0 Digiquartz, 1 Digiquartz with temperature compensation, 2 strain
-    // gauge, 3 none.
-    CRange<int> GetPressureSensorType() const { return m_pressureSensorType; }
-    int SetPressureSensorType(int type);
-    // The temperature that adjusts the moored pressure: 0 the water's, 1 the
-    // user-supplied one.
-    CRange<int> GetTempType() const { return m_tempType; }
-    int SetTempType(int type) { return m_tempType.Set(type); }
-    CRange<double> GetdUserSuppliedTemp() const { return m_userSuppliedTemp; }
-    int SetdUserSuppliedTemp(double celsius) { return m_userSuppliedTemp.Set(celsius); }
-    CRange<double> GetdMooredPressure() const { return m_mooredPressure; }
-    int SetdMooredPressure(double decibars) { return m_mooredPressure.Set(decibars); }
     // Any serial sensor, the TDW 58 included.
     int GetSerialSensor() const override { return m_serialSensor.Get(); }
     int SetSerialSensor(int serialSensor);
@@ -57,19 +38,19 @@ class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelCTD> {
 
   protected:
     int GetBaseLength() const override;
+    int PressureSensorID(int type) const override;
+
+    // The serial sensors a model of this design takes: 0 to 13 here, fewer
+    // on its predecessor.
+    CRange<int> m_serialSensor{0, 0, 13};
 
   private:
-    bool HasPressure() const;
     // Hex characters of the data before the external voltages.
     int FixedDataLength() const;
-    // Derives the pressure type, the voltage count and the serial sensor of
-    // a read sensor array; false when the array cannot be this instrument's.
-    bool TakeSettingsFromSensors(int serialRead);
+    // Takes the serial sensor of a read sensor array and returns where its
+    // channels start (the array's end when there is none); -1 when the
+    // trailing sensors are not the ones it puts there.
+    int TakeSerialSensorFromSensors(int serialRead);
 
-    CRange<int> m_pressureSensorType{3, 0, 3};
-    CRange<int> m_tempType{0, 0, 1};
-    CRange<double> m_userSuppliedTemp{15.0, -1.0, 30.0};
-    CRange<double> m_mooredPressure{0.0, 0.0, 15000.0};
-    CRange<int> m_serialSensor{0, 0, 13};
     CRange<double> m_sampleInterval{10.0, 10.0, 14400.0};
 };

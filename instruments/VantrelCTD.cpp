@@ -287,7 +287,7 @@ bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
     return true;
 }
 
-CString CVantrelCTD::ChannelOutputName(int channel) const {
+CString CVantrelCTD::GetChannelName(int channel) const {
     if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
         return "";
     }
@@ -305,6 +305,24 @@ void CVantrelCTD::InsertChannel(int at, CSensor* sensor) {
     std::unique_ptr<CSensor> owned(sensor);
     m_sensorArray.InsertAt(at, owned.get());
     owned.release();
+}
+
+int CVantrelCTD::SetChannelSensorType(CRange<int>& setting, int type, int channel, int noneType,
+                                      CSensor* (*newSensor)(int type)) {
+    if (type < setting.GetLow() || type > setting.GetHigh()) {
+        return 0;
+    }
+    if (type == setting.Get()) {
+        return 1;
+    }
+    if (setting.Get() != noneType) {
+        RemoveChannels(channel, 1);
+    }
+    if (type != noneType) {
+        InsertChannel(channel, newSensor(type));
+    }
+    setting.Set(type);
+    return 1;
 }
 
 void CVantrelCTD::ReplaceSerialChannels(int from, int oldSerial, int newSerial) {

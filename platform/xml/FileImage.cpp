@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -129,6 +130,11 @@ struct SFileKey {
 struct SKept {
     std::shared_ptr<const CFileImage> image;
     SFileKey key;
+    // The file had not changed for a while when it was read. A file changed
+    // within the clock's coarse tick of a read may change again without its
+    // size or time telling, so such an image is only reused after its bytes
+    // are compared.
+    bool settled = false;
     int scopes = 0;        // read scopes open
     bool trusted = false;  // read or found unchanged since the outermost scope opened
 };
@@ -138,7 +144,18 @@ SKept& Kept() {
     return kept;
 }
 
-// The kept image when it still stands for the file at path.
+// How long a file must have been left alone for its size and modification
+// time to stand for its contents.
+constexpr time_t kSettledSeconds = 2;
+
+bool IsSettled(const struct stat& info) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec - info.st_mtim.tv_sec >= kSettledSeconds;
+}
+
+// The kept image when the file at path is known to be unchanged without
+// reading it.
 std::shared_ptr<const CFileImage> KeptImageOf(const char* path) {
     SKept& kept = Kept();
     if (!kept.image || kept.key.path != path) {
@@ -148,7 +165,7 @@ std::shared_ptr<const CFileImage> KeptImageOf(const char* path) {
         return kept.image;
     }
     struct stat info {};
-    if (::stat(path, &info) != 0 || !(SFileKey::Of(path, info) == kept.key)) {
+    if (!kept.settled || ::stat(path, &info) != 0 || !(SFileKey::Of(path, info) == kept.key)) {
         return nullptr;
     }
     kept.trusted = kept.scopes > 0;
@@ -251,13 +268,17 @@ std::shared_ptr<const CFileImage> CFileImage::Get(const char* path, std::string*
     if (!ok) {
         return nullptr;
     }
-    std::shared_ptr<CFileImage> image(new CFileImage(std::move(bytes)));
-    image->Parse();
     SKept& kept = Kept();
-    kept.image = image;
+    const bool same = kept.image && kept.key.path == path && kept.image->Bytes() == bytes;
+    if (!same) {
+        std::shared_ptr<CFileImage> image(new CFileImage(std::move(bytes)));
+        image->Parse();
+        kept.image = std::move(image);
+    }
     kept.key = SFileKey::Of(path, info);
+    kept.settled = IsSettled(info);
     kept.trusted = kept.scopes > 0;
-    return image;
+    return kept.image;
 }
 
 std::shared_ptr<const CFileImage> CFileImage::FromText(std::string_view text) {

@@ -145,17 +145,29 @@ inline void ExpectSameLines(const std::string& actual, const std::string& expect
     EXPECT_FALSE(std::getline(actualLines, got)) << "extra line: " << got;
 }
 
-// The report without the sensors' own indented lines, which the sensor tests
-// check: what remains is the instrument's part and the channel labels.
-inline std::string WithoutSensorDetails(const std::string& report) {
+// The report's lines without the empty ones and without the sensors' own
+// indented lines, which the sensor and report tests check: what remains is
+// the instrument's part and the channel labels.
+inline std::string ReportOutline(const std::string& report) {
     std::istringstream lines(report);
     std::string kept;
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("   ", 0) != 0) {
+        if (!line.empty() && line.rfind("   ", 0) != 0) {
             kept += line + '\n';
         }
     }
     return kept;
+}
+
+// The report's opening lines as dated by FixedDateTest and outlined, for a
+// file that was changed when a file name is given.
+inline std::string ReportHeading(const std::string& model, const std::string& changedFile = "") {
+    std::string heading = "Date: 12/04/2026\n";
+    if (!changedFile.empty()) {
+        heading += "Instrument configuration file: " + changedFile + " *\n";
+    }
+    const std::string title = "Configuration report for " + model;
+    return heading + title + "\n" + std::string(title.size(), '-') + "\n";
 }
 
 // Reports dated 12/04/2026 whatever the day.
