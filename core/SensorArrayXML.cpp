@@ -72,7 +72,8 @@ long CCTD::ReadAnySensorArrayXML(const char* tag, CSensorArray& array, CInputNod
         return E_FAIL_XML;
     }
     std::vector<std::unique_ptr<CSensor>> sensors;
-    long status = size < 0 ? E_FAIL_XML : S_OK_XML;
+    // A negative size reads as an empty array.
+    long status = S_OK_XML;
     for (int i = 0; i < size && status == 0; ++i) {
         if (node->OpenElement("Sensor", i, "index") != 0) {
             status = E_FAIL_XML;

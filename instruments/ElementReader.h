@@ -3,6 +3,9 @@
 // required one was missing or unreadable, so a model's ReadXML can list its
 // elements plainly and decide once at the end.
 
+#include <type_traits>
+
+#include "core/Range.h"
 #include "platform/xml/TDWXML.h"
 
 class CElementReader {
@@ -11,24 +14,36 @@ class CElementReader {
 
     // The element's value, or fallback when it is missing or unreadable (which
     // fails the read when the element is required).
-    int Int(const char* tag, int fallback, bool required) {
-        int value = fallback;
-        if (m_node->ReadInt(tag, &value, -1, "index") != 0) {
-            m_failed = m_failed || required;
-            return fallback;
-        }
-        return value;
+    int Int(const char* tag, int fallback, bool required) { return Value(tag, fallback, required); }
+    double Double(const char* tag, double fallback, bool required) {
+        return Value(tag, fallback, required);
     }
     // A bounded setting: the element's value when it lies in the range,
     // otherwise the range keeps its value.
-    template <class Range>
-    void Into(const char* tag, Range& range, bool required) {
-        range.Set(Int(tag, range.Get(), required));
+    template <class T>
+    void Into(const char* tag, CRange<T>& range, bool required) {
+        range.Set(Value(tag, range.Get(), required));
     }
 
     bool Failed() const { return m_failed; }
 
   private:
+    template <class T>
+    T Value(const char* tag, T fallback, bool required) {
+        T value = fallback;
+        long status = 0;
+        if constexpr (std::is_same_v<T, int>) {
+            status = m_node->ReadInt(tag, &value, -1, "index");
+        } else {
+            status = m_node->ReadDouble(tag, &value, -1, "index");
+        }
+        if (status != 0) {
+            m_failed = m_failed || required;
+            return fallback;
+        }
+        return value;
+    }
+
     TDWXML::CInputNode* m_node;
     bool m_failed = false;
 };

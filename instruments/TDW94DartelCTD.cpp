@@ -2,6 +2,7 @@
 
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
+#include "instruments/NmeaElements.h"
 
 using namespace TDWXML;
 
@@ -53,7 +54,7 @@ int C94DartelCTD::GetScanLen() const {
 long C94DartelCTD::WriteXML(COutputNode* node) {
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
     node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    WriteNmeaXML(node);
+    WriteNmeaElements(node, *this);
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     return WriteSensorArrayXML(node);
 }

@@ -1,31 +1,12 @@
 #include "instruments/Vantrel64V2CTD.h"
 
-#include <string>
-
-#include "core/Catalogue.h"
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
 #include "platform/Diagnostics.h"
-#include "sensors/AuxiliarySensors.h"
-#include "sensors/PressureSensors.h"
 
 using namespace TDWXML;
 
-IMPLEMENT_DYNCREATE(C64V2VantrelCTD, CVantrelCTD)
-
-namespace {
-
-constexpr int kLabelWidth = 26;
-constexpr int kPressureChannel = 2;
-constexpr int kDigiquartz = 0;
-constexpr int kStrainGauge = 1;
-constexpr int kMoored = 1;
-
-// Hex characters: temperature, conductivity, pressure and its temperature.
-constexpr int kFixedDataLength = 22;
-
-}  // namespace
+IMPLEMENT_DYNCREATE(C64V2VantrelCTD, CVantrelProfilerCTD)
 
 C64V2VantrelCTD::C64V2VantrelCTD() {
     DefaultConfig();
@@ -35,149 +16,35 @@ C64V2VantrelCTD& C64V2VantrelCTD::operator=(const C64V2VantrelCTD& other) {
     if (this == &other) {
         return *this;
     }
-    CVantrelCTD::operator=(other);
-    m_pressureSensorType = other.m_pressureSensorType;
-    m_mode = other.m_mode;
+    CVantrelProfilerCTD::operator=(other);
     m_serialSensor = other.m_serialSensor;
-    m_sampleInterval = other.m_sampleInterval;
-    m_scansToAvg = other.m_scansToAvg;
-    m_bSPAR_Added = other.m_bSPAR_Added;
     return *this;
 }
 
 bool C64V2VantrelCTD::operator==(const C64V2VantrelCTD& other) const {
-    return CVantrelCTD::operator==(other) &&
-           m_pressureSensorType.Get() == other.m_pressureSensorType.Get() &&
-           m_mode.Get() == other.m_mode.Get() &&
-           m_serialSensor.Get() == other.m_serialSensor.Get() &&
-           m_sampleInterval.Get() == other.m_sampleInterval.Get() &&
-           m_scansToAvg.Get() == other.m_scansToAvg.Get() && m_bSPAR_Added == other.m_bSPAR_Added;
+    return CVantrelProfilerCTD::operator==(other) &&
+           m_serialSensor.Get() == other.m_serialSensor.Get();
 }
 
 void C64V2VantrelCTD::DefaultConfig() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
-    for (CRange<int>* range :
-         {&m_pressureSensorType, &m_mode, &m_serialSensor, &m_sampleInterval, &m_scansToAvg}) {
-        range->Set(range->GetInitialValue());
-    }
-    m_bSPAR_Added = 0;
-    Empty(m_sensorArray);
-    const SCTD_Data* row = GetCTD_Data(kCTD_ID);
-    for (int i = 0; i < row->numChannelMin; ++i) {
-        m_sensorArray.Add(CreateSensorObject(row->fixedSensors[i]));
-    }
-}
-
-int C64V2VantrelCTD::GetNumChannel() const {
-    if (m_bOptimize) {
-        return m_nOptNumChannel;
-    }
-    return 3 + m_nNumVoltAdd + GetnSerial(m_serialSensor.Get()) + (m_bSPAR_Added ? 2 : 0);
-}
-
-CString C64V2VantrelCTD::GetChannelName(int channel) const {
-    if (IsIndex_WET_Labs_Serial(channel)) {
-        return GetOutputTypeName(OT_SERIAL);
-    }
-    const int count = GetNumChannel();
-    if (channel < 0 || channel >= count || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    if (m_bSPAR_Added && channel == count - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
-}
-
-int C64V2VantrelCTD::CanChangeSensor(int channel) const {
-    return (channel >= 3 && channel < 3 + m_nNumVoltAdd) || IsIndex_WET_Labs_Serial(channel);
-}
-
-double C64V2VantrelCTD::GetScanInterval() const {
-    return m_mode.Get() == kMoored ? m_sampleInterval.Get() : m_scansToAvg.Get() / 4.0;
-}
-
-int C64V2VantrelCTD::SerialFieldLength() const {
-    switch (m_serialSensor.Get()) {
-        case 1:  // TDW 83
-        case 9:  // optode
-            return 6;
-        case 2:
-        case 3:
-        case 8:
-            return 14;
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-            return 28;
-        case 10:
-        case 11:
-        case 12:
-        case 13:
-            return 12;
-        default:
-            return 0;
-    }
+    CVantrelProfilerCTD::DefaultConfig();
+    ResetRanges(m_serialSensor);
 }
 
 int C64V2VantrelCTD::GetBaseLength() const {
-    return kFixedDataLength + 4 * m_nNumVoltAdd + SerialFieldLength() + (m_bSPAR_Added ? 6 : 0) +
-           (m_mode.Get() == kMoored ? 8 : 0);
-}
-
-int C64V2VantrelCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+    return CVantrelProfilerCTD::GetBaseLength() + SerialFieldLength(m_serialSensor.Get());
 }
 
 void C64V2VantrelCTD::InitializeForCalculations() {
-    const int serialFrom = kFixedDataLength + 4 * m_nNumVoltAdd;
+    const int serialFrom = DataLengthBeforeSerial();
     m_nSerialDataOffset[0] = serialFrom;
     m_nSerialDataOffset[1] = serialFrom + 14;
-    m_nPlusScanTimeOffset = m_mode.Get() == kMoored ? serialFrom + SerialFieldLength() : 0;
-    InitializeOffsets();
-}
-
-void C64V2VantrelCTD::Optimize(int on) {
-    if (on) {
-        m_nOptSerialCount = GetnSerial(m_serialSensor.Get());
-    }
-    CVantrelCTD::Optimize(on);
-}
-
-int C64V2VantrelCTD::SetPressureSensorType(int type) {
-    if (type < m_pressureSensorType.GetLow() || type > m_pressureSensorType.GetHigh()) {
-        return 0;
-    }
-    if (type == m_pressureSensorType.Get()) {
-        return 1;
-    }
-    CSensor* sensor = nullptr;
-    if (type == kDigiquartz) {
-        auto* digiquartz = new CPressureDigiquartzTC_Sensor;
-        digiquartz->SetbIncludeMB(0);
-        sensor = digiquartz;
-    } else {
-        sensor = new CPressureDruckSensor;
-    }
-    ReplaceSensor(kPressureChannel, sensor);
-    m_pressureSensorType.Set(type);
-    return 1;
+    InitializeProfilerOffsets(SerialFieldLength(m_serialSensor.Get()));
 }
 
 int C64V2VantrelCTD::SetMode(int mode) {
-    if (!m_mode.Set(mode)) {
+    if (!CVantrelProfilerCTD::SetMode(mode)) {
         return 0;
-    }
-    if (mode == kMoored) {
-        SetbSPAR_Added(0);
     }
     // Gas tension devices and the TDW 58 cannot stay through a change of mode.
     const int serialSensor = m_serialSensor.Get();
@@ -195,7 +62,7 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
         serialSensor < m_serialSensor.GetLow() || serialSensor > m_serialSensor.GetHigh()) {
         return 0;
     }
-    if (m_mode.Get() != kMoored) {
+    if (m_mode.Get() != kModeMoored) {
         static const char* const kProfileWarnings[] = {
             nullptr,     nullptr,     "GTD_DO_ONLY", "GTD_N2_ONLY", "GTD_DO_N2",
             "GTD_N2_DO", "GTD_DO_DO", "GTD_N2_N2",   nullptr,       nullptr,
@@ -206,68 +73,14 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
             CDiagnostics::Log(text, 2);
         }
     }
-    auto sensors = NewSerialSensors(serialSensor);
-    const int from = SerialChannelsFrom();
-    for (int i = 0; i < GetnSerial(m_serialSensor.Get()); ++i) {
-        delete m_sensorArray.GetAt(from);
-        m_sensorArray.RemoveAt(from);
-    }
-    for (std::size_t i = 0; i < sensors.size(); ++i) {
-        m_sensorArray.InsertAt(from + static_cast<int>(i), sensors[i].get());
-        sensors[i].release();
-    }
+    ReplaceSerialChannels(SerialChannelsFrom(), m_serialSensor.Get(), serialSensor);
     m_serialSensor.Set(serialSensor);
     return 1;
 }
 
-int C64V2VantrelCTD::SetnSampleInterval(int seconds) {
-    return m_sampleInterval.Set(seconds);
-}
-
-int C64V2VantrelCTD::SetnScansToAvg(int scans) {
-    if (scans < m_scansToAvg.GetLow() || scans > m_scansToAvg.GetHigh()) {
-        return 0;
-    }
-    // Digiquartz pressure is averaged over pairs of scans.
-    if (m_pressureSensorType.Get() == kDigiquartz && scans % 2 != 0) {
-        scans = scans == m_scansToAvg.GetHigh() ? scans - 1 : scans + 1;
-    }
-    m_scansToAvg.Set(scans);
-    return 1;
-}
-
-void C64V2VantrelCTD::SetbSPAR_Added(int on) {
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        m_sensorArray.InsertAt(end, sparChannel);
-        m_sensorArray.InsertAt(end + 1, new CSPAR_Sensor);
-    } else if (!on && m_bSPAR_Added) {
-        for (int i = 0; i < 2; ++i) {
-            const int last = m_sensorArray.GetSize() - 1;
-            delete m_sensorArray.GetAt(last);
-            m_sensorArray.RemoveAt(last);
-        }
-    }
-    m_bSPAR_Added = on;
-}
-
-long C64V2VantrelCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteInt("Mode", m_mode.Get());
+void C64V2VantrelCTD::WriteSerialSensorXML(COutputNode* node) {
     node->WriteComment(GetSerialSensorComment(m_serialSensor.Get()));
     node->WriteInt("SerialRS232C_Sensor", m_serialSensor.Get());
-    node->WriteInt("SampleIntervalSeconds", m_sampleInterval.Get());
-    node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
-    return WriteSensorArrayXML(node);
 }
 
 long C64V2VantrelCTD::ReadXML(CInputNode* node) {
@@ -304,57 +117,20 @@ long C64V2VantrelCTD::ReadXML(CInputNode* node) {
 }
 
 bool C64V2VantrelCTD::SensorsMatchSettings(int pressureTypeRead) const {
-    const int size = m_sensorArray.GetSize();
-    if (size < 3) {
+    if (!LeadingSensorsMatch(pressureTypeRead)) {
         return false;
     }
-    auto idAt = [this](int channel) { return m_sensorArray.GetAt(channel)->GetSensorID(); };
-    const SCTD_Data* row = GetCTD_Data(kCTD_ID);
-    if (idAt(0) != row->fixedSensors[0] || idAt(1) != row->fixedSensors[1]) {
-        return false;
-    }
-    const int pressureID = idAt(kPressureChannel);
-    const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kDigiquartz
-                             : pressureID == SID_PRESSURE_DRUCK       ? kStrainGauge
-                                                                      : -1;
-    if (pressureType < 0 || pressureType != pressureTypeRead) {
-        return false;
-    }
-    const std::vector<int> serialIDs = SerialSensorIDs(m_serialSensor.Get());
-    const int serialCount = static_cast<int>(serialIDs.size());
-    const int serialEnd = size - (m_bSPAR_Added ? 2 : 0);
-    const int serialFrom = serialEnd - serialCount;
-    if (serialFrom < 3) {
-        return false;
-    }
-    for (int i = 0; i < serialCount; ++i) {
-        if (serialIDs[static_cast<std::size_t>(i)] >= 0 &&
-            idAt(serialFrom + i) != serialIDs[static_cast<std::size_t>(i)]) {
-            return false;
-        }
-    }
-    const int voltageCount = serialFrom - 3;
-    return voltageCount == m_nNumVoltAdd && voltageCount <= GetNumVoltAddMax();
+    const int serialFrom = MatchSerialChannels(m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0),
+                                               m_serialSensor.Get());
+    return serialFrom >= kVoltagesFrom && serialFrom - kVoltagesFrom == m_nNumVoltAdd;
 }
 
 void C64V2VantrelCTD::Report(std::ostream& os, const CString& fileName, int changed) const {
     CCTD::Report(os, fileName, changed, kLabelWidth);
-    ReportLine(
-        os, 0, kLabelWidth, "Pressure sensor type",
-        m_pressureSensorType.Get() == kDigiquartz ? "Digiquartz with Temp Comp" : "Strain Gauge");
-    ReportLine(os, 0, kLabelWidth, "External voltage channels", m_nNumVoltAdd);
-    ReportLine(os, 0, kLabelWidth, "Mode", m_mode.Get() == kMoored ? "Moored" : "Profile");
+    ReportPressureVoltagesMode(os);
     ReportLine(os, 0, kLabelWidth, "Serial RS-232 sensor",
                SerialSensorReportName(m_serialSensor.Get()));
-    if (m_mode.Get() == kMoored) {
-        ReportLine(os, 0, kLabelWidth, "Sample interval",
-                   std::to_string(m_sampleInterval.Get()) + " seconds");
-    } else {
-        ReportLine(os, 0, kLabelWidth, "Scans to average", m_scansToAvg.Get());
-    }
+    ReportInterval(os);
     ReportNMEA_Group(os, kLabelWidth);
-    ReportLine(os, 0, kLabelWidth, "Surface PAR voltage added", YesNo(m_bSPAR_Added));
-    ReportLine(os, 0, kLabelWidth, "Scan time added", YesNo(m_bScanTimeAdded));
-    ReportSensors(os, changed);
-    ReportLine(os, 0, kLabelWidth, "Scan length", GetScanLen());
+    ReportParScanTimeSensors(os, changed);
 }

@@ -4,9 +4,9 @@
 // voltages, one optional serial RS-232 sensor and an optional surface PAR pair.
 
 #include "core/CTDModel.h"
-#include "instruments/VantrelCTD.h"
+#include "instruments/VantrelProfilerCTD.h"
 
-class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
+class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelProfilerCTD> {
     DECLARE_DYNCREATE(C64V2VantrelCTD)
   public:
     static constexpr int kCTD_ID = 11;
@@ -17,49 +17,24 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelCTD> {
     bool operator==(const C64V2VantrelCTD& other) const;
 
     void DefaultConfig() override;
-    int GetNumChannel() const override;
-    CString GetChannelName(int channel) const override;
-    int AddExtFreqFrom() const override { return -1; }
-    int AddExtVoltFrom() const override { return 3; }
-    int CanChangeSensor(int channel) const override;
-    double GetScanInterval() const override;
-    int GetScanLen() const override;
     void InitializeForCalculations() override;
-    void Optimize(int on) override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
     int GetSerialSensor() const override { return m_serialSensor.Get(); }
 
-    // 0 Digiquartz with temperature compensation, 1 strain gauge.
-    CRange<int> GetPressureSensorType() const { return m_pressureSensorType; }
-    int SetPressureSensorType(int type);
-    // 0 profile, 1 moored.
-    CRange<int> GetMode() const { return m_mode; }
+    // Also drops a gas tension device or TDW 58 setting.
     int SetMode(int mode);
     int SetSerialSensor(int serialSensor);
-    CRange<int> GetnSampleInterval() const { return m_sampleInterval; }
-    int SetnSampleInterval(int seconds);
-    CRange<int> GetnScansToAvg() const { return m_scansToAvg; }
-    int SetnScansToAvg(int scans);
-    int GetbSPAR_Added() const { return m_bSPAR_Added; }
-    void SetbSPAR_Added(int on);
 
   protected:
     int GetBaseLength() const override;
+    void WriteSerialSensorXML(TDWXML::COutputNode* node) override;
 
   private:
-    // Hex characters of the serial sensor's data in a scan.
-    int SerialFieldLength() const;
     // Index of the first serial channel.
     int SerialChannelsFrom() const { return 3 + m_nNumVoltAdd; }
     // The checks a read configuration must pass; the fields are set already.
     bool SensorsMatchSettings(int pressureTypeRead) const;
 
-    CRange<int> m_pressureSensorType{1, 0, 1};
-    CRange<int> m_mode{0, 0, 1};
     CRange<int> m_serialSensor{0, 0, 13};
-    CRange<int> m_sampleInterval{10, 10, 14400};
-    CRange<int> m_scansToAvg{1, 1, 32767};
-    int m_bSPAR_Added = 0;
 };

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/Catalogue.h"
 #include "core/NullSensor.h"
+#include "sensors/AuxiliarySensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelCTD, CCTD)
 
@@ -33,26 +35,28 @@ struct SSerialSensor {
     std::vector<int> sensorIDs;    // SID_NULL: a free placeholder for the user
     std::vector<int> acceptedIDs;  // what a read file may hold there; -1: any
     int gtdTypes[2];
+    int fieldLength;  // hex characters of its data in a scan (the TDW 58
+                      // only on instruments with a TDW 58 port)
 };
 
 constexpr int kDO = 22;
 constexpr int kN2 = 23;
 
 const SSerialSensor kSerialSensors[kNumSerialSensors] = {
-    {"None", "None", {}, {}, {0, 0}},
-    {"Temperature, TDW 83", "Temperature, TDW 83", {SID_TEMP_TDW83}, {SID_TEMP_TDW83}, {0, 0}},
-    {"GTD-DO", "GTD-DO", {kDO}, {kDO}, {1, 0}},
-    {"GTD-N2", "GTD-N2", {kN2}, {kN2}, {2, 0}},
-    {"GTD-DO, GTD-N2", "GTD-DO, GTD-N2", {kDO, kN2}, {kDO, kN2}, {1, 2}},
-    {"GTD-N2, GTD-DO", "GTD-N2, GTD-DO", {kN2, kDO}, {kN2, kDO}, {2, 1}},
-    {"GTD-DO, GTD-DO", "GTD-DO, GTD-DO", {kDO, kDO}, {kDO, kDO}, {1, 1}},
-    {"GTD-N2, GTD-N2", "GTD-N2, GTD-N2", {kN2, kN2}, {kN2, kN2}, {2, 2}},
-    {"Pressure, TDW 58", "Pressure, TDW 58", {SID_PRESSURE_TDW58}, {SID_PRESSURE_TDW58}, {0, 0}},
-    {"Oxygen, Optode", "Oxygen, Optode", {64}, {64}, {0, 0}},
-    {"WET Labs", "WET Labs", {SID_NULL, SID_NULL, SID_NULL}, {-1, -1, -1}, {0, 0}},
-    {"TDW 68 Oxygen", "Oxygen, TDW 68", {72}, {72}, {0, 0}},
-    {"WET Labs SeaOWL UVA", "WET Labs SeaOWL UVA", {73, 75, 74}, {-1, 75, 74}, {0, 0}},
-    {"pH, SeaFET", "pH, SeaFET", {77, 78}, {77, 78}, {0, 0}},
+    {"None", "None", {}, {}, {0, 0}, 0},
+    {"Temperature, TDW 83", "Temperature, TDW 83", {SID_TEMP_TDW83}, {SID_TEMP_TDW83}, {0, 0}, 6},
+    {"GTD-DO", "GTD-DO", {kDO}, {kDO}, {1, 0}, 14},
+    {"GTD-N2", "GTD-N2", {kN2}, {kN2}, {2, 0}, 14},
+    {"GTD-DO, GTD-N2", "GTD-DO, GTD-N2", {kDO, kN2}, {kDO, kN2}, {1, 2}, 28},
+    {"GTD-N2, GTD-DO", "GTD-N2, GTD-DO", {kN2, kDO}, {kN2, kDO}, {2, 1}, 28},
+    {"GTD-DO, GTD-DO", "GTD-DO, GTD-DO", {kDO, kDO}, {kDO, kDO}, {1, 1}, 28},
+    {"GTD-N2, GTD-N2", "GTD-N2, GTD-N2", {kN2, kN2}, {kN2, kN2}, {2, 2}, 28},
+    {"Pressure, TDW 58", "Pressure, TDW 58", {SID_PRESSURE_TDW58}, {SID_PRESSURE_TDW58}, {0, 0}, 6},
+    {"Oxygen, Optode", "Oxygen, Optode", {64}, {64}, {0, 0}, 6},
+    {"WET Labs", "WET Labs", {SID_NULL, SID_NULL, SID_NULL}, {-1, -1, -1}, {0, 0}, 12},
+    {"TDW 68 Oxygen", "Oxygen, TDW 68", {72}, {72}, {0, 0}, 12},
+    {"WET Labs SeaOWL UVA", "WET Labs SeaOWL UVA", {73, 75, 74}, {-1, 75, 74}, {0, 0}, 12},
+    {"pH, SeaFET", "pH, SeaFET", {77, 78}, {77, 78}, {0, 0}, 12},
 };
 
 // The order in which the comment table lists the identifiers.
@@ -91,6 +95,20 @@ bool CVantrelCTD::operator==(const CVantrelCTD& other) const {
            m_nPlusScanTimeOffset == other.m_nPlusScanTimeOffset &&
            m_nSerialDataOffset[0] == other.m_nSerialDataOffset[0] &&
            m_nSerialDataOffset[1] == other.m_nSerialDataOffset[1] && CCTD::operator==(other);
+}
+
+void CVantrelCTD::Optimize(int on) {
+    if (on) {
+        m_nOptSerialCount = GetnSerial(GetSerialSensor());
+    }
+    CCTD::Optimize(on);
+}
+
+int CVantrelCTD::GetScanLen() const {
+    if (m_bOptimize) {
+        return m_nOptScanLen;
+    }
+    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
 }
 
 bool CVantrelCTD::ScanBytes(int offset, unsigned char* bytes, int count) const {
@@ -204,6 +222,37 @@ void CVantrelCTD::InitializeOffsets() {
     }
 }
 
+int CVantrelCTD::HexScanLen() const {
+    if (m_bOptimize) {
+        return m_nOptScanLen;
+    }
+    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+}
+
+CString CVantrelCTD::ChannelName(int channel, int surfacePARAdded) const {
+    if (surfacePARAdded && channel >= 0 && channel == GetNumChannel() - 2) {
+        return GetOutputTypeName(OT_SPAR_VOLTAGE);
+    }
+    return ChannelOutputName(channel);
+}
+
+void CVantrelCTD::SetSurfacePARPair(int& added, int on) {
+    if (on && !added) {
+        AppendSurfacePARPair(m_sensorArray, nullptr);
+        added = on;
+    } else if (!on && added) {
+        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
+        added = on;
+    }
+}
+
+void CVantrelCTD::AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
+    auto* voltageChannel = new CNullSensor(0);
+    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
+    channels.Add(voltageChannel);
+    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
+}
+
 CString CVantrelCTD::GetSerialSensorComment(int serialSensor) {
     CString comment;
     for (int id : kCommentOrder) {
@@ -239,4 +288,80 @@ double CVantrelCTD::RoundFreq(double frequency) {
     // Nearest 1/256, an exact half rounding down.
     const auto units = static_cast<std::int64_t>(std::ceil(frequency * 256.0 - 0.5));
     return static_cast<double>(((units % kWrap) + kWrap) % kWrap) / 256.0;
+}
+
+void CVantrelCTD::ResetCommonSettings() {
+    m_bScanTimeAdded = 0;
+    m_serialNum.Empty();
+    m_nNumFreqAdd = 0;
+    m_nNumVoltAdd = 0;
+    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+}
+
+void CVantrelCTD::RebuildFixedSensors(int count) {
+    Empty(m_sensorArray);
+    const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
+    for (int i = 0; i < count; ++i) {
+        m_sensorArray.Add(CreateSensorObject(row->fixedSensors[i]));
+    }
+}
+
+bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
+    const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
+    if (m_sensorArray.GetSize() < count) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (m_sensorArray.GetAt(i)->GetSensorID() != row->fixedSensors[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+CString CVantrelCTD::ChannelOutputName(int channel) const {
+    if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
+        return "";
+    }
+    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+}
+
+void CVantrelCTD::RemoveChannels(int from, int count) {
+    for (int i = 0; i < count; ++i) {
+        delete m_sensorArray.GetAt(from);
+        m_sensorArray.RemoveAt(from);
+    }
+}
+
+void CVantrelCTD::InsertChannel(int at, CSensor* sensor) {
+    std::unique_ptr<CSensor> owned(sensor);
+    m_sensorArray.InsertAt(at, owned.get());
+    owned.release();
+}
+
+void CVantrelCTD::ReplaceSerialChannels(int from, int oldSerial, int newSerial) {
+    auto sensors = NewSerialSensors(newSerial);
+    RemoveChannels(from, GetnSerial(oldSerial));
+    for (std::size_t i = 0; i < sensors.size(); ++i) {
+        InsertChannel(from + static_cast<int>(i), sensors[i].release());
+    }
+}
+
+int CVantrelCTD::MatchSerialChannels(int end, int serialSensor) const {
+    const std::vector<int> ids = SerialSensorIDs(serialSensor);
+    const int from = end - static_cast<int>(ids.size());
+    if (from < 0 || end > m_sensorArray.GetSize()) {
+        return -1;
+    }
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const int id = m_sensorArray.GetAt(from + static_cast<int>(i))->GetSensorID();
+        if (ids[i] >= 0 && ids[i] != id) {
+            return -1;
+        }
+    }
+    return from;
+}
+
+int CVantrelCTD::SerialFieldLength(int serialSensor) {
+    return IsSerialSensor(serialSensor) ? kSerialSensors[serialSensor].fieldLength : 0;
 }

@@ -9,6 +9,8 @@
 
 #include "core/CTD.h"
 
+class CSPAR_Sensor;
+
 class CVantrelCTD : public CCTD {
     DECLARE_DYNAMIC(CVantrelCTD)
   public:
@@ -33,6 +35,14 @@ class CVantrelCTD : public CCTD {
     // Does nothing when the two already compare equal.
     CVantrelCTD& operator=(const CVantrelCTD& other);
     bool operator==(const CVantrelCTD& other) const;
+
+    // Most of the family has no additional frequency channels.
+    int AddExtFreqFrom() const override { return -1; }
+    // Also freezes the serial sensor's channel count while on.
+    void Optimize(int on) override;
+    // The instrument's data, then the NMEA fields and the host's scan time;
+    // the cached length while optimized.
+    int GetScanLen() const override;
 
     // Decoding of the current scan (m_pScanData, hex characters).
     virtual int ReadNewPosition() const;
@@ -63,6 +73,49 @@ class CVantrelCTD : public CCTD {
 
   protected:
     virtual void InitializeOffsets();
+
+    // The settings every Vantrel model's DefaultConfig clears: scan time,
+    // serial number, extra channel counts and the four NMEA flags.
+    void ResetCommonSettings();
+    // Every range back to its initial value.
+    template <class... Ranges>
+    static void ResetRanges(Ranges&... ranges) {
+        (ranges.Set(ranges.GetInitialValue()), ...);
+    }
+    // The sensor array rebuilt from the first count fixed sensors of the
+    // model's catalogue row.
+    void RebuildFixedSensors(int count);
+    // True when the first count sensors carry the model's fixed sensor IDs.
+    bool LeadingSensorsAreFixed(int count) const;
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
+    CString ChannelOutputName(int channel) const;
+
+    // Removes count channels at from, deleting their sensors.
+    void RemoveChannels(int from, int count);
+    // Takes ownership of sensor and inserts it as channel at.
+    void InsertChannel(int at, CSensor* sensor);
+    // Replaces the channels of the serial sensor oldSerial that start at
+    // from with the new sensors of newSerial.
+    void ReplaceSerialChannels(int from, int oldSerial, int newSerial);
+    // Where the channels of the serial sensor start when the sensors just
+    // before end are the ones it puts there; -1 when they are not.
+    int MatchSerialChannels(int end, int serialSensor) const;
+    // Hex characters of a serial sensor's data in a scan.
+    static int SerialFieldLength(int serialSensor);
+    // The model's own data and the appended NMEA and time fields; the cached
+    // length while optimized.
+    int HexScanLen() const;
+    // "SPAR voltage" for the first channel of a surface PAR pair that ends
+    // the list, else as ChannelOutputName.
+    CString ChannelName(int channel, int surfacePARAdded) const;
+    // Turning on appends the surface PAR pair at the end of the channels,
+    // turning off removes it; only a change between off and on touches the
+    // channels or the flag.
+    void SetSurfacePARPair(int& added, int on);
+    // The PAR voltage channel, which takes no sensor of its own, and a copy
+    // of the calibration (a default one without).
+    static void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration);
 
     // "Serial RS-232 Sensor: %d = %s."; empty for an unknown identifier.
     static CString GetSerialSensorComment(int serialSensor);

@@ -1,6 +1,7 @@
 #pragma once
-// Checks that the instrument models' tests share: the channel list, XML round
-// trips, documents a model must refuse, comparison and the report.
+// Helpers the instrument model tests share: the sensor IDs of a channel list,
+// documents written by a model and edited, element order, round trips, refused
+// reads, and reports compared line by line.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 #include "core/Catalogue.h"
 #include "support/XmlFixture.h"
 
-namespace model_checks {
+namespace tw_test {
 
 inline std::vector<int> SensorIDs(const CCTD& ctd) {
     std::vector<int> ids;
@@ -22,6 +23,143 @@ inline std::vector<int> SensorIDs(const CCTD& ctd) {
         ids.push_back(ctd.GetSensor(i).GetSensorID());
     }
     return ids;
+}
+
+// The instrument's document with the first occurrence of from replaced.
+inline std::string EditedDocument(CCTD& ctd, const std::string& from, const std::string& to) {
+    std::string text = WriteObject("Instrument", ctd);
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from << "\n" << text;
+    if (at != std::string::npos) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// The written document of a configured model with the first from replaced by
+// to.
+template <class Model>
+std::string Edited(const std::function<void(Model&)>& configure, const std::string& from,
+                   const std::string& to) {
+    Model ctd;
+    configure(ctd);
+    return EditedDocument(ctd, from, to);
+}
+
+// True when every item occurs in the text, each after the one before.
+inline void ExpectInOrder(const std::string& text, const std::vector<std::string>& items) {
+    std::size_t at = 0;
+    for (const std::string& item : items) {
+        const std::size_t found = text.find(item, at);
+        ASSERT_NE(found, std::string::npos) << item << "\n" << text;
+        at = found + item.size();
+    }
+}
+
+// Writes the model and reads it back into a default one, which must be equal.
+template <class Model>
+void ExpectRoundTrip(Model& ctd, const std::string& what) {
+    const std::string text = WriteObject("Instrument", ctd);
+    Model back;
+    ASSERT_EQ(ReadObject(text, "Instrument", back), 0) << what << "\n" << text;
+    EXPECT_TRUE(back == ctd) << what << "\n" << text;
+    EXPECT_EQ(WriteObject("Instrument", back), text) << what;
+}
+
+// Every document is refused and leaves a configured instrument as it was.
+template <class Model>
+void ExpectRefused(const std::vector<std::string>& documents,
+                   const std::function<void(Model&)>& configure) {
+    for (const std::string& doc : documents) {
+        Model ctd;
+        configure(ctd);
+        const Model before(ctd);
+        EXPECT_EQ(ReadObject(doc, "Instrument", ctd), TDWXML::E_FAIL_XML) << doc;
+        EXPECT_TRUE(ctd == before) << doc;
+    }
+}
+
+// Reports written on a fixed day, 12/04/2026.
+class FixedDateReport : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+// The lines of the text, so that a difference names its line.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream is(text);
+    for (std::string line; std::getline(is, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Every document is refused and leaves the instrument as it was.
+template <class Model>
+void ExpectRefused(const Model& start, const std::vector<std::string>& documents) {
+    for (const std::string& doc : documents) {
+        Model ctd(start);
+        EXPECT_EQ(ReadObject(doc, "Instrument", ctd), TDWXML::E_FAIL_XML) << doc;
+        EXPECT_TRUE(ctd == start) << doc;
+    }
+}
+
+// The document read into a fresh instrument of the same model.
+template <class Model>
+Model ReadBack(Model& ctd) {
+    const std::string text = WriteObject("Instrument", ctd);
+    Model back;
+    EXPECT_EQ(ReadObject(text, "Instrument", back), 0) << text;
+    return back;
+}
+
+// Compared line by line, so that a difference names its line.
+inline void ExpectSameLines(const std::string& actual, const std::string& expected) {
+    std::istringstream actualLines(actual);
+    std::istringstream expectedLines(expected);
+    std::string got;
+    std::string wanted;
+    int number = 1;
+    while (std::getline(expectedLines, wanted)) {
+        ASSERT_TRUE(std::getline(actualLines, got)) << "report ends before line " << number;
+        EXPECT_EQ(got, wanted) << "line " << number;
+        ++number;
+    }
+    EXPECT_FALSE(std::getline(actualLines, got)) << "extra line: " << got;
+}
+
+// The report without the sensors' own indented lines, which the sensor tests
+// check: what remains is the instrument's part and the channel labels.
+inline std::string WithoutSensorDetails(const std::string& report) {
+    std::istringstream lines(report);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("   ", 0) != 0) {
+            kept += line + '\n';
+        }
+    }
+    return kept;
+}
+
+// Reports dated 12/04/2026 whatever the day.
+class FixedDateTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+// Writes the instrument, reads the text into a default one and returns it.
+template <class Model>
+Model RoundTrip(Model& ctd, std::string* text = nullptr) {
+    const std::string written = WriteObject("Instrument", ctd);
+    if (text) {
+        *text = written;
+    }
+    Model back;
+    EXPECT_EQ(ReadObject(written, "Instrument", back), 0) << written;
+    return back;
 }
 
 // The text with every occurrence of from replaced by to.
@@ -41,43 +179,20 @@ inline std::string SwapChannels(const std::string& document, int a, int b) {
                       tag("x"), tag(std::to_string(b)));
 }
 
-// The items appear in the text in this order.
-inline void ExpectInOrder(const std::string& text, const std::vector<std::string>& items) {
-    std::size_t at = 0;
-    for (const std::string& item : items) {
-        const std::size_t found = text.find(item, at);
-        ASSERT_NE(found, std::string::npos) << item << "\n" << text;
-        at = found + item.size();
-    }
-}
-
-// The document of a configured instrument, with from replaced by to.
+// The document of a configured instrument, every from replaced by to.
 template <class Model>
 std::string Document(const std::function<void(Model&)>& configure, const std::string& from = "",
                      const std::string& to = "") {
     Model ctd;
     configure(ctd);
-    const std::string text = tw_test::WriteObject("Instrument", ctd);
+    const std::string text = WriteObject("Instrument", ctd);
     EXPECT_NE(text.find(from), std::string::npos) << from;
     return from.empty() ? text : ReplaceAll(text, from, to);
 }
 
 // The status of reading the document into ctd.
 inline long Read(const std::string& document, CCTD& ctd) {
-    return tw_test::ReadObject(document, "Instrument", ctd);
-}
-
-// Each document is refused and leaves a configured instrument as it was.
-template <class Model>
-void ExpectRefused(const std::vector<std::string>& documents,
-                   const std::function<void(Model&)>& configure) {
-    for (const std::string& document : documents) {
-        Model ctd;
-        configure(ctd);
-        const Model before(ctd);
-        EXPECT_EQ(Read(document, ctd), TDWXML::E_FAIL_XML) << document;
-        EXPECT_TRUE(ctd == before) << document;
-    }
+    return ReadObject(document, "Instrument", ctd);
 }
 
 // One setting of a model: on sets it away from its default.
@@ -104,7 +219,7 @@ void ExpectSettingsComparedAndRead(const std::vector<Toggle<Model>>& settings) {
             settings[i](ctd, ((mask >> i) & 1u) != 0);
         }
         Model back;
-        EXPECT_EQ(Read(tw_test::WriteObject("Instrument", ctd), back), 0) << mask;
+        EXPECT_EQ(Read(WriteObject("Instrument", ctd), back), 0) << mask;
         EXPECT_TRUE(back == ctd) << "combination " << mask;
     }
 }
@@ -118,4 +233,4 @@ inline std::string ReportOf(const CCTD& ctd, const CString& fileName = "", int c
     return os.str();
 }
 
-}  // namespace model_checks
+}  // namespace tw_test

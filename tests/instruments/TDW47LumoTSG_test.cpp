@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace model_checks;
+using namespace tw_test;
 using Configure = std::function<void(C47ThermosalCTD&)>;
 
 TEST(TDW47LumoTSG, RemoteTemperatureChannel) {

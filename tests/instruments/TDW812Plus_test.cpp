@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace model_checks;
+using namespace tw_test;
 using Configure = std::function<void(C812PlusCTD&)>;
 
 // Exposes the depth offset, which the base keeps for the hosts.

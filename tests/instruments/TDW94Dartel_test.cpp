@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace model_checks;
+using namespace tw_test;
 using Configure = std::function<void(C94DartelCTD&)>;
 
 void EverythingAdded(C94DartelCTD& ctd) {

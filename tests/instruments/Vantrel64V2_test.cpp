@@ -19,17 +19,11 @@
 #include "sensors/ConductivitySensor.h"
 #include "sensors/PressureSensors.h"
 #include "sensors/TemperatureSensors.h"
-#include "support/XmlFixture.h"
+#include "tests/instruments/ModelChecks.h"
 
 namespace {
 
-std::vector<int> SensorIDs(const CCTD& ctd) {
-    std::vector<int> ids;
-    for (int i = 0; i < ctd.GetSensorArray().GetSize(); ++i) {
-        ids.push_back(ctd.GetSensor(i).GetSensorID());
-    }
-    return ids;
-}
+using tw_test::SensorIDs;
 
 // Every fixed sensor with calibration values of its own.
 void Calibrate(C64V2VantrelCTD& ctd) {
@@ -167,26 +161,12 @@ TEST(Vantrel64V2, WritesElementsInOrderAndReadsBackEqual) {
     std::string text;
     C64V2VantrelCTD back = RoundTrip(plain, &text);
     EXPECT_TRUE(CTD_ObjectsEqual(&back, &plain));
-    const std::vector<std::string> order = {"PressureSensorType",
-                                            "ExternalVoltageChannels",
-                                            "Mode",
-                                            "<!--Serial RS-232 Sensor: 0 = None.-->",
-                                            "SerialRS232C_Sensor",
-                                            "SampleIntervalSeconds",
-                                            "ScansToAverage",
-                                            "SurfaceParVoltageAdded",
-                                            "ScanTimeAdded",
-                                            "NmeaPositionDataAdded",
-                                            "NmeaDepthDataAdded",
-                                            "NmeaTimeAdded",
-                                            "NmeaDeviceConnectedToPC",
-                                            "<SensorArray Size=\"3\">"};
-    std::size_t at = 0;
-    for (const std::string& item : order) {
-        const std::size_t found = text.find(item, at);
-        ASSERT_NE(found, std::string::npos) << item << "\n" << text;
-        at = found;
-    }
+    tw_test::ExpectInOrder(
+        text, {"PressureSensorType", "ExternalVoltageChannels", "Mode",
+               "<!--Serial RS-232 Sensor: 0 = None.-->", "SerialRS232C_Sensor",
+               "SampleIntervalSeconds", "ScansToAverage", "SurfaceParVoltageAdded", "ScanTimeAdded",
+               "NmeaPositionDataAdded", "NmeaDepthDataAdded", "NmeaTimeAdded",
+               "NmeaDeviceConnectedToPC", "<SensorArray Size=\"3\">"});
 
     for (int serial = 0; serial <= CVantrelCTD::SATLANTIC_SEAFET; ++serial) {
         for (int mode : {0, 1}) {
@@ -217,13 +197,7 @@ std::string Edited(const std::function<void(C64V2VantrelCTD&)>& configure, const
                    const std::string& to) {
     C64V2VantrelCTD ctd;
     configure(ctd);
-    std::string text = tw_test::WriteObject("Instrument", ctd);
-    const std::size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
+    return tw_test::EditedDocument(ctd, from, to);
 }
 
 TEST(Vantrel64V2, InconsistentDocumentsAreRefusedAndChangeNothing) {
@@ -255,14 +229,10 @@ TEST(Vantrel64V2, InconsistentDocumentsAreRefusedAndChangeNothing) {
         Edited(twoVolts, "<SerialRS232C_Sensor>0</SerialRS232C_Sensor>",
                "<SerialRS232C_Sensor>1</SerialRS232C_Sensor>"),
     };
-    for (const std::string& doc : refused) {
-        C64V2VantrelCTD ctd;
-        ctd.SetNumVoltAdd(1);
-        ctd.SetSerialNum("keep");
-        const C64V2VantrelCTD before(ctd);
-        EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", ctd), TDWXML::E_FAIL_XML) << doc;
-        EXPECT_TRUE(ctd == before) << doc;
-    }
+    C64V2VantrelCTD start;
+    start.SetNumVoltAdd(1);
+    start.SetSerialNum("keep");
+    tw_test::ExpectRefused(start, refused);
 
     // Optional elements may be missing; out-of-range values keep defaults.
     C64V2VantrelCTD ctd;
@@ -273,11 +243,47 @@ TEST(Vantrel64V2, InconsistentDocumentsAreRefusedAndChangeNothing) {
     EXPECT_EQ(ctd.GetnScansToAvg().Get(), 1);
 }
 
-class Vantrel64V2Report : public ::testing::Test {
-  protected:
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
-    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+// Exposes the channel-block change that the public setter limits.
+class C64V2Probe : public C64V2VantrelCTD {
+  public:
+    using CCTD::ChangeNumVolt;
 };
+
+TEST(Vantrel64V2, ReadsWhatTheDocumentSaysBeyondTheSetterLimits) {
+    // A voltage count above the catalogue maximum is read when the sensors
+    // agree with it.
+    C64V2Probe wide;
+    wide.ChangeNumVolt(7);
+    const std::string text = tw_test::WriteObject("Instrument", wide);
+    C64V2VantrelCTD ctd;
+    EXPECT_EQ(tw_test::ReadObject(text, "Instrument", ctd), 0) << text;
+    EXPECT_EQ(ctd.GetNumVoltAdd(), 7);
+    EXPECT_EQ(ctd.GetNumChannel(), 10);
+
+    // A negative array size reads as an empty array.
+    CSensorArray array;
+    array.Add(new CCondSensor);
+    EXPECT_EQ(tw_test::ReadWith("<Root><SensorArray Size=\"-1\"/></Root>",
+                                [&](TDWXML::CInputNode* node) {
+                                    return CCTD::ReadAnySensorArrayXML("SensorArray", array, node);
+                                }),
+              0);
+    EXPECT_EQ(array.GetSize(), 0);
+}
+
+TEST(Vantrel64V2, SurfaceParOnAgainChangesNothing) {
+    C64V2VantrelCTD once;
+    once.SetbSPAR_Added(1);
+    C64V2VantrelCTD twice(once);
+    twice.SetbSPAR_Added(2);
+    EXPECT_EQ(twice.GetbSPAR_Added(), 1);
+    EXPECT_TRUE(twice == once);
+    twice.SetbSPAR_Added(0);
+    twice.SetbSPAR_Added(0);
+    EXPECT_EQ(twice.GetNumChannel(), 3);
+}
+
+using Vantrel64V2Report = tw_test::FixedDateTest;
 
 TEST_F(Vantrel64V2Report, MatchesTheHandWrittenReport) {
     C64V2VantrelCTD ctd;
@@ -370,18 +376,7 @@ TEST_F(Vantrel64V2Report, MatchesTheHandWrittenReport) {
         "   Ratio multiplier  : 0.00000000\n"
         "\n"
         "Scan length               : 38\n";
-    // Line by line, so that a difference names its line.
-    std::istringstream actualLines(os.str());
-    std::istringstream expectedLines(expected);
-    std::string actual;
-    std::string wanted;
-    int number = 1;
-    while (std::getline(expectedLines, wanted)) {
-        ASSERT_TRUE(std::getline(actualLines, actual)) << "report ends before line " << number;
-        EXPECT_EQ(actual, wanted) << "line " << number;
-        ++number;
-    }
-    EXPECT_FALSE(std::getline(actualLines, actual)) << "extra line: " << actual;
+    tw_test::ExpectSameLines(os.str(), expected);
 }
 
 }  // namespace
