@@ -22,10 +22,8 @@ class C94DartelCTD : public CCTDModel<C94DartelCTD, CVantrelCTD> {
     CString GetChannelName(int channel) const override;
     int GetNumChannel() const override { return m_bSPAR_Added ? 5 : 3; }
     int CanChangeSensor(int) const override { return 0; }
-    int AddExtFreqFrom() const override { return -1; }
     int AddExtVoltFrom() const override { return 3; }
     double GetScanInterval() const override;
-    int GetScanLen() const override;
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
@@ -34,7 +32,7 @@ class C94DartelCTD : public CCTDModel<C94DartelCTD, CVantrelCTD> {
     CRange<int> GetnScansToAvg() const { return m_scansToAvg; }
     int SetnScansToAvg(int scans) { return m_scansToAvg.Set(scans); }
     int GetbSPAR_Added() const { return m_bSPAR_Added; }
-    void SetbSPAR_Added(int on) { ChangeSurfacePAR(m_bSPAR_Added, on); }
+    void SetbSPAR_Added(int on) { SetSurfacePARPair(m_bSPAR_Added, on); }
 
   protected:
     int GetBaseLength() const override;
