@@ -31,7 +31,7 @@ void C94DartelCTD::DefaultConfig() {
 }
 
 CString C94DartelCTD::GetChannelName(int channel) const {
-    return ChannelName(channel, m_bSPAR_Added);
+    return ChannelNameWithPAR(channel, m_bSPAR_Added);
 }
 
 double C94DartelCTD::GetScanInterval() const {

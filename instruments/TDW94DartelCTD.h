@@ -32,7 +32,7 @@ class C94DartelCTD : public CCTDModel<C94DartelCTD, CVantrelCTD> {
     CRange<int> GetnScansToAvg() const { return m_scansToAvg; }
     int SetnScansToAvg(int scans) { return m_scansToAvg.Set(scans); }
     int GetbSPAR_Added() const { return m_bSPAR_Added; }
-    void SetbSPAR_Added(int on) { SetSurfacePARPair(m_bSPAR_Added, on); }
+    void SetbSPAR_Added(int on) { ChangeSurfacePAR(m_bSPAR_Added, on); }
 
   protected:
     int GetBaseLength() const override;
