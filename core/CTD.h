@@ -143,8 +143,6 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // sensors and "Scan length".
     void ReportClosingLines(std::ostream& os, int labelWidth, int sparAdded, int scanTimeAdded,
                             int changed) const;
-    // The four NMEA option elements in the order the models write them.
-    void WriteNmeaXML(TDWXML::COutputNode* node) const;
     // A 7-byte NMEA position as the deck units append it: latitude in bytes
     // 0 to 2 and longitude in bytes 3 to 5 in 1/50000 degree, their signs in
     // bits 7 and 6 of byte 6, a new fix in bit 0.

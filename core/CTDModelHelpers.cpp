@@ -1,7 +1,6 @@
 // The pieces of configuration that several instrument models share: their
 // starting configuration, the fixed channels a read file must hold, the
-// surface PAR pair, the NMEA elements, the closing report lines and the NMEA
-// position in a scan.
+// surface PAR pair, the closing report lines and the NMEA position in a scan.
 
 #include "core/CTD.h"
 #include "core/Catalogue.h"
@@ -74,13 +73,6 @@ void CCTD::ReportClosingLines(std::ostream& os, int labelWidth, int sparAdded, i
     ReportLine(os, 0, labelWidth, "Scan time added", YesNo(scanTimeAdded));
     ReportSensors(os, changed);
     ReportLine(os, 0, labelWidth, "Scan length", GetScanLen());
-}
-
-void CCTD::WriteNmeaXML(TDWXML::COutputNode* node) const {
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
+#include "instruments/NmeaElements.h"
 
 using namespace TDWXML;
 
@@ -192,7 +193,7 @@ long C812PlusCTD::WriteXML(COutputNode* node) {
     node->WriteInt("ScansToAverage", m_scansToAvg.Get());
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    WriteNmeaXML(node);
+    WriteNmeaElements(node, *this);
     return WriteSensorArrayXML(node);
 }
 
@@ -208,10 +209,7 @@ long C812PlusCTD::ReadXML(CInputNode* node) {
     const bool scansKnown = scratch.SetnScansToAvg(read.Int("ScansToAverage", 0, true)) != 0;
     scratch.m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
     scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    scratch.m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    scratch.m_bDepthAdded = read.Int("NmeaDepthDataAdded", 0, false);
-    scratch.m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, false);
-    scratch.m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, false);
+    ReadNmeaElements(read, scratch);
     if (read.Failed() || !interfaceKnown || !scansKnown || scratch.ReadSensorArrayXML(node) != 0 ||
         !scratch.TakeChannelsRead(freqSuppressed, voltWordsSuppressed)) {
         return E_FAIL_XML;

@@ -2,6 +2,7 @@
 
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
+#include "instruments/NmeaElements.h"
 
 using namespace TDWXML;
 
@@ -14,7 +15,6 @@ constexpr int kFixedChannels = 3;
 // Hex characters: temperature, conductivity, pressure and its temperature.
 constexpr int kFixedDataLength = 22;
 constexpr int kSurfacePAR_Length = 6;
-constexpr int kScanTimeLength = 8;
 constexpr int kSurfacePAR_SensorID = 51;
 
 }  // namespace
@@ -24,9 +24,9 @@ C94DartelCTD::C94DartelCTD() {
 }
 
 void C94DartelCTD::DefaultConfig() {
-    DefaultCommonConfig();
-    m_bScanTimeAdded = 0;
-    m_scansToAvg.Set(m_scansToAvg.GetInitialValue());
+    ResetCommonSettings();
+    ResetRanges(m_scansToAvg);
+    RebuildFixedSensors(kFixedChannels);
     m_bSPAR_Added = 0;
 }
 
@@ -43,17 +43,10 @@ int C94DartelCTD::GetBaseLength() const {
     return kFixedDataLength + (m_bSPAR_Added ? kSurfacePAR_Length : 0);
 }
 
-int C94DartelCTD::GetScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? kScanTimeLength : 0);
-}
-
 long C94DartelCTD::WriteXML(COutputNode* node) {
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
     node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    WriteNmeaXML(node);
+    WriteNmeaElements(node, *this);
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     return WriteSensorArrayXML(node);
 }
@@ -72,7 +65,7 @@ long C94DartelCTD::ReadXML(CInputNode* node) {
     if (!group.Failed()) {
         scratch.m_bSPAR_Added = sparAdded;
     }
-    if (scratch.ReadSensorArrayXML(node) != 0 || !scratch.HasFixedSensors(kFixedChannels) ||
+    if (scratch.ReadSensorArrayXML(node) != 0 || !scratch.LeadingSensorsAreFixed(kFixedChannels) ||
         scratch.m_sensorArray.GetSize() != scratch.GetNumChannel()) {
         return E_FAIL_XML;
     }

@@ -22,10 +22,8 @@ class C94DartelCTD : public CCTDModel<C94DartelCTD, CVantrelCTD> {
     CString GetChannelName(int channel) const override;
     int GetNumChannel() const override { return m_bSPAR_Added ? 5 : 3; }
     int CanChangeSensor(int) const override { return 0; }
-    int AddExtFreqFrom() const override { return -1; }
     int AddExtVoltFrom() const override { return 3; }
     double GetScanInterval() const override;
-    int GetScanLen() const override;
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
