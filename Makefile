@@ -9,19 +9,19 @@ MAKEFLAGS += --no-print-directory
 # inputs per target, the same every time) and the time per target of the
 # long run, `make fuzz`.
 FUZZ_DIR := build/fuzz
-FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element
+FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element fuzz_import_sensor
 FUZZ_RUNS ?= 20000
 FUZZ_SECONDS ?= 600
 FUZZ_FLAGS = -timeout=10 -dict=fuzz/xmlcon.dict -artifact_prefix=$(FUZZ_DIR)/artifacts/$$target/
 # The committed seeds and the inputs of past findings of one target.
 FUZZ_INPUTS = fuzz/corpus/$$target $$(test -d fuzz/regressions/$$target && echo fuzz/regressions/$$target)
 
-BENCH_PROGRAMS := bench_read bench_write bench_report
+BENCH_PROGRAMS := bench_read bench_write bench_report bench_hostile bench_batch
 BENCH_ARGS ?=
 
 # Every step builds with -j$(JOBS) itself; the steps run one after another.
 .NOTPARALLEL:
-.PHONY: setup configure build run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
+.PHONY: setup configure build examples run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -32,8 +32,15 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# Prints the report of the bundled example configuration.
-run: build
+# Writes the example configurations and their stored reports again.
+examples: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target make-examples tw-configctd
+	@bash scripts/make-examples.sh $(BUILD_DIR)
+
+# Prints the report of the bundled example configuration; builds only the
+# tool and the library it needs.
+run: configure
+	@cmake --build $(BUILD_DIR) -j$(JOBS) --target tw-configctd
 	@$(BUILD_DIR)/apps/cli/tw-configctd report examples/64plusV2-default.xmlcon
 
 # The suite, then the suite under the sanitizers, then a short fuzzing run.

@@ -121,6 +121,37 @@ class CCTD : public CObject, public TDWXML::IDocObj {
 
     void ReportNMEA_Group(std::ostream& os, int labelWidth) const;
 
+    // --- Shared by the models ---
+    // Back to what every model starts from: no serial number, no extra
+    // channels, no NMEA data, the computer interface at its first value, and
+    // one default sensor per minimum channel from the catalogue's fixed list.
+    void DefaultCommonConfig();
+    // True when the array holds at least count sensors and the first count
+    // are the catalogue's fixed sensors of the model.
+    bool HasFixedSensors(int count) const;
+    // The surface PAR pair that ends the channels of some models: a channel
+    // that takes no sensor ("SPAR voltage") and the SPAR sensor. Turning on
+    // appends the pair, turning off removes the last two channels; added then
+    // takes on. A call that changes nothing only stores on.
+    void ChangeSurfacePAR(int& added, int on);
+    // The channel name on such a model: empty outside the channels, "SPAR
+    // voltage" for the first of the pair, else the output type of the
+    // channel's sensor.
+    CString ChannelNameWithPAR(int channel, int sparAdded) const;
+    // The closing report lines of the models with surface PAR and scan time:
+    // the NMEA group, "Surface PAR voltage added", "Scan time added", the
+    // sensors and "Scan length".
+    void ReportClosingLines(std::ostream& os, int labelWidth, int sparAdded, int scanTimeAdded,
+                            int changed) const;
+    // The four NMEA option elements in the order the models write them.
+    void WriteNmeaXML(TDWXML::COutputNode* node) const;
+    // A 7-byte NMEA position as the deck units append it: latitude in bytes
+    // 0 to 2 and longitude in bytes 3 to 5 in 1/50000 degree, their signs in
+    // bits 7 and 6 of byte 6, a new fix in bit 0.
+    static double NmeaLatitude(const unsigned char* position);
+    static double NmeaLongitude(const unsigned char* position);
+    static int NmeaNewPosition(const unsigned char* position);
+
     // Grow or shrink the channel blocks with free placeholders.
     void ChangeNumFreq(int n);
     void ChangeNumVolt(int n);

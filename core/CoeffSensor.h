@@ -36,7 +36,7 @@ class CSelection : public CRange<int> {
 // One item of a sensor's XML, after the common items.
 template <class T>
 struct SCoeffXml {
-    enum class Kind { Double, Int, Text, Comment, OpenGroup, CloseGroup, Selection };
+    enum class Kind { Double, Int, Text, Comment, OpenGroup, CloseGroup, Selection, Constant };
     Kind kind;
     const char* tag;  // element tag; the text of a comment
     double T::*dbl = nullptr;
@@ -49,6 +49,7 @@ struct SCoeffXml {
     const char* groupIndexAttr = "index";
     CSelection T::*selection = nullptr;  // read as an integer, refused out of range
     const char* T::*formatOf = nullptr;  // the object holds the printf format
+    double constant = 0.0;               // the value of a written-only constant
 };
 
 template <class T>
@@ -86,6 +87,15 @@ template <class T>
 constexpr SCoeffXml<T> XmlText(const char* tag, CString T::*member, int textBuffer) {
     SCoeffXml<T> item{SCoeffXml<T>::Kind::Text, tag, nullptr, nullptr, member};
     item.textBuffer = textBuffer;
+    return item;
+}
+// A fixed value that the element carries for other programs: always written
+// with the format, never read back.
+template <class T>
+constexpr SCoeffXml<T> XmlConstant(const char* tag, double value, const char* format) {
+    SCoeffXml<T> item{SCoeffXml<T>::Kind::Constant, tag};
+    item.format = format;
+    item.constant = value;
     return item;
 }
 template <class T>
@@ -214,6 +224,7 @@ long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
                 break;
             }
             case Kind::Comment:
+            case Kind::Constant:
                 break;
             case Kind::OpenGroup:
                 status = node->OpenElement(item.tag, item.groupIndex, item.groupIndexAttr);
@@ -276,6 +287,9 @@ long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
                 break;
             case Kind::Selection:
                 status = node->WriteInt(item.tag, (object.*item.selection).Get(), -1, "index");
+                break;
+            case Kind::Constant:
+                status = node->WriteDouble(item.tag, item.constant, item.format, -1, "index");
                 break;
         }
     }

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -44,10 +45,8 @@ class CScratchFolder {
         m_path = pattern;
     }
     ~CScratchFolder() {
-        for (const std::string& name : {"input.xmlcon", "output.xmlcon"}) {
-            std::remove((m_path + "/" + name).c_str());
-        }
-        rmdir(m_path.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
     }
     CScratchFolder(const CScratchFolder&) = delete;
     CScratchFolder& operator=(const CScratchFolder&) = delete;

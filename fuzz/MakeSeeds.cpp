@@ -9,6 +9,9 @@
 //                                with every sensor class on its voltage
 //                                channels, and the configuration files given
 //   corpus/fuzz_prereader/       the smaller of those configurations
+//   corpus/fuzz_import_sensor/   every sensor class's calibration file as
+//                                the export writes it, with changed values
+//                                (first byte: sensor ID)
 //   xmlcon.dict                  every element and attribute name seen
 //
 // usage: tw-fuzz-seeds FUZZ_FOLDER [CONFIGURATION.xmlcon...]
@@ -37,6 +40,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/MessageBox.h"
 #include "platform/xml/TDWXML.h"
+#include "xmlfiles/SensorImportExport.h"
 
 namespace fs = std::filesystem;
 
@@ -45,6 +49,7 @@ namespace {
 constexpr const char* kSensorTarget = "fuzz_sensor_element";
 constexpr const char* kConfigurationTarget = "fuzz_read_conf";
 constexpr const char* kPreReaderTarget = "fuzz_prereader";
+constexpr const char* kImportSensorTarget = "fuzz_import_sensor";
 // Configurations up to this size also seed the pre-reader.
 constexpr std::uintmax_t kPreReaderSeedLimit = 4000;
 
@@ -205,6 +210,32 @@ void WriteSensorSeeds(SGenerator& generator) {
     }
 }
 
+// --- Sensor calibration files ---
+
+void WriteSensorFileSeeds(SGenerator& generator) {
+    const fs::path corpus = generator.Corpus(kImportSensorTarget);
+    fs::create_directories(corpus);
+    // The export remembers its folder in a settings file: here, for a moment.
+    const fs::path settings = generator.folder / "settings";
+    setenv("LOCALAPPDATA", settings.c_str(), 1);
+    for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
+        if (!std::unique_ptr<CSensor>(CreateSensorObject(id))) {
+            continue;
+        }
+        const std::unique_ptr<CSensor> sensor = ChangedSensor(id, GetSensorData(id)->xmlTag);
+        char name[32];
+        std::snprintf(name, sizeof name, "sensor-file-%02d", id);
+        const fs::path path = corpus / name;
+        if (!Config2004::CSensorImportExport().ExportSensor(sensor.get(), path.c_str())) {
+            std::cerr << "tw-fuzz-seeds: cannot export sensor " << id << "\n";
+            ++generator.failures;
+            continue;
+        }
+        WriteBytes(path, std::string(1, static_cast<char>(id)) + ReadBytes(path));
+    }
+    fs::remove_all(settings);
+}
+
 // --- Configurations ---
 
 // Writes the configuration as a seed when it reads back to itself.
@@ -355,6 +386,7 @@ int main(int argc, char** argv) {
         fs::create_directories(generator.Corpus(target));
     }
     WriteSensorSeeds(generator);
+    WriteSensorFileSeeds(generator);
     WriteConfigurationSeeds(generator, std::vector<fs::path>(argv + 2, argv + argc));
     WriteDictionary(generator);
     return generator.failures == 0 ? 0 : 1;

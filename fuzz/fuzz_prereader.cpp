@@ -1,14 +1,16 @@
 // Fuzzes the pre-reader, which decides from a light streaming parse whether a
 // file is an instrument configuration document and which model it names.
 //
-// Invariants: both forms of IsConXML agree, and the CTD ID is only touched
-// when the answer is yes.
+// Invariants: both forms of IsConXML agree, the CTD ID is only touched when
+// the answer is yes, and a file the pre-reader takes is one the document
+// reader loads, with the configuration's root.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "FuzzSupport.h"
+#include "platform/xml/TDWXML.h"
 #include "xmlfiles/PreReadConFile.h"
 
 using Config2004::CPreReadConFile;
@@ -34,6 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if ((CPreReadConFile::IsConXML(input.c_str()) != 0) != (isConfiguration != 0)) {
         tw_fuzz::Fail("the two forms of IsConXML disagree");
+    }
+    if (isConfiguration) {
+        TDWXML::CReadDoc doc;
+        char root[64];
+        if (doc.Load(input.c_str()) != TDWXML::S_OK_XML ||
+            std::string(doc.GetRootTag(root, sizeof root)) != "TDW_InstrumentConfiguration") {
+            tw_fuzz::Fail("the document reader refuses a file the pre-reader took");
+        }
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "instruments/InstrumentQueries.h"
 
 #include "core/Catalogue.h"
-#include "instruments/Vantrel64V2CTD.h"
+#include "instruments/VantrelProfilerCTD.h"
 
 int IsProfiler(const CCTD* ctd) {
     if (!ctd) {
@@ -15,10 +15,13 @@ int IsProfiler(const CCTD* ctd) {
         case CTD_PAYLOAD:
         case CTD_56PLUS_CORVANE:
             return 1;
+        case CTD_64PLUS_VANTREL:
         case CTD_64V2_VANTREL:
-            return static_cast<const C64V2VantrelCTD*>(ctd)->GetMode().Get() == 0 ? 1 : 0;
+            return static_cast<const CVantrelProfilerCTD*>(ctd)->GetMode().Get() ==
+                           CVantrelProfilerCTD::kModeProfile
+                       ? 1
+                       : 0;
         default:
-            // The TDW 64plus answers by its mode too once its model is built.
             return 0;
     }
 }

@@ -1,62 +1,32 @@
 #include "instruments/Vantrel62V2CTD.h"
 
+#include <memory>
+
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
-#include "sensors/PressureSensors.h"
 
 using namespace TDWXML;
 
-IMPLEMENT_DYNCREATE(C62V2VantrelCTD, CVantrelCTD)
+IMPLEMENT_DYNCREATE(C62V2VantrelCTD, CVantrelMooredCTD)
 
 namespace {
 
-constexpr int kLabelWidth = 26;
-constexpr int kPressureChannel = 2;
-
-constexpr int kDigiquartz = 0;
-constexpr int kDigiquartzTC = 1;
-constexpr int kNoPressure = 3;
-
-// Per pressure type: its sensor, its report name and the hex characters of
-// temperature, conductivity and pressure data in a scan.
+// Per pressure type: its sensor and the hex characters of temperature,
+// conductivity and pressure data in a scan.
 struct SPressureType {
     int sensorID;
-    const char* reportName;
     int fixedDataLength;
 };
 
 const SPressureType kPressureTypes[] = {
-    {SID_PRESSURE_DIGIQUARTZ, "Digiquartz without Temp Comp", 18},
-    {SID_PRESSURE_DIGIQUARTZ_TC, "Digiquartz with Temp Comp", 22},
-    {SID_PRESSURE_DRUCK, "Strain Gauge", 22},
-    {-1, "No Pressure Sensor", 12},
+    {SID_PRESSURE_DIGIQUARTZ, 18},
+    {SID_PRESSURE_DIGIQUARTZ_TC, 22},
+    {SID_PRESSURE_DRUCK, 22},
+    {-1, 12},
 };
 
 // The instrument's own time follows the serial data in every scan.
 constexpr int kTimeLength = 8;
-
-CSensor* NewPressureSensor(int type) {
-    switch (type) {
-        case kDigiquartz:
-            return new CPressureDigiquartzSensor;
-        case kDigiquartzTC: {
-            auto* sensor = new CPressureDigiquartzTC_Sensor;
-            sensor->SetbIncludeMB(0);
-            return sensor;
-        }
-        default:
-            return new CPressureDruckSensor;
-    }
-}
-
-int PressureTypeOfSensor(int sensorID) {
-    for (int type = kDigiquartz; type < kNoPressure; ++type) {
-        if (kPressureTypes[type].sensorID == sensorID) {
-            return type;
-        }
-    }
-    return kNoPressure;
-}
 
 }  // namespace
 
@@ -68,58 +38,25 @@ C62V2VantrelCTD& C62V2VantrelCTD::operator=(const C62V2VantrelCTD& other) {
     if (this == &other) {
         return *this;
     }
-    CVantrelCTD::operator=(other);
-    m_pressureSensorType = other.m_pressureSensorType;
-    m_tempType = other.m_tempType;
-    m_userSuppliedTemp = other.m_userSuppliedTemp;
-    m_mooredPressure = other.m_mooredPressure;
+    CVantrelMooredCTD::operator=(other);
     m_serialSensor = other.m_serialSensor;
     m_sampleInterval = other.m_sampleInterval;
     return *this;
 }
 
 bool C62V2VantrelCTD::operator==(const C62V2VantrelCTD& other) const {
-    return CVantrelCTD::operator==(other) &&
-           m_pressureSensorType.Get() == other.m_pressureSensorType.Get() &&
-           m_tempType.Get() == other.m_tempType.Get() &&
-           m_userSuppliedTemp.Get() == other.m_userSuppliedTemp.Get() &&
-           m_mooredPressure.Get() == other.m_mooredPressure.Get() &&
+    return CVantrelMooredCTD::operator==(other) &&
            m_serialSensor.Get() == other.m_serialSensor.Get() &&
            m_sampleInterval.Get() == other.m_sampleInterval.Get();
 }
 
 void C62V2VantrelCTD::DefaultConfig() {
-    ResetCommonSettings();
-    ResetRanges(m_pressureSensorType, m_tempType, m_userSuppliedTemp, m_mooredPressure,
-                m_serialSensor, m_sampleInterval);
-    RebuildFixedSensors(GetNumChannelMin());
+    ResetPressureSettings();
+    ResetRanges(m_serialSensor, m_sampleInterval);
 }
 
-bool C62V2VantrelCTD::HasPressure() const {
-    return m_pressureSensorType.Get() != kNoPressure;
-}
-
-int C62V2VantrelCTD::AddExtVoltFrom() const {
-    return HasPressure() ? 3 : 2;
-}
-
-int C62V2VantrelCTD::GetNumChannel() const {
-    if (m_bOptimize) {
-        return m_nOptNumChannel;
-    }
-    return AddExtVoltFrom() + m_nNumVoltAdd + GetnSerial(m_serialSensor.Get());
-}
-
-CString C62V2VantrelCTD::GetChannelName(int channel) const {
-    if (IsIndex_WET_Labs_Serial(channel)) {
-        return GetOutputTypeName(OT_SERIAL);
-    }
-    return CVantrelCTD::GetChannelName(channel);
-}
-
-int C62V2VantrelCTD::CanChangeSensor(int channel) const {
-    const int from = AddExtVoltFrom();
-    return (channel >= from && channel < from + m_nNumVoltAdd) || IsIndex_WET_Labs_Serial(channel);
+int C62V2VantrelCTD::PressureSensorID(int type) const {
+    return kPressureTypes[type].sensorID;
 }
 
 int C62V2VantrelCTD::FixedDataLength() const {
@@ -137,11 +74,6 @@ void C62V2VantrelCTD::InitializeForCalculations() {
     m_nSerialDataOffset[1] = serialFrom + 14;
     m_nPlusScanTimeOffset = serialFrom + SerialFieldLength(m_serialSensor.Get());
     InitializeOffsets();
-}
-
-int C62V2VantrelCTD::SetPressureSensorType(int type) {
-    return SetChannelSensorType(m_pressureSensorType, type, kPressureChannel, kNoPressure,
-                                NewPressureSensor);
 }
 
 int C62V2VantrelCTD::SetSerialSensor(int serialSensor) {
@@ -171,14 +103,15 @@ long C62V2VantrelCTD::WriteXML(COutputNode* node) {
 }
 
 long C62V2VantrelCTD::ReadXML(CInputNode* node) {
-    C62V2VantrelCTD scratch;
+    // A fresh instrument of this object's own model, which may be the
+    // predecessor that shares this design.
+    std::unique_ptr<CObject> fresh(GetRuntimeClass()->CreateObject());
+    auto& scratch = static_cast<C62V2VantrelCTD&>(*fresh);
     CElementReader read(node);
     const int pressureTypeRead = read.Int("PressureSensorType", -1, true);
     const int voltageChannelsRead = read.Int("ExternalVoltageChannels", -1, true);
     const int serialRead = read.Int("SerialRS232C_Sensor", -1, true);
-    read.Into("MooredPressure", scratch.m_mooredPressure, true);
-    read.Into("TemperatureType", scratch.m_tempType, true);
-    read.Into("UserSuppliedTemperature", scratch.m_userSuppliedTemp, true);
+    scratch.ReadMooredPressureXML(read);
     // An interval out of range is an error here, not a reason for the default.
     const bool intervalTaken = scratch.m_sampleInterval.Set(
         read.Double("SampleIntervalSeconds", scratch.m_sampleInterval.Get(), true));
@@ -187,54 +120,28 @@ long C62V2VantrelCTD::ReadXML(CInputNode* node) {
     scratch.m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, false);
     scratch.m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, false);
     if (read.Failed() || !intervalTaken || scratch.ReadSensorArrayXML(node) != 0 ||
-        !scratch.TakeSettingsFromSensors(serialRead) ||
+        !scratch.TakeSettingsFromSensors(scratch.TakeSerialSensorFromSensors(serialRead)) ||
         scratch.m_pressureSensorType.Get() != pressureTypeRead ||
         scratch.m_nNumVoltAdd != voltageChannelsRead) {
         return E_FAIL_XML;
     }
     DefaultConfig();
-    *this = scratch;
+    AssignFrom(scratch);
     return S_OK_XML;
 }
 
-bool C62V2VantrelCTD::TakeSettingsFromSensors(int serialRead) {
+int C62V2VantrelCTD::TakeSerialSensorFromSensors(int serialRead) {
     const int size = m_sensorArray.GetSize();
-    if (size < GetNumChannelMin() || size > GetNumChannelMax() || !LeadingSensorsAreFixed(2)) {
-        return false;
+    if (size < 3 || serialRead < TEMPERATURE_TDW_83 || serialRead > m_serialSensor.GetHigh()) {
+        return size;
     }
-    int serialFrom = size;
-    if (size >= 3 && serialRead >= TEMPERATURE_TDW_83 && serialRead <= SATLANTIC_SEAFET) {
-        serialFrom = MatchSerialChannels(size, serialRead);
-        if (serialFrom < 0) {
-            return false;
-        }
-        m_serialSensor.Set(serialRead);
-    }
-    const int pressureType =
-        size >= 3 ? PressureTypeOfSensor(m_sensorArray.GetAt(kPressureChannel)->GetSensorID())
-                  : kNoPressure;
-    m_pressureSensorType.Set(pressureType);
-    // Serial channels that reach into the fixed channels leave no room for
-    // a consistent layout.
-    m_nNumVoltAdd = serialFrom - AddExtVoltFrom();
-    return m_nNumVoltAdd >= 0;
+    m_serialSensor.Set(serialRead);
+    return MatchSerialChannels(size, serialRead);
 }
 
 void C62V2VantrelCTD::Report(std::ostream& os, const CString& fileName, int changed) const {
     CCTD::Report(os, fileName, changed, kLabelWidth);
-    ReportLine(os, 0, kLabelWidth, "Pressure sensor type",
-               kPressureTypes[m_pressureSensorType.Get()].reportName);
-    if (!HasPressure()) {
-        CString text;
-        text.Format("%g dbars", m_mooredPressure.Get());
-        ReportLine(os, 0, kLabelWidth, "Moored pressure", text);
-        if (m_tempType.Get() == 0) {
-            text = "Water Temperature";
-        } else {
-            text.Format("User Supplied Temperature of %g C", m_userSuppliedTemp.Get());
-        }
-        ReportLine(os, 0, kLabelWidth, "Adjust pressure with", text);
-    }
+    ReportPressure(os);
     ReportLine(os, 0, kLabelWidth, "External voltage channels", m_nNumVoltAdd);
     ReportLine(os, 0, kLabelWidth, "Serial RS-232 sensor",
                SerialSensorReportName(m_serialSensor.Get()));

@@ -1,39 +1,12 @@
 #include "instruments/Vantrel64V2CTD.h"
 
-#include <string>
-
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
 #include "platform/Diagnostics.h"
-#include "sensors/AuxiliarySensors.h"
-#include "sensors/PressureSensors.h"
 
 using namespace TDWXML;
 
-IMPLEMENT_DYNCREATE(C64V2VantrelCTD, CVantrelCTD)
-
-namespace {
-
-constexpr int kLabelWidth = 26;
-constexpr int kPressureChannel = 2;
-constexpr int kDigiquartz = 0;
-constexpr int kStrainGauge = 1;
-constexpr int kMoored = 1;
-
-// Hex characters: temperature, conductivity, pressure and its temperature.
-constexpr int kFixedDataLength = 22;
-
-CSensor* NewPressureSensor(int type) {
-    if (type == kDigiquartz) {
-        auto* digiquartz = new CPressureDigiquartzTC_Sensor;
-        digiquartz->SetbIncludeMB(0);
-        return digiquartz;
-    }
-    return new CPressureDruckSensor;
-}
-
-}  // namespace
+IMPLEMENT_DYNCREATE(C64V2VantrelCTD, CVantrelProfilerCTD)
 
 C64V2VantrelCTD::C64V2VantrelCTD() {
     DefaultConfig();
@@ -43,83 +16,35 @@ C64V2VantrelCTD& C64V2VantrelCTD::operator=(const C64V2VantrelCTD& other) {
     if (this == &other) {
         return *this;
     }
-    CVantrelCTD::operator=(other);
-    m_pressureSensorType = other.m_pressureSensorType;
-    m_mode = other.m_mode;
+    CVantrelProfilerCTD::operator=(other);
     m_serialSensor = other.m_serialSensor;
-    m_sampleInterval = other.m_sampleInterval;
-    m_scansToAvg = other.m_scansToAvg;
-    m_bSPAR_Added = other.m_bSPAR_Added;
     return *this;
 }
 
 bool C64V2VantrelCTD::operator==(const C64V2VantrelCTD& other) const {
-    return CVantrelCTD::operator==(other) &&
-           m_pressureSensorType.Get() == other.m_pressureSensorType.Get() &&
-           m_mode.Get() == other.m_mode.Get() &&
-           m_serialSensor.Get() == other.m_serialSensor.Get() &&
-           m_sampleInterval.Get() == other.m_sampleInterval.Get() &&
-           m_scansToAvg.Get() == other.m_scansToAvg.Get() && m_bSPAR_Added == other.m_bSPAR_Added;
+    return CVantrelProfilerCTD::operator==(other) &&
+           m_serialSensor.Get() == other.m_serialSensor.Get();
 }
 
 void C64V2VantrelCTD::DefaultConfig() {
-    ResetCommonSettings();
-    ResetRanges(m_pressureSensorType, m_mode, m_serialSensor, m_sampleInterval, m_scansToAvg);
-    m_bSPAR_Added = 0;
-    RebuildFixedSensors(GetNumChannelMin());
-}
-
-int C64V2VantrelCTD::GetNumChannel() const {
-    if (m_bOptimize) {
-        return m_nOptNumChannel;
-    }
-    return 3 + m_nNumVoltAdd + GetnSerial(m_serialSensor.Get()) + (m_bSPAR_Added ? 2 : 0);
-}
-
-CString C64V2VantrelCTD::GetChannelName(int channel) const {
-    if (IsIndex_WET_Labs_Serial(channel)) {
-        return GetOutputTypeName(OT_SERIAL);
-    }
-    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return CVantrelCTD::GetChannelName(channel);
-}
-
-int C64V2VantrelCTD::CanChangeSensor(int channel) const {
-    return (channel >= 3 && channel < 3 + m_nNumVoltAdd) || IsIndex_WET_Labs_Serial(channel);
-}
-
-double C64V2VantrelCTD::GetScanInterval() const {
-    return m_mode.Get() == kMoored ? m_sampleInterval.Get() : m_scansToAvg.Get() / 4.0;
+    CVantrelProfilerCTD::DefaultConfig();
+    ResetRanges(m_serialSensor);
 }
 
 int C64V2VantrelCTD::GetBaseLength() const {
-    return kFixedDataLength + 4 * m_nNumVoltAdd + SerialFieldLength(m_serialSensor.Get()) +
-           (m_bSPAR_Added ? 6 : 0) + (m_mode.Get() == kMoored ? 8 : 0);
+    return CVantrelProfilerCTD::GetBaseLength() + SerialFieldLength(m_serialSensor.Get());
 }
 
 void C64V2VantrelCTD::InitializeForCalculations() {
-    const int serialFrom = kFixedDataLength + 4 * m_nNumVoltAdd;
+    const int serialFrom = DataLengthBeforeSerial();
     m_nSerialDataOffset[0] = serialFrom;
     m_nSerialDataOffset[1] = serialFrom + 14;
-    m_nPlusScanTimeOffset =
-        m_mode.Get() == kMoored ? serialFrom + SerialFieldLength(m_serialSensor.Get()) : 0;
-    InitializeOffsets();
-}
-
-int C64V2VantrelCTD::SetPressureSensorType(int type) {
-    // Every type has a sensor: the one present always leaves.
-    return SetChannelSensorType(m_pressureSensorType, type, kPressureChannel, -1,
-                                NewPressureSensor);
+    InitializeProfilerOffsets(SerialFieldLength(m_serialSensor.Get()));
 }
 
 int C64V2VantrelCTD::SetMode(int mode) {
-    if (!m_mode.Set(mode)) {
+    if (!CVantrelProfilerCTD::SetMode(mode)) {
         return 0;
-    }
-    if (mode == kMoored) {
-        SetbSPAR_Added(0);
     }
     // Gas tension devices and the TDW 58 cannot stay through a change of mode.
     const int serialSensor = m_serialSensor.Get();
@@ -137,7 +62,7 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
         serialSensor < m_serialSensor.GetLow() || serialSensor > m_serialSensor.GetHigh()) {
         return 0;
     }
-    if (m_mode.Get() != kMoored) {
+    if (m_mode.Get() != kModeMoored) {
         static const char* const kProfileWarnings[] = {
             nullptr,     nullptr,     "GTD_DO_ONLY", "GTD_N2_ONLY", "GTD_DO_N2",
             "GTD_N2_DO", "GTD_DO_DO", "GTD_N2_N2",   nullptr,       nullptr,
@@ -153,52 +78,9 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
     return 1;
 }
 
-int C64V2VantrelCTD::SetnSampleInterval(int seconds) {
-    return m_sampleInterval.Set(seconds);
-}
-
-int C64V2VantrelCTD::SetnScansToAvg(int scans) {
-    if (scans < m_scansToAvg.GetLow() || scans > m_scansToAvg.GetHigh()) {
-        return 0;
-    }
-    // Digiquartz pressure is averaged over pairs of scans.
-    if (m_pressureSensorType.Get() == kDigiquartz && scans % 2 != 0) {
-        scans = scans == m_scansToAvg.GetHigh() ? scans - 1 : scans + 1;
-    }
-    m_scansToAvg.Set(scans);
-    return 1;
-}
-
-void C64V2VantrelCTD::SetbSPAR_Added(int on) {
-    // Only a change between off and on touches the channels or the flag.
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        InsertChannel(end, sparChannel);
-        InsertChannel(end + 1, new CSPAR_Sensor);
-        m_bSPAR_Added = on;
-    } else if (!on && m_bSPAR_Added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        m_bSPAR_Added = on;
-    }
-}
-
-long C64V2VantrelCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteInt("Mode", m_mode.Get());
+void C64V2VantrelCTD::WriteSerialSensorXML(COutputNode* node) {
     node->WriteComment(GetSerialSensorComment(m_serialSensor.Get()));
     node->WriteInt("SerialRS232C_Sensor", m_serialSensor.Get());
-    node->WriteInt("SampleIntervalSeconds", m_sampleInterval.Get());
-    node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
-    return WriteSensorArrayXML(node);
 }
 
 long C64V2VantrelCTD::ReadXML(CInputNode* node) {
@@ -235,40 +117,20 @@ long C64V2VantrelCTD::ReadXML(CInputNode* node) {
 }
 
 bool C64V2VantrelCTD::SensorsMatchSettings(int pressureTypeRead) const {
-    const int size = m_sensorArray.GetSize();
-    if (size < 3 || !LeadingSensorsAreFixed(2)) {
+    if (!LeadingSensorsMatch(pressureTypeRead)) {
         return false;
     }
-    const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();
-    const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kDigiquartz
-                             : pressureID == SID_PRESSURE_DRUCK       ? kStrainGauge
-                                                                      : -1;
-    if (pressureType < 0 || pressureType != pressureTypeRead) {
-        return false;
-    }
-    const int serialFrom =
-        MatchSerialChannels(size - (m_bSPAR_Added ? 2 : 0), m_serialSensor.Get());
-    return serialFrom >= 3 && serialFrom - 3 == m_nNumVoltAdd;
+    const int serialFrom = MatchSerialChannels(m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0),
+                                               m_serialSensor.Get());
+    return serialFrom >= kVoltagesFrom && serialFrom - kVoltagesFrom == m_nNumVoltAdd;
 }
 
 void C64V2VantrelCTD::Report(std::ostream& os, const CString& fileName, int changed) const {
     CCTD::Report(os, fileName, changed, kLabelWidth);
-    ReportLine(
-        os, 0, kLabelWidth, "Pressure sensor type",
-        m_pressureSensorType.Get() == kDigiquartz ? "Digiquartz with Temp Comp" : "Strain Gauge");
-    ReportLine(os, 0, kLabelWidth, "External voltage channels", m_nNumVoltAdd);
-    ReportLine(os, 0, kLabelWidth, "Mode", m_mode.Get() == kMoored ? "Moored" : "Profile");
+    ReportPressureVoltagesMode(os);
     ReportLine(os, 0, kLabelWidth, "Serial RS-232 sensor",
                SerialSensorReportName(m_serialSensor.Get()));
-    if (m_mode.Get() == kMoored) {
-        ReportLine(os, 0, kLabelWidth, "Sample interval",
-                   std::to_string(m_sampleInterval.Get()) + " seconds");
-    } else {
-        ReportLine(os, 0, kLabelWidth, "Scans to average", m_scansToAvg.Get());
-    }
+    ReportInterval(os);
     ReportNMEA_Group(os, kLabelWidth);
-    ReportLine(os, 0, kLabelWidth, "Surface PAR voltage added", YesNo(m_bSPAR_Added));
-    ReportLine(os, 0, kLabelWidth, "Scan time added", YesNo(m_bScanTimeAdded));
-    ReportSensors(os, changed);
-    ReportLine(os, 0, kLabelWidth, "Scan length", GetScanLen());
+    ReportParScanTimeSensors(os, changed);
 }

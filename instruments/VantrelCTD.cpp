@@ -5,6 +5,7 @@
 
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
+#include "sensors/AuxiliarySensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelCTD, CCTD)
 
@@ -221,6 +222,37 @@ void CVantrelCTD::InitializeOffsets() {
     }
 }
 
+int CVantrelCTD::HexScanLen() const {
+    if (m_bOptimize) {
+        return m_nOptScanLen;
+    }
+    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
+}
+
+CString CVantrelCTD::ChannelName(int channel, int surfacePARAdded) const {
+    if (surfacePARAdded && channel >= 0 && channel == GetNumChannel() - 2) {
+        return GetOutputTypeName(OT_SPAR_VOLTAGE);
+    }
+    return ChannelOutputName(channel);
+}
+
+void CVantrelCTD::SetSurfacePARPair(int& added, int on) {
+    if (on && !added) {
+        AppendSurfacePARPair(m_sensorArray, nullptr);
+        added = on;
+    } else if (!on && added) {
+        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
+        added = on;
+    }
+}
+
+void CVantrelCTD::AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
+    auto* voltageChannel = new CNullSensor(0);
+    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
+    channels.Add(voltageChannel);
+    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
+}
+
 CString CVantrelCTD::GetSerialSensorComment(int serialSensor) {
     CString comment;
     for (int id : kCommentOrder) {
@@ -288,6 +320,10 @@ bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
 }
 
 CString CVantrelCTD::GetChannelName(int channel) const {
+    return ChannelOutputName(channel);
+}
+
+CString CVantrelCTD::ChannelOutputName(int channel) const {
     if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
         return "";
     }

@@ -9,6 +9,8 @@
 
 #include "core/CTD.h"
 
+class CSPAR_Sensor;
+
 // In a model's class body, like DECLARE_DYNCREATE: the operations that every
 // model defines for itself, its default configuration, its document and its
 // report.
@@ -46,8 +48,7 @@ class CVantrelCTD : public CCTD {
     CVantrelCTD& operator=(const CVantrelCTD& other);
     bool operator==(const CVantrelCTD& other) const;
 
-    // The output-type name of the channel's sensor; empty outside the
-    // channel list.
+    // As ChannelOutputName.
     CString GetChannelName(int channel) const override;
     // Most of the family has no additional frequency channels.
     int AddExtFreqFrom() const override { return -1; }
@@ -100,6 +101,9 @@ class CVantrelCTD : public CCTD {
     void RebuildFixedSensors(int count);
     // True when the first count sensors carry the model's fixed sensor IDs.
     bool LeadingSensorsAreFixed(int count) const;
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
+    CString ChannelOutputName(int channel) const;
 
     // Removes count channels at from, deleting their sensors.
     void RemoveChannels(int from, int count);
@@ -120,6 +124,19 @@ class CVantrelCTD : public CCTD {
     int MatchSerialChannels(int end, int serialSensor) const;
     // Hex characters of a serial sensor's data in a scan.
     static int SerialFieldLength(int serialSensor);
+    // The model's own data and the appended NMEA and time fields; the cached
+    // length while optimized.
+    int HexScanLen() const;
+    // "SPAR voltage" for the first channel of a surface PAR pair that ends
+    // the list, else as ChannelOutputName.
+    CString ChannelName(int channel, int surfacePARAdded) const;
+    // Turning on appends the surface PAR pair at the end of the channels,
+    // turning off removes it; only a change between off and on touches the
+    // channels or the flag.
+    void SetSurfacePARPair(int& added, int on);
+    // The PAR voltage channel, which takes no sensor of its own, and a copy
+    // of the calibration (a default one without).
+    static void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration);
 
     // "Serial RS-232 Sensor: %d = %s."; empty for an unknown identifier.
     static CString GetSerialSensorComment(int serialSensor);

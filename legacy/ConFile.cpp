@@ -8,6 +8,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileNames.h"
 #include "platform/MessageBox.h"
+#include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
 #include "xmlfiles/PreReadConFile.h"
 
@@ -118,6 +119,8 @@ int ReadConFile(const CString& path, CCTD* ctd) {
         CDiagnostics::Log("ReadConFile - no instrument object to read into.", 0);
         return 0;
     }
+    // The pre-reader and the document reader share one read of the file.
+    const TDWXML::CFileReadScope oneRead;
     int fileCTD_ID = -1;
     if (CPreReadConFile::IsConXML(path, fileCTD_ID)) {
         return ReadConFileXML(path, fileCTD_ID, ctd);

@@ -7,7 +7,7 @@ packages=(
   cmake make g++ pkg-config
   libpugixml-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev libsimpleini-dev
   clang libclang-rt-dev
 )
 

@@ -2,6 +2,10 @@
 
 IMPLEMENT_DYNCREATE(COxTDW_68_Sensor, CSensor)
 IMPLEMENT_DYNCREATE(COxOptodeSensor, CSensor)
+IMPLEMENT_DYNCREATE(COxCurrentBeckmanSensor, CSensor)
+IMPLEMENT_DYNCREATE(COxTempBeckmanSensor, CSensor)
+IMPLEMENT_DYNCREATE(COxCurrentIOW_Sensor, CSensor)
+IMPLEMENT_DYNCREATE(COxTempIOW_Sensor, CSensor)
 
 TW_SENSOR_XML_ITEMS(COxTDW_68_Sensor, XmlDouble("A0", &S::m_A0, "%1.6e"),
                     XmlDouble("A1", &S::m_A1, "%1.6e"), XmlDouble("A2", &S::m_A2, "%1.6e"),
@@ -48,3 +52,33 @@ TW_SENSOR_XML_ITEMS(COxOptodeSensor,
 TW_SENSOR_REPORT_LINES(COxOptodeSensor, LineDouble("Internal salinity", &S::m_InternalSalinity),
                        LineInt("Salinity correction", &S::m_DoSalinityCorrection),
                        LineInt("Depth correction", &S::m_DoDepthCorrection))
+
+TW_SENSOR_XML_ITEMS(COxCurrentBeckmanSensor, XmlDouble("M", &S::m_M, "%1.4e"),
+                    XmlDouble("B", &S::m_B, "%1.4e"), XmlDouble("Soc", &S::m_Soc, "%1.4f"),
+                    XmlDouble("Boc", &S::m_Boc, "%1.4f"), XmlDouble("Tcor", &S::m_Tcor, "%1.4f"),
+                    XmlDouble("Pcor", &S::m_Pcor, "%1.2e"), XmlDouble("Tau", &S::m_Tau, "%1.1f"),
+                    XmlDouble("Wt", &S::m_Wt, "%1.2f"))
+
+TW_SENSOR_REPORT_LINES(COxCurrentBeckmanSensor, LineSci("M", &S::m_M, 4), LineSci("B", &S::m_B, 4),
+                       LineFixed("Soc", &S::m_Soc, 4), LineFixed("Boc", &S::m_Boc, 4),
+                       LineFixed("Tcor", &S::m_Tcor, 4), LineSci("Pcor", &S::m_Pcor, 2),
+                       LineFixed("Tau", &S::m_Tau, 1), LineFixed("Wt", &S::m_Wt, 2))
+
+TW_SENSOR_XML_ITEMS(COxTempBeckmanSensor, XmlDouble("K", &S::m_K, "%1.4f"),
+                    XmlDouble("C", &S::m_C, "%1.4f"))
+
+TW_SENSOR_REPORT_LINES(COxTempBeckmanSensor, LineFixed("K", &S::m_K, 4), LineFixed("C", &S::m_C, 4))
+
+TW_SENSOR_XML_ITEMS(COxCurrentIOW_Sensor, XmlDouble("B0", &S::m_B0, "%1.8f"),
+                    XmlDouble("B1", &S::m_B1, "%1.8f"))
+
+TW_SENSOR_REPORT_LINES(COxCurrentIOW_Sensor, LineFixed("B0", &S::m_B0, 8),
+                       LineFixed("B1", &S::m_B1, 8))
+
+TW_SENSOR_XML_ITEMS(COxTempIOW_Sensor, XmlDouble("A0", &S::m_A0, "%1.8f"),
+                    XmlDouble("A1", &S::m_A1, "%1.8f"), XmlDouble("A2", &S::m_A2, "%1.8f"),
+                    XmlDouble("A3", &S::m_A3, "%1.8f"))
+
+TW_SENSOR_REPORT_LINES(COxTempIOW_Sensor, LineFixed("A0", &S::m_A0, 8),
+                       LineFixed("A1", &S::m_A1, 8), LineFixed("A2", &S::m_A2, 8),
+                       LineFixed("A3", &S::m_A3, 8))

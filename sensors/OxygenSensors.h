@@ -1,6 +1,8 @@
 #pragma once
-// Oxygen sensors other than the TDW 41 family: the serial optical TDW 68 and
-// the Aanderaa Optode.
+// Oxygen sensors other than the TDW 41 family: the serial optical TDW 68, the
+// Aanderaa Optode, and the polarographic sensors of Beckman/YSI and IOW, whose
+// current and temperature outputs sit on separate channels and so are two
+// sensor classes each.
 
 #include "core/CoeffSensor.h"
 
@@ -48,4 +50,52 @@ class COxOptodeSensor : public CCoeffSensor<COxOptodeSensor> {
 
     friend class CCoeffSensor<COxOptodeSensor>;
     bool operator==(const COxOptodeSensor&) const = default;
+};
+
+class COxCurrentBeckmanSensor : public CCoeffSensor<COxCurrentBeckmanSensor> {
+    DECLARE_DYNCREATE(COxCurrentBeckmanSensor)
+    TW_SENSOR_VALUE(double, M, 0.0)
+    TW_SENSOR_VALUE(double, B, 0.0)
+    TW_SENSOR_VALUE(double, Soc, 0.0)
+    TW_SENSOR_VALUE(double, Boc, 0.0)
+    TW_SENSOR_VALUE(double, Tcor, 0.0)
+    TW_SENSOR_VALUE(double, Pcor, 0.0)
+    TW_SENSOR_VALUE(double, Tau, 0.0)
+    TW_SENSOR_VALUE(double, Wt, 0.0)
+  public:
+    static constexpr int kSensorID = 36;
+    bool operator==(const COxCurrentBeckmanSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COxCurrentBeckmanSensor)
+};
+
+class COxTempBeckmanSensor : public CCoeffSensor<COxTempBeckmanSensor> {
+    DECLARE_DYNCREATE(COxTempBeckmanSensor)
+    TW_SENSOR_VALUE(double, K, 0.0)
+    TW_SENSOR_VALUE(double, C, 0.0)
+  public:
+    static constexpr int kSensorID = 39;
+    bool operator==(const COxTempBeckmanSensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COxTempBeckmanSensor)
+};
+
+class COxCurrentIOW_Sensor : public CCoeffSensor<COxCurrentIOW_Sensor> {
+    DECLARE_DYNCREATE(COxCurrentIOW_Sensor)
+    TW_SENSOR_VALUE(double, B0, 0.0)
+    TW_SENSOR_VALUE(double, B1, 0.0)
+  public:
+    static constexpr int kSensorID = 37;
+    bool operator==(const COxCurrentIOW_Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COxCurrentIOW_Sensor)
+};
+
+class COxTempIOW_Sensor : public CCoeffSensor<COxTempIOW_Sensor> {
+    DECLARE_DYNCREATE(COxTempIOW_Sensor)
+    TW_SENSOR_VALUE(double, A0, 0.0)
+    TW_SENSOR_VALUE(double, A1, 0.0)
+    TW_SENSOR_VALUE(double, A2, 0.0)
+    TW_SENSOR_VALUE(double, A3, 0.0)
+  public:
+    static constexpr int kSensorID = 40;
+    bool operator==(const COxTempIOW_Sensor&) const = default;
+    TW_DECLARE_SENSOR_TABLES(COxTempIOW_Sensor)
 };

@@ -1,10 +1,13 @@
 #include "xmlfiles/PreReadConFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
+#include <string>
+#include <string_view>
 
 #include "platform/Diagnostics.h"
 
@@ -13,7 +16,6 @@ namespace Config2004 {
 using TWUtility::CQDParser;
 using TWUtility::CQDParserDataSourceException;
 using TWUtility::CQDParserException;
-using TWUtility::CXMLAttribute;
 using TWUtility::CXMLAttributeList;
 
 namespace {
@@ -48,15 +50,46 @@ void LogFault(const CString& message) {
     CDiagnostics::Log(message, 0);
 }
 
+// The level of entries that only trace the library's own workings.
+constexpr int kDebugLevel = 3;
+
+const TWUtility::CXMLTagLookupMap<CConFileEventHandler>& TagMap() {
+    static const auto map = [] {
+        CDiagnostics::Log("Initializing the CXMLTagLookupMap.", kDebugLevel);
+        TWUtility::CXMLTagLookupMap<CConFileEventHandler> built;
+        for (const STagOperations& entry : kTagTable) {
+            built.Add(entry.tag, entry.start, entry.end);
+        }
+        return built;
+    }();
+    return map;
+}
+
+// The answer of the last pre-read, for the image it was given on.
+struct SLastAnswer {
+    std::weak_ptr<const TDWXML::CFileImage> image;
+    int result = 0;
+    int ctdType = -1;
+};
+
+SLastAnswer& LastAnswer() {
+    static SLastAnswer answer;
+    return answer;
+}
+
+// Whether the bytes begin as a UTF-16 document does, which expat recognises
+// by itself.
+bool LooksUTF16(std::string_view bytes) {
+    return bytes.size() >= 2 &&
+           (bytes[0] == '\0' || bytes[1] == '\0' || (bytes[0] == '\xFE' && bytes[1] == '\xFF') ||
+            (bytes[0] == '\xFF' && bytes[1] == '\xFE'));
+}
+
 }  // namespace
 
 // --- CConFileEventHandler ---
 
-CConFileEventHandler::CConFileEventHandler() {
-    for (const STagOperations& entry : kTagTable) {
-        m_tagMap.Add(entry.tag, entry.start, entry.end);
-    }
-}
+CConFileEventHandler::CConFileEventHandler() : m_tagMap(TagMap()) {}
 
 void CConFileEventHandler::StartElement(CString tag, CXMLAttributeList& attributes) {
     tag.Trim();
@@ -111,65 +144,123 @@ int CPreReadConFile::DoParse() {
     m_nCTDType = -1;
     m_bRootSeen = 0;
     m_nCharsRead = 0;
-    m_file.reset();
 
-    errno = 0;
-    m_file.reset(std::fopen(m_path, "r"));
-    if (!m_file) {
+    std::string why;
+    int osError = 0;
+    m_image = TDWXML::CFileImage::Get(m_path, &why, &osError);
+    if (!m_image) {
         CString message;
-        message.Format("CPreReadConFile - failed to open %s for reading.", m_path.GetString());
-        CDiagnostics::LogError(message, static_cast<unsigned long>(errno), 0);
+        if (osError == 0) {
+            message.Format("CPreReadConFile - %s is not read: %s.", m_path.GetString(),
+                           why.c_str());
+            LogFault(message);
+        } else {
+            message.Format("CPreReadConFile - failed to open %s for reading.", m_path.GetString());
+            CDiagnostics::LogError(message, static_cast<unsigned long>(osError), 0);
+        }
         return 0;
     }
-    try {
-        CQDParser::Parse(*this, *this);
-    } catch (const CQDParserDataSourceException&) {
-        // The reason is logged where the parse was ended, if anywhere.
-        return 0;
-    } catch (const CQDParserException& error) {
-        char reason[260];
-        error.GetErrorMessage(reason, sizeof reason);
-        LogFault("Error in .xmlcon file '" + m_path + "' - " + reason + "'.");
-        return 0;
-    } catch (const std::bad_alloc&) {
-        LogFault("Failed to allocate memory for parsing the .con or .xmlcon file, '" + m_path +
-                 "'.");
-        return 0;
-    } catch (...) {
+    SLastAnswer& last = LastAnswer();
+    if (last.image.lock() == m_image) {
+        m_nCTDType = last.ctdType;
+        return last.result;
+    }
+    const int result = Examine();
+    last = SLastAnswer{m_image, result, m_nCTDType};
+    return result;
+}
+
+int CPreReadConFile::Examine() {
+    if (!StreamingParse() || !m_bRootSeen) {
         return 0;
     }
-    if (!m_bRootSeen) {
+    if (!m_image->Parsed()) {
+        // The streaming parse names the fault the way it always has; a
+        // document it takes is refused for the document reader's reason.
+        CPreReadConFile whole;
+        whole.m_path = m_path;
+        whole.m_image = m_image;
+        whole.m_bWholeFile = true;
+        if (whole.StreamingParse()) {
+            LogFault("Error in .xmlcon file '" + m_path + "' - " + m_image->ParseError().reason +
+                     "'.");
+        }
         return 0;
+    }
+    if (const char* type = m_image->LastAttribute("Instrument", "Type")) {
+        // The decimal value of the leading digits (0 without any), held
+        // within int so that an absurd number cannot overflow.
+        const long value = std::strtol(type, nullptr, 10);
+        m_nCTDType = static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
     }
     return m_nCTDType > -1 ? 1 : 0;
 }
 
-int CPreReadConFile::Read() {
-    if (!m_bRootSeen && ++m_nCharsRead > kMaxCharsBeforeRoot) {
+bool CPreReadConFile::StreamingParse() {
+    try {
+        CQDParser::Parse(*this, *this);
+    } catch (const CQDParserDataSourceException&) {
+        // The reason is logged where the parse was ended, if anywhere.
+        return false;
+    } catch (const CQDParserException& error) {
+        char reason[260];
+        error.GetErrorMessage(reason, sizeof reason);
+        LogFault("Error in .xmlcon file '" + m_path + "' - " + reason + "'.");
+        return false;
+    } catch (const std::bad_alloc&) {
+        LogFault("Failed to allocate memory for parsing the .con or .xmlcon file, '" + m_path +
+                 "'.");
+        return false;
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+std::size_t CPreReadConFile::Limit() const {
+    const std::size_t size = m_image->Bytes().size();
+    if (m_bRootSeen) {
+        return size;
+    }
+    if (m_nCharsRead >= kMaxCharsBeforeRoot) {
         throw CQDParserDataSourceException(
             "Required opening tag <TDW_InstrumentConfiguration> not found.",
             CQDParserDataSourceException::kAbandoned, 0);
     }
-    // The library is single-threaded; the file is this reader's alone.
-    return getc_unlocked(m_file.get());
+    return std::min<std::size_t>(size, kMaxCharsBeforeRoot);
+}
+
+int CPreReadConFile::Read() {
+    char next = 0;
+    return ReadBlock(&next, 1) == 1 ? static_cast<unsigned char>(next) : EOF;
+}
+
+std::size_t CPreReadConFile::ReadBlock(char* buffer, std::size_t size) {
+    const std::size_t from = static_cast<std::size_t>(m_nCharsRead);
+    const std::size_t count = std::min(size, Limit() - from);
+    std::memcpy(buffer, m_image->Bytes().data() + from, count);
+    m_nCharsRead += static_cast<int>(count);
+    return count;
+}
+
+const char* CPreReadConFile::ForcedEncoding() const {
+    // The part the parse will see: the whole file, or the characters before
+    // the root cut back to the start of the character that straddles the end.
+    std::string_view bytes = m_image->Bytes();
+    if (!m_bWholeFile && bytes.size() > kMaxCharsBeforeRoot) {
+        std::size_t end = kMaxCharsBeforeRoot;
+        while (end > kMaxCharsBeforeRoot - 4 && (bytes[end] & 0xC0) == 0x80) {
+            --end;
+        }
+        bytes = bytes.substr(0, end);
+    }
+    return LooksUTF16(bytes) || CQDParser::IsUTF8(bytes) ? nullptr : "ISO-8859-1";
 }
 
 void CPreReadConFile::start_TDW_InstrumentConfiguration(CXMLAttributeList&) {
     // Only as the outermost element; the same tag deeper down does not count.
     if (TagStack().size() == 1) {
         m_bRootSeen = 1;
-    }
-}
-
-void CPreReadConFile::start_Instrument(CXMLAttributeList& attributes) {
-    for (int i = 0; i < attributes.Size(); ++i) {
-        const CXMLAttribute* attribute = attributes.GetAt(i);
-        if (attribute->GetName() == "Type") {
-            // The decimal value of the leading digits (0 without any), held
-            // within int so that an absurd number cannot overflow.
-            const long value = std::strtol(attribute->GetValue(), nullptr, 10);
-            m_nCTDType = static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
-        }
     }
 }
 

@@ -3,12 +3,13 @@
 // tells whether the file is an instrument configuration document and which
 // model it names, without building the instrument.
 
-#include <cstdio>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
 #include "platform/CString.h"
 #include "platform/QDParser.h"
+#include "platform/xml/FileImage.h"
 
 namespace Config2004 {
 
@@ -16,6 +17,7 @@ namespace Config2004 {
 // the stack of open elements, checks that each end tag closes the innermost
 // one, and dispatches each known tag to its own start and end operation.
 // Every operation does nothing here; derived classes override those they need.
+// The map from tags to operations is built once, by the first handler made.
 class CConFileEventHandler : public TWUtility::CQDParserEventHandler {
   public:
     CConFileEventHandler();
@@ -70,7 +72,7 @@ class CConFileEventHandler : public TWUtility::CQDParserEventHandler {
     const CString& Text() const { return m_text; }
 
   private:
-    TWUtility::CXMLTagLookupMap<CConFileEventHandler> m_tagMap;
+    const TWUtility::CXMLTagLookupMap<CConFileEventHandler>& m_tagMap;
     std::vector<CString> m_tagStack;  // outermost first
     CString m_text;
 };
@@ -79,6 +81,14 @@ class CConFileEventHandler : public TWUtility::CQDParserEventHandler {
 // model. The root "TDW_InstrumentConfiguration" must open within the first
 // 1000 characters, as the outermost element; the model is the "Type" of the
 // (last) "Instrument" element. Faults go to the diagnostics log only.
+//
+// The file is read once, into the image the document reader then takes
+// (TDWXML::CFileImage). The streaming parse covers the part before the root
+// and ends where the root opens; the rest of the document is judged by the
+// document reader's parse of the same bytes, and only when that refuses it
+// does the streaming parse go through the whole file to name the fault. The
+// answer for an image is kept, so that learning the model of a file and then
+// reading it pre-reads it once.
 class CPreReadConFile : public TWUtility::CQDParserDataSource, public CConFileEventHandler {
   public:
     static constexpr int kMaxCharsBeforeRoot = 1000;
@@ -91,15 +101,19 @@ class CPreReadConFile : public TWUtility::CQDParserDataSource, public CConFileEv
 
     ~CPreReadConFile() override = default;
 
-    // The next character of the file, or EOF. Ends the parse when the root
-    // has not opened within the first kMaxCharsBeforeRoot characters.
+    // The next character of the file, or EOF; ReadBlock gives the same
+    // characters in blocks. Both end the parse when the root has not opened
+    // within the first kMaxCharsBeforeRoot characters.
     int Read() override;
+    std::size_t ReadBlock(char* buffer, std::size_t size) override;
+    const char* ForcedEncoding() const override;
 
     void start_TDW_InstrumentConfiguration(TWUtility::CXMLAttributeList& attributes) override;
-    void start_Instrument(TWUtility::CXMLAttributeList& attributes) override;
     // Log the fault and end the parse.
     void OnTagMisMatch(CString found, CString expected) override;
     void OnStackEmptyError(CString tag) override;
+    // Before the whole file is read, the parse ends where the root opens.
+    bool SeenEnough() const override { return m_bRootSeen && !m_bWholeFile; }
 
   private:
     CPreReadConFile() = default;
@@ -107,16 +121,20 @@ class CPreReadConFile : public TWUtility::CQDParserDataSource, public CConFileEv
     CPreReadConFile& operator=(const CPreReadConFile&) = delete;
 
     int DoParse();
-
-    struct SFileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
+    int Examine();
+    // The streaming parse, up to the root's start tag or (m_bWholeFile)
+    // through the whole file; false when it refused the file (the reason is
+    // logged).
+    bool StreamingParse();
+    // How far the streaming parse may read now.
+    std::size_t Limit() const;
 
     int m_bRootSeen = 0;
     int m_nCharsRead = 0;
-    std::unique_ptr<std::FILE, SFileCloser> m_file;
+    std::shared_ptr<const TDWXML::CFileImage> m_image;
     int m_nCTDType = -1;
     CString m_path;
+    bool m_bWholeFile = false;
 };
 
 }  // namespace Config2004

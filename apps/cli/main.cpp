@@ -7,6 +7,7 @@
 
 #include "apps/cli/Commands.h"
 #include "apps/cli/LoadedConfig.h"
+#include "apps/cli/SensorCommands.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -67,6 +68,8 @@ int main(int argc, char** argv) {
         ->callback([&] { status = RunListInstruments(); });
     list->add_subcommand("sensors", "One line per sensor type, fields separated by tabs.")
         ->callback([&] { status = RunListSensors(); });
+
+    AddSensorCommands(app, status);
 
     try {
         app.parse(argc, argv);

@@ -18,20 +18,21 @@ namespace {
 // whose attribute indexAttr reads as the number index. Empty when there is
 // none or the arguments are unusable.
 pugi::xml_node FindChild(pugi::xml_node parent, const char* tag, int index, const char* indexAttr) {
-    std::string name;
-    if (!detail::EncodeName(tag, &name) || index < -1) {
+    std::string nameStorage;
+    const char* name = detail::NameText(tag, &nameStorage);
+    if (name == nullptr || index < -1) {
         return {};
     }
     if (index == -1) {
-        return parent.child(name.c_str());
+        return parent.child(name);
     }
-    std::string attrName;
-    if (!detail::EncodeName(indexAttr, &attrName)) {
+    std::string attrStorage;
+    const char* attrName = detail::NameText(indexAttr, &attrStorage);
+    if (attrName == nullptr) {
         return {};
     }
-    for (pugi::xml_node child = parent.child(name.c_str()); child;
-         child = child.next_sibling(name.c_str())) {
-        const pugi::xml_attribute attr = child.attribute(attrName.c_str());
+    for (pugi::xml_node child = parent.child(name); child; child = child.next_sibling(name)) {
+        const pugi::xml_attribute attr = child.attribute(attrName);
         int number = 0;
         if (attr && detail::ParseInt(attr.value(), &number) && number == index) {
             return child;
@@ -62,11 +63,12 @@ long CopyOut(const std::string& text, char* buffer, int size) {
 }
 
 bool AttributeText(pugi::xml_node element, const char* name, std::string* text) {
-    std::string attrName;
-    if (!detail::EncodeName(name, &attrName)) {
+    std::string attrStorage;
+    const char* attrName = detail::NameText(name, &attrStorage);
+    if (attrName == nullptr) {
         return false;
     }
-    const pugi::xml_attribute attr = element.attribute(attrName.c_str());
+    const pugi::xml_attribute attr = element.attribute(attrName);
     if (!attr) {
         return false;
     }

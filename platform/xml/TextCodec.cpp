@@ -1,5 +1,7 @@
 #include "platform/xml/TextCodec.h"
 
+#include <array>
+
 namespace TDWXML::detail {
 
 namespace {
@@ -65,14 +67,35 @@ std::size_t ReadUtf8(std::string_view text, std::size_t pos, char32_t* ch) {
     return length;
 }
 
+// What each byte may be in a name: kNameStart bytes may begin it, kNameChar
+// bytes follow.
+enum : unsigned char { kNameChar = 1, kNameStart = 2 };
+
+constexpr unsigned char NameClass(unsigned byte) {
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte == '_' ||
+        byte == ':' || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7)) {
+        return kNameStart | kNameChar;
+    }
+    if ((byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == 0xB7) {
+        return kNameChar;
+    }
+    return 0;
+}
+
+constexpr auto kNameClasses = [] {
+    std::array<unsigned char, 256> table{};
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        table[byte] = NameClass(byte);
+    }
+    return table;
+}();
+
 bool IsNameStart(unsigned char byte) {
-    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte == '_' ||
-           byte == ':' || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+    return (kNameClasses[byte] & kNameStart) != 0;
 }
 
 bool IsNameChar(unsigned char byte) {
-    return IsNameStart(byte) || (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' ||
-           byte == 0xB7;
+    return (kNameClasses[byte] & kNameChar) != 0;
 }
 
 // Text that is the same in both forms: printable ASCII, tab and line feed.
@@ -132,16 +155,36 @@ std::string DecodeText(std::string_view utf8) {
     return out;
 }
 
-bool EncodeName(const char* bytes, std::string* utf8) {
+const char* NameText(const char* bytes, std::string* storage) {
     if (bytes == nullptr || !IsNameStart(static_cast<unsigned char>(bytes[0]))) {
+        return nullptr;
+    }
+    bool ascii = static_cast<unsigned char>(bytes[0]) < 0x80;
+    for (const char* p = bytes + 1; *p != '\0'; ++p) {
+        const auto byte = static_cast<unsigned char>(*p);
+        if (!IsNameChar(byte)) {
+            return nullptr;
+        }
+        ascii = ascii && byte < 0x80;
+    }
+    if (ascii) {
+        return bytes;
+    }
+    *storage = EncodeText(bytes);
+    return storage->c_str();
+}
+
+bool EncodeName(const char* bytes, std::string* utf8) {
+    std::string storage;
+    const char* name = NameText(bytes, &storage);
+    if (name == nullptr) {
         return false;
     }
-    for (const char* p = bytes + 1; *p != '\0'; ++p) {
-        if (!IsNameChar(static_cast<unsigned char>(*p))) {
-            return false;
-        }
+    if (name == bytes) {
+        utf8->assign(bytes);
+    } else {
+        *utf8 = std::move(storage);
     }
-    *utf8 = EncodeText(bytes);
     return true;
 }
 

@@ -21,5 +21,9 @@ std::string DecodeText(std::string_view utf8);
 // that XML allows (empty, starting with a digit, holding blanks or markup
 // characters).
 bool EncodeName(const char* bytes, std::string* utf8);
+// The same without a copy for ASCII names, which stand for themselves: the
+// name as the document holds it (bytes itself, or the encoded name kept in
+// storage), or null when the bytes are not a name.
+const char* NameText(const char* bytes, std::string* storage);
 
 }  // namespace TDWXML::detail

@@ -1,15 +1,18 @@
 #pragma once
 // Helpers the instrument model tests share: the sensor IDs of a channel list,
-// documents written by a model and edited, and reports compared line by line.
+// documents written by a model and edited, element order, round trips, refused
+// reads, and reports compared line by line.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/CTD.h"
+#include "core/Catalogue.h"
 #include "support/XmlFixture.h"
 
 namespace tw_test {
@@ -33,6 +36,16 @@ inline std::string EditedDocument(CCTD& ctd, const std::string& from, const std:
     return text;
 }
 
+// The written document of a configured model with the first from replaced by
+// to.
+template <class Model>
+std::string Edited(const std::function<void(Model&)>& configure, const std::string& from,
+                   const std::string& to) {
+    Model ctd;
+    configure(ctd);
+    return EditedDocument(ctd, from, to);
+}
+
 // True when every item occurs in the text, each after the one before.
 inline void ExpectInOrder(const std::string& text, const std::vector<std::string>& items) {
     std::size_t at = 0;
@@ -41,6 +54,46 @@ inline void ExpectInOrder(const std::string& text, const std::vector<std::string
         ASSERT_NE(found, std::string::npos) << item << "\n" << text;
         at = found + item.size();
     }
+}
+
+// Writes the model and reads it back into a default one, which must be equal.
+template <class Model>
+void ExpectRoundTrip(Model& ctd, const std::string& what) {
+    const std::string text = WriteObject("Instrument", ctd);
+    Model back;
+    ASSERT_EQ(ReadObject(text, "Instrument", back), 0) << what << "\n" << text;
+    EXPECT_TRUE(back == ctd) << what << "\n" << text;
+    EXPECT_EQ(WriteObject("Instrument", back), text) << what;
+}
+
+// Every document is refused and leaves a configured instrument as it was.
+template <class Model>
+void ExpectRefused(const std::vector<std::string>& documents,
+                   const std::function<void(Model&)>& configure) {
+    for (const std::string& doc : documents) {
+        Model ctd;
+        configure(ctd);
+        const Model before(ctd);
+        EXPECT_EQ(ReadObject(doc, "Instrument", ctd), TDWXML::E_FAIL_XML) << doc;
+        EXPECT_TRUE(ctd == before) << doc;
+    }
+}
+
+// Reports written on a fixed day, 12/04/2026.
+class FixedDateReport : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+// The lines of the text, so that a difference names its line.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream is(text);
+    for (std::string line; std::getline(is, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 // Every document is refused and leaves the instrument as it was.
@@ -108,5 +161,64 @@ class FixedDateTest : public ::testing::Test {
     void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
     void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
 };
+
+// Each change makes the instrument differ from a default one, and copy
+// construction, assignment and the catalogue's copy carry it over.
+template <class Model>
+void ExpectChangesCompared(const std::vector<std::function<void(Model&)>>& changes) {
+    const Model plain;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        Model changed;
+        changes[i](changed);
+        EXPECT_FALSE(changed == plain) << "change " << i;
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "change " << i;
+        const Model copied(changed);
+        EXPECT_TRUE(copied == changed) << "change " << i;
+        Model assigned;
+        assigned = changed;
+        EXPECT_TRUE(assigned == changed) << "change " << i;
+        Model viaCatalogue;
+        EXPECT_EQ(CopyCTDObject(&viaCatalogue, &changed), 1);
+        EXPECT_TRUE(CTD_ObjectsEqual(&viaCatalogue, &changed)) << "change " << i;
+    }
+}
+
+// Writes the instrument, reads the text into a default one and returns it.
+template <class Model>
+Model RoundTrip(Model& ctd, std::string* text = nullptr) {
+    const std::string written = WriteObject("Instrument", ctd);
+    if (text) {
+        *text = written;
+    }
+    Model back;
+    EXPECT_EQ(ReadObject(written, "Instrument", back), 0) << written;
+    return back;
+}
+
+// The text with every occurrence of from replaced by to.
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// Reads the document into a default instrument and expects success.
+template <class Model>
+Model ReadAccepted(const std::string& document) {
+    Model ctd;
+    EXPECT_EQ(ReadObject(document, "Instrument", ctd), 0) << document;
+    return ctd;
+}
+
+// The report of the instrument, dated by a fixed clock (12/04/2026).
+inline std::string ReportOf(const CCTD& ctd, const CString& fileName = "", int changed = 0) {
+    setenv("SOURCE_DATE_EPOCH", "1796385600", 1);
+    std::ostringstream os;
+    ctd.Report(os, fileName, changed);
+    unsetenv("SOURCE_DATE_EPOCH");
+    return os.str();
+}
 
 }  // namespace tw_test

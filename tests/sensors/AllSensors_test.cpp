@@ -18,10 +18,11 @@ TEST(AllSensors, EachIDReadsBackItsElementAndNeedsEveryRequiredItem) {
     // The items a sensor may lack, as "ID:tag".
     const std::string optional =
         " 3:ConductivityType 3:WBOTC 45:AD590M 45:AD590B 64:DoSalinityCorrection"
-        " 64:DoDepthCorrection 64:InternalSalinity ";
-    // The channel without coefficients, and the TDW 41 oxygen family whose
-    // classes are still to come.
-    const std::set<int> unmade = {SID_NO_COEFFICIENT, 36, 37, 38, 39, 40, 65, 66};
+        " 64:DoDepthCorrection 64:InternalSalinity"
+        " 38:Use2007Equation 38:D0 38:H1 38:H2 38:H3 65:Use2007Equation 65:D0 65:H1 65:H2 65:H3"
+        " 66:Use2007Equation 66:D0 66:H1 66:H2 66:H3 ";
+    // Only the channel without coefficients has no class of its own.
+    const std::set<int> unmade = {SID_NO_COEFFICIENT};
     const std::regex leaf("\n *<(\\w+)(?: />|>[^<]*</\\w+>)(?=\n)");
     for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
         SCOPED_TRACE(id);

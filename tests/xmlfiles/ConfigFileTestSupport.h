@@ -31,12 +31,15 @@ inline std::string LegacyConText() {
     return text;
 }
 
-// Collects the diagnostics log as "level: text" lines while it lives.
+// Collects the diagnostics log as "level: text" lines while it lives,
+// leaving out the debug level (3), which traces the library's own workings.
 class CLogCapture {
   public:
     CLogCapture()
         : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
-              entries.push_back(std::to_string(level) + ": " + text);
+              if (level < 3) {
+                  entries.push_back(std::to_string(level) + ": " + text);
+              }
           })) {}
     ~CLogCapture() { CDiagnostics::SetSink(m_previous); }
     std::vector<std::string> entries;

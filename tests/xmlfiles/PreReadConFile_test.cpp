@@ -22,12 +22,18 @@ std::string Document(const std::string& instrumentAttributes, const std::string&
            "  </Instrument>\n</TDW_InstrumentConfiguration>\n";
 }
 
-// A document whose root start tag ends on character number rootEnd.
-std::string RootEndingAt(std::size_t rootEnd) {
-    const std::size_t fill =
-        rootEnd - std::string("<?xml version=\"1.0\"?>\n<!---->\n").size() - kRootStart.size();
-    return Document(" Type=\"11\"",
-                    "<?xml version=\"1.0\"?>\n<!--" + std::string(fill, '=') + "-->\n");
+// A document whose root start tag ends on character number rootEnd, filled
+// up by a comment before the root or by an attribute of the root itself.
+std::string RootEndingAt(std::size_t rootEnd, bool fillInRoot = false) {
+    const std::string head = "<?xml version=\"1.0\"?>\n";
+    if (fillInRoot) {
+        const std::string bare = "<TDW_InstrumentConfiguration Pad=\"\">";
+        const std::string root = tw_test::Replaced(
+            bare, "\"\"", "\"" + std::string(rootEnd - head.size() - bare.size(), '=') + "\"");
+        return tw_test::Replaced(Document(" Type=\"11\"", head), kRootStart, root);
+    }
+    const std::size_t fill = rootEnd - (head + "<!---->\n").size() - kRootStart.size();
+    return Document(" Type=\"11\"", head + "<!--" + std::string(fill, '=') + "-->\n");
 }
 
 class PreReadConFileTest : public tw_test::CConfigFileTest {
@@ -61,8 +67,11 @@ TEST_F(PreReadConFileTest, TakesTheTypeOfTheInstrument) {
 }
 
 TEST_F(PreReadConFileTest, TheRootMustOpenOutermostWithinTheFirstThousandCharacters) {
-    EXPECT_NE(IsConXML(RootEndingAt(1000)), 0);
-    EXPECT_EQ(IsConXML(RootEndingAt(1001)), 0);
+    // However long the root's own start tag is.
+    for (const bool fillInRoot : {false, true}) {
+        EXPECT_NE(IsConXML(RootEndingAt(1000, fillInRoot)), 0) << fillInRoot;
+        EXPECT_EQ(IsConXML(RootEndingAt(1001, fillInRoot)), 0) << fillInRoot;
+    }
     // Once the root has opened the rest may be as long as it likes.
     EXPECT_NE(IsConXML(tw_test::Replaced(Document(" Type=\"11\""), "<Instrument",
                                          "<!--" + std::string(5000, '=') + "--><Instrument")),
@@ -79,19 +88,23 @@ TEST_F(PreReadConFileTest, LegacyAndBrokenFilesAreRefusedWithTheirLogEntries) {
     EXPECT_EQ(IsConXML(""), 0);
     log.entries.clear();
 
-    // Tags closed in the wrong order, any other fault after the root opened,
-    // and a file that cannot be opened.
+    // Tags closed in the wrong order, an end tag with no element open (after
+    // the root closed, far beyond the first characters), any other fault
+    // after the root opened, and a file that cannot be opened.
     EXPECT_EQ(IsConXML(tw_test::Replaced(Document(" Type=\"11\""), "</Name>", "</Instrument>")), 0);
+    EXPECT_EQ(
+        IsConXML(Document(" Type=\"11\"") + "<!--" + std::string(2000, '=') + "-->\n</Extra >"), 0);
     EXPECT_EQ(IsConXML(kRootStart + "<Instrument Type=\"11\" Type=\"12\"/>"), 0);
     id = 5;
     EXPECT_EQ(CPreReadConFile::IsConXML(Path("missing.xmlcon"), id), 0);
     EXPECT_EQ(id, 5);
-    ASSERT_EQ(log.entries.size(), 3u);
+    ASSERT_EQ(log.entries.size(), 4u);
     EXPECT_EQ(log.entries[0], "0: Parse error - found tag </Instrument>, expected tag </Name>.");
-    EXPECT_EQ(log.entries[1],
+    EXPECT_EQ(log.entries[1], "0: Parse error - unexpected tag - </Extra> - stack is empty.");
+    EXPECT_EQ(log.entries[2],
               "0: Error in .xmlcon file '" + Path("file.xmlcon") + "' - duplicate attribute'.");
-    EXPECT_TRUE(log.entries[2].starts_with("0: CPreReadConFile - failed to open " +
+    EXPECT_TRUE(log.entries[3].starts_with("0: CPreReadConFile - failed to open " +
                                            Path("missing.xmlcon") + " for reading. (error 2:"))
-        << log.entries[2];
+        << log.entries[3];
     EXPECT_EQ(OpenFileCount(), openFiles);  // every path closed the file
 }

@@ -1,0 +1,182 @@
+#include "apps/cli/SensorCommands.h"
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "apps/cli/LoadedConfig.h"
+#include "platform/ChoiceDialog.h"
+#include "platform/MessageBox.h"
+#include "xmlfiles/SensorHeaderInsert.h"
+#include "xmlfiles/SensorImportExport.h"
+
+using Config2004::CCommandLineIniOptions;
+using Config2004::CSensorHeaderInsert;
+using Config2004::CSensorImportExport;
+
+namespace {
+
+int Fail(const std::string& file, const std::string& why) {
+    std::cerr << "tw-configctd: " << file << ": " << why << '\n';
+    return 1;
+}
+
+struct SSensorArgs {
+    std::string file;
+    int channel = 0;  // from 1, as the report numbers channels
+    std::string other;
+    std::string output;
+    int pick = 0;  // from 1; 0: none given
+};
+
+// The configuration and the sensor on the channel; an error text when the
+// channel holds no sensor to work on.
+struct SChannelSensor {
+    std::unique_ptr<CCTD> ctd;
+    CSensor* sensor = nullptr;
+    std::string error;
+};
+
+SChannelSensor LoadChannel(const std::string& file, int channel) {
+    SChannelSensor result;
+    SLoadResult loaded = LoadConfiguration(file);
+    if (!loaded.ctd) {
+        result.error = loaded.error;
+        return result;
+    }
+    const int count = loaded.ctd->GetSensorArray().GetSize();
+    if (channel < 1 || channel > count) {
+        result.error = "channel " + std::to_string(channel) +
+                       " is outside the configuration (1 to " + std::to_string(count) + ")";
+        return result;
+    }
+    CSensor& sensor = loaded.ctd->GetSensor(channel - 1);
+    if (sensor.GetSensorID() == SID_NULL) {
+        result.error = "channel " + std::to_string(channel) + " holds no sensor";
+        return result;
+    }
+    result.sensor = &sensor;
+    result.ctd = std::move(loaded.ctd);
+    return result;
+}
+
+int RunExportSensor(const SSensorArgs& args) {
+    SChannelSensor loaded = LoadChannel(args.file, args.channel);
+    if (!loaded.sensor) {
+        return Fail(args.file, loaded.error);
+    }
+    CSensorImportExport exporter;
+    return exporter.ExportSensor(loaded.sensor, CString(args.other.c_str()))
+               ? 0
+               : Fail(args.other, "the sensor file could not be written");
+}
+
+// Answers the choice among several sensors with --pick, or lists the rows
+// and declines; notes that it was asked.
+ChoiceDialogHandler PickHandler(const SSensorArgs& args, bool& asked) {
+    return [&args, &asked](const SChoiceRequest& request) {
+        asked = true;
+        const int count = static_cast<int>(request.rows.size());
+        if (args.pick > count) {
+            std::cerr << "tw-configctd: " << args.other << ": --pick " << args.pick
+                      << " is beyond the " << count << " matching sensors\n";
+            return -1;
+        }
+        if (args.pick > 0) {
+            return args.pick - 1;
+        }
+        std::cerr << "tw-configctd: " << args.other << " holds " << count
+                  << " matching sensors; choose one with --pick N:\n";
+        for (int i = 0; i < count; ++i) {
+            std::cerr << "  " << i + 1 << ") " << request.rows[static_cast<std::size_t>(i)] << '\n';
+        }
+        return -1;
+    };
+}
+
+int RunImportSensor(const SSensorArgs& args) {
+    SChannelSensor loaded = LoadChannel(args.file, args.channel);
+    if (!loaded.sensor) {
+        return Fail(args.file, loaded.error);
+    }
+    const long messages = TWMessageCount();
+    bool asked = false;
+    const ChoiceDialogHandler previous = SetChoiceDialogHandler(PickHandler(args, asked));
+    CSensorImportExport importer;
+    const int imported = importer.ImportSensorFrom(loaded.sensor, CString(args.other.c_str()));
+    SetChoiceDialogHandler(previous);
+    if (!imported) {
+        // The library or the choice has said why, unless the file is of no
+        // kind that is read.
+        return TWMessageCount() != messages || asked
+                   ? 1
+                   : Fail(args.other,
+                          "not a sensor file (.xml) or an instrument configuration (.xmlcon, "
+                          ".con)");
+    }
+    const std::string target = args.output.empty() ? args.file : args.output;
+    const std::string error = SaveConfiguration(target, *loaded.ctd);
+    return error.empty() ? 0 : Fail(target, error);
+}
+
+int RunSensorsHeader(const std::string& file, const std::string& output,
+                     const CCommandLineIniOptions& options) {
+    SLoadResult loaded = LoadConfiguration(file);
+    if (!loaded.ctd) {
+        return Fail(file, loaded.error);
+    }
+    CSensorHeaderInsert header;
+    return header.WriteSensorsXML(loaded.ctd.get(), CString(output.c_str()), options)
+               ? 0
+               : Fail(output, "the sensor header could not be written");
+}
+
+}  // namespace
+
+void AddSensorCommands(CLI::App& app, int& status) {
+    static SSensorArgs args;
+    static CCommandLineIniOptions options;
+
+    auto* exportSensor =
+        app.add_subcommand("export-sensor", "Save the sensor on CHANNEL of FILE as a sensor file.");
+    exportSensor->add_option("FILE", args.file, "Configuration file")->required();
+    exportSensor->add_option("CHANNEL", args.channel, "Channel, from 1 as in the report")
+        ->required();
+    exportSensor->add_option("OUT", args.other, "Sensor file to write (.xml)")->required();
+    exportSensor->callback([&status] { status = RunExportSensor(args); });
+
+    auto* importSensor = app.add_subcommand(
+        "import-sensor",
+        "Replace the sensor on CHANNEL of FILE by the one in SENSORFILE (a sensor file, or a "
+        "configuration holding a sensor of the same kind), and save FILE.");
+    importSensor->add_option("FILE", args.file, "Configuration file")->required();
+    importSensor->add_option("CHANNEL", args.channel, "Channel, from 1 as in the report")
+        ->required();
+    importSensor->add_option("SENSORFILE", args.other, "Sensor file (.xml), .xmlcon or .con")
+        ->required();
+    importSensor->add_option("-o,--output", args.output,
+                             "Save the configuration here, not in FILE");
+    importSensor
+        ->add_option("--pick", args.pick,
+                     "Which of several matching sensors to take, from 1 as listed")
+        ->check(CLI::PositiveNumber);
+    importSensor->callback([&status] { status = RunImportSensor(args); });
+
+    auto* header = app.add_subcommand("sensors-header",
+                                      "Write the \"Sensors\" header document of FILE to OUT.");
+    header->add_option("FILE", args.file, "Configuration file")->required();
+    header->add_option("OUT", args.output, "Document to write")->required();
+    header->add_option_function<double>(
+        "--t0pcor", [](double value) { options.SetdT0pcor(value); },
+        "Primary temperature correction given to the host");
+    header->add_option_function<double>(
+        "--t1pcor", [](double value) { options.SetdT1pcor(value); },
+        "Secondary temperature correction given to the host");
+    header->add_option_function<double>(
+        "--wrap71cond", [](double value) { options.SetdWrap71Cond(value); },
+        "TDW 71 conductivity wrap value given to the host");
+    header->add_flag_callback(
+        "--wrap62cond", [] { options.SetnWrap62CondFreq(1); },
+        "The host wraps the TDW 62 conductivity frequency");
+    header->callback([&status] { status = RunSensorsHeader(args.file, args.output, options); });
+}

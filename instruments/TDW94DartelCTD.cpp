@@ -1,0 +1,93 @@
+#include "instruments/TDW94DartelCTD.h"
+
+#include "core/ReportLine.h"
+#include "instruments/ElementReader.h"
+
+using namespace TDWXML;
+
+IMPLEMENT_DYNCREATE(C94DartelCTD, CVantrelCTD)
+
+namespace {
+
+constexpr int kLabelWidth = 25;
+constexpr int kFixedChannels = 3;
+// Hex characters: temperature, conductivity, pressure and its temperature.
+constexpr int kFixedDataLength = 22;
+constexpr int kSurfacePAR_Length = 6;
+constexpr int kScanTimeLength = 8;
+constexpr int kSurfacePAR_SensorID = 51;
+
+}  // namespace
+
+C94DartelCTD::C94DartelCTD() {
+    DefaultConfig();
+}
+
+void C94DartelCTD::DefaultConfig() {
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
+    m_scansToAvg.Set(m_scansToAvg.GetInitialValue());
+    m_bSPAR_Added = 0;
+}
+
+CString C94DartelCTD::GetChannelName(int channel) const {
+    return ChannelNameWithPAR(channel, m_bSPAR_Added);
+}
+
+double C94DartelCTD::GetScanInterval() const {
+    // 16 raw scans a second.
+    return m_scansToAvg.Get() * 0.0625;
+}
+
+int C94DartelCTD::GetBaseLength() const {
+    return kFixedDataLength + (m_bSPAR_Added ? kSurfacePAR_Length : 0);
+}
+
+int C94DartelCTD::GetScanLen() const {
+    if (m_bOptimize) {
+        return m_nOptScanLen;
+    }
+    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? kScanTimeLength : 0);
+}
+
+long C94DartelCTD::WriteXML(COutputNode* node) {
+    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
+    node->WriteInt("ScansToAverage", m_scansToAvg.Get());
+    WriteNmeaXML(node);
+    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
+    return WriteSensorArrayXML(node);
+}
+
+long C94DartelCTD::ReadXML(CInputNode* node) {
+    C94DartelCTD scratch;
+    scratch.m_bScanTimeAdded = CElementReader(node).Int("ScanTimeAdded", 0, false);
+    // Surface PAR is taken only from a document that holds the whole group.
+    CElementReader group(node);
+    group.Into("ScansToAverage", scratch.m_scansToAvg, true);
+    scratch.m_bNMEA_Added = group.Int("NmeaPositionDataAdded", 0, true);
+    scratch.m_bDepthAdded = group.Int("NmeaDepthDataAdded", 0, true);
+    scratch.m_bNMEA_TimeAdded = group.Int("NmeaTimeAdded", 0, true);
+    scratch.m_bNMEA_PC = group.Int("NmeaDeviceConnectedToPC", 0, true);
+    const int sparAdded = group.Int("SurfaceParVoltageAdded", 0, true);
+    if (!group.Failed()) {
+        scratch.m_bSPAR_Added = sparAdded;
+    }
+    if (scratch.ReadSensorArrayXML(node) != 0 || !scratch.HasFixedSensors(kFixedChannels) ||
+        scratch.m_sensorArray.GetSize() != scratch.GetNumChannel()) {
+        return E_FAIL_XML;
+    }
+    if (scratch.m_bSPAR_Added &&
+        (scratch.m_sensorArray.GetAt(kFixedChannels)->GetSensorID() != SID_NULL ||
+         scratch.m_sensorArray.GetAt(kFixedChannels + 1)->GetSensorID() != kSurfacePAR_SensorID)) {
+        return E_FAIL_XML;
+    }
+    DefaultConfig();
+    *this = scratch;
+    return S_OK_XML;
+}
+
+void C94DartelCTD::Report(std::ostream& os, const CString& fileName, int changed) const {
+    CCTD::Report(os, fileName, changed, kLabelWidth);
+    ReportLine(os, 0, kLabelWidth, "Scans to average", m_scansToAvg.Get());
+    ReportClosingLines(os, kLabelWidth, m_bSPAR_Added, m_bScanTimeAdded, changed);
+}

@@ -1,0 +1,134 @@
+#include "instruments/VantrelSurfaceParCTD.h"
+
+#include "core/Catalogue.h"
+#include "core/NullSensor.h"
+#include "core/ReportLine.h"
+#include "sensors/AuxiliarySensors.h"
+#include "sensors/PressureSensors.h"
+
+IMPLEMENT_DYNAMIC(CVantrelSurfaceParCTD, CVantrelCTD)
+
+namespace {
+
+constexpr int kPressureChannel = 2;
+
+}  // namespace
+
+CVantrelSurfaceParCTD& CVantrelSurfaceParCTD::operator=(const CVantrelSurfaceParCTD& other) {
+    if (this == &other) {
+        return *this;
+    }
+    CVantrelCTD::operator=(other);
+    m_pressureSensorType = other.m_pressureSensorType;
+    m_bSPAR_Added = other.m_bSPAR_Added;
+    return *this;
+}
+
+bool CVantrelSurfaceParCTD::operator==(const CVantrelSurfaceParCTD& other) const {
+    return CVantrelCTD::operator==(other) &&
+           m_pressureSensorType.Get() == other.m_pressureSensorType.Get() &&
+           m_bSPAR_Added == other.m_bSPAR_Added;
+}
+
+void CVantrelSurfaceParCTD::ResetPressureAndPar() {
+    ResetCommonSettings();
+    ResetRanges(m_pressureSensorType);
+    m_bSPAR_Added = 0;
+    RebuildFixedSensors(GetNumChannelMin());
+}
+
+int CVantrelSurfaceParCTD::GetNumChannel() const {
+    if (m_bOptimize) {
+        return m_nOptNumChannel;
+    }
+    return kVoltagesFrom + m_nNumVoltAdd + GetnSerial(GetSerialSensor()) + (m_bSPAR_Added ? 2 : 0);
+}
+
+CString CVantrelSurfaceParCTD::GetChannelName(int channel) const {
+    if (IsIndex_WET_Labs_Serial(channel)) {
+        return GetOutputTypeName(OT_SERIAL);
+    }
+    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
+        return GetOutputTypeName(OT_SPAR_VOLTAGE);
+    }
+    return ChannelOutputName(channel);
+}
+
+int CVantrelSurfaceParCTD::CanChangeSensor(int channel) const {
+    return (channel >= kVoltagesFrom && channel < kVoltagesFrom + m_nNumVoltAdd) ||
+           IsIndex_WET_Labs_Serial(channel);
+}
+
+int CVantrelSurfaceParCTD::StrainGaugeSensorID() const {
+    return GetCTD_Data(GetCTD_ID())->fixedSensors[kPressureChannel];
+}
+
+int CVantrelSurfaceParCTD::SetPressureSensorType(int type) {
+    if (type < m_pressureSensorType.GetLow() || type > m_pressureSensorType.GetHigh()) {
+        return 0;
+    }
+    if (type == m_pressureSensorType.Get()) {
+        return 1;
+    }
+    CSensor* sensor = nullptr;
+    if (type == kPressureDigiquartz) {
+        auto* digiquartz = new CPressureDigiquartzTC_Sensor;
+        digiquartz->SetbIncludeMB(0);
+        sensor = digiquartz;
+    } else {
+        sensor = CreateSensorObject(StrainGaugeSensorID());
+    }
+    ReplaceSensor(kPressureChannel, sensor);
+    m_pressureSensorType.Set(type);
+    return 1;
+}
+
+void CVantrelSurfaceParCTD::SetbSPAR_Added(int on) {
+    // Only a change between off and on touches the channels or the flag.
+    if (on && !m_bSPAR_Added) {
+        const int end = GetNumChannel();
+        auto* sparChannel = new CNullSensor(0);
+        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
+        InsertChannel(end, sparChannel);
+        InsertChannel(end + 1, new CSPAR_Sensor);
+        m_bSPAR_Added = on;
+    } else if (!on && m_bSPAR_Added) {
+        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
+        m_bSPAR_Added = on;
+    }
+}
+
+bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {
+    if (m_sensorArray.GetSize() < 3 || !LeadingSensorsAreFixed(2)) {
+        return false;
+    }
+    const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();
+    const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kPressureDigiquartz
+                             : pressureID == StrainGaugeSensorID()    ? kPressureStrainGauge
+                                                                      : -1;
+    return pressureType >= 0 && pressureType == pressureTypeRead;
+}
+
+bool CVantrelSurfaceParCTD::TakeVoltagesFound(int voltageChannelsRead, int serialCount) {
+    const int found =
+        m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0) - serialCount - kVoltagesFrom;
+    if (found < 0 || found != voltageChannelsRead || found > GetNumVoltAddMax()) {
+        return false;
+    }
+    m_nNumVoltAdd = found;
+    return true;
+}
+
+void CVantrelSurfaceParCTD::ReportPressureAndVoltages(std::ostream& os) const {
+    ReportLine(os, 0, kLabelWidth, "Pressure sensor type",
+               m_pressureSensorType.Get() == kPressureDigiquartz ? "Digiquartz with Temp Comp"
+                                                                 : "Strain Gauge");
+    ReportLine(os, 0, kLabelWidth, "External voltage channels", m_nNumVoltAdd);
+}
+
+void CVantrelSurfaceParCTD::ReportParScanTimeSensors(std::ostream& os, int changed) const {
+    ReportLine(os, 0, kLabelWidth, "Surface PAR voltage added", YesNo(m_bSPAR_Added));
+    ReportLine(os, 0, kLabelWidth, "Scan time added", YesNo(m_bScanTimeAdded));
+    ReportSensors(os, changed);
+    ReportLine(os, 0, kLabelWidth, "Scan length", GetScanLen());
+}

@@ -1,0 +1,322 @@
+#include "platform/xml/FileImage.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/xml/SourcePosition.h"
+
+namespace TDWXML {
+
+namespace {
+
+// Text is kept exactly: entities and character references are expanded and
+// line ends normalised as XML requires, and an element whose only content is
+// blanks keeps them as its text. Comments, processing instructions and the
+// declaration are skipped; the document type declaration is kept to be
+// looked at. The encoding is taken from the byte order mark or the
+// declaration.
+constexpr unsigned int kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol |
+                                       pugi::parse_wconv_attribute | pugi::parse_ws_pcdata_single |
+                                       pugi::parse_doctype;
+
+// Beyond this many attributes an element's names are checked for repeats
+// through a hash set rather than pair by pair.
+constexpr std::size_t kPairwiseAttributes = 8;
+
+bool HasRepeatedAttribute(pugi::xml_node element) {
+    const pugi::xml_attribute first = element.first_attribute();
+    if (!first || !first.next_attribute()) {
+        return false;  // most elements: nothing to compare
+    }
+    std::size_t count = 0;
+    for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
+        ++count;
+    }
+    if (count <= kPairwiseAttributes) {
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+            for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+                if (std::strcmp(a.name(), b.name()) == 0) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    std::unordered_set<std::string_view> names;
+    names.reserve(count);
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        if (!names.insert(a.name()).second) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Lists the elements in document order (the root first) and stops at the
+// first that repeats an attribute.
+class CElementLister : public pugi::xml_tree_walker {
+  public:
+    explicit CElementLister(std::vector<pugi::xml_node>* elements) : m_elements(elements) {}
+    bool begin(pugi::xml_node& node) override { return Visit(node); }
+    bool for_each(pugi::xml_node& node) override { return Visit(node); }
+
+  private:
+    bool Visit(const pugi::xml_node& node) {
+        if (node.type() != pugi::node_element) {
+            return true;
+        }
+        if (HasRepeatedAttribute(node)) {
+            return false;
+        }
+        m_elements->push_back(node);
+        return true;
+    }
+    std::vector<pugi::xml_node>* m_elements;
+};
+
+// A tree that the parser accepts but that is not one well-formed document
+// the reader can take as it stands: the reason, or null when there is none.
+// Lists the elements in document order on the way.
+const char* RefusalOf(const pugi::xml_document& document, std::vector<pugi::xml_node>* elements) {
+    int roots = 0;
+    for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_element) {
+            ++roots;
+        } else if (node.type() == pugi::node_doctype &&
+                   std::strstr(node.value(), "<!ENTITY") != nullptr) {
+            // Its entities would read as literal "&name;" text.
+            return "the document declares entities, which this reader does not expand";
+        }
+    }
+    if (roots != 1) {
+        return "junk after document element";
+    }
+    pugi::xml_node root = document.document_element();
+    CElementLister lister(elements);
+    if (!root.traverse(lister)) {
+        return "duplicate attribute";
+    }
+    return nullptr;
+}
+
+// The file the kept image was read from.
+struct SFileKey {
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    static SFileKey Of(const char* path, const struct stat& info) {
+        return SFileKey{path, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    }
+    bool operator==(const SFileKey& other) const {
+        return path == other.path && device == other.device && inode == other.inode &&
+               size == other.size && modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+struct SKept {
+    std::shared_ptr<const CFileImage> image;
+    SFileKey key;
+    // The file had not changed for a while when it was read. A file changed
+    // within the clock's coarse tick of a read may change again without its
+    // size or time telling, so such an image is only reused after its bytes
+    // are compared.
+    bool settled = false;
+    int scopes = 0;        // read scopes open
+    bool trusted = false;  // read or found unchanged since the outermost scope opened
+};
+
+SKept& Kept() {
+    static SKept kept;
+    return kept;
+}
+
+// How long a file must have been left alone for its size and modification
+// time to stand for its contents.
+constexpr time_t kSettledSeconds = 2;
+
+bool IsSettled(const struct stat& info) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec - info.st_mtim.tv_sec >= kSettledSeconds;
+}
+
+// The kept image when the file at path is known to be unchanged without
+// reading it.
+std::shared_ptr<const CFileImage> KeptImageOf(const char* path) {
+    SKept& kept = Kept();
+    if (!kept.image || kept.key.path != path) {
+        return nullptr;
+    }
+    if (kept.trusted) {
+        return kept.image;
+    }
+    struct stat info {};
+    if (!kept.settled || ::stat(path, &info) != 0 || !(SFileKey::Of(path, info) == kept.key)) {
+        return nullptr;
+    }
+    kept.trusted = kept.scopes > 0;
+    return kept.image;
+}
+
+// Reads the whole file, at most kMaxDocumentBytes; on failure says why.
+bool ReadFile(int fd, const struct stat& info, std::string* bytes, std::string* why, int* osError) {
+    if (S_ISDIR(info.st_mode)) {
+        *why = "it is a folder";
+        *osError = EISDIR;
+        return false;
+    }
+    const auto tooLarge = [&] {
+        *why = "the file is larger than " + std::to_string(kMaxDocumentBytes >> 20) +
+               " MiB, far more than any configuration";
+        *osError = 0;
+        return false;
+    };
+    if (info.st_size > static_cast<off_t>(kMaxDocumentBytes)) {
+        return tooLarge();
+    }
+    // The size is a hint: the file may change while it is read.
+    bytes->resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t have = 0;
+    for (;;) {
+        if (have == bytes->size()) {
+            if (have > kMaxDocumentBytes) {
+                return tooLarge();
+            }
+            bytes->resize(std::min(2 * have, kMaxDocumentBytes + 1));
+        }
+        const ssize_t count = ::read(fd, bytes->data() + have, bytes->size() - have);
+        if (count > 0) {
+            have += static_cast<std::size_t>(count);
+            // A file that has not grown while it was read ends where fstat
+            // said; the reader need not ask again to learn that.
+            if (S_ISREG(info.st_mode) && have == static_cast<std::size_t>(info.st_size) &&
+                info.st_size > 0) {
+                break;
+            }
+        } else if (count == 0) {
+            break;
+        } else if (errno != EINTR) {
+            *why = std::strerror(errno);
+            *osError = errno;
+            return false;
+        }
+    }
+    bytes->resize(have);
+    return true;
+}
+
+}  // namespace
+
+CFileImage::CFileImage(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+void CFileImage::Parse() {
+    const pugi::xml_parse_result result =
+        m_document.load_buffer(m_bytes.data(), m_bytes.size(), kParseOptions, pugi::encoding_auto);
+    const char* refusal = result ? RefusalOf(m_document, &m_elements) : result.description();
+    if (refusal == nullptr) {
+        m_parsed = true;
+        return;
+    }
+    m_document.reset();
+    m_elements.clear();
+    m_error.reason = refusal;
+    if (!result) {
+        const detail::SSourcePosition where =
+            detail::LocateOffset(m_bytes, result.encoding, result.offset);
+        m_error.line = where.line;
+        m_error.position = where.column;
+    }
+    if (result.status == pugi::status_out_of_memory) {
+        throw std::bad_alloc();
+    }
+}
+
+std::shared_ptr<const CFileImage> CFileImage::Get(const char* path, std::string* why,
+                                                  int* osError) {
+    if (auto image = KeptImageOf(path)) {
+        return image;
+    }
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        *why = std::strerror(errno);
+        *osError = errno;
+        return nullptr;
+    }
+    struct stat info {};
+    std::string bytes;
+    bool ok = ::fstat(fd, &info) == 0;
+    if (!ok) {
+        *why = std::strerror(errno);
+        *osError = errno;
+    }
+    ok = ok && ReadFile(fd, info, &bytes, why, osError);
+    ::close(fd);
+    if (!ok) {
+        return nullptr;
+    }
+    SKept& kept = Kept();
+    const bool same = kept.image && kept.key.path == path && kept.image->Bytes() == bytes;
+    if (!same) {
+        std::shared_ptr<CFileImage> image(new CFileImage(std::move(bytes)));
+        image->Parse();
+        kept.image = std::move(image);
+    }
+    kept.key = SFileKey::Of(path, info);
+    kept.settled = IsSettled(info);
+    kept.trusted = kept.scopes > 0;
+    return kept.image;
+}
+
+std::shared_ptr<const CFileImage> CFileImage::FromText(std::string_view text) {
+    std::shared_ptr<CFileImage> image(new CFileImage(std::string(text)));
+    image->Parse();
+    return image;
+}
+
+pugi::xml_node CFileImage::Root() const {
+    return m_parsed ? m_document.document_element() : pugi::xml_node();
+}
+
+const char* CFileImage::LastAttribute(const char* tag, const char* attribute) const {
+    for (auto element = m_elements.rbegin(); element != m_elements.rend(); ++element) {
+        if (std::strcmp(element->name(), tag) == 0) {
+            if (const pugi::xml_attribute found = element->attribute(attribute)) {
+                return found.value();
+            }
+        }
+    }
+    return nullptr;
+}
+
+CFileReadScope::CFileReadScope() {
+    if (Kept().scopes++ == 0) {
+        Kept().trusted = false;
+    }
+}
+
+CFileReadScope::~CFileReadScope() {
+    if (--Kept().scopes == 0) {
+        Forget();
+    }
+}
+
+void CFileReadScope::Forget() {
+    Kept().image.reset();
+    Kept().trusted = false;
+}
+
+}  // namespace TDWXML

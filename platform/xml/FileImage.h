@@ -1,0 +1,80 @@
+#pragma once
+// A document file read once: its bytes and its parsed tree, shared by every
+// step that reads the same file in turn (the pre-reader, then the document
+// reader), so that the file is opened, read and parsed a single time.
+//
+// The image of the last file read is kept and handed out again while the file
+// is unchanged (same size, modification time, device and inode); a read scope
+// (CFileReadScope) trusts it without asking the file system again and drops it
+// when the read is over.
+
+#include <pugixml.hpp>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/xml/TDWXML.h"
+
+namespace TDWXML {
+
+// Files larger than this are refused unread. Configuration and calibration
+// files are tens of kilobytes; the limit bounds the memory a read may take
+// whatever the input.
+constexpr std::size_t kMaxDocumentBytes = std::size_t{16} << 20;
+
+class CFileImage {
+  public:
+    // The file read and parsed, or the image kept from an earlier call while
+    // the file is unchanged. Null when the file cannot be read or is too
+    // large: *why then holds the reason and *osError the system's error code
+    // (0 when the file is too large).
+    static std::shared_ptr<const CFileImage> Get(const char* path, std::string* why, int* osError);
+    // An image of text held in memory (never kept).
+    static std::shared_ptr<const CFileImage> FromText(std::string_view text);
+
+    // The bytes as read.
+    const std::string& Bytes() const { return m_bytes; }
+    // Whether the bytes are one well-formed document the reader accepts.
+    bool Parsed() const { return m_parsed; }
+    // Why the document was refused (when Parsed is false).
+    const SLoadError& ParseError() const { return m_error; }
+    // The root element (null when not parsed).
+    pugi::xml_node Root() const;
+    // The value of the attribute on the last element with the tag, in
+    // document order, that has the attribute; null when none has.
+    const char* LastAttribute(const char* tag, const char* attribute) const;
+
+    CFileImage(const CFileImage&) = delete;
+    CFileImage& operator=(const CFileImage&) = delete;
+
+  private:
+    friend class CFileReadScope;
+    explicit CFileImage(std::string bytes);
+    void Parse();
+
+    std::string m_bytes;
+    pugi::xml_document m_document;
+    std::vector<pugi::xml_node> m_elements;  // in document order
+    bool m_parsed = false;
+    SLoadError m_error;
+};
+
+// One read of a file by several steps. While the outermost scope lasts, the
+// kept image is handed out without looking at the file again; when it ends the
+// image is dropped, so that its memory is not held after the read and the next
+// read sees the file as it is then.
+class CFileReadScope {
+  public:
+    CFileReadScope();
+    ~CFileReadScope();
+    CFileReadScope(const CFileReadScope&) = delete;
+    CFileReadScope& operator=(const CFileReadScope&) = delete;
+
+    // Drops the kept image now.
+    static void Forget();
+};
+
+}  // namespace TDWXML

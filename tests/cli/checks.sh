@@ -1,0 +1,39 @@
+# The checks the tool's shell tests share; each counts in passed or failed.
+# The sourcing script sets scratch to a folder of its own.
+passed=0
+failed=0
+
+check() {  # check NAME EXPECTED_STATUS COMMAND...
+    local name=$1 expected=$2
+    shift 2
+    "$@" > "$scratch/out" 2> "$scratch/err"
+    local status=$?
+    if [ "$status" -eq "$expected" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL $name: status $status, expected $expected"
+        sed 's/^/  stdout: /' "$scratch/out" | head -5
+        sed 's/^/  stderr: /' "$scratch/err" | head -5
+    fi
+}
+
+same() {  # same NAME FILE_A FILE_B
+    if cmp -s "$2" "$3"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL $1: $2 and $3 differ"
+        diff "$2" "$3" | head -10
+    fi
+}
+
+contains() {  # contains NAME FILE TEXT
+    if grep -qF -- "$3" "$2"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL $1: '$3' not in $2"
+        head -5 "$2"
+    fi
+}

@@ -1,0 +1,207 @@
+// The TDW 73 Nimbrel: optional oxygen and pressure sensors that the settings
+// follow, scan layout, XML and report.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "instruments/InstrumentQueries.h"
+#include "instruments/ModelChecks.h"
+#include "instruments/NimbrelCTD.h"
+#include "sensors/ConductivitySensor.h"
+
+namespace {
+
+using tw_test::SensorIDs;
+
+TEST(Nimbrel, DefaultConfiguration) {
+    CNimbrel ctd;
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3}));
+    EXPECT_EQ(dynamic_cast<const CCondSensor&>(ctd.GetSensor(1)).GetConductivityType(), 1);
+    EXPECT_EQ(ctd.GetScanLen(), 20);
+    EXPECT_EQ(ctd.GetScanInterval(), 6.0);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 12);
+    EXPECT_EQ(ctd.GetChannelName(0), "Count");
+    EXPECT_EQ(ctd.GetChannelName(2), "");
+    EXPECT_EQ(ctd.AddExtVoltFrom(), 2);
+    EXPECT_EQ(IsProfiler(&ctd), 0);
+
+    std::unique_ptr<CCTD> created(CreateCTDObject(CTD_73_NIMBREL));
+    ASSERT_NE(created, nullptr);
+    const CNimbrel fresh;
+    EXPECT_TRUE(CTD_ObjectsEqual(created.get(), &fresh));
+}
+
+TEST(Nimbrel, OptionalSensorsKeepTheSettingsInStep) {
+    CNimbrel ctd;
+    EXPECT_EQ(ctd.SetOxygenSensorPresent(CNimbrel::OXYGEN_TDW68), 1);
+    ctd.SetPressureSensorPresent(1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 72, 46}));
+    EXPECT_EQ(ctd.GetNumFreqAdd(), 2);
+    EXPECT_EQ(ctd.GetScanLen(), 42);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 34);
+    EXPECT_EQ(ctd.AddExtVoltFrom(), 4);
+    EXPECT_FALSE(ctd.CanChangeSensor(2));
+
+    // The TDW 41I takes the TDW 68's place.
+    ctd.SetOxygenSensorPresent(CNimbrel::OXYGEN_TDW41);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 66, 46}));
+    EXPECT_EQ(ctd.GetScanLen(), 36);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 28);
+    EXPECT_EQ(ctd.SetOxygenSensorPresent(3), 0);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 66, 46}));
+
+    ctd.SetOxygenSensorPresent(CNimbrel::OXYGEN_NONE);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 46}));
+    EXPECT_EQ(ctd.GetNumFreqAdd(), 1);
+    EXPECT_EQ(ctd.GetScanLen(), 30);
+    ctd.SetPressureSensorPresent(0);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3}));
+    EXPECT_EQ(ctd.GetNumFreqAdd(), 0);
+
+    // Settings follow sensors put on the channels some other way.
+    ctd.ReplaceSensor(1, CreateSensorObject(72));
+    EXPECT_EQ(ctd.OxygenInstalled(), CNimbrel::OXYGEN_TDW68);
+    EXPECT_EQ(ctd.PressureInstalled(), 0);
+}
+
+TEST(Nimbrel, SampleIntervalLimitsAndEquality) {
+    CNimbrel ctd;
+    EXPECT_EQ(ctd.SetSampleInterval(0.5), 0);
+    EXPECT_EQ(ctd.GetScanInterval(), 6.0);
+    EXPECT_EQ(ctd.SetSampleInterval(21600.5), 0);
+    EXPECT_EQ(ctd.SetSampleInterval(0.9), 1);
+    EXPECT_EQ(ctd.SetSampleInterval(21600.0), 1);
+    EXPECT_EQ(ctd.GetScanInterval(), 21600.0);
+
+    // Notes about the device do not make two configurations differ.
+    CNimbrel a;
+    CNimbrel b;
+    b.SetDeviceType("TDW 73");
+    b.SetFirmwareVersion("2.1.4");
+    EXPECT_TRUE(a == b);
+    b.SetMooredLatitude(1e-9);
+    EXPECT_FALSE(a == b);
+    a = b;
+    EXPECT_TRUE(a == b);
+    EXPECT_EQ(a.GetDeviceType(), "TDW 73");
+    EXPECT_EQ(a.GetFirmwareVersion(), "2.1.4");
+}
+
+void ConfigureMooring(CNimbrel& ctd) {
+    ctd.SetOxygenSensorPresent(CNimbrel::OXYGEN_TDW41);
+    ctd.SetPressureSensorPresent(1);
+    ctd.SetSampleInterval(900.5);
+    ctd.SetMooredPressure(1250.25);
+    ctd.SetUseMooredLatitudeFlag(1);
+    ctd.SetMooredLatitude(-54.125);
+    ctd.SetDeviceType("TDW 73 <moored> & \"deep\"");
+    ctd.SetFirmwareVersion("2.1.4");
+}
+
+TEST(Nimbrel, WritesInOrderAndReadsBackEqual) {
+    CNimbrel ctd;
+    ConfigureMooring(ctd);
+    const std::string text = tw_test::WriteObject("Instrument", ctd);
+    tw_test::ExpectInOrder(
+        text,
+        {"<FrequencyChannelsAdded>2</FrequencyChannelsAdded>",
+         "<SampleIntervalSeconds>900.5</SampleIntervalSeconds>",
+         "<!--MooredPressure not applicable if instrument has pressure sensor.-->",
+         "<MooredPressure>1250.25</MooredPressure>", "<MooredLatitude>-54.125</MooredLatitude>",
+         "<UseMooredLatitude>1</UseMooredLatitude>",
+         "<DeviceType>TDW 73 &lt;moored&gt; &amp; \"deep\"</DeviceType>",
+         "<FirmwareVersion>2.1.4</FirmwareVersion>", "<SensorArray Size=\"4\">"});
+    tw_test::ExpectRoundTrip(ctd, "mooring");
+    CNimbrel back;
+    ASSERT_EQ(tw_test::ReadObject(text, "Instrument", back), 0);
+    EXPECT_EQ(back.GetOxygenType(), CNimbrel::OXYGEN_TDW41);
+    EXPECT_EQ(back.GetPressureFlag(), 1);
+    EXPECT_EQ(back.GetDeviceType(), ctd.GetDeviceType());
+    EXPECT_EQ(back.GetScanLen(), 36);
+
+    CNimbrel plain;
+    tw_test::ExpectRoundTrip(plain, "default");
+}
+
+TEST(Nimbrel, BadDocumentsAreRefusedAndChangeNothing) {
+    using Configure = std::function<void(CNimbrel&)>;
+    const Configure mooring = ConfigureMooring;
+    const Configure none = [](CNimbrel&) {};
+    const std::string full = tw_test::WriteObject("Instrument", *std::make_unique<CNimbrel>());
+    std::vector<std::string> refused = {
+        tw_test::Edited(mooring, "<FrequencyChannelsAdded>2<", "<FrequencyChannelsAdded>1<"),
+        tw_test::Edited(none, "<FrequencyChannelsAdded>0<", "<FrequencyChannelsAdded>3<"),
+        tw_test::Edited(none, "<FrequencyChannelsAdded>0<", "<FrequencyChannelsAdded>-1<"),
+        tw_test::Edited(none, "<SampleIntervalSeconds>6<", "<SampleIntervalSeconds>six<"),
+        std::regex_replace(full, std::regex("SensorID=\"58\""), "SensorID=\"55\""),
+    };
+    // Every element is required.
+    for (const char* tag :
+         {"FrequencyChannelsAdded", "SampleIntervalSeconds", "MooredPressure", "MooredLatitude",
+          "UseMooredLatitude", "DeviceType", "FirmwareVersion"}) {
+        refused.push_back(std::regex_replace(
+            full, std::regex("<" + std::string(tag) + ">[^<]*</" + tag + ">|<" + tag + " />"), ""));
+    }
+    refused.push_back(std::regex_replace(full, std::regex("SensorArray"), "Sensors"));
+    tw_test::ExpectRefused<CNimbrel>(refused, mooring);
+
+    // An interval out of range keeps the default.
+    CNimbrel ctd;
+    ConfigureMooring(ctd);
+    const std::string fast =
+        tw_test::Edited(none, "<SampleIntervalSeconds>6<", "<SampleIntervalSeconds>0.5<");
+    ASSERT_EQ(tw_test::ReadObject(fast, "Instrument", ctd), 0);
+    EXPECT_EQ(ctd.GetScanInterval(), 6.0);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3}));
+    EXPECT_EQ(ctd.GetOxygenType(), CNimbrel::OXYGEN_NONE);
+}
+
+class NimbrelReport : public tw_test::FixedDateReport {
+  protected:
+    static std::vector<std::string> Head(const CNimbrel& ctd, std::size_t count) {
+        std::ostringstream os;
+        ctd.Report(os, "mooring.xmlcon", 1);
+        std::vector<std::string> lines = tw_test::Lines(os.str());
+        lines.resize(std::min(count, lines.size()));
+        return lines;
+    }
+};
+
+TEST_F(NimbrelReport, MooredPressureOnlyWithoutPressureSensor) {
+    const std::vector<std::string> header = {
+        "Date: 12/04/2026",
+        "",
+        "Instrument configuration file: mooring.xmlcon *",
+        "",
+        "Configuration report for TDW 73 Nimbrel",
+        "---------------------------------------",
+        "",
+        "Sample interval           : 900.5 seconds",
+    };
+    auto expected = [&header](const std::vector<std::string>& more) {
+        std::vector<std::string> lines = header;
+        lines.insert(lines.end(), more.begin(), more.end());
+        return lines;
+    };
+    CNimbrel ctd;
+    ConfigureMooring(ctd);
+    EXPECT_EQ(Head(ctd, 10), expected({"Moored latitude           : -54.125 deg", ""}));
+    ctd.SetPressureSensorPresent(0);
+    ctd.SetUseMooredLatitudeFlag(0);
+    EXPECT_EQ(Head(ctd, 12), expected({"Moored pressure           : 1250.25 dbar", "",
+                                       "1) Count, Temperature", ""}));
+    std::ostringstream os;
+    ctd.Report(os, "", 0);
+    EXPECT_EQ(os.str().find("Scan length"), std::string::npos);
+}
+
+}  // namespace

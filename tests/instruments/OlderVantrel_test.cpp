@@ -1,0 +1,530 @@
+// The TDW 62, 62plus, 64 and 64plus Vantrel CTDs: defaults, documents and
+// reports compared over one table, then each model's own rules.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "core/NullSensor.h"
+#include "instruments/InstrumentQueries.h"
+#include "instruments/Vantrel62CTD.h"
+#include "instruments/Vantrel64CTD.h"
+#include "instruments/Vantrel64PlusCTD.h"
+#include "platform/Diagnostics.h"
+#include "sensors/AuxiliarySensors.h"
+#include "sensors/PressureSensors.h"
+#include "support/XmlFixture.h"
+
+namespace {
+
+std::vector<int> SensorIDs(const CCTD& ctd) {
+    std::vector<int> ids(static_cast<std::size_t>(ctd.GetSensorArray().GetSize()));
+    int channel = 0;
+    for (int& id : ids) {
+        id = ctd.GetSensor(channel++).GetSensorID();
+    }
+    return ids;
+}
+
+// The settings part of a written instrument element: the lines before the
+// sensor array.
+std::string SettingsPart(const std::string& document) {
+    const std::size_t from = document.find("<Instrument>\n") + 13;
+    return document.substr(from, document.find("  <SensorArray") - from);
+}
+
+// The report's model lines: after the title and before the first channel.
+std::string ModelLines(const std::string& report) {
+    const std::size_t from = report.find("-\n\n") + 3;
+    return report.substr(from, report.find("\n1) ") + 1 - from);
+}
+
+std::string Element(const char* tag, const char* value) {
+    return std::string("  <") + tag + ">" + value + "</" + tag + ">\n";
+}
+
+std::string Comment(const char* text) {
+    return std::string("  <!--") + text + "-->\n";
+}
+
+const std::string kNmeaElements =
+    Element("NmeaPositionDataAdded", "0") + Element("NmeaDepthDataAdded", "0") +
+    Element("NmeaTimeAdded", "0") + Element("NmeaDeviceConnectedToPC", "0");
+
+struct SDefaults {
+    int ctdID;
+    std::vector<int> sensorIDs;
+    int scanLength;
+    double scanInterval;
+    int isProfiler;
+    std::string settings;  // the written elements before the sensor array
+    std::string report;    // the report's model lines
+};
+
+const std::vector<SDefaults>& DefaultsTable() {
+    static const std::vector<SDefaults> table = {
+        {CTD_62_VANTREL,
+         {55, 3},
+         8,
+         15.0,
+         0,
+         Comment("Pressure sensor type:") + Comment("    0 = digiquartz without temp comp") +
+             Comment("    1 = digiquartz with temp comp") + Comment("    2 = strain gauge") +
+             Comment("    3 = no pressure sensor") + Element("PressureSensorType", "3") +
+             Comment("Moored pressure is only applicable if pressure sensor type = no "
+                     "pressure sensor.") +
+             Element("MooredPressure", "0.000000000000") +
+             Comment("Temperature type is only applicable if pressure sensor type = "
+                     "digiquartz without temp comp.") +
+             Comment("   0 = water temperature") + Comment("   1 = user supplied temperature") +
+             Element("TemperatureType", "0") +
+             Element("UserSuppliedTemperature", "15.000000000000") +
+             Element("ExternalVoltageChannels", "0") +
+             Comment("Firmware version: 0 = version 4.0 or newer, 1 = older than version 4.0") +
+             Element("FirmwareVersion", "0") + Element("SampleIntervalSeconds", "15") +
+             kNmeaElements + Element("ScanTimeAdded", "0"),
+         "Pressure sensor type      : No Pressure Sensor\n"
+         "Moored pressure           : 0 dbars\n"
+         "Adjust pressure with      : Water Temperature\n"
+         "External voltage channels : 0\n"
+         "Firmware version          : Version >= 4.0\n"
+         "Sample interval           : 15 seconds\n"
+         "NMEA position data added  : No\n"
+         "Scan time added           : No\n"
+         "\n"},
+        {CTD_64PLUS_VANTREL,
+         {58, 3, 46},
+         22,
+         0.25,
+         1,
+         Element("PressureSensorType", "1") + Element("ExternalVoltageChannels", "0") +
+             Element("Mode", "0") + Element("SampleIntervalSeconds", "10") +
+             Element("ScansToAverage", "1") + Element("SurfaceParVoltageAdded", "0") +
+             Element("ScanTimeAdded", "0") + kNmeaElements,
+         "Pressure sensor type      : Strain Gauge\n"
+         "External voltage channels : 0\n"
+         "Mode                      : Profile\n"
+         "Scans to average          : 1\n"
+         "Surface PAR voltage added : No\n"
+         "Scan time added           : No\n"
+         "\n"},
+        {CTD_64_VANTREL,
+         {55, 3, 49},
+         12,
+         0.5,
+         1,
+         Element("PressureSensorType", "1") + Element("ExternalVoltageChannels", "0") +
+             Comment("Firmware version: 0 means version 3.0 or newer, 1 means older than "
+                     "version 3.0") +
+             Element("FirmwareVersion", "0") + Element("HalfSecondIntervals", "1") +
+             Element("SurfaceParVoltageAdded", "0") + Element("ScanTimeAdded", "0") + kNmeaElements,
+         "Pressure sensor type      : Strain Gauge\n"
+         "External voltage channels : 0\n"
+         "Firmware version          : Version >= 3.0\n"
+         "0.5 second intervals      : 1\n"
+         "Surface PAR voltage added : No\n"
+         "Scan time added           : No\n"
+         "\n"},
+    };
+    return table;
+}
+
+class OlderVantrel : public ::testing::Test {
+  protected:
+    // 2026-12-04 12:00:00 UTC.
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+TEST_F(OlderVantrel, DefaultsDocumentsAndReports) {
+    for (const SDefaults& row : DefaultsTable()) {
+        SCOPED_TRACE(GetCTD_Data(row.ctdID)->name);
+        std::unique_ptr<CCTD> ctd(CreateCTDObject(row.ctdID));
+        ASSERT_NE(ctd, nullptr);
+        EXPECT_EQ(ctd->GetCTD_ID(), row.ctdID);
+        EXPECT_EQ(SensorIDs(*ctd), row.sensorIDs);
+        EXPECT_EQ(ctd->GetNumChannel(), static_cast<int>(row.sensorIDs.size()));
+        EXPECT_EQ(ctd->GetScanLen(), row.scanLength);
+        EXPECT_EQ(ctd->GetScanInterval(), row.scanInterval);
+        EXPECT_EQ(IsProfiler(ctd.get()), row.isProfiler);
+        for (int channel = 0; channel < ctd->GetNumChannel(); ++channel) {
+            EXPECT_EQ(ctd->CanChangeSensor(channel), 0) << channel;
+        }
+
+        const std::string text = tw_test::WriteObject("Instrument", *ctd);
+        EXPECT_EQ(SettingsPart(text), row.settings);
+        std::unique_ptr<CCTD> back(ctd->Clone());
+        back->SetSerialNum("changed");
+        EXPECT_EQ(tw_test::ReadObject(text, "Instrument", *back), 0) << text;
+        EXPECT_TRUE(CTD_ObjectsEqual(back.get(), ctd.get()));
+
+        std::ostringstream report;
+        ctd->Report(report, "", 0);
+        EXPECT_NE(report.str().find(std::string("Configuration report for ") +
+                                    GetCTD_Data(row.ctdID)->name + "\n"),
+                  std::string::npos);
+        EXPECT_EQ(ModelLines(report.str()), row.report);
+        EXPECT_NE(report.str().find(
+                      "Scan length               : " + std::to_string(row.scanLength) + "\n"),
+                  std::string::npos);
+    }
+}
+
+// A document that the model must refuse: its own configuration written
+// with the first match of a pattern replaced.
+template <class Model>
+struct SBadDocument {
+    std::function<void(Model&)> configure;
+    const char* pattern;
+    const char* replacement;
+};
+
+// Each bad document is refused and leaves a configured instrument as it was.
+template <class Model>
+void ExpectRefused(const std::vector<SBadDocument<Model>>& documents) {
+    for (const SBadDocument<Model>& bad : documents) {
+        Model source;
+        bad.configure(source);
+        const std::string written = tw_test::WriteObject("Instrument", source);
+        const std::regex pattern(bad.pattern);
+        ASSERT_TRUE(std::regex_search(written, pattern)) << bad.pattern;
+        const std::string doc = std::regex_replace(written, pattern, bad.replacement,
+                                                   std::regex_constants::format_first_only);
+        Model target;
+        target.SetSerialNum("keep");
+        target.SetNumVoltAdd(1);
+        const Model unchanged = target;
+        const long status = tw_test::ReadObject(doc, "Instrument", target);
+        EXPECT_EQ(status, TDWXML::E_FAIL_XML) << doc;
+        EXPECT_TRUE(target == unchanged) << doc;
+    }
+}
+
+template <class Model>
+Model RoundTrip(Model& ctd) {
+    const std::string text = tw_test::WriteObject("Instrument", ctd);
+    Model back;
+    EXPECT_EQ(tw_test::ReadObject(text, "Instrument", back), 0) << text;
+    EXPECT_TRUE(back == ctd) << text;
+    return back;
+}
+
+TEST(Vantrel64Plus, SettersKeepTheChannelsInStep) {
+    C64VantrelPlusCTD ctd;
+    ctd.SetNumVoltAdd(4);
+    ctd.SetNumVoltAdd(5);
+    ctd.SetbSPAR_Added(1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{58, 3, 46, 27, 27, 27, 27, 27, 51}));
+    EXPECT_EQ(ctd.GetNumChannel(), 9);
+    EXPECT_EQ(ctd.GetChannelName(7), "SPAR voltage");
+    EXPECT_EQ(ctd.GetChannelName(9), "");
+    EXPECT_EQ(ctd.CanChangeSensor(6), 1);
+    EXPECT_EQ(ctd.CanChangeSensor(7), 0);
+
+    // Profile: 22 + 16 + 6 for the PAR, then NMEA and the scan time.
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbDepthAdded(1);
+    ctd.SetbNMEA_TimeAdded(1);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 44 + 28 + 8);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 0);
+    EXPECT_EQ(ctd.GetScanTimeOffset(), 44 + 28);
+
+    // Moored drops the PAR pair and adds the instrument's own time.
+    EXPECT_EQ(ctd.SetMode(1), 1);
+    EXPECT_EQ(ctd.GetbSPAR_Added(), 0);
+    EXPECT_EQ(ctd.GetNumChannel(), 7);
+    EXPECT_EQ(ctd.GetScanLen(), 46 + 28 + 8);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetVantrelPlusScanTimeOffset(), 38);
+    EXPECT_EQ(ctd.GetNMEA_TimeOffset(), 46 + 20);
+    EXPECT_EQ(IsProfiler(&ctd), 0);
+    ctd.SetnSampleInterval(600);
+    EXPECT_EQ(ctd.GetScanInterval(), 600.0);
+    EXPECT_EQ(ctd.SetMode(2), 0);
+    EXPECT_EQ(ctd.SetnSampleInterval(14401), 0);
+
+    ctd.SetnScansToAvg(5);
+    EXPECT_EQ(ctd.GetnScansToAvg().Get(), 5);
+    EXPECT_EQ(ctd.SetPressureSensorType(0), 1);
+    EXPECT_EQ(dynamic_cast<const CPressureDigiquartzTC_Sensor&>(ctd.GetSensor(2)).GetbIncludeMB(),
+              0);
+    ctd.SetnScansToAvg(5);
+    EXPECT_EQ(ctd.GetnScansToAvg().Get(), 6);
+    ctd.SetnScansToAvg(32767);
+    EXPECT_EQ(ctd.GetnScansToAvg().Get(), 32766);
+    EXPECT_EQ(ctd.SetPressureSensorType(2), 0);
+    EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), 45);
+}
+
+TEST(Vantrel64Plus, ReadsOnlyConsistentDocuments) {
+    using Model = C64VantrelPlusCTD;
+    C64VantrelPlusCTD ctd;
+    ctd.SetPressureSensorType(0);
+    ctd.SetNumVoltAdd(2);
+    ctd.ReplaceSensor(4, new CAltimeterSensor);
+    ctd.SetbSPAR_Added(1);
+    ctd.SetnScansToAvg(16);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbNMEA_PC(1);
+    ctd.SetScanTimeAdded(1);
+    RoundTrip(ctd);
+    ctd.SetMode(1);
+    ctd.SetnSampleInterval(3600);
+    RoundTrip(ctd);
+
+    auto none = [](Model&) {};
+    auto par = [](Model& m) { m.SetbSPAR_Added(1); };
+    auto twoVolts = [](Model& m) { m.SetNumVoltAdd(2); };
+    ExpectRefused<Model>({
+        {none, "<PressureSensorType>1</PressureSensorType>", ""},
+        {none, "<PressureSensorType>1<", "<PressureSensorType>0<"},
+        {none, "<PressureSensorType>1<", "<PressureSensorType>2<"},
+        {none, "<Mode>0<", "<Mode>2<"},
+        {none, "<SampleIntervalSeconds>10<", "<SampleIntervalSeconds>9<"},
+        {none, "<ScansToAverage>1<", "<ScansToAverage>0<"},
+        {none, "<ScansToAverage>1</ScansToAverage>", ""},
+        {none, "<SurfaceParVoltageAdded>0</SurfaceParVoltageAdded>", ""},
+        {none, "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>", ""},
+        {none, "SensorID=\"58\"", "SensorID=\"55\""},
+        {par, "<SurfaceParVoltageAdded>1<", "<SurfaceParVoltageAdded>0<"},
+        {twoVolts, "<ExternalVoltageChannels>2<", "<ExternalVoltageChannels>1<"},
+        {twoVolts, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"},
+    });
+
+    // The scan time and the NMEA details other than position are optional.
+    std::string doc = tw_test::WriteObject("Instrument", ctd = Model());
+    doc = std::regex_replace(
+        doc,
+        std::regex(
+            "<(ScanTimeAdded|NmeaDepthDataAdded|NmeaTimeAdded|NmeaDeviceConnectedToPC)>0</\\w+>"),
+        "");
+    Model read;
+    read.SetScanTimeAdded(1);
+    EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
+    EXPECT_TRUE(read == Model());
+}
+
+TEST(Vantrel64, ChannelsScanLengthAndReferenceScans) {
+    C64VantrelCTD ctd;
+    ctd.SetNumVoltAdd(2);
+    ctd.SetbSPAR_Added(1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 49, 27, 27, 27, 51}));
+    EXPECT_EQ(ctd.GetChannelName(2), "Pressure voltage");
+    EXPECT_EQ(ctd.GetChannelName(5), "SPAR voltage");
+    // Strain gauge: 12, two packed voltages, the PAR.
+    EXPECT_EQ(ctd.GetScanLen(), 12 + 6 + 6);
+    EXPECT_EQ(ctd.GetRefBitIndex(), 8 + 6);
+    ctd.SetnHalfSecIntervals(9);
+    EXPECT_EQ(ctd.GetScanInterval(), 4.5);
+    EXPECT_EQ(ctd.SetnHalfSecIntervals(481), 0);
+
+    ctd.SetPressureSensorType(0);
+    EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), 45);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 18 + 6 + 6 + 14 + 8);
+
+    // Digiquartz and two voltages: the reference mark is character 20.
+    ctd.SetbSPAR_Added(0);
+    EXPECT_EQ(ctd.GetRefBitIndex(), 20);
+    std::string scan(40, '0');
+    ctd.m_pScanData = reinterpret_cast<const unsigned char*>(scan.c_str());
+    for (const auto& [mark, isRef] :
+         std::vector<std::pair<char, int>>{{'7', 0}, {'8', 1}, {'F', 1}}) {
+        scan[20] = mark;
+        EXPECT_EQ(ctd.IsRefScan(), isRef) << mark;
+    }
+    ctd.InitRefData();
+    EXPECT_EQ(ctd.GetRefIndex(), 20);
+    EXPECT_EQ(ctd.GetbFirstRefsRead(), 0);
+
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetFirmwareConstant(), 819.0);
+    ctd.SetFirmwareVersion(1);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetFirmwareConstant(), 6552.0);
+}
+
+class CLogLines {
+  public:
+    CLogLines()
+        : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
+              lines.push_back(std::to_string(level) + " " + text);
+          })) {}
+    ~CLogLines() { CDiagnostics::SetSink(m_previous); }
+    std::vector<std::string> lines;
+
+  private:
+    CDiagnostics::Sink m_previous;
+};
+
+TEST(Vantrel64, ScalingCodesAndCorrectedFrequencies) {
+    C64VantrelCTD ctd;
+    CLogLines log;
+    std::string scan = "05";
+    ctd.m_pScanData = reinterpret_cast<const unsigned char*>(scan.c_str());
+    ctd.SaveScalingCoeffs();
+    EXPECT_EQ(ctd.GetbBipolar(), 1);
+    const std::vector<double> bipolar = {1950.0, 17.0, 6250000.0, 2900.0};
+    EXPECT_EQ(std::vector<double>(ctd.GetScalingCoeffs(), ctd.GetScalingCoeffs() + 4), bipolar);
+    scan[1] = '2';
+    ctd.SaveScalingCoeffs();
+    EXPECT_EQ(ctd.GetbBipolar(), 0);
+    EXPECT_EQ(ctd.GetScalingCoeffs()[2], 8702500.0);
+    // An unknown code leaves the last coefficients.
+    scan[1] = '9';
+    ctd.SaveScalingCoeffs();
+    EXPECT_EQ(ctd.GetScalingCoeffs()[3], 210.0);
+    EXPECT_EQ(log.lines,
+              (std::vector<std::string>{
+                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '5', prange = BIPOLAR.",
+                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '2', prange = UNIPOLAR.",
+                  "0 C64VantrelCTD::SaveScalingCoeffs() failed: unexpected first byte = '9'."}));
+
+    // References that follow f^2 = s / R + o for the two reference points
+    // 1/A and 1/B give back sqrt(g - D) for a frequency at g, whatever s and
+    // o are.
+    const double K = 2.401866927049106e-11;
+    const double A = 399.84 * K;
+    const double B = 4975.1244 * K;
+    const double D = 1.0 / (K * 1e6);
+    const double s = 3.0e6;
+    const double o = 2.5e7;
+    ctd.SetRefFreqs(std::sqrt(s / A + o), std::sqrt(s / B + o));
+    EXPECT_EQ(ctd.GetbFirstRefsRead(), 1);
+    EXPECT_NEAR(ctd.CalcCorFreq(std::sqrt(s * (D + 400.0 * 400.0) + o)), 400.0, 1e-6);
+    EXPECT_EQ(ctd.CalcCorFreq(std::sqrt(s * (D / 2) + o)), 0.0);
+    // Equal references cannot scale: the frequency itself is used.
+    ctd.SetRefFreqs(5000.0, 5000.0);
+    EXPECT_NEAR(ctd.CalcCorFreq(300.0), std::sqrt(90000.0 - D), 1e-9);
+}
+
+TEST(Vantrel64, ReadsOnlyConsistentDocuments) {
+    using Model = C64VantrelCTD;
+    Model ctd;
+    ctd.SetPressureSensorType(0);
+    ctd.SetNumVoltAdd(3);
+    ctd.ReplaceSensor(5, new CAltimeterSensor);
+    ctd.SetbSPAR_Added(1);
+    ctd.SetFirmwareVersion(1);
+    ctd.SetnHalfSecIntervals(480);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbNMEA_TimeAdded(1);
+    ctd.SetScanTimeAdded(1);
+    RoundTrip(ctd);
+
+    auto none = [](Model&) {};
+    auto par = [](Model& m) { m.SetbSPAR_Added(1); };
+    ExpectRefused<Model>({
+        {none, "<PressureSensorType>1<", "<PressureSensorType>0<"},
+        {none, "<FirmwareVersion>0</FirmwareVersion>", ""},
+        {none, "<HalfSecondIntervals>1<", "<HalfSecondIntervals>0<"},
+        {none, "<HalfSecondIntervals>1<", "<HalfSecondIntervals>481<"},
+        {none, "<ScanTimeAdded>0</ScanTimeAdded>", ""},
+        {none, "<SurfaceParVoltageAdded>0</SurfaceParVoltageAdded>", ""},
+        {none, "SensorID=\"49\"", "SensorID=\"46\""},
+        {par, "<ExternalVoltageChannels>0<", "<ExternalVoltageChannels>2<"},
+    });
+
+    // A firmware version out of range keeps the default.
+    Model read;
+    const std::string doc =
+        std::regex_replace(tw_test::WriteObject("Instrument", ctd),
+                           std::regex("<FirmwareVersion>1<"), "<FirmwareVersion>7<");
+    EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
+    EXPECT_EQ(read.GetFirmwareVersion().Get(), 0);
+    EXPECT_EQ(read.GetNumVoltAdd(), 3);
+}
+
+TEST(Vantrel62, PressureChoicesChannelsAndScanLength) {
+    C62VantrelCTD ctd;
+    ctd.SetNumVoltAdd(3);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 27, 27, 27}));
+    EXPECT_EQ(ctd.CanChangeSensor(2), 1);
+    // A pressure sensor goes before the voltages, which keep their sensors.
+    ctd.ReplaceSensor(2, new CAltimeterSensor);
+    for (const auto& [type, id] : std::vector<std::pair<int, int>>{{0, 44}, {1, 45}, {2, 49}}) {
+        EXPECT_EQ(ctd.SetPressureSensorType(type), 1);
+        EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, id, 0, 27, 27})) << type;
+    }
+    EXPECT_EQ(ctd.CanChangeSensor(2), 0);
+    EXPECT_EQ(ctd.CanChangeSensor(5), 1);
+    EXPECT_EQ(ctd.GetNumChannel(), 6);
+    // Strain gauge, 3 voltages, NMEA position: 12 + 9 + 1 + 4, then 14.
+    ctd.SetbNMEA_Added(1);
+    ctd.InitializeForCalculations();
+    EXPECT_EQ(ctd.GetScanLen(), 40);
+    EXPECT_EQ(ctd.GetScanTimeOffset(), 40);
+    ctd.SetNumVoltAdd(2);
+    ctd.SetbNMEA_Added(0);
+    EXPECT_EQ(ctd.GetScanLen(), 12 + 6);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 12 + 6 + 4 + 8);
+    EXPECT_EQ(ctd.SetPressureSensorType(3), 1);
+    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 0, 27}));
+    EXPECT_EQ(ctd.SetPressureSensorType(4), 0);
+
+    EXPECT_EQ(ctd.SetdMooredPressure(15000.5), 0);
+    EXPECT_EQ(ctd.SetdUserSuppliedTemp(-1.0), 1);
+    EXPECT_EQ(ctd.SetnSampleInterval(14), 0);
+    EXPECT_EQ(ctd.SetnSampleInterval(32767), 1);
+    EXPECT_EQ(ctd.GetScanInterval(), 32767.0);
+}
+
+TEST(Vantrel62, ReadsOnlyConsistentDocuments) {
+    using Model = C62VantrelCTD;
+    Model ctd;
+    ctd.SetNumVoltAdd(1);
+    ctd.SetdMooredPressure(1234.5);
+    ctd.SetTempType(1);
+    ctd.SetdUserSuppliedTemp(-0.75);
+    ctd.SetFirmwareVersion(1);
+    ctd.SetnSampleInterval(900);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbDepthAdded(1);
+    ctd.SetScanTimeAdded(1);
+    RoundTrip(ctd);
+    ctd.SetPressureSensorType(0);
+    ctd.SetNumVoltAdd(4);
+    RoundTrip(ctd);
+
+    auto none = [](Model&) {};
+    auto strain = [](Model& m) {
+        m.SetPressureSensorType(2);
+        m.SetNumVoltAdd(2);
+    };
+    ExpectRefused<Model>({
+        {none, "<PressureSensorType>3<", "<PressureSensorType>2<"},
+        {none, "<MooredPressure>0.000000000000</MooredPressure>", ""},
+        {none, "<UserSuppliedTemperature>15.000000000000</UserSuppliedTemperature>", ""},
+        {none, "<FirmwareVersion>0</FirmwareVersion>", ""},
+        {none, "<SampleIntervalSeconds>15</SampleIntervalSeconds>", ""},
+        {none, "<ScanTimeAdded>0</ScanTimeAdded>", ""},
+        {none, "SensorID=\"55\"", "SensorID=\"58\""},
+        {strain, "<ExternalVoltageChannels>2<", "<ExternalVoltageChannels>3<"},
+        // A strain gauge of another kind reads as a voltage sensor.
+        {strain, "SensorID=\"49\"", "SensorID=\"46\""},
+    });
+
+    // Values out of range keep their defaults.
+    std::string doc = tw_test::WriteObject("Instrument", ctd = Model());
+    doc = std::regex_replace(doc, std::regex("<MooredPressure>0.0+<"), "<MooredPressure>20000<");
+    doc = std::regex_replace(doc, std::regex("<SampleIntervalSeconds>15<"),
+                             "<SampleIntervalSeconds>5<");
+    Model read;
+    read.SetdMooredPressure(5.0);
+    EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", read), 0) << doc;
+    EXPECT_TRUE(read == Model());
+}
+
+}  // namespace
