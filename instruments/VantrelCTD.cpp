@@ -288,6 +288,10 @@ bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
 }
 
 CString CVantrelCTD::GetChannelName(int channel) const {
+    return ChannelOutputName(channel);
+}
+
+CString CVantrelCTD::ChannelOutputName(int channel) const {
     if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
         return "";
     }

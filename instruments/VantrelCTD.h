@@ -46,8 +46,7 @@ class CVantrelCTD : public CCTD {
     CVantrelCTD& operator=(const CVantrelCTD& other);
     bool operator==(const CVantrelCTD& other) const;
 
-    // The output-type name of the channel's sensor; empty outside the
-    // channel list.
+    // As ChannelOutputName.
     CString GetChannelName(int channel) const override;
     // Most of the family has no additional frequency channels.
     int AddExtFreqFrom() const override { return -1; }
@@ -100,6 +99,9 @@ class CVantrelCTD : public CCTD {
     void RebuildFixedSensors(int count);
     // True when the first count sensors carry the model's fixed sensor IDs.
     bool LeadingSensorsAreFixed(int count) const;
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
+    CString ChannelOutputName(int channel) const;
 
     // Removes count channels at from, deleting their sensors.
     void RemoveChannels(int from, int count);
