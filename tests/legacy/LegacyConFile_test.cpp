@@ -12,7 +12,10 @@
 #include "instruments/CorvaneCTD.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel62V2CTD.h"
+#include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
+#include "instruments/VantrelMooredCTD.h"
+#include "instruments/VantrelSurfaceParCTD.h"
 #include "legacy/ConFile.h"
 #include "legacy/ConLines.h"
 #include "legacy/LegacyConFile.h"
@@ -114,8 +117,19 @@ TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
         }
         for (std::size_t first = 0; first < kVoltageKinds.size(); first += 4) {
             const std::unique_ptr<CCTD> ctd(model->Clone());
+            const int variant = static_cast<int>(first / 4);
+            if (auto* moored = dynamic_cast<CVantrelMooredCTD*>(ctd.get())) {
+                moored->SetPressureSensorType(variant % 4);
+                moored->SetTempType(variant % 2);
+            }
+            if (auto* profiling = dynamic_cast<CVantrelSurfaceParCTD*>(ctd.get())) {
+                profiling->SetPressureSensorType(variant % 2);
+                profiling->SetbSPAR_Added(variant % 3 == 0);
+            }
             if (auto* vantrel = dynamic_cast<CVantrelCTD*>(ctd.get())) {
                 vantrel->SetNumVoltAdd(ctd->GetNumVoltAddMax());
+                // The TDW 62plus V2's files do not hold the setting.
+                vantrel->SetScanTimeAdded(ctdID != CTD_62V2_VANTREL && variant % 2);
             }
             FillVoltages(*ctd, first);
             const std::unique_ptr<CCTD> back = RoundTrip(*ctd);
@@ -335,10 +349,24 @@ TEST_F(LegacyConFileTest, InstrumentSettingLines) {
     EXPECT_EQ(tdw62.GetdSampleInterval().Get(), 30.5);
     EXPECT_EQ(tdw62.GetSensor(2).GetSensorID(), 62);  // the voltage follows conductivity
 
+    // The TDW 64: half-second intervals from field 6; a strain gauge is left
+    // out of the selector lines, so the first pair after conductivity is the
+    // first voltage.
+    tw_test::WriteFile(Path("64.con"), ConText({{39, "0 0 1 137 147 0.5 0 0 0"},
+                                                {14, "0 0 0 0 141"},
+                                                {40, "0 0 1 0 44 0"},
+                                                {44, "755"}}));
+    C64VantrelCTD tdw64old;
+    ASSERT_EQ(ReadConFile(Path("64.con"), &tdw64old), 1) << (shown.empty() ? "" : shown.back());
+    EXPECT_EQ(tdw64old.GetnHalfSecIntervals().Get(), 4);
+    EXPECT_EQ(tdw64old.GetFirmwareVersion().Get(), 1);
+    EXPECT_EQ(tdw64old.GetSensor(2).GetSensorID(), SID_PRESSURE_STRAIN_GAUGE);
+    EXPECT_EQ(tdw64old.GetSensor(3).GetSensorID(), 62);
+
     C64V2VantrelCTD tdw64;
     tdw64.SetPressureSensorType(0);
     const std::pair<CCTD*, std::string> codes[] = {
-        {&tdw812, "130"}, {&tdw64, "242"}, {&tdw62, "267"}};
+        {&tdw812, "130"}, {&tdw64, "242"}, {&tdw62, "267"}, {&tdw64old, "141"}};
     for (const auto& [ctd, code] : codes) {
         WriteConFile(Path("code.con"), ctd);
         const CConLines lines(tw_test::ReadFile(Path("code.con")));
