@@ -1,8 +1,15 @@
 #include "core/RangeXML.h"
 
+#include <sstream>
+
+#include "platform/Diagnostics.h"
+
 using namespace TDWXML;
 
 namespace {
+
+// Entries for a value replaced by its default.
+constexpr int kWarningLevel = 1;
 
 template <class T>
 long WriteRange(COutputNode* node, const char* tag, const CRange<T>& range) {
@@ -32,7 +39,14 @@ long ReadRange(CInputNode* node, const char* tag, CRange<T>& range) {
     }
     if (status == 0) {
         CRange<T> fresh(values[3], values[2], values[1]);
-        fresh.Set(values[0]);  // a stored value outside its limits leaves the initial value
+        // A stored value outside its limits leaves the initial value.
+        if (!fresh.Set(values[0])) {
+            std::ostringstream text;
+            text.imbue(std::locale::classic());
+            text << node->GetPath() << ": " << values[0] << " is outside " << values[2] << ".."
+                 << values[1] << "; " << values[3] << " is kept";
+            CDiagnostics::Log(text.str().c_str(), kWarningLevel);
+        }
         range = fresh;
     }
     const long closeStatus = node->CloseElement();

@@ -74,7 +74,7 @@ int C56CorvaneCTD::GetNumChannel() const {
 }
 
 CString C56CorvaneCTD::GetChannelName(int channel) const {
-    return ChannelName(channel, m_bSPAR_Added);
+    return ChannelNameWithPAR(channel, m_bSPAR_Added);
 }
 
 int C56CorvaneCTD::CanChangeSensor(int channel) const {
@@ -90,12 +90,8 @@ int C56CorvaneCTD::GetBaseLength() const {
     return 16 + 3 * m_nNumVoltAdd + (m_nNumVoltAdd % 2) + (m_bSPAR_Added ? 6 : 0);
 }
 
-int C56CorvaneCTD::GetScanLen() const {
-    return HexScanLen();
-}
-
 void C56CorvaneCTD::SetbSPAR_Added(int on) {
-    SetSurfacePARPair(m_bSPAR_Added, on);
+    ChangeSurfacePAR(m_bSPAR_Added, on);
 }
 
 long C56CorvaneCTD::WriteXML(COutputNode* node) {
@@ -107,10 +103,7 @@ long C56CorvaneCTD::WriteXML(COutputNode* node) {
     }
     node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
     node->WriteInt("RealTimeDataOutputRate", m_outputRate.Get());
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
+    WriteNmeaXML(node);
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
     return WriteSensorArrayXML(node);
@@ -164,11 +157,7 @@ void C56CorvaneCTD::Report(std::ostream& os, const CString& fileName, int change
     ReportLine(os, 0, kLabelWidth, "Firmware version",
                m_firmwareVersion.Get() == 0 ? "Version >= 2.0" : "Version < 2.0");
     ReportLine(os, 0, kLabelWidth, "Real-time data output rate", kRates[m_outputRate.Get()]);
-    ReportNMEA_Group(os, kLabelWidth);
-    ReportLine(os, 0, kLabelWidth, "Surface PAR voltage added", YesNo(m_bSPAR_Added));
-    ReportLine(os, 0, kLabelWidth, "Scan time added", YesNo(m_bScanTimeAdded));
-    ReportSensors(os, changed);
-    ReportLine(os, 0, kLabelWidth, "Scan length", GetScanLen());
+    ReportClosingLines(os, kLabelWidth, m_bSPAR_Added, m_bScanTimeAdded, changed);
 }
 
 // ---------------------------------------------------------------------------
@@ -259,6 +248,10 @@ C56PlusCTD::C56PlusCTD(const C56PlusCTD& other)
     }
 }
 
+C56PlusCTD::~C56PlusCTD() {
+    Empty(m_defaultSensors);
+}
+
 C56PlusCTD& C56PlusCTD::operator=(const C56PlusCTD& other) {
     if (this == &other || *this == other) {
         return *this;
@@ -345,7 +338,11 @@ int C56PlusCTD::BuildSensorArray() {
             }
         }
     } else if (m_bSPAR_Added) {
-        AppendSurfacePARPair(m_sensorArray, m_sparSensor.get());
+        int pairAdded = 0;
+        ChangeSurfacePAR(pairAdded, 1);
+        if (m_sparSensor) {
+            CopySensorObject(m_sensorArray.GetAt(m_sensorArray.GetSize() - 1), m_sparSensor.get());
+        }
     }
     return 1;
 }
@@ -390,7 +387,7 @@ int C56PlusCTD::GetNumChannel() const {
 }
 
 CString C56PlusCTD::GetChannelName(int channel) const {
-    return ChannelName(channel, IsWavecap() && m_bSPAR_Added);
+    return ChannelNameWithPAR(channel, IsWavecap() && m_bSPAR_Added);
 }
 
 int C56PlusCTD::CanChangeSensor(int channel) const {
@@ -440,7 +437,7 @@ int C56PlusCTD::GetScanLen() const {
     if (!m_bOptimize && !IsWavecap()) {
         return kStoredScanLength;
     }
-    return HexScanLen();
+    return CVantrelCTD::GetScanLen();
 }
 
 void C56PlusCTD::InitializeForCalculations() {
@@ -464,9 +461,15 @@ int C56PlusCTD::SetDefaultSensor(int i, CSensor* sensor) {
     return 1;
 }
 
+CSensor* C56PlusCTD::GetExternalVoltageSensor(int i) const {
+    return i >= 0 && i < NUMBER_OF_EXTERNAL_VOLTAGES ? m_externalVoltages[i].sensor.get() : nullptr;
+}
+
 void C56PlusCTD::SetExternalVoltageSensor(int i, CSensor* sensor) {
-    m_externalVoltages[i].sensor.reset(sensor);
-    BuildSensorArray();
+    if (sensor && i >= 0 && i < NUMBER_OF_EXTERNAL_VOLTAGES) {
+        m_externalVoltages[i].sensor.reset(sensor);
+        BuildSensorArray();
+    }
 }
 
 int C56PlusCTD::GetExternalVoltageExported(int i) const {
@@ -482,8 +485,10 @@ void C56PlusCTD::SetExternalVoltageExported(int i, int exported) {
 }
 
 void C56PlusCTD::SetSerialChannel(int i, const S56SerialChannel& channel) {
-    m_serialChannels[i] = channel;
-    BuildSensorArray();
+    if (i == 0 || i == 1) {
+        m_serialChannels[i] = channel;
+        BuildSensorArray();
+    }
 }
 
 void C56PlusCTD::SetSparSensor(CSPAR_Sensor* sensor) {
@@ -585,10 +590,7 @@ long C56PlusCTD::WriteRealTimeOptionsXML(COutputNode* node) {
     node->WriteInt("HistoricRate", m_historicRate);
     node->WriteInt("DeckUnit", m_bUsingDeckUnit);
     node->WriteInt("BaudConsole", m_consoleBaud);
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
+    WriteNmeaXML(node);
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     long status = S_OK_XML;

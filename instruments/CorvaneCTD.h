@@ -31,7 +31,6 @@ class C56CorvaneCTD : public CCTDModel<C56CorvaneCTD, CVantrelCTD> {
     int AddExtVoltFrom() const override { return 3; }
     int CanChangeSensor(int channel) const override;
     double GetScanInterval() const override;
-    int GetScanLen() const override;
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
@@ -100,7 +99,7 @@ class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
 
     C56PlusCTD();
     C56PlusCTD(const C56PlusCTD& other);
-    ~C56PlusCTD() override = default;
+    ~C56PlusCTD() override;
     // Does nothing when the two already compare equal.
     C56PlusCTD& operator=(const C56PlusCTD& other);
     bool operator==(const C56PlusCTD& other) const;
@@ -130,9 +129,10 @@ class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
     // that sensor's ID; otherwise returns 0 and the caller keeps it.
     int SetDefaultSensor(int i, CSensor* sensor);
 
-    // i from 0 to 7.
-    CSensor* GetExternalVoltageSensor(int i) const { return m_externalVoltages[i].sensor.get(); }
-    // Takes ownership of a non-null sensor for slot i (0 to 7).
+    // Null for i outside 0 to 7.
+    CSensor* GetExternalVoltageSensor(int i) const;
+    // Takes ownership of the sensor for slot i; a null sensor or an i outside
+    // 0 to 7 changes nothing and the caller keeps the sensor.
     void SetExternalVoltageSensor(int i, CSensor* sensor);
     int GetExternalVoltageExported(int i) const;
     void SetExternalVoltageExported(int i, int exported);
@@ -142,6 +142,7 @@ class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
     // i 0 or 1.
     const S56SerialChannel& GetSerialChannel(int i) const { return m_serialChannels[i]; }
     const CSensorArray& GetSerialSensors(int i) const { return m_serialChannels[i].sensors; }
+    // An i other than 0 or 1 changes nothing.
     void SetSerialChannel(int i, const S56SerialChannel& channel);
 
     // The surface PAR calibration; null when none is stored.

@@ -27,7 +27,6 @@ class CNimbrel : public CCTDModel<CNimbrel, CVantrelCTD> {
     bool operator==(const CNimbrel& other) const;
 
     void DefaultConfig() override;
-    CString GetChannelName(int channel) const override { return ChannelOutputName(channel); }
     int AddExtFreqFrom() const override { return 2; }
     int AddExtVoltFrom() const override;
     int CanChangeSensor(int) const override { return 0; }

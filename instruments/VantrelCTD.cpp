@@ -5,7 +5,6 @@
 
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
-#include "sensors/AuxiliarySensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelCTD, CCTD)
 
@@ -222,37 +221,6 @@ void CVantrelCTD::InitializeOffsets() {
     }
 }
 
-int CVantrelCTD::HexScanLen() const {
-    if (m_bOptimize) {
-        return m_nOptScanLen;
-    }
-    return GetBaseLength() + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
-}
-
-CString CVantrelCTD::ChannelName(int channel, int surfacePARAdded) const {
-    if (surfacePARAdded && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return ChannelOutputName(channel);
-}
-
-void CVantrelCTD::SetSurfacePARPair(int& added, int on) {
-    if (on && !added) {
-        AppendSurfacePARPair(m_sensorArray, nullptr);
-        added = on;
-    } else if (!on && added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        added = on;
-    }
-}
-
-void CVantrelCTD::AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration) {
-    auto* voltageChannel = new CNullSensor(0);
-    voltageChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-    channels.Add(voltageChannel);
-    channels.Add(calibration ? new CSPAR_Sensor(*calibration) : new CSPAR_Sensor);
-}
-
 CString CVantrelCTD::GetSerialSensorComment(int serialSensor) {
     CString comment;
     for (int id : kCommentOrder) {
@@ -319,7 +287,7 @@ bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
     return true;
 }
 
-CString CVantrelCTD::ChannelOutputName(int channel) const {
+CString CVantrelCTD::GetChannelName(int channel) const {
     if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
         return "";
     }
@@ -337,6 +305,24 @@ void CVantrelCTD::InsertChannel(int at, CSensor* sensor) {
     std::unique_ptr<CSensor> owned(sensor);
     m_sensorArray.InsertAt(at, owned.get());
     owned.release();
+}
+
+int CVantrelCTD::SetChannelSensorType(CRange<int>& setting, int type, int channel, int noneType,
+                                      CSensor* (*newSensor)(int type)) {
+    if (type < setting.GetLow() || type > setting.GetHigh()) {
+        return 0;
+    }
+    if (type == setting.Get()) {
+        return 1;
+    }
+    if (setting.Get() != noneType) {
+        RemoveChannels(channel, 1);
+    }
+    if (type != noneType) {
+        InsertChannel(channel, newSensor(type));
+    }
+    setting.Set(type);
+    return 1;
 }
 
 void CVantrelCTD::ReplaceSerialChannels(int from, int oldSerial, int newSerial) {

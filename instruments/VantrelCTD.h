@@ -9,7 +9,17 @@
 
 #include "core/CTD.h"
 
-class CSPAR_Sensor;
+// In a model's class body, like DECLARE_DYNCREATE: the operations that every
+// model defines for itself, its default configuration, its document and its
+// report.
+#define DECLARE_VANTREL_CONFIGURATION()                                                 \
+  public:                                                                               \
+    void DefaultConfig() override;                                                      \
+    void Report(std::ostream& os, const CString& fileName, int changed) const override; \
+    long ReadXML(TDWXML::CInputNode* node) override;                                    \
+    long WriteXML(TDWXML::COutputNode* node) override;                                  \
+                                                                                        \
+  private:
 
 class CVantrelCTD : public CCTD {
     DECLARE_DYNAMIC(CVantrelCTD)
@@ -36,6 +46,9 @@ class CVantrelCTD : public CCTD {
     CVantrelCTD& operator=(const CVantrelCTD& other);
     bool operator==(const CVantrelCTD& other) const;
 
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
+    CString GetChannelName(int channel) const override;
     // Most of the family has no additional frequency channels.
     int AddExtFreqFrom() const override { return -1; }
     // Also freezes the serial sensor's channel count while on.
@@ -87,14 +100,18 @@ class CVantrelCTD : public CCTD {
     void RebuildFixedSensors(int count);
     // True when the first count sensors carry the model's fixed sensor IDs.
     bool LeadingSensorsAreFixed(int count) const;
-    // The output-type name of the channel's sensor; empty outside the
-    // channel list.
-    CString ChannelOutputName(int channel) const;
 
     // Removes count channels at from, deleting their sensors.
     void RemoveChannels(int from, int count);
     // Takes ownership of sensor and inserts it as channel at.
     void InsertChannel(int at, CSensor* sensor);
+    // Sets a type setting that decides the sensor on one channel: refused (0)
+    // outside the setting's range, 1 without change when type is current;
+    // otherwise the channel's sensor leaves (unless the current type is
+    // noneType), newSensor(type) is inserted there (unless type is noneType),
+    // and the setting takes type.
+    int SetChannelSensorType(CRange<int>& setting, int type, int channel, int noneType,
+                             CSensor* (*newSensor)(int type));
     // Replaces the channels of the serial sensor oldSerial that start at
     // from with the new sensors of newSerial.
     void ReplaceSerialChannels(int from, int oldSerial, int newSerial);
@@ -103,19 +120,6 @@ class CVantrelCTD : public CCTD {
     int MatchSerialChannels(int end, int serialSensor) const;
     // Hex characters of a serial sensor's data in a scan.
     static int SerialFieldLength(int serialSensor);
-    // The model's own data and the appended NMEA and time fields; the cached
-    // length while optimized.
-    int HexScanLen() const;
-    // "SPAR voltage" for the first channel of a surface PAR pair that ends
-    // the list, else as ChannelOutputName.
-    CString ChannelName(int channel, int surfacePARAdded) const;
-    // Turning on appends the surface PAR pair at the end of the channels,
-    // turning off removes it; only a change between off and on touches the
-    // channels or the flag.
-    void SetSurfacePARPair(int& added, int on);
-    // The PAR voltage channel, which takes no sensor of its own, and a copy
-    // of the calibration (a default one without).
-    static void AppendSurfacePARPair(CSensorArray& channels, const CSPAR_Sensor* calibration);
 
     // "Serial RS-232 Sensor: %d = %s."; empty for an unknown identifier.
     static CString GetSerialSensorComment(int serialSensor);

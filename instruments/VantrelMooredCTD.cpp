@@ -56,7 +56,7 @@ CString CVantrelMooredCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    return ChannelOutputName(channel);
+    return CVantrelCTD::GetChannelName(channel);
 }
 
 int CVantrelMooredCTD::CanChangeSensor(int channel) const {

@@ -51,7 +51,7 @@ CString CVantrelSurfaceParCTD::GetChannelName(int channel) const {
     if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
         return GetOutputTypeName(OT_SPAR_VOLTAGE);
     }
-    return ChannelOutputName(channel);
+    return CVantrelCTD::GetChannelName(channel);
 }
 
 int CVantrelSurfaceParCTD::CanChangeSensor(int channel) const {

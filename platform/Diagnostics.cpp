@@ -18,6 +18,16 @@ CDiagnostics::Sink& CurrentSink() {
     return sink;
 }
 
+CDiagnostics::PlaceSource& PlaceSourceSlot() {
+    static CDiagnostics::PlaceSource source;
+    return source;
+}
+
+CDiagnostics::MissObserver& MissObserverSlot() {
+    static CDiagnostics::MissObserver observer;
+    return observer;
+}
+
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
@@ -59,13 +69,8 @@ std::string Timestamp() {
     return buffer;
 }
 
-void Write(const std::string& text, int level) {
+void WriteFile(const std::string& text, int level) {
     try {
-        const CDiagnostics::Sink& sink = CurrentSink();
-        if (sink) {
-            sink(text, level);
-            return;
-        }
         const std::string path = CDiagnostics::LogFilePath();
         if (path.empty()) {
             return;
@@ -78,11 +83,26 @@ void Write(const std::string& text, int level) {
         if (!file) {
             return;
         }
-        std::fprintf(file, "%s level %d: %s\n", Timestamp().c_str(), level, text.c_str());
+        const std::string place = CDiagnostics::CurrentPlace();
+        std::fprintf(file, "%s level %d: %s%s%s%s\n", Timestamp().c_str(), level, text.c_str(),
+                     place.empty() ? "" : " [at ", place.c_str(), place.empty() ? "" : "]");
         std::fclose(file);
     } catch (...) {
         // The log is a record for maintainers; it never disturbs the caller.
     }
+}
+
+void Write(const std::string& text, int level) {
+    try {
+        const CDiagnostics::Sink& sink = CurrentSink();
+        if (sink) {
+            sink(text, level);
+            return;
+        }
+    } catch (...) {
+        return;
+    }
+    WriteFile(text, level);
 }
 
 }  // namespace
@@ -97,10 +117,22 @@ void CDiagnostics::Log(const char* text, int level) {
 void CDiagnostics::LogError(const char* text, unsigned long errorCode, int level) {
     try {
         std::string entry = OneLine(text);
-        entry += " (error " + std::to_string(errorCode) + ": ";
-        entry += std::strerror(static_cast<int>(errorCode));
-        entry += ")";
+        if (errorCode == 0) {
+            // A refusal of the program's own, not a failure of the system.
+            entry += " (no system error)";
+        } else {
+            entry += " (error " + std::to_string(errorCode) + ": ";
+            entry += std::strerror(static_cast<int>(errorCode));
+            entry += ")";
+        }
         Write(entry, level);
+    } catch (...) {
+    }
+}
+
+void CDiagnostics::LogToFile(const std::string& text, int level) {
+    try {
+        WriteFile(OneLine(text.c_str()), level);
     } catch (...) {
     }
 }
@@ -124,4 +156,32 @@ std::string CDiagnostics::LogFilePath() {
         state = home + "/.local/state";
     }
     return state + "/tw_configctd/TW_ConfigCTD.log";
+}
+
+CDiagnostics::PlaceSource CDiagnostics::SetPlaceSource(PlaceSource source) {
+    return std::exchange(PlaceSourceSlot(), std::move(source));
+}
+
+std::string CDiagnostics::CurrentPlace() {
+    try {
+        const PlaceSource& source = PlaceSourceSlot();
+        return source ? source() : std::string();
+    } catch (...) {
+        return std::string();
+    }
+}
+
+CDiagnostics::MissObserver CDiagnostics::SetMissObserver(MissObserver observer) {
+    return std::exchange(MissObserverSlot(), std::move(observer));
+}
+
+void CDiagnostics::NoteMiss(const std::string& place, const std::string& what) {
+    try {
+        const MissObserver& observer = MissObserverSlot();
+        if (observer) {
+            observer(place, what);
+        }
+    } catch (...) {
+        // Notes serve an explanation; they never disturb the reader.
+    }
 }

@@ -13,7 +13,8 @@
 class CDiagnostics {
   public:
     static void Log(const char* text, int level);
-    // The same with a system error code: "text (error N: description)".
+    // The same with a system error code: "text (error N: description)", or
+    // "text (no system error)" for code 0.
     static void LogError(const char* text, unsigned long errorCode, int level);
 
     // Receives every entry instead of the log file while installed; returns
@@ -21,6 +22,27 @@ class CDiagnostics {
     using Sink = std::function<void(const std::string& text, int level)>;
     static Sink SetSink(Sink sink);
 
+    // Writes an entry to the file whatever sink is installed, for a sink that
+    // keeps the file as well.
+    static void LogToFile(const std::string& text, int level);
+
     // The file entries go to when no sink is installed.
     static std::string LogFilePath();
+
+    // Where the library is at work when an entry is logged, for example the
+    // element of a document being read ("Instrument/SensorArray/Sensor[3]");
+    // empty when nothing says. A reader installs its source for as long as it
+    // works and puts the previous one back. File entries carry the place
+    // after their text, as " [at PLACE]"; a sink asks for it while it runs.
+    using PlaceSource = std::function<std::string()>;
+    static PlaceSource SetPlaceSource(PlaceSource source);
+    static std::string CurrentPlace();
+
+    // An item a reader looked for and did not find or could not take: a
+    // missing element or attribute, or a text that is not a number. Many
+    // items are optional, so these notes are not entries of the log; a
+    // program that explains a failed read to its user watches them.
+    using MissObserver = std::function<void(const std::string& place, const std::string& what)>;
+    static MissObserver SetMissObserver(MissObserver observer);
+    static void NoteMiss(const std::string& place, const std::string& what);
 };

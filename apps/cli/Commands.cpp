@@ -1,148 +1,252 @@
 #include "apps/cli/Commands.h"
 
-#include <fstream>
+#include <unistd.h>
+
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
+#include "apps/cli/ConfigItems.h"
 #include "apps/cli/LoadedConfig.h"
 #include "core/Catalogue.h"
 #include "core/SensorRegistry.h"
+#include "platform/xml/AtomicFile.h"
+
+const char* const kFileStatuses =
+    "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
+
+void DescribeUse(CLI::App* command, const std::string& example, const std::string& statuses) {
+    command->footer("Example:\n  " + example + "\n\n" + statuses);
+}
 
 namespace {
 
-int Fail(const std::string& file, const std::string& why) {
-    std::cerr << "tw-configctd: " << file << ": " << why << '\n';
-    return 1;
+// The configuration's text for the terminal: its Latin-1 bytes as UTF-8 when
+// the terminal takes UTF-8, unless the raw bytes are asked for.
+std::string ForTerminal(const std::string& bytes, bool raw) {
+    return !raw && OutputIsUtf8() ? Latin1ToUtf8(bytes) : bytes;
 }
 
-struct SChannel {
-    int number;
-    std::string label;
-    int sensorID;
-    std::string sensor;
-    std::string serialNumber;
-    std::string calibrationDate;
-};
-
-std::vector<SChannel> Channels(const CCTD& ctd) {
-    const std::vector<CString> labels = ctd.ChannelLabels();
-    std::vector<SChannel> channels;
-    for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
-        const CSensor& sensor = ctd.GetSensor(i);
-        channels.push_back({i + 1, labels[static_cast<std::size_t>(i)].str(), sensor.GetSensorID(),
-                            ctd.SensorNameOrdinal(i).str(), sensor.GetSerialNum().str(),
-                            sensor.GetCalDate().str()});
-    }
-    return channels;
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
 }
 
-}  // namespace
-
-int RunReport(const std::string& file, const std::string& output) {
-    SLoadResult loaded = LoadConfiguration(file);
+int Report(const std::string& file, const std::string& output, bool raw, bool force) {
+    SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {
         return Fail(file, loaded.error);
     }
-    if (output.empty()) {
-        loaded.ctd->Report(std::cout, file.c_str(), 0);
-        return std::cout.flush() ? 0 : 1;
+    std::ostringstream report;
+    loaded.ctd->Report(report, file.c_str(), 0);
+    if (output.empty() || output == "-") {
+        std::cout << ForTerminal(report.str(), raw);
+        return 0;
     }
-    std::ofstream out(output, std::ios::binary);
-    loaded.ctd->Report(out, file.c_str(), 0);
-    out.close();
-    return out ? 0 : Fail(output, "the report could not be written");
+    if (SameFile(file, output)) {
+        return Fail(output, "is the configuration being reported; the report would replace it");
+    }
+    if (IsWriteProtected(output) && !force) {
+        return Fail(output, "is write-protected (--force replaces it)");
+    }
+    std::string why;
+    if (!TDWXML::detail::CanReplaceFile(output, &why) ||
+        !TDWXML::detail::ReplaceFile(output, report.str(), &why)) {
+        return Fail(output, why);
+    }
+    return 0;
 }
 
-int RunInfo(const std::string& file, bool json) {
-    SLoadResult loaded = LoadConfiguration(file);
+int Info(const std::string& file, bool json, bool raw) {
+    SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {
         return Fail(file, loaded.error);
     }
     const CCTD& ctd = *loaded.ctd;
-    const std::vector<SChannel> channels = Channels(ctd);
+    const CConfigItems items(ctd);
     if (json) {
-        nlohmann::ordered_json doc;
-        doc["model"] = ctd.GetCTD_Name().str();
-        doc["ctd_id"] = ctd.GetCTD_ID();
-        doc["scan_length"] = ctd.GetScanLen();
-        doc["scan_interval"] = ctd.GetScanInterval();
-        doc["channels"] = nlohmann::ordered_json::array();
-        for (const SChannel& c : channels) {
-            doc["channels"].push_back({{"number", c.number},
-                                       {"label", c.label},
-                                       {"sensor_id", c.sensorID},
-                                       {"sensor", c.sensor},
-                                       {"serial_number", c.serialNumber},
-                                       {"calibration_date", c.calibrationDate}});
-        }
-        // Configuration text is bytes; show any that are not UTF-8 as U+FFFD.
-        std::cout << doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        std::cout << items.ToJson(ctd).dump(2) << '\n';
         return 0;
     }
-    std::cout << "Model: " << ctd.GetCTD_Name() << " (CTD ID " << ctd.GetCTD_ID() << ")\n"
-              << "Scan length: " << ctd.GetScanLen() << '\n'
-              << "Scan interval: " << ctd.GetScanInterval() << " s\n"
-              << "Channels:\n";
-    for (const SChannel& c : channels) {
-        std::cout << c.number << '\t' << c.label << '\t' << c.sensorID << '\t' << c.sensor << '\t'
-                  << c.serialNumber << '\t' << c.calibrationDate << '\n';
+    std::ostringstream text;
+    text << "Model: " << ctd.GetCTD_Name() << " (CTD ID " << ctd.GetCTD_ID() << ")\n"
+         << "Scan length: " << ctd.GetScanLen() << '\n'
+         << "Scan interval: " << ctd.GetScanInterval() << " s\n"
+         << "Channels:\n"
+         << "Channel\tLabel\tSensor ID\tSensor\tSerial number\tCalibration date\n";
+    for (const SChannelItems& c : items.Channels()) {
+        text << c.number << '\t' << c.label << '\t' << c.sensorID << '\t' << c.sensor << '\t'
+             << c.serialNumber.text << '\t' << c.calibrationDate.text << '\n';
     }
+    std::cout << ForTerminal(text.str(), raw);
     return 0;
 }
 
-int RunValidate(const std::vector<std::string>& files) {
-    int status = 0;
+int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
+    int ok = 0;
+    int failed = 0;
+    nlohmann::ordered_json results = nlohmann::ordered_json::array();
     for (const std::string& file : files) {
-        SLoadResult loaded = LoadConfiguration(file);
-        if (loaded.ctd) {
-            std::cout << file << ": ok (" << loaded.ctd->GetCTD_Name() << ")\n";
-        } else {
-            std::cout << file << ": error: " << loaded.error << '\n';
-            status = 1;
+        const SLoadResult loaded = LoadConfiguration(file);
+        loaded.ctd ? ++ok : ++failed;
+        if (json) {
+            nlohmann::ordered_json result = {{"file", file}, {"ok", loaded.ctd != nullptr}};
+            if (loaded.ctd) {
+                result["model"] = loaded.ctd->GetCTD_Name().str();
+            } else {
+                const SReason reason = SplitReason(loaded.error);
+                if (reason.line > 0) {
+                    result["line"] = reason.line;
+                    result["column"] = reason.column;
+                }
+                result["error"] = Latin1ToUtf8(reason.what);
+            }
+            result["warnings"] = nlohmann::ordered_json::array();
+            for (const std::string& warning : loaded.warnings) {
+                result["warnings"].push_back(Latin1ToUtf8(warning));
+            }
+            results.push_back(result);
+            continue;
+        }
+        if (!loaded.ctd) {
+            std::cout << Located(file, "error", loaded.error) << '\n';
+            continue;
+        }
+        if (quiet) {
+            continue;
+        }
+        std::cout << file << ": ok (" << loaded.ctd->GetCTD_Name() << ")\n";
+        for (const std::string& warning : loaded.warnings) {
+            std::cout << file << ": warning: " << warning << '\n';
         }
     }
-    return status;
+    if (json) {
+        const nlohmann::ordered_json doc = {{"ok", ok}, {"failed", failed}, {"files", results}};
+        std::cout << doc.dump(2) << '\n';
+    } else if (!quiet) {
+        std::cout << ok << " ok, " << failed << " failed\n";
+    }
+    return failed == 0 ? 0 : 1;
 }
 
-int RunConvert(const std::string& input, const std::string& output) {
-    SLoadResult loaded = LoadConfiguration(input);
+int Convert(const std::string& input, const std::string& output, bool force) {
+    SLoadResult loaded = LoadForCommand(input);
     if (!loaded.ctd) {
         return Fail(input, loaded.error);
     }
-    const std::string error = SaveConfiguration(output, *loaded.ctd);
+    const std::string error = SaveConfiguration(output, *loaded.ctd, force);
     return error.empty() ? 0 : Fail(output, error);
 }
 
-int RunNew(int ctdID, const std::string& output) {
+int New(int ctdID, const std::string& output, bool force) {
     std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
     if (!ctd) {
-        return Fail(GetCTD_Data(ctdID)->name, "this model is not supported yet");
+        return Fail(GetCTD_Data(ctdID)->name, "this model cannot be created yet");
     }
-    const std::string error = SaveConfiguration(output, *ctd);
+    const std::string error = SaveConfiguration(output, *ctd, force);
     return error.empty() ? 0 : Fail(output, error);
 }
 
-int RunListInstruments() {
-    for (int id = 0; id < NUM_CTD_IDS; ++id) {
-        const SCTD_Data& row = *GetCTD_Data(id);
-        std::cout << id << '\t' << row.name << '\t' << row.numFreqAddMax << '\t'
-                  << row.numVoltAddMax << '\t' << row.numChannelLock << '\t' << row.numChannelMin
-                  << '\t' << row.numChannelMax << '\t';
-        for (int i = 0; i < row.numFixedSensors; ++i) {
-            std::cout << (i ? "," : "") << row.fixedSensors[i];
+}  // namespace
+
+void AddFileCommands(CLI::App& app, int& status) {
+    // The options outlive this function: the callbacks share them.
+    struct SOptions {
+        std::string file, output, input, model;
+        std::vector<std::string> files;
+        bool raw = false, force = false, json = false, quiet = false;
+    };
+    const auto o = std::make_shared<SOptions>();
+    auto* report = app.add_subcommand("report", "Print the configuration report of FILE.");
+    report->add_option("FILE", o->file, "Configuration file (.xmlcon or .con)")->required();
+    report->add_option("-o,--output", o->output,
+                       "Write the report to this file ('-': standard output)");
+    report->add_flag("--raw", o->raw, "Print text bytes as stored, without converting to UTF-8");
+    report->add_flag("--force", o->force, "Replace a write-protected output file");
+    report->callback([o, &status] { status = Report(o->file, o->output, o->raw, o->force); });
+    DescribeUse(report, "tw-configctd report cast01.xmlcon -o cast01.txt", kFileStatuses);
+
+    auto* info = app.add_subcommand("info", "Show the model, scan and channels of FILE.");
+    info->add_option("FILE", o->file, "Configuration file")->required();
+    info->add_flag("--json", o->json, "Everything the configuration holds, as one JSON object");
+    info->add_flag("--raw", o->raw, "Print text bytes as stored, without converting to UTF-8");
+    info->callback([o, &status] { status = Info(o->file, o->json, o->raw); });
+    DescribeUse(info, "tw-configctd info --json cast01.xmlcon | jq '.channels[1].coefficients'",
+                kFileStatuses);
+
+    auto* validate = app.add_subcommand("validate", "Read each FILE and say whether it is sound.");
+    validate->add_option("FILE", o->files, "Configuration files")->required();
+    validate->add_flag("-q,--quiet", o->quiet, "Print only the files that fail");
+    validate->add_flag("--json", o->json, "One JSON object with a result per file");
+    validate->callback([o, &status] { status = Validate(o->files, o->quiet, o->json); });
+    DescribeUse(validate, "tw-configctd validate --quiet cruise/*.xmlcon",
+                "Exit status: 0 every file read, 1 a file failed, 2 usage error.\n"
+                "A warning names a value the reader replaced by its default.");
+
+    auto* convert = app.add_subcommand(
+        "convert", "Read IN and write it to OUT (.con for an OUT ending in .con, else .xmlcon).");
+    convert->add_option("IN", o->input, "Configuration file to read")->required();
+    convert->add_option("OUT", o->output, "File to write")->required();
+    convert->add_flag("--force", o->force, "Replace a write-protected OUT");
+    convert->callback([o, &status] { status = Convert(o->input, o->output, o->force); });
+    DescribeUse(convert, "tw-configctd convert old/cast01.con cast01.xmlcon", kFileStatuses);
+
+    auto* create = app.add_subcommand("new", "Write the default configuration of MODEL to OUT.");
+    create->add_option("MODEL", o->model, "CTD ID (0-15) or model name (see list instruments)")
+        ->required();
+    create->add_option("OUT", o->output, "File to write (.con: legacy format, else .xmlcon)")
+        ->required();
+    create->add_flag("--force", o->force, "Replace a write-protected OUT");
+    create->callback([o, &status] {
+        const int ctdID = ParseModel(o->model);
+        if (ctdID < 0) {
+            throw CLI::ValidationError("MODEL", "'" + o->model + "' names no instrument model");
         }
-        std::cout << '\n';
-    }
-    return 0;
+        status = New(ctdID, o->output, o->force);
+    });
+    DescribeUse(create, "tw-configctd new \"TDW 64plus V2 Vantrel CTD\" cast01.xmlcon",
+                kFileStatuses);
 }
 
-int RunListSensors() {
-    for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
-        const SSensorData& row = *GetSensorData(id);
-        std::cout << id << '\t' << row.name << '\t' << row.outputType << '\t'
-                  << (row.calibratable ? 1 : 0) << '\t' << row.xmlTag << '\t'
-                  << MaxSensorTypeAllowed(id) << '\n';
-    }
-    return 0;
+void AddListCommands(CLI::App& app, int& status) {
+    auto* list = app.add_subcommand("list", "List the instrument models or the sensor types.");
+    list->require_subcommand(1);
+    auto* instruments = list->add_subcommand(
+        "instruments",
+        "One line per model: ID, name, frequency and voltage channel maxima, locked, minimum and "
+        "maximum channels, fixed sensor IDs, and whether it can be created (yes/no); fields "
+        "separated by tabs.");
+    instruments->callback([&] {
+        for (int id = 0; id < NUM_CTD_IDS; ++id) {
+            const SCTD_Data& row = *GetCTD_Data(id);
+            std::cout << id << '\t' << row.name << '\t' << row.numFreqAddMax << '\t'
+                      << row.numVoltAddMax << '\t' << row.numChannelLock << '\t'
+                      << row.numChannelMin << '\t' << row.numChannelMax << '\t';
+            for (int i = 0; i < row.numFixedSensors; ++i) {
+                std::cout << (i ? "," : "") << row.fixedSensors[i];
+            }
+            const std::unique_ptr<CCTD> ctd(CreateCTDObject(id));
+            std::cout << '\t' << (ctd ? "yes" : "no") << '\n';
+        }
+        status = 0;
+    });
+    DescribeUse(instruments, "tw-configctd list instruments | awk -F'\\t' '$9 == \"yes\"'",
+                "Exit status: 0 success, 1 the list could not be written.");
+    auto* sensors = list->add_subcommand(
+        "sensors",
+        "One line per sensor type: ID, name, output type, calibratable, XML element, maximum per "
+        "configuration; fields separated by tabs.");
+    sensors->callback([&] {
+        for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
+            const SSensorData& row = *GetSensorData(id);
+            std::cout << id << '\t' << row.name << '\t' << row.outputType << '\t'
+                      << (row.calibratable ? 1 : 0) << '\t' << row.xmlTag << '\t'
+                      << MaxSensorTypeAllowed(id) << '\n';
+        }
+        status = 0;
+    });
+    DescribeUse(sensors, "tw-configctd list sensors | cut -f1,2",
+                "Exit status: 0 success, 1 the list could not be written.");
 }

@@ -1,17 +1,24 @@
 #include "platform/xml/AtomicFile.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace TDWXML::detail {
 
 namespace {
+
+// Links followed before a chain counts as a loop, as the system counts.
+constexpr int kMaxLinks = 40;
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -24,6 +31,55 @@ std::string FolderOf(const std::string& path) {
 std::string NameOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a chain of symbolic links leads to (which need not exist yet);
+// the path itself when it is no link.
+std::string FollowLinks(std::string path) {
+    struct stat info {};
+    for (int i = 0; i < kMaxLinks && ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+         ++i) {
+        std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) +
+                                 1);
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size() - 1);
+        if (length <= 0) {
+            break;
+        }
+        const std::string link(target.data(), static_cast<std::size_t>(length));
+        path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+    }
+    return path;
+}
+
+// The stem of the temporary files of a target: ".NAME.tmp" followed by the
+// writing process's ID, a dot and a counter.
+std::string TemporaryStem(const std::string& path) {
+    return "." + NameOf(path) + ".tmp";
+}
+
+// Removes the temporary files of this target whose writer no longer runs.
+void SweepStaleTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string stem = TemporaryStem(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.compare(0, stem.size(), stem) != 0) {
+            continue;
+        }
+        char* end = nullptr;
+        const long pid = std::strtol(name.c_str() + stem.size(), &end, 10);
+        if (pid <= 0 || *end != '.' || pid == ::getpid()) {
+            continue;
+        }
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+        }
+    }
+    ::closedir(dir);
 }
 
 bool WriteAll(int fd, std::string_view contents) {
@@ -43,7 +99,7 @@ bool WriteAll(int fd, std::string_view contents) {
 // Creates a new temporary file beside the target; -1 when none could be made.
 int CreateTemporary(const std::string& path, std::string* tempPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem = FolderOf(path) + "/." + NameOf(path) + ".tmp";
+    const std::string stem = FolderOf(path) + "/" + TemporaryStem(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[48];
         std::snprintf(suffix, sizeof suffix, "%ld.%u", static_cast<long>(::getpid()),
@@ -59,6 +115,45 @@ int CreateTemporary(const std::string& path, std::string* tempPath) {
     return -1;
 }
 
+// Writes, syncs and closes; on failure errno says why.
+bool FinishFile(int fd, std::string_view contents) {
+    int error = 0;
+    if (!WriteAll(fd, contents) || ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    errno = error;
+    return error == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool FolderWritable(const std::string& path) {
+    return ::access(FolderOf(path).c_str(), W_OK | X_OK) == 0;
+}
+
+bool FileWritable(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+// Replaces the contents of an existing file where it is.
+bool OverwriteInPlace(const std::string& path, std::string_view contents, std::string* why) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0 || !FinishFile(fd, contents)) {
+        *why = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool CanReplaceFile(const std::string& path, std::string* why) {
@@ -66,54 +161,58 @@ bool CanReplaceFile(const std::string& path, std::string* why) {
         *why = "not a file name";
         return false;
     }
+    const std::string target = FollowLinks(path);
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        *why = S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file";
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists && !S_ISREG(info.st_mode)) {
+        *why = S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
         return false;
     }
-    const std::string folder = FolderOf(path);
+    const std::string folder = FolderOf(target);
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         *why = "its folder does not exist";
         return false;
     }
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        *why = "its folder cannot be written";
+    if (!FolderWritable(target) && !(exists && FileWritable(target))) {
+        *why = std::string("its folder cannot be written: ") + std::strerror(errno);
         return false;
     }
     return true;
 }
 
 bool ReplaceFile(const std::string& path, std::string_view contents, std::string* why) {
+    const std::string target = FollowLinks(path);
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (!FolderWritable(target) && exists && FileWritable(target)) {
+        return OverwriteInPlace(target, contents, why);
+    }
+    SweepStaleTemporaries(target);
     std::string tempPath;
-    const int fd = CreateTemporary(path, &tempPath);
+    const int fd = CreateTemporary(target, &tempPath);
     if (fd < 0) {
         *why = std::string("cannot create a temporary file: ") + std::strerror(errno);
         return false;
     }
     // A file that is replaced keeps its permissions.
-    struct stat old {};
-    bool ok = true;
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    if (exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        *why = std::strerror(errno);
+        ::close(fd);
+        ::unlink(tempPath.c_str());
+        return false;
     }
-    int error = 0;
-    if (!ok || !WriteAll(fd, contents) || ::fsync(fd) != 0) {
-        ok = false;
-        error = errno;
+    if (!FinishFile(fd, contents)) {
+        *why = std::strerror(errno);
+        ::unlink(tempPath.c_str());
+        return false;
     }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
+        *why = std::strerror(errno);
+        ::unlink(tempPath.c_str());
+        return false;
     }
-    if (ok) {
-        if (::rename(tempPath.c_str(), path.c_str()) == 0) {
-            return true;
-        }
-        error = errno;
-    }
-    *why = std::strerror(error);
-    ::unlink(tempPath.c_str());
-    return false;
+    SyncFolder(FolderOf(target));
+    return true;
 }
 
 }  // namespace TDWXML::detail

@@ -1,5 +1,7 @@
 #include "platform/xml/Cursor.h"
 
+#include "platform/xml/TextCodec.h"
+
 namespace TDWXML::detail {
 
 bool CCursor::Leave() {
@@ -8,6 +10,28 @@ bool CCursor::Leave() {
     }
     m_path.pop_back();
     return true;
+}
+
+std::string CCursor::PathText() const {
+    std::string text;
+    for (std::size_t i = 1; i < m_path.size(); ++i) {
+        text += (i > 1 ? "/" : "") + StepName(m_path[i]);
+    }
+    return text;
+}
+
+std::string StepName(pugi::xml_node element) {
+    std::string step = DecodeText(element.name());
+    if (const pugi::xml_attribute index = element.attribute("index")) {
+        return step + "[" + DecodeText(index.value()) + "]";
+    }
+    const bool repeated =
+        element.previous_sibling(element.name()) || element.next_sibling(element.name());
+    if (repeated && element.first_attribute()) {
+        const pugi::xml_attribute first = element.first_attribute();
+        step += "[" + DecodeText(first.name()) + "=" + DecodeText(first.value()) + "]";
+    }
+    return step;
 }
 
 CObjectScope::CObjectScope(CCursor* cursor, pugi::xml_node element)

@@ -5,6 +5,8 @@
 #include <pugixml.hpp>
 
 #include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/xml/TDWXML.h"
@@ -20,12 +22,20 @@ class CCursor {
     // Leaves the element last entered; false when that would leave an element
     // the current object did not open itself.
     bool Leave();
+    // The elements below the one the cursor was made on, down to the current
+    // one, joined by '/' ("Instrument/SensorArray/Sensor[3]"); see StepName.
+    std::string PathText() const;
 
   private:
     friend class CObjectScope;
     std::vector<pugi::xml_node> m_path;
     std::size_t m_floor = 1;
 };
+
+// An element as a step of a path: its tag, with "[N]" for the value of an
+// "index" attribute, or "[name=value]" of its first attribute when a sibling
+// has the same tag ("Coefficients[equation=1]").
+std::string StepName(pugi::xml_node element);
 
 // Enters an element for the object that reads or writes it, and returns to
 // the same position afterwards, whatever the object opened or closed. While
@@ -48,6 +58,8 @@ class CObjectScope {
 struct TDWXML::CInputNode::State {
     explicit State(pugi::xml_node start) : cursor(start) {}
     detail::CCursor cursor;
+    // The diagnostics place in force before this node began to read.
+    std::function<std::string()> previousPlace;
 };
 
 struct TDWXML::COutputNode::State {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/Diagnostics.h"
 #include "platform/xml/Cursor.h"
 #include "platform/xml/NumberText.h"
 #include "platform/xml/TDWXML.h"
@@ -86,10 +87,47 @@ bool ChildText(pugi::xml_node parent, const char* tag, int index, const char* in
     return true;
 }
 
+bool ParseNumber(const std::string& text, int* value) {
+    return detail::ParseInt(text, value);
+}
+
+bool ParseNumber(const std::string& text, double* value) {
+    return detail::ParseDouble(text, value);
+}
+
+// The name of a child looked for, as a path step.
+std::string ChildName(const char* tag, int index) {
+    std::string name = tag ? tag : "";
+    if (index >= 0) {
+        name += "[" + std::to_string(index) + "]";
+    }
+    return name;
+}
+
 }  // namespace
 
-CInputNode::CInputNode(std::unique_ptr<State> state) : m_state(std::move(state)) {}
-CInputNode::~CInputNode() = default;
+CInputNode::CInputNode(std::unique_ptr<State> state) : m_state(std::move(state)) {
+    m_state->previousPlace =
+        CDiagnostics::SetPlaceSource([this] { return m_state->cursor.PathText(); });
+}
+
+CInputNode::~CInputNode() {
+    CDiagnostics::SetPlaceSource(std::move(m_state->previousPlace));
+}
+
+void CInputNode::NoteMissingChild(const char* tag, int index) const {
+    CDiagnostics::NoteMiss(m_state->cursor.PathText(), ChildName(tag, index) + " is missing");
+}
+
+void CInputNode::NoteMissingAttribute(const char* name) const {
+    CDiagnostics::NoteMiss(m_state->cursor.PathText(),
+                           std::string("attribute ") + (name ? name : "") + " is missing");
+}
+
+void CInputNode::NoteNotANumber(const char* item, const std::string& text) const {
+    CDiagnostics::NoteMiss(m_state->cursor.PathText(),
+                           std::string(item ? item : "") + " is not a number: '" + text + "'");
+}
 
 long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const char* indexAttr) {
     if (object == nullptr) {
@@ -97,6 +135,7 @@ long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const c
     }
     const pugi::xml_node child = FindChild(m_state->cursor.Current(), tag, index, indexAttr);
     if (!child) {
+        NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
     detail::CObjectScope scope(&m_state->cursor, child);
@@ -105,25 +144,36 @@ long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const c
 
 long CInputNode::GetAttribute(const char* name, char* buffer, int size) {
     std::string text;
-    if (buffer == nullptr || size <= 0 || !AttributeText(m_state->cursor.Current(), name, &text)) {
+    if (buffer == nullptr || size <= 0) {
+        return E_FAIL_XML;
+    }
+    if (!AttributeText(m_state->cursor.Current(), name, &text)) {
+        NoteMissingAttribute(name);
         return E_FAIL_XML;
     }
     return CopyOut(text, buffer, size);
 }
 
 long CInputNode::GetAttribute(const char* name, int* value) {
-    std::string text;
-    if (value == nullptr || !AttributeText(m_state->cursor.Current(), name, &text) ||
-        !detail::ParseInt(text, value)) {
-        return E_FAIL_XML;
-    }
-    return S_OK_XML;
+    return AttributeNumber(name, value);
 }
 
 long CInputNode::GetAttribute(const char* name, double* value) {
+    return AttributeNumber(name, value);
+}
+
+template <class T>
+long CInputNode::AttributeNumber(const char* name, T* value) {
     std::string text;
-    if (value == nullptr || !AttributeText(m_state->cursor.Current(), name, &text) ||
-        !detail::ParseDouble(text, value)) {
+    if (value == nullptr) {
+        return E_FAIL_XML;
+    }
+    if (!AttributeText(m_state->cursor.Current(), name, &text)) {
+        NoteMissingAttribute(name);
+        return E_FAIL_XML;
+    }
+    if (!ParseNumber(text, value)) {
+        NoteNotANumber((std::string("attribute ") + name).c_str(), text);
         return E_FAIL_XML;
     }
     return S_OK_XML;
@@ -132,6 +182,7 @@ long CInputNode::GetAttribute(const char* name, double* value) {
 long CInputNode::OpenElement(const char* tag, int index, const char* indexAttr) {
     const pugi::xml_node child = FindChild(m_state->cursor.Current(), tag, index, indexAttr);
     if (!child) {
+        NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
     m_state->cursor.Enter(child);
@@ -145,26 +196,36 @@ long CInputNode::CloseElement() {
 long CInputNode::ReadString(const char* tag, char* buffer, int size, int index,
                             const char* indexAttr) {
     std::string text;
-    if (buffer == nullptr || size <= 0 ||
-        !ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text)) {
+    if (buffer == nullptr || size <= 0) {
+        return E_FAIL_XML;
+    }
+    if (!ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text)) {
+        NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
     return CopyOut(text, buffer, size);
 }
 
 long CInputNode::ReadInt(const char* tag, int* value, int index, const char* indexAttr) {
-    std::string text;
-    if (value == nullptr || !ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text) ||
-        !detail::ParseInt(text, value)) {
-        return E_FAIL_XML;
-    }
-    return S_OK_XML;
+    return ChildNumber(tag, value, index, indexAttr);
 }
 
 long CInputNode::ReadDouble(const char* tag, double* value, int index, const char* indexAttr) {
+    return ChildNumber(tag, value, index, indexAttr);
+}
+
+template <class T>
+long CInputNode::ChildNumber(const char* tag, T* value, int index, const char* indexAttr) {
     std::string text;
-    if (value == nullptr || !ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text) ||
-        !detail::ParseDouble(text, value)) {
+    if (value == nullptr) {
+        return E_FAIL_XML;
+    }
+    if (!ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text)) {
+        NoteMissingChild(tag, index);
+        return E_FAIL_XML;
+    }
+    if (!ParseNumber(text, value)) {
+        NoteNotANumber(ChildName(tag, index).c_str(), text);
         return E_FAIL_XML;
     }
     return S_OK_XML;
@@ -172,6 +233,10 @@ long CInputNode::ReadDouble(const char* tag, double* value, int index, const cha
 
 CString CInputNode::GetTag() const {
     return CString(detail::DecodeText(m_state->cursor.Current().name()));
+}
+
+CString CInputNode::GetPath() const {
+    return CString(m_state->cursor.PathText());
 }
 
 }  // namespace TDWXML

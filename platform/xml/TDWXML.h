@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 
 #include "platform/CString.h"
 
@@ -74,11 +75,22 @@ class CInputNode {
 
     // The current element's tag.
     CString GetTag() const;
+    // Where the cursor is, below the root: "Instrument/SensorArray/Sensor[3]".
+    // While a node reads, entries of the diagnostics log carry this place, and
+    // every item it looks for in vain is noted there (CDiagnostics::NoteMiss).
+    CString GetPath() const;
 
   private:
     friend class CReadDoc;
     struct State;
     explicit CInputNode(std::unique_ptr<State> state);
+    template <class T>
+    long AttributeNumber(const char* name, T* value);
+    template <class T>
+    long ChildNumber(const char* tag, T* value, int index, const char* indexAttr);
+    void NoteMissingChild(const char* tag, int index) const;
+    void NoteMissingAttribute(const char* name) const;
+    void NoteNotANumber(const char* item, const std::string& text) const;
     std::unique_ptr<State> m_state;
 };
 

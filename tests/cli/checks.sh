@@ -28,6 +28,15 @@ same() {  # same NAME FILE_A FILE_B
     fi
 }
 
+lacks() {  # lacks NAME FILE TEXT
+    if grep -qF -- "$3" "$2"; then
+        failed=$((failed + 1))
+        echo "FAIL $1: '$3' in $2"
+    else
+        passed=$((passed + 1))
+    fi
+}
+
 contains() {  # contains NAME FILE TEXT
     if grep -qF -- "$3" "$2"; then
         passed=$((passed + 1))

@@ -24,6 +24,7 @@ check "report to a file" 0 "$tool" report "$example" -o "$scratch/report.txt"
 same "report file" "$scratch/report.txt" "${example%.xmlcon}.report.txt"
 check info 0 "$tool" info "$example"
 contains "info model" "$scratch/out" "Model: TDW 64plus V2 Vantrel CTD (CTD ID 11)"
+contains "info header row" "$scratch/out" "$(printf 'Channel\tLabel\tSensor ID\tSensor\tSerial number\tCalibration date')"
 contains "info voltage channel" "$scratch/out" "$(printf '4\tA/D voltage 0\t0\tAltimeter\t62148\t20-Jan-26')"
 check "info json" 0 "$tool" info --json "$example"
 contains "json channel" "$scratch/out" '"sensor": "SPAR/Surface Irradiance"'
@@ -36,7 +37,7 @@ same "convert keeps the document" "$example" "$scratch/copy.xmlcon"
 check "new by name" 0 "$tool" new "tdw 64plus v2 vantrel ctd" "$scratch/new.xmlcon"
 same "new is the default" examples/64plusV2-default.xmlcon "$scratch/new.xmlcon"
 check "list instruments" 0 "$tool" list instruments
-contains "catalogue row" "$scratch/out" "$(printf '11\tTDW 64plus V2 Vantrel CTD\t0\t6\t2\t3\t14\t58,3,46')"
+contains "catalogue row" "$scratch/out" "$(printf '11\tTDW 64plus V2 Vantrel CTD\t0\t6\t2\t3\t14\t58,3,46\tyes')"
 check "list sensors" 0 "$tool" list sensors
 contains "registry row" "$scratch/out" "$(printf '47\tPressure, FGP\t2\t1\tPressureFGP_Sensor\t8')"
 check version 0 "$tool" --version
@@ -52,13 +53,18 @@ for bad in "$scratch/missing.xmlcon" "$scratch" "$scratch/plain.txt" "$scratch/b
     check "report $bad" 1 "$tool" report "$bad"
     contains "report $bad names the file" "$scratch/err" "$bad"
     check "validate $bad" 1 "$tool" validate "$example" "$bad"
-    contains "validate $bad says why" "$scratch/out" "$bad: error: "
+    contains "validate $bad says why" "$scratch/out" "$bad"
+    contains "validate $bad counts" "$scratch/out" "1 ok, 1 failed"
 done
 check "write into a missing folder" 1 "$tool" convert "$example" "$scratch/none/x.xmlcon"
 check "new of no model" 2 "$tool" new 99 "$scratch/99.xmlcon"
 check "no subcommand" 2 "$tool"
 check "unknown option" 2 "$tool" report --bogus "$example"
 check "missing argument" 2 "$tool" convert "$example"
+
+source "$(dirname "$0")/cli_reasons.sh"
+source "$(dirname "$0")/cli_edits.sh"
+source "$(dirname "$0")/cli_writes.sh"
 
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -112,6 +112,14 @@ fi
 check "sensors header" 0 "$tool" sensors-header "$example" "$scratch/header.xml" \
     --t0pcor -2.5e-8 --t1pcor 1e-8 --wrap62cond --wrap71cond 2
 same "stored header" "$scratch/header.xml" examples/64plusV2-profiling.sensors.xml
+# Every example: one "sensor" element per channel.
+for example in examples/*.xmlcon; do
+    check "channels of $example" 0 "$tool" info "$example"
+    channels=$(grep -c $'^[0-9][0-9]*\t' "$scratch/out")
+    check "header of $example" 0 "$tool" sensors-header "$example" "$scratch/header.xml"
+    contains "count of $example" "$scratch/header.xml" "<Sensors count=\"$channels\">"
+    contains "last channel of $example" "$scratch/header.xml" "<sensor Channel=\"$channels\">"
+done
 
 echo "sensor commands: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

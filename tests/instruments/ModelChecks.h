@@ -66,6 +66,14 @@ void ExpectRoundTrip(Model& ctd, const std::string& what) {
     EXPECT_EQ(WriteObject("Instrument", back), text) << what;
 }
 
+// Every document loads, so that a refusal comes from the model itself.
+inline void ExpectWellFormed(const std::vector<std::string>& documents) {
+    for (const std::string& doc : documents) {
+        TDWXML::CReadDoc parsed;
+        EXPECT_EQ(parsed.LoadText(doc.data(), doc.size()), 0) << doc;
+    }
+}
+
 // Every document is refused and leaves a configured instrument as it was.
 template <class Model>
 void ExpectRefused(const std::vector<std::string>& documents,
@@ -79,19 +87,26 @@ void ExpectRefused(const std::vector<std::string>& documents,
     }
 }
 
-// Reports written on a fixed day, 12/04/2026.
-class FixedDateReport : public ::testing::Test {
-  protected:
-    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1796385600", 1); }
-    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
-};
-
 // The lines of the text, so that a difference names its line.
 inline std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream is(text);
     for (std::string line; std::getline(is, line);) {
         lines.push_back(line);
+    }
+    return lines;
+}
+
+// The report's lines without empty lines and sensor details, which the
+// sensor tests check: every channel keeps its numbered line only.
+inline std::vector<std::string> ModelLines(const CCTD& ctd) {
+    std::ostringstream os;
+    ctd.Report(os, "", 0);
+    std::vector<std::string> lines;
+    for (const std::string& line : Lines(os.str())) {
+        if (!line.empty() && !line.starts_with("   ")) {
+            lines.push_back(line);
+        }
     }
     return lines;
 }
@@ -130,17 +145,29 @@ inline void ExpectSameLines(const std::string& actual, const std::string& expect
     EXPECT_FALSE(std::getline(actualLines, got)) << "extra line: " << got;
 }
 
-// The report without the sensors' own indented lines, which the sensor tests
-// check: what remains is the instrument's part and the channel labels.
-inline std::string WithoutSensorDetails(const std::string& report) {
+// The report's lines without the empty ones and without the sensors' own
+// indented lines, which the sensor and report tests check: what remains is
+// the instrument's part and the channel labels.
+inline std::string ReportOutline(const std::string& report) {
     std::istringstream lines(report);
     std::string kept;
     for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("   ", 0) != 0) {
+        if (!line.empty() && line.rfind("   ", 0) != 0) {
             kept += line + '\n';
         }
     }
     return kept;
+}
+
+// The report's opening lines as dated by FixedDateTest and outlined, for a
+// file that was changed when a file name is given.
+inline std::string ReportHeading(const std::string& model, const std::string& changedFile = "") {
+    std::string heading = "Date: 12/04/2026\n";
+    if (!changedFile.empty()) {
+        heading += "Instrument configuration file: " + changedFile + " *\n";
+    }
+    const std::string title = "Configuration report for " + model;
+    return heading + title + "\n" + std::string(title.size(), '-') + "\n";
 }
 
 // Reports dated 12/04/2026 whatever the day.
@@ -207,6 +234,59 @@ inline std::string ReportOf(const CCTD& ctd, const CString& fileName = "", int c
     ctd.Report(os, fileName, changed);
     unsetenv("SOURCE_DATE_EPOCH");
     return os.str();
+}
+
+// The document with the sensor elements of channels a and b exchanged.
+inline std::string SwapChannels(const std::string& document, int a, int b) {
+    auto tag = [](const std::string& index) { return "<Sensor index=\"" + index + "\""; };
+    return ReplaceAll(ReplaceAll(ReplaceAll(document, tag(std::to_string(a)), tag("x")),
+                                 tag(std::to_string(b)), tag(std::to_string(a))),
+                      tag("x"), tag(std::to_string(b)));
+}
+
+// The document of a configured instrument, with from replaced by to.
+template <class Model>
+std::string Document(const std::function<void(Model&)>& configure, const std::string& from = "",
+                     const std::string& to = "") {
+    Model ctd;
+    configure(ctd);
+    const std::string text = WriteObject("Instrument", ctd);
+    EXPECT_NE(text.find(from), std::string::npos) << from;
+    return from.empty() ? text : ReplaceAll(text, from, to);
+}
+
+// The status of reading the document into ctd.
+inline long Read(const std::string& document, CCTD& ctd) {
+    return ReadObject(document, "Instrument", ctd);
+}
+
+// One setting of a model: on sets it away from its default.
+template <class Model>
+using Toggle = std::function<void(Model&, bool on)>;
+
+// Each setting alone makes the instrument differ from a default one, and
+// copies carry it; every combination reads back equal from its document.
+template <class Model>
+void ExpectSettingsComparedAndRead(const std::vector<Toggle<Model>>& settings) {
+    const Model plain;
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        Model changed;
+        settings[i](changed, true);
+        EXPECT_FALSE(CTD_ObjectsEqual(&changed, &plain)) << "setting " << i;
+        const Model copied(changed);
+        Model assigned;
+        EXPECT_EQ(CopyCTDObject(&assigned, &changed), 1);
+        EXPECT_TRUE(copied == changed && assigned == changed) << "setting " << i;
+    }
+    for (unsigned mask = 0; mask < (1u << settings.size()); ++mask) {
+        Model ctd;
+        for (std::size_t i = 0; i < settings.size(); ++i) {
+            settings[i](ctd, ((mask >> i) & 1u) != 0);
+        }
+        Model back;
+        EXPECT_EQ(Read(WriteObject("Instrument", ctd), back), 0) << mask;
+        EXPECT_TRUE(back == ctd) << "combination " << mask;
+    }
 }
 
 }  // namespace tw_test

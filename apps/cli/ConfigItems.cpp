@@ -1,0 +1,323 @@
+#include "apps/cli/ConfigItems.h"
+
+#include <langinfo.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <map>
+
+#include "core/Catalogue.h"
+#include "core/SensorWriteOptions.h"
+#include "platform/xml/Cursor.h"
+#include "platform/xml/NumberText.h"
+#include "platform/xml/TDWXML.h"
+#include "platform/xml/TextCodec.h"
+#include "xmlfiles/CTDImportExport.h"
+
+namespace {
+
+using Config2004::CCTDImportExport;
+using TDWXML::E_FAIL_XML;
+using TDWXML::S_OK_XML;
+
+constexpr const char* kInstrumentTag = "Instrument";
+constexpr const char* kSensorArrayTag = "SensorArray";
+
+// The document frame around the model's own elements, as the configuration
+// file holds it.
+class CFrameWriter : public TDWXML::IDocObj {
+  public:
+    explicit CFrameWriter(CCTD* ctd) : m_ctd(ctd) {}
+    long ReadXML(TDWXML::CInputNode*) override { return E_FAIL_XML; }
+    long WriteXML(TDWXML::COutputNode* node) override {
+        node->SetAttribute(CCTDImportExport::kVersionAttribute, CSensorWriteOptions::kFileVersion);
+        long status = node->OpenElement(kInstrumentTag, -1, "index");
+        if (status != S_OK_XML) {
+            return status;
+        }
+        status = node->SetAttribute("Type", m_ctd->GetCTD_ID());
+        if (status == S_OK_XML) {
+            status = node->WriteString("Name", m_ctd->GetCTD_Name(), -1, "index");
+        }
+        if (status == S_OK_XML) {
+            status = m_ctd->WriteXML(node);
+        }
+        node->CloseElement();
+        return status;
+    }
+
+  private:
+    CCTD* m_ctd;
+};
+
+// Reads the frame into a new instrument of the model it names.
+class CFrameReader : public TDWXML::IDocObj {
+  public:
+    long WriteXML(TDWXML::COutputNode*) override { return E_FAIL_XML; }
+    long ReadXML(TDWXML::CInputNode* node) override {
+        if (node->OpenElement(kInstrumentTag, -1, "index") != S_OK_XML) {
+            return E_FAIL_XML;
+        }
+        int type = -1;
+        long status = node->GetAttribute("Type", &type);
+        if (status == S_OK_XML) {
+            ctd.reset(CreateCTDObject(type));
+            status = ctd ? ctd->ReadXML(node) : E_FAIL_XML;
+            if (status != S_OK_XML) {
+                ctd.reset();
+            }
+        }
+        node->CloseElement();
+        return status;
+    }
+    std::unique_ptr<CCTD> ctd;
+};
+
+std::string Bytes(const char* utf8) {
+    return TDWXML::detail::DecodeText(utf8);
+}
+
+std::string Step(pugi::xml_node element) {
+    return TDWXML::detail::StepName(element);
+}
+
+bool HasChildElements(pugi::xml_node element) {
+    return static_cast<bool>(
+        element.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; }));
+}
+
+SConfigItem ElementItem(const std::string& key, pugi::xml_node element) {
+    return {key, Bytes(element.child_value()), element, {}};
+}
+
+SConfigItem TextItem(const std::string& key, pugi::xml_node element) {
+    SConfigItem item = ElementItem(key, element);
+    item.isText = true;
+    return item;
+}
+
+void AddSetting(std::vector<SConfigItem>& items, const std::string& key, pugi::xml_node element) {
+    if (!HasChildElements(element) && !element.first_attribute()) {
+        items.push_back(ElementItem(key, element));
+        return;
+    }
+    for (pugi::xml_attribute attr : element.attributes()) {
+        items.push_back({key + "@" + Bytes(attr.name()), Bytes(attr.value()), element, attr});
+    }
+    for (pugi::xml_node child : element.children()) {
+        if (child.type() == pugi::node_element) {
+            AddSetting(items, key + "." + Step(child), child);
+        }
+    }
+}
+
+// Every element without child elements below the sensor's own element, with
+// its path from there.
+void CollectLeaves(pugi::xml_node element, const std::string& path,
+                   std::vector<std::pair<std::string, pugi::xml_node>>& leaves) {
+    for (pugi::xml_node child : element.children()) {
+        if (child.type() != pugi::node_element) {
+            continue;
+        }
+        const std::string childPath = path.empty() ? Step(child) : path + "." + Step(child);
+        if (HasChildElements(child)) {
+            CollectLeaves(child, childPath, leaves);
+        } else {
+            leaves.emplace_back(childPath, child);
+        }
+    }
+}
+
+std::vector<SConfigItem> Coefficients(pugi::xml_node sensorElement) {
+    std::vector<std::pair<std::string, pugi::xml_node>> leaves;
+    CollectLeaves(sensorElement, "", leaves);
+    std::map<std::string, int> tagCount;
+    for (const auto& [path, leaf] : leaves) {
+        ++tagCount[leaf.name()];
+    }
+    std::vector<SConfigItem> items;
+    for (const auto& [path, leaf] : leaves) {
+        const std::string tag = leaf.name();
+        if (leaf.parent() == sensorElement && (tag == "SerialNumber" || tag == "CalibrationDate")) {
+            continue;
+        }
+        items.push_back(ElementItem(tagCount[tag] == 1 ? Bytes(tag.c_str()) : path, leaf));
+    }
+    return items;
+}
+
+bool ParseIndex(const std::string& text, std::size_t* index) {
+    int value = 0;
+    if (!TDWXML::detail::ParseInt(text, &value) || value < 0 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    *index = static_cast<std::size_t>(value);
+    return true;
+}
+
+SConfigItem* FindKey(std::vector<SConfigItem>& items, const std::string& key) {
+    for (SConfigItem& item : items) {
+        if (item.key == key) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void SConfigItem::SetText(const std::string& bytes) {
+    text = bytes;
+    const std::string utf8 = TDWXML::detail::EncodeText(bytes);
+    if (attribute) {
+        attribute.set_value(utf8.c_str());
+    } else {
+        element.text().set(utf8.c_str());
+    }
+}
+
+CConfigItems::CConfigItems(const CCTD& ctd) {
+    const std::unique_ptr<CCTD> copy(ctd.Clone());
+    CCTDImportExport::SetWriteVersionInSensorsFlag(0);
+    TDWXML::CWriteDoc doc;
+    CFrameWriter frame(copy.get());
+    doc.CreateText();
+    doc.WriteRoot(CCTDImportExport::kRootTag, &frame);
+    const CString text = doc.GetText();
+    m_document.load_buffer(text.GetString(), static_cast<std::size_t>(text.GetLength()),
+                           pugi::parse_default | pugi::parse_ws_pcdata_single);
+
+    const pugi::xml_node instrument = m_document.document_element().child(kInstrumentTag);
+    for (pugi::xml_node child : instrument.children()) {
+        const std::string tag = child.name();
+        if (child.type() == pugi::node_element && tag != "Name" && tag != kSensorArrayTag) {
+            AddSetting(m_settings, Step(child), child);
+        }
+    }
+    const std::vector<CString> labels = ctd.ChannelLabels();
+    const pugi::xml_node array = instrument.child(kSensorArrayTag);
+    for (int i = 0; i < ctd.GetNumChannel(); ++i) {
+        const CSensor& sensor = ctd.GetSensor(i);
+        const pugi::xml_node slot =
+            array.find_child_by_attribute("Sensor", "index", std::to_string(i).c_str());
+        const pugi::xml_node own =
+            slot.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; });
+        m_channels.push_back(
+            {i + 1, labels[static_cast<std::size_t>(i)].str(), sensor.GetSensorID(),
+             ctd.SensorNameOrdinal(i).str(), TextItem("serial_number", own.child("SerialNumber")),
+             TextItem("calibration_date", own.child("CalibrationDate")), Coefficients(own)});
+    }
+}
+
+SConfigItem* CConfigItems::Find(const std::string& name) {
+    constexpr std::string_view kSettings = "settings.";
+    constexpr std::string_view kChannels = "channels.";
+    if (name.starts_with(kSettings)) {
+        return FindKey(m_settings, name.substr(kSettings.size()));
+    }
+    if (!name.starts_with(kChannels)) {
+        return nullptr;
+    }
+    const std::string rest = name.substr(kChannels.size());
+    const std::size_t dot = rest.find('.');
+    std::size_t index = 0;
+    if (dot == std::string::npos || !ParseIndex(rest.substr(0, dot), &index) ||
+        index >= m_channels.size()) {
+        return nullptr;
+    }
+    SChannelItems& channel = m_channels[index];
+    const std::string field = rest.substr(dot + 1);
+    constexpr std::string_view kCoefficients = "coefficients.";
+    SConfigItem* item = nullptr;
+    if (field == "serial_number") {
+        item = &channel.serialNumber;
+    } else if (field == "calibration_date") {
+        item = &channel.calibrationDate;
+    } else if (field.starts_with(kCoefficients)) {
+        item = FindKey(channel.coefficients, field.substr(kCoefficients.size()));
+    }
+    return item && item->element ? item : nullptr;
+}
+
+std::unique_ptr<CCTD> CConfigItems::ReadBack() const {
+    std::string text;
+    struct SWriter : pugi::xml_writer {
+        std::string* out;
+        void write(const void* data, std::size_t size) override {
+            out->append(static_cast<const char*>(data), size);
+        }
+    } writer;
+    writer.out = &text;
+    m_document.save(writer, "  ", pugi::format_indent, pugi::encoding_utf8);
+    TDWXML::CReadDoc doc;
+    CFrameReader frame;
+    if (doc.LoadText(text.data(), text.size()) != S_OK_XML ||
+        doc.ReadRoot(CCTDImportExport::kRootTag, &frame) != S_OK_XML) {
+        return nullptr;
+    }
+    return std::move(frame.ctd);
+}
+
+nlohmann::ordered_json CConfigItems::ToJson(const CCTD& ctd) const {
+    nlohmann::ordered_json doc;
+    doc["model"] = ctd.GetCTD_Name().str();
+    doc["ctd_id"] = ctd.GetCTD_ID();
+    doc["scan_length"] = ctd.GetScanLen();
+    doc["scan_interval"] = ctd.GetScanInterval();
+    nlohmann::ordered_json& settings = doc["settings"] = nlohmann::ordered_json::object();
+    for (const SConfigItem& item : m_settings) {
+        settings[Latin1ToUtf8(item.key)] = JsonValue(item.text);
+    }
+    nlohmann::ordered_json& channels = doc["channels"] = nlohmann::ordered_json::array();
+    for (const SChannelItems& c : m_channels) {
+        nlohmann::ordered_json coefficients = nlohmann::ordered_json::object();
+        for (const SConfigItem& item : c.coefficients) {
+            coefficients[Latin1ToUtf8(item.key)] = JsonValue(item.text);
+        }
+        channels.push_back({{"number", c.number},
+                            {"label", Latin1ToUtf8(c.label)},
+                            {"sensor_id", c.sensorID},
+                            {"sensor", Latin1ToUtf8(c.sensor)},
+                            {"serial_number", Latin1ToUtf8(c.serialNumber.text)},
+                            {"calibration_date", Latin1ToUtf8(c.calibrationDate.text)},
+                            {"coefficients", coefficients}});
+    }
+    return doc;
+}
+
+nlohmann::ordered_json JsonValue(const std::string& text) {
+    int integer = 0;
+    if (TDWXML::detail::ParseInt(text, &integer)) {
+        return integer;
+    }
+    double number = 0.0;
+    if (TDWXML::detail::ParseDouble(text, &number) && std::isfinite(number)) {
+        return number;
+    }
+    return Latin1ToUtf8(text);
+}
+
+std::string Latin1ToUtf8(const std::string& bytes) {
+    std::string utf8;
+    utf8.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x80) {
+            utf8 += ch;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+bool OutputIsUtf8() {
+    std::setlocale(LC_CTYPE, "");
+    const char* codeset = nl_langinfo(CODESET);
+    const bool utf8 = codeset && std::strcmp(codeset, "UTF-8") == 0;
+    std::setlocale(LC_CTYPE, "C");
+    return utf8;
+}

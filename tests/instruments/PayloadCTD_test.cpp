@@ -1,0 +1,213 @@
+// The glider payload CTD and the TDW 70420S UCTD: fixed sensor lists, the
+// payload's frequency channel and sample interval, the 70420S scan length,
+// documents and reports.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Catalogue.h"
+#include "instruments/InstrumentQueries.h"
+#include "instruments/PayloadCTD.h"
+#include "sensors/ConductivitySensor.h"
+#include "tests/instruments/ModelChecks.h"
+
+namespace {
+
+using tw_test::SensorIDs;
+using IDs = std::vector<int>;
+
+// Reaches the channel-block change that the public setter limits.
+class CPayloadProbe : public CPayloadCTD {
+  public:
+    using CCTD::ChangeNumFreq;
+};
+
+// Stands for a TDW 41F oxygen sensor on the payload's frequency channel.
+class COxygen41FStandIn : public CSensor {
+  public:
+    int GetSensorID() const override { return SID_OXYGEN_TDW41F; }
+    void Report(std::ostream& os, int indent) const override { CSensor::Report(os, indent, 13); }
+    void AssignFrom(const CSensor& other) override { CSensor::operator=(other); }
+    bool IsEqualTo(const CSensor& other) const override { return CSensor::operator==(other); }
+    long ReadXML(TDWXML::CInputNode*) override { return 0; }
+    long WriteXML(TDWXML::COutputNode*) override { return 0; }
+};
+
+// A document holding only a sensor array of these sensors.
+std::string SensorArrayDocument(const IDs& ids) {
+    CSensorArray array;
+    for (int id : ids) {
+        array.Add(CreateSensorObject(id));
+    }
+    std::string text = tw_test::WriteWith([&](TDWXML::COutputNode* node) {
+        return CCTD::WriteAnySensorArrayXML("SensorArray", array, node);
+    });
+    Empty(array);
+    return text;
+}
+
+TEST(PayloadCTD, FixedSensorsAndTheFrequencyChannel) {
+    CPayloadCTD ctd;
+    EXPECT_EQ(SensorIDs(ctd), (IDs{58, 3, 46}));
+    EXPECT_EQ(dynamic_cast<const CCondSensor&>(ctd.GetSensor(1)).GetConductivityType(), 1);
+    EXPECT_EQ(ctd.GetScanLen(), -1);
+    EXPECT_EQ(ctd.GetScanInterval(), 1.0);
+    EXPECT_EQ(IsProfiler(&ctd), 1);
+    std::unique_ptr<CCTD> created(CreateCTDObject(CTD_PAYLOAD));
+    EXPECT_TRUE(CTD_ObjectsEqual(created.get(), &ctd));
+    EXPECT_EQ(ctd.OxygenInstalled(), 0);
+
+    ctd.SetNumFreqAdd(2);
+    EXPECT_EQ(ctd.GetNumChannel(), 3);
+    ctd.SetNumFreqAdd(1);
+    EXPECT_EQ(SensorIDs(ctd), (IDs{58, 3, 46, 27}));
+    EXPECT_EQ(ctd.GetChannelName(3), "Frequency");
+    EXPECT_EQ(ctd.GetChannelName(4), "");
+    ctd.ReplaceSensor(3, new COxygen41FStandIn);
+    EXPECT_EQ(ctd.OxygenInstalled(), 1);
+    for (int channel = 0; channel < 4; ++channel) {
+        EXPECT_EQ(ctd.CanChangeSensor(channel), 0);
+    }
+
+    EXPECT_EQ(ctd.SetSampleInterval(0), 0);
+    EXPECT_EQ(ctd.SetSampleInterval(3601), 0);
+    EXPECT_EQ(ctd.SetSampleInterval(3600), 1);
+    EXPECT_EQ(ctd.GetScanInterval(), 3600.0);
+    EXPECT_EQ(CPayloadCTD::GetMaxSampleInterval(), 3600);
+
+    // Settings that are not the payload's survive its defaults.
+    ctd.SetbNMEA_Added(1);
+    ctd.SetSerialNum("gone");
+    ctd.DefaultConfig();
+    EXPECT_EQ(SensorIDs(ctd), (IDs{58, 3, 46}));
+    EXPECT_EQ(ctd.GetSampleInterval(), 1);
+    EXPECT_EQ(ctd.GetSerialNum(), "");
+    EXPECT_EQ(ctd.GetbNMEA_Added(), 1);
+}
+
+TEST(PayloadCTD, DocumentsReadBackOrAreRefused) {
+    CPayloadCTD oxygen;
+    oxygen.SetNumFreqAdd(1);
+    oxygen.ReplaceSensor(3, CreateSensorObject(SID_TEMP_TDW2));
+    oxygen.SetSampleInterval(120);
+    const std::string text = tw_test::WriteObject("Instrument", oxygen);
+    tw_test::ExpectInOrder(
+        text, {"<ExternalFrequencyChannels>1</ExternalFrequencyChannels>",
+               "<SampleIntervalSeconds>120</SampleIntervalSeconds>", "<SensorArray Size=\"4\">"});
+    EXPECT_TRUE(tw_test::ReadBack(oxygen) == oxygen);
+
+    CPayloadCTD plain;
+    CPayloadProbe twoFrequencies;
+    twoFrequencies.ChangeNumFreq(2);
+    CPayloadCTD wrongFixed;
+    wrongFixed.ReplaceSensor(2, CreateSensorObject(SID_PRESSURE_DIGIQUARTZ_TC));
+    CPayloadCTD start(oxygen);
+    start.SetSerialNum("keep");
+    tw_test::ExpectRefused(
+        start, {tw_test::EditedDocument(plain, "<ExternalFrequencyChannels>0<",
+                                        "<ExternalFrequencyChannels>1<"),
+                tw_test::EditedDocument(oxygen, "<ExternalFrequencyChannels>1<",
+                                        "<ExternalFrequencyChannels>0<"),
+                tw_test::EditedDocument(
+                    plain, "<ExternalFrequencyChannels>0</ExternalFrequencyChannels>", ""),
+                tw_test::EditedDocument(plain, "<SensorArray", "<Sensors"),
+                tw_test::WriteObject("Instrument", twoFrequencies),
+                tw_test::WriteObject("Instrument", wrongFixed)});
+
+    // The interval is optional and falls back to 1.
+    for (const std::string& interval :
+         {std::string(), std::string("<SampleIntervalSeconds>3601</SampleIntervalSeconds>")}) {
+        CPayloadCTD ctd(start);
+        const std::string doc = tw_test::EditedDocument(
+            oxygen, "<SampleIntervalSeconds>120</SampleIntervalSeconds>", interval);
+        EXPECT_EQ(tw_test::ReadObject(doc, "Instrument", ctd), 0) << doc;
+        EXPECT_EQ(ctd.GetSampleInterval(), 1);
+        EXPECT_EQ(ctd.GetSensor(3).GetSensorID(), SID_TEMP_TDW2);
+    }
+}
+
+TEST(UCTD70420S, ThreeFixedChannelsAndTheScanLength) {
+    C70420S_CTD ctd;
+    EXPECT_EQ(SensorIDs(ctd), (IDs{57, 3, 46}));
+    EXPECT_EQ(ctd.GetScanLen(), 22);
+    EXPECT_EQ(ctd.GetScanInterval(), 0.0625);
+    EXPECT_EQ(ctd.GetChannelName(2), "Count");
+    EXPECT_EQ(ctd.GetChannelName(3), "");
+    EXPECT_EQ(ctd.AddExtFreqFrom(), -1);
+    EXPECT_EQ(IsProfiler(&ctd), 0);
+    std::unique_ptr<CCTD> created(CreateCTDObject(CTD_70420S_UCTD));
+    EXPECT_TRUE(CTD_ObjectsEqual(created.get(), &ctd));
+
+    EXPECT_EQ(ctd.SetnScansToAvg(256), 0);
+    EXPECT_EQ(ctd.SetnScansToAvg(255), 1);
+    EXPECT_EQ(ctd.GetScanInterval(), 255 * 0.0625);
+    ctd.SetbNMEA_Added(1);
+    ctd.SetbDepthAdded(1);
+    ctd.SetScanTimeAdded(1);
+    EXPECT_EQ(ctd.GetScanLen(), 22 + 20 + 8);
+    EXPECT_EQ(ctd.ReadNMEA_Depth(), 0.0);
+    ctd.Optimize(1);
+    ctd.SetScanTimeAdded(0);
+    EXPECT_EQ(ctd.GetScanLen(), 50);
+}
+
+TEST(UCTD70420S, TheDocumentHoldsOnlyTheSensors) {
+    C70420S_CTD configured;
+    configured.SetnScansToAvg(16);
+    configured.SetbNMEA_Added(1);
+    configured.SetScanTimeAdded(1);
+    configured.GetSensor(1).SetSerialNum("4242");
+    const std::string text = tw_test::WriteObject("Instrument", configured);
+    EXPECT_EQ(text.find("<Instrument>\n  <SensorArray Size=\"3\">"), text.find("<Instrument>"))
+        << text;
+
+    // A read keeps the sensors and returns every setting to its default.
+    C70420S_CTD ctd(configured);
+    ASSERT_EQ(tw_test::ReadObject(text, "Instrument", ctd), 0);
+    C70420S_CTD expected;
+    expected.GetSensor(1).SetSerialNum("4242");
+    EXPECT_TRUE(ctd == expected);
+
+    for (const IDs& ids : {IDs{57, 3, 46, 65}, IDs{57, 3}, IDs{58, 3, 46}, IDs{57, 3, 45}}) {
+        EXPECT_EQ(tw_test::ReadObject(SensorArrayDocument(ids), "Root", ctd), TDWXML::E_FAIL_XML);
+        EXPECT_TRUE(ctd == expected);
+    }
+    EXPECT_EQ(tw_test::ReadObject(SensorArrayDocument({57, 3, 46}), "Root", ctd), 0);
+}
+
+using SmallCTDReport = tw_test::FixedDateTest;
+
+TEST_F(SmallCTDReport, PayloadAnd70420SLines) {
+    const std::string fixedChannels =
+        "1) Count, Temperature\n"
+        "2) Frequency 0, Conductivity\n"
+        "3) Count, Pressure, Strain Gauge\n";
+    CPayloadCTD payload;
+    payload.SetNumFreqAdd(1);
+    payload.ReplaceSensor(3, new COxygen41FStandIn);
+    payload.SetSampleInterval(5);
+    C70420S_CTD uctd;
+    uctd.SetnScansToAvg(4);
+    const std::pair<const CCTD*, std::string> cases[] = {
+        {&payload, tw_test::ReportHeading("TDW Glider Payload CTD") +
+                       "External frequency channels: 1\n"
+                       "Sample interval           : 5 seconds\n" +
+                       fixedChannels + "4) Frequency 1, Oxygen, TDW 41F\n"},
+        {&uctd, tw_test::ReportHeading("TDW 70420S UCTD") +
+                    "Scans to average         : 4\n"
+                    "NMEA position data added : No\n" +
+                    fixedChannels},
+    };
+    for (const auto& [ctd, expected] : cases) {
+        std::ostringstream os;
+        ctd->Report(os, "", 0);
+        tw_test::ExpectSameLines(tw_test::ReportOutline(os.str()), expected);
+    }
+}
+
+}  // namespace
