@@ -72,3 +72,8 @@ void ReadDartel94(CConReader& reader, CCTD& ctd);
 void WriteDartel94(const CCTD& ctd, SConSettings& settings);
 void Read812Plus(CConReader& reader, CCTD& ctd);
 void Write812Plus(const CCTD& ctd, SConSettings& settings);
+void ReadThermosal71(CConReader& reader, CCTD& ctd);
+void WriteThermosal71(const CCTD& ctd, SConSettings& settings);
+void PairsThermosal71(CCTD& ctd, SelectorPairs& pairs);
+void ReadLumoTSG47(CConReader& reader, CCTD& ctd);
+void WriteLumoTSG47(const CCTD& ctd, SConSettings& settings);

@@ -77,7 +77,7 @@ int MooredPressureType(int code) {
 
 }  // namespace
 
-// The TDW 62 and 62plus V2. The instrument keeps any pressure sensor on
+// The TDW 62, 62plus and 62plus V2. The instrument keeps any pressure sensor on
 // channel 2, the strain gauge too, which its files list among the channels.
 void ReadVantrelMoored(CConReader& reader, CCTD& ctd) {
     auto& model = dynamic_cast<CVantrelMooredCTD&>(ctd);
@@ -90,6 +90,7 @@ void ReadVantrelMoored(CConReader& reader, CCTD& ctd) {
     model.SetdMooredPressure(line43[1]);
     model.SetdUserSuppliedTemp(line43[2]);
     int temperatureID = SID_TEMP_TDW2;
+    // The TDW 62plus is a kind of 62plus V2.
     if (auto* v2 = dynamic_cast<C62V2VantrelCTD*>(&model)) {
         int serialSensor = 0;
         reader.Ints(186, &serialSensor, 1);
@@ -116,7 +117,7 @@ void WriteVantrelMoored(const CCTD& ctd, SConSettings& settings) {
     settings.mooredPressure = model.GetdMooredPressure().Get();
     settings.userTemperature = model.GetdUserSuppliedTemp().Get();
     if (const auto* v2 = dynamic_cast<const C62V2VantrelCTD*>(&model)) {
-        header.code = 2504;
+        header.code = model.GetCTD_ID() == C62V2VantrelCTD::kCTD_ID ? 2504 : 2500;
         header.scanFigure = (model.GetScanLen() - model.NmeaHexLength()) / 2;
         header.interval = v2->GetdSampleInterval().Get();
         settings.line186 = {v2->GetSerialSensor(), 0, 0};

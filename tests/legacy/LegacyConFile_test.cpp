@@ -10,10 +10,12 @@
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "instruments/CorvaneCTD.h"
+#include "instruments/TDW47LumoTSG.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel62V2CTD.h"
 #include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
+#include "instruments/Vantrel71ThermosalCTD.h"
 #include "instruments/VantrelMooredCTD.h"
 #include "instruments/VantrelSurfaceParCTD.h"
 #include "legacy/ConFile.h"
@@ -126,10 +128,18 @@ TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
                 profiling->SetPressureSensorType(variant % 2);
                 profiling->SetbSPAR_Added(variant % 3 == 0);
             }
+            if (auto* thermosal = dynamic_cast<CVantrelThermosalCTD*>(ctd.get())) {
+                thermosal->SetRemoteTempType(variant % 3);
+            }
+            if (auto* lumo = dynamic_cast<C47ThermosalCTD*>(ctd.get())) {
+                lumo->SetbTDW83_Added(variant % 2);
+                lumo->SetbUseJunctionBox(1);
+            }
             if (auto* vantrel = dynamic_cast<CVantrelCTD*>(ctd.get())) {
                 vantrel->SetNumVoltAdd(ctd->GetNumVoltAddMax());
-                // The TDW 62plus V2's files do not hold the setting.
-                vantrel->SetScanTimeAdded(ctdID != CTD_62V2_VANTREL && variant % 2);
+                // The TDW 62plus and 62plus V2 files do not hold the setting.
+                const bool held = ctdID != CTD_62V2_VANTREL && ctdID != CTD_62PLUS_VANTREL;
+                vantrel->SetScanTimeAdded(held && variant % 2);
             }
             FillVoltages(*ctd, first);
             const std::unique_ptr<CCTD> back = RoundTrip(*ctd);
