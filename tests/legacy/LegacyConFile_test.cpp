@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
@@ -373,6 +374,15 @@ TEST_F(LegacyConFileTest, InstrumentSettingLines) {
     EXPECT_EQ(tdw64old.GetSensor(2).GetSensorID(), SID_PRESSURE_STRAIN_GAUGE);
     EXPECT_EQ(tdw64old.GetSensor(3).GetSensorID(), 62);
 
+    // A TDW 71 file with remote type 0 but one added frequency: a TDW 2.
+    tw_test::WriteFile(
+        Path("71.con"),
+        ConText({{39, "1 0 0 140 147 0 10 0 0"}, {236, "0"}, {9, "REMOTE"}, {40, "0 0 1 0 0 0"}}));
+    C71ThermosalCTD tdw71;
+    ASSERT_EQ(ReadConFile(Path("71.con"), &tdw71), 1) << (shown.empty() ? "" : shown.back());
+    EXPECT_EQ(tdw71.GetRemoteTempType().Get(), 1);
+    EXPECT_EQ(tdw71.GetSensor(2).GetSerialNum(), "REMOTE");
+
     C64V2VantrelCTD tdw64;
     tdw64.SetPressureSensorType(0);
     const std::pair<CCTD*, std::string> codes[] = {
@@ -384,4 +394,31 @@ TEST_F(LegacyConFileTest, InstrumentSettingLines) {
         ASSERT_EQ(ScanLine(lines.Line(14), "%lf %lf %lf %lf %d", values, 5), 5);
         EXPECT_EQ(values[4], std::stod(code)) << ctd->GetCTD_Name();
     }
+}
+
+// Each read has its own working state: two threads reading two files at once
+// get what one thread gets.
+TEST_F(LegacyConFileTest, TwoThreadsReadTwoFilesAtOnce) {
+    C64V2VantrelCTD tdw64;
+    tdw64.SetNumVoltAdd(6);
+    FillVoltages(tdw64, 0);
+    C56CorvaneCTD tdw56;
+    tdw56.SetNumVoltAdd(7);
+    FillVoltages(tdw56, 6);
+    const std::unique_ptr<CCTD> read64 = RoundTrip(tdw64, "64.con");
+    const std::unique_ptr<CCTD> read56 = RoundTrip(tdw56, "56.con");
+    auto reader = [this](const std::string& name, const CCTD* expected, int* same) {
+        for (int i = 0; i < 20; ++i) {
+            const std::unique_ptr<CCTD> ctd(CreateCTDObject(expected->GetCTD_ID()));
+            *same += ReadConFile(Path(name), ctd.get()) && CTD_ObjectsEqual(ctd.get(), expected);
+        }
+    };
+    int same64 = 0;
+    int same56 = 0;
+    std::thread first(reader, "64.con", read64.get(), &same64);
+    std::thread second(reader, "56.con", read56.get(), &same56);
+    first.join();
+    second.join();
+    EXPECT_EQ(same64, 20);
+    EXPECT_EQ(same56, 20);
 }
