@@ -5,6 +5,7 @@
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
+#include "instruments/NmeaElements.h"
 #include "platform/Diagnostics.h"
 
 using namespace TDWXML;
@@ -103,7 +104,7 @@ long C56CorvaneCTD::WriteXML(COutputNode* node) {
     }
     node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
     node->WriteInt("RealTimeDataOutputRate", m_outputRate.Get());
-    WriteNmeaXML(node);
+    WriteNmeaElements(node, *this);
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
     return WriteSensorArrayXML(node);
@@ -590,7 +591,7 @@ long C56PlusCTD::WriteRealTimeOptionsXML(COutputNode* node) {
     node->WriteInt("HistoricRate", m_historicRate);
     node->WriteInt("DeckUnit", m_bUsingDeckUnit);
     node->WriteInt("BaudConsole", m_consoleBaud);
-    WriteNmeaXML(node);
+    WriteNmeaElements(node, *this);
     node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
     node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
     long status = S_OK_XML;

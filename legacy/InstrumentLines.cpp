@@ -8,18 +8,18 @@ namespace {
 // Every instrument code a file may name. The TDW 56plus Corvane is known but
 // has no legacy lines: it is recognised and refused.
 const SLegacyInstrument kInstruments[] = {
-    {136, CTD_62_VANTREL, nullptr, nullptr, nullptr},
-    {2500, CTD_62PLUS_VANTREL, nullptr, nullptr, nullptr},
-    {137, CTD_64_VANTREL, nullptr, nullptr, nullptr},
-    {2501, CTD_64PLUS_VANTREL, nullptr, nullptr, nullptr},
-    {140, CTD_71_THERMOSAL, nullptr, nullptr, nullptr},
+    {136, CTD_62_VANTREL, &ReadVantrelMoored, &WriteVantrelMoored, nullptr},
+    {2500, CTD_62PLUS_VANTREL, &ReadVantrelMoored, &WriteVantrelMoored, nullptr},
+    {137, CTD_64_VANTREL, &ReadVantrel64, &WriteVantrel64, &PairsVantrel64},
+    {2501, CTD_64PLUS_VANTREL, &ReadVantrelProfiler, &WriteVantrelProfiler, nullptr},
+    {140, CTD_71_THERMOSAL, &ReadThermosal71, &WriteThermosal71, &PairsThermosal71},
     {139, CTD_56_CORVANE, &ReadCorvane56, &WriteCorvane56, &PairsCorvane56},
-    {2502, CTD_47_THERMOSAL, nullptr, nullptr, nullptr},
+    {2502, CTD_47_THERMOSAL, &ReadLumoTSG47, &WriteLumoTSG47, nullptr},
     {2503, CTD_94_DARTEL, &ReadDartel94, &WriteDartel94, nullptr},
     {8, CTD_812PLUS, &Read812Plus, &Write812Plus, nullptr},
-    {2504, CTD_62V2_VANTREL, &ReadVantrel62V2, &WriteVantrel62V2, nullptr},
-    {2505, CTD_64V2_VANTREL, &ReadVantrel64V2, &WriteVantrel64V2, nullptr},
-    {2506, CTD_71V2_THERMOSAL, nullptr, nullptr, nullptr},
+    {2504, CTD_62V2_VANTREL, &ReadVantrelMoored, &WriteVantrelMoored, nullptr},
+    {2505, CTD_64V2_VANTREL, &ReadVantrelProfiler, &WriteVantrelProfiler, nullptr},
+    {2506, CTD_71V2_THERMOSAL, &ReadThermosal71, &WriteThermosal71, &PairsThermosal71},
     {15, CTD_56PLUS_CORVANE, nullptr, nullptr, nullptr},
 };
 

@@ -58,14 +58,22 @@ bool ReadScanTimeAdded(const CConReader& reader, int* scanTimeAdded);
 std::pair<int, int> LegacyPairOf(CCTD& ctd, int channel);
 
 // The parts of each family.
-void ReadVantrel64V2(CConReader& reader, CCTD& ctd);
-void WriteVantrel64V2(const CCTD& ctd, SConSettings& settings);
+void ReadVantrelProfiler(CConReader& reader, CCTD& ctd);
+void WriteVantrelProfiler(const CCTD& ctd, SConSettings& settings);
+void ReadVantrelMoored(CConReader& reader, CCTD& ctd);
+void WriteVantrelMoored(const CCTD& ctd, SConSettings& settings);
+void ReadVantrel64(CConReader& reader, CCTD& ctd);
+void WriteVantrel64(const CCTD& ctd, SConSettings& settings);
+void PairsVantrel64(CCTD& ctd, SelectorPairs& pairs);
 void ReadCorvane56(CConReader& reader, CCTD& ctd);
 void WriteCorvane56(const CCTD& ctd, SConSettings& settings);
 void PairsCorvane56(CCTD& ctd, SelectorPairs& pairs);
-void ReadVantrel62V2(CConReader& reader, CCTD& ctd);
-void WriteVantrel62V2(const CCTD& ctd, SConSettings& settings);
 void ReadDartel94(CConReader& reader, CCTD& ctd);
 void WriteDartel94(const CCTD& ctd, SConSettings& settings);
 void Read812Plus(CConReader& reader, CCTD& ctd);
 void Write812Plus(const CCTD& ctd, SConSettings& settings);
+void ReadThermosal71(CConReader& reader, CCTD& ctd);
+void WriteThermosal71(const CCTD& ctd, SConSettings& settings);
+void PairsThermosal71(CCTD& ctd, SelectorPairs& pairs);
+void ReadLumoTSG47(CConReader& reader, CCTD& ctd);
+void WriteLumoTSG47(const CCTD& ctd, SConSettings& settings);

@@ -6,13 +6,19 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "instruments/CorvaneCTD.h"
+#include "instruments/TDW47LumoTSG.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel62V2CTD.h"
+#include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
+#include "instruments/Vantrel71ThermosalCTD.h"
+#include "instruments/VantrelMooredCTD.h"
+#include "instruments/VantrelSurfaceParCTD.h"
 #include "legacy/ConFile.h"
 #include "legacy/ConLines.h"
 #include "legacy/LegacyConFile.h"
@@ -114,8 +120,27 @@ TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
         }
         for (std::size_t first = 0; first < kVoltageKinds.size(); first += 4) {
             const std::unique_ptr<CCTD> ctd(model->Clone());
+            const int variant = static_cast<int>(first / 4);
+            if (auto* moored = dynamic_cast<CVantrelMooredCTD*>(ctd.get())) {
+                moored->SetPressureSensorType(variant % 4);
+                moored->SetTempType(variant % 2);
+            }
+            if (auto* profiling = dynamic_cast<CVantrelSurfaceParCTD*>(ctd.get())) {
+                profiling->SetPressureSensorType(variant % 2);
+                profiling->SetbSPAR_Added(variant % 3 == 0);
+            }
+            if (auto* thermosal = dynamic_cast<CVantrelThermosalCTD*>(ctd.get())) {
+                thermosal->SetRemoteTempType(variant % 3);
+            }
+            if (auto* lumo = dynamic_cast<C47ThermosalCTD*>(ctd.get())) {
+                lumo->SetbTDW83_Added(variant % 2);
+                lumo->SetbUseJunctionBox(1);
+            }
             if (auto* vantrel = dynamic_cast<CVantrelCTD*>(ctd.get())) {
                 vantrel->SetNumVoltAdd(ctd->GetNumVoltAddMax());
+                // The TDW 62plus and 62plus V2 files do not hold the setting.
+                const bool held = ctdID != CTD_62V2_VANTREL && ctdID != CTD_62PLUS_VANTREL;
+                vantrel->SetScanTimeAdded(held && variant % 2);
             }
             FillVoltages(*ctd, first);
             const std::unique_ptr<CCTD> back = RoundTrip(*ctd);
@@ -335,10 +360,33 @@ TEST_F(LegacyConFileTest, InstrumentSettingLines) {
     EXPECT_EQ(tdw62.GetdSampleInterval().Get(), 30.5);
     EXPECT_EQ(tdw62.GetSensor(2).GetSensorID(), 62);  // the voltage follows conductivity
 
+    // The TDW 64: half-second intervals from field 6; a strain gauge is left
+    // out of the selector lines, so the first pair after conductivity is the
+    // first voltage.
+    tw_test::WriteFile(Path("64.con"), ConText({{39, "0 0 1 137 147 0.5 0 0 0"},
+                                                {14, "0 0 0 0 141"},
+                                                {40, "0 0 1 0 44 0"},
+                                                {44, "755"}}));
+    C64VantrelCTD tdw64old;
+    ASSERT_EQ(ReadConFile(Path("64.con"), &tdw64old), 1) << (shown.empty() ? "" : shown.back());
+    EXPECT_EQ(tdw64old.GetnHalfSecIntervals().Get(), 4);
+    EXPECT_EQ(tdw64old.GetFirmwareVersion().Get(), 1);
+    EXPECT_EQ(tdw64old.GetSensor(2).GetSensorID(), SID_PRESSURE_STRAIN_GAUGE);
+    EXPECT_EQ(tdw64old.GetSensor(3).GetSensorID(), 62);
+
+    // A TDW 71 file with remote type 0 but one added frequency: a TDW 2.
+    tw_test::WriteFile(
+        Path("71.con"),
+        ConText({{39, "1 0 0 140 147 0 10 0 0"}, {236, "0"}, {9, "REMOTE"}, {40, "0 0 1 0 0 0"}}));
+    C71ThermosalCTD tdw71;
+    ASSERT_EQ(ReadConFile(Path("71.con"), &tdw71), 1) << (shown.empty() ? "" : shown.back());
+    EXPECT_EQ(tdw71.GetRemoteTempType().Get(), 1);
+    EXPECT_EQ(tdw71.GetSensor(2).GetSerialNum(), "REMOTE");
+
     C64V2VantrelCTD tdw64;
     tdw64.SetPressureSensorType(0);
     const std::pair<CCTD*, std::string> codes[] = {
-        {&tdw812, "130"}, {&tdw64, "242"}, {&tdw62, "267"}};
+        {&tdw812, "130"}, {&tdw64, "242"}, {&tdw62, "267"}, {&tdw64old, "141"}};
     for (const auto& [ctd, code] : codes) {
         WriteConFile(Path("code.con"), ctd);
         const CConLines lines(tw_test::ReadFile(Path("code.con")));
@@ -346,4 +394,31 @@ TEST_F(LegacyConFileTest, InstrumentSettingLines) {
         ASSERT_EQ(ScanLine(lines.Line(14), "%lf %lf %lf %lf %d", values, 5), 5);
         EXPECT_EQ(values[4], std::stod(code)) << ctd->GetCTD_Name();
     }
+}
+
+// Each read has its own working state: two threads reading two files at once
+// get what one thread gets.
+TEST_F(LegacyConFileTest, TwoThreadsReadTwoFilesAtOnce) {
+    C64V2VantrelCTD tdw64;
+    tdw64.SetNumVoltAdd(6);
+    FillVoltages(tdw64, 0);
+    C56CorvaneCTD tdw56;
+    tdw56.SetNumVoltAdd(7);
+    FillVoltages(tdw56, 6);
+    const std::unique_ptr<CCTD> read64 = RoundTrip(tdw64, "64.con");
+    const std::unique_ptr<CCTD> read56 = RoundTrip(tdw56, "56.con");
+    auto reader = [this](const std::string& name, const CCTD* expected, int* same) {
+        for (int i = 0; i < 20; ++i) {
+            const std::unique_ptr<CCTD> ctd(CreateCTDObject(expected->GetCTD_ID()));
+            *same += ReadConFile(Path(name), ctd.get()) && CTD_ObjectsEqual(ctd.get(), expected);
+        }
+    };
+    int same64 = 0;
+    int same56 = 0;
+    std::thread first(reader, "64.con", read64.get(), &same64);
+    std::thread second(reader, "56.con", read56.get(), &same56);
+    first.join();
+    second.join();
+    EXPECT_EQ(same64, 20);
+    EXPECT_EQ(same56, 20);
 }
