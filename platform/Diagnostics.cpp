@@ -23,8 +23,8 @@ CDiagnostics::PlaceSource& PlaceSourceSlot() {
     return source;
 }
 
-CDiagnostics::MissObserver& MissObserverSlot() {
-    static CDiagnostics::MissObserver observer;
+CDiagnostics::ReadObserver& ReadObserverSlot() {
+    static CDiagnostics::ReadObserver observer;
     return observer;
 }
 
@@ -171,15 +171,19 @@ std::string CDiagnostics::CurrentPlace() {
     }
 }
 
-CDiagnostics::MissObserver CDiagnostics::SetMissObserver(MissObserver observer) {
-    return std::exchange(MissObserverSlot(), std::move(observer));
+CDiagnostics::ReadObserver CDiagnostics::SetReadObserver(ReadObserver observer) {
+    return std::exchange(ReadObserverSlot(), std::move(observer));
 }
 
-void CDiagnostics::NoteMiss(const std::string& place, const std::string& what) {
+bool CDiagnostics::WatchesReads() {
+    return static_cast<bool>(ReadObserverSlot());
+}
+
+void CDiagnostics::NoteRead(ReadNote kind, const std::string& place, const std::string& what) {
     try {
-        const MissObserver& observer = MissObserverSlot();
+        const ReadObserver& observer = ReadObserverSlot();
         if (observer) {
-            observer(place, what);
+            observer(kind, place, what);
         }
     } catch (...) {
         // Notes serve an explanation; they never disturb the reader.

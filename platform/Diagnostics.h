@@ -38,11 +38,16 @@ class CDiagnostics {
     static PlaceSource SetPlaceSource(PlaceSource source);
     static std::string CurrentPlace();
 
-    // An item a reader looked for and did not find or could not take: a
-    // missing element or attribute, or a text that is not a number. Many
-    // items are optional, so these notes are not entries of the log; a
-    // program that explains a failed read to its user watches them.
-    using MissObserver = std::function<void(const std::string& place, const std::string& what)>;
-    static MissObserver SetMissObserver(MissObserver observer);
-    static void NoteMiss(const std::string& place, const std::string& what);
+    // What a reader notes for a program that explains reads to its user:
+    // an item it looked for and did not find or could not take (a missing
+    // element or attribute, a text that is not a number), and, at the end of
+    // a document, an element it never looked at. Many items are optional, so
+    // these notes are not entries of the log; they reach an installed
+    // observer only.
+    enum class ReadNote { missing, unread };
+    using ReadObserver =
+        std::function<void(ReadNote kind, const std::string& place, const std::string& what)>;
+    static ReadObserver SetReadObserver(ReadObserver observer);
+    static bool WatchesReads();
+    static void NoteRead(ReadNote kind, const std::string& place, const std::string& what);
 };

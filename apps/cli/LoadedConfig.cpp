@@ -242,6 +242,13 @@ SLoadResult LoadConfiguration(const std::string& path) {
     for (const SMiss& miss : watch.Misses()) {
         result.warnings.push_back(AtPlace(miss.place, miss.what + "; the default is kept"));
     }
+    for (const SMiss& unread : watch.Unread()) {
+        // The model's name is written for people and never read back.
+        if (!(unread.place == "Instrument" && unread.what == "Name")) {
+            result.warnings.push_back(
+                AtPlace(unread.place, unread.what + " is not known; ignored"));
+        }
+    }
     result.ctd = std::move(ctd);
     return result;
 }

@@ -24,10 +24,11 @@ CLibraryWatch::CLibraryWatch()
           m_logged.push_back({text, level, CDiagnostics::CurrentPlace()});
           CDiagnostics::LogToFile(text, level);
       })),
-      m_previousObserver(
-          CDiagnostics::SetMissObserver([this](const std::string& place, const std::string& what) {
-              m_misses.push_back({place, what});
-          })),
+      m_previousObserver(CDiagnostics::SetReadObserver([this](CDiagnostics::ReadNote kind,
+                                                              const std::string& place,
+                                                              const std::string& what) {
+          (kind == CDiagnostics::ReadNote::missing ? m_misses : m_unread).push_back({place, what});
+      })),
       m_previousHandler(SetMessageBoxHandler([this](const char* text, const char*, unsigned) {
           m_messages.push_back(OneLine(text));
           return IDOK;
@@ -35,7 +36,7 @@ CLibraryWatch::CLibraryWatch()
 
 CLibraryWatch::~CLibraryWatch() {
     CDiagnostics::SetSink(std::move(m_previousSink));
-    CDiagnostics::SetMissObserver(std::move(m_previousObserver));
+    CDiagnostics::SetReadObserver(std::move(m_previousObserver));
     SetMessageBoxHandler(std::move(m_previousHandler));
 }
 

@@ -31,6 +31,8 @@ class CLibraryWatch {
 
     const std::vector<SLogged>& Logged() const { return m_logged; }
     const std::vector<SMiss>& Misses() const { return m_misses; }
+    // Elements of the document that no reader looked at.
+    const std::vector<SMiss>& Unread() const { return m_unread; }
     const std::vector<std::string>& Messages() const { return m_messages; }
 
     // Entries at the warning level: values the reader replaced by defaults.
@@ -39,9 +41,10 @@ class CLibraryWatch {
   private:
     std::vector<SLogged> m_logged;
     std::vector<SMiss> m_misses;
+    std::vector<SMiss> m_unread;
     std::vector<std::string> m_messages;
     CDiagnostics::Sink m_previousSink;
-    CDiagnostics::MissObserver m_previousObserver;
+    CDiagnostics::ReadObserver m_previousObserver;
     MessageBoxHandler m_previousHandler;
 };
 

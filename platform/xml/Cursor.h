@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/xml/TDWXML.h"
@@ -60,6 +61,10 @@ struct TDWXML::CInputNode::State {
     detail::CCursor cursor;
     // The diagnostics place in force before this node began to read.
     std::function<std::string()> previousPlace;
+    // While someone watches reads: the elements looked up, so that those
+    // never looked at can be noted when the node is done.
+    bool tracking = false;
+    std::unordered_set<const void*> visited;
 };
 
 struct TDWXML::COutputNode::State {

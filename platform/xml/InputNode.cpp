@@ -77,9 +77,34 @@ bool AttributeText(pugi::xml_node element, const char* name, std::string* text) 
     return true;
 }
 
-bool ChildText(pugi::xml_node parent, const char* tag, int index, const char* indexAttr,
-               std::string* text) {
-    const pugi::xml_node child = FindChild(parent, tag, index, indexAttr);
+// The child of the state's current element, remembered as looked at.
+template <class State>
+pugi::xml_node Child(State& state, const char* tag, int index, const char* indexAttr) {
+    const pugi::xml_node child = FindChild(state.cursor.Current(), tag, index, indexAttr);
+    if (child && state.tracking) {
+        state.visited.insert(child.internal_object());
+    }
+    return child;
+}
+
+// Notes the elements below element that no one looked at, the outermost of
+// each such part.
+template <class State>
+void NoteUnread(const State& state, pugi::xml_node element, const std::string& place) {
+    for (pugi::xml_node child : element.children()) {
+        if (child.type() != pugi::node_element) {
+            continue;
+        }
+        const std::string step = detail::StepName(child);
+        if (state.visited.count(child.internal_object()) == 0) {
+            CDiagnostics::NoteRead(CDiagnostics::ReadNote::unread, place, step);
+        } else {
+            NoteUnread(state, child, place.empty() ? step : place + "/" + step);
+        }
+    }
+}
+
+bool ChildText(pugi::xml_node child, std::string* text) {
     if (!child) {
         return false;
     }
@@ -109,23 +134,32 @@ std::string ChildName(const char* tag, int index) {
 CInputNode::CInputNode(std::unique_ptr<State> state) : m_state(std::move(state)) {
     m_state->previousPlace =
         CDiagnostics::SetPlaceSource([this] { return m_state->cursor.PathText(); });
+    m_state->tracking = CDiagnostics::WatchesReads();
 }
 
 CInputNode::~CInputNode() {
     CDiagnostics::SetPlaceSource(std::move(m_state->previousPlace));
+    if (m_state->tracking) {
+        try {
+            NoteUnread(*m_state, m_state->cursor.Current(), std::string());
+        } catch (...) {
+            // The notes explain; they never disturb the reader.
+        }
+    }
 }
 
 void CInputNode::NoteMissingChild(const char* tag, int index) const {
-    CDiagnostics::NoteMiss(m_state->cursor.PathText(), ChildName(tag, index) + " is missing");
+    CDiagnostics::NoteRead(CDiagnostics::ReadNote::missing, m_state->cursor.PathText(),
+                           ChildName(tag, index) + " is missing");
 }
 
 void CInputNode::NoteMissingAttribute(const char* name) const {
-    CDiagnostics::NoteMiss(m_state->cursor.PathText(),
+    CDiagnostics::NoteRead(CDiagnostics::ReadNote::missing, m_state->cursor.PathText(),
                            std::string("attribute ") + (name ? name : "") + " is missing");
 }
 
 void CInputNode::NoteNotANumber(const char* item, const std::string& text) const {
-    CDiagnostics::NoteMiss(m_state->cursor.PathText(),
+    CDiagnostics::NoteRead(CDiagnostics::ReadNote::missing, m_state->cursor.PathText(),
                            std::string(item ? item : "") + " is not a number: '" + text + "'");
 }
 
@@ -133,7 +167,7 @@ long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const c
     if (object == nullptr) {
         return E_FAIL_XML;
     }
-    const pugi::xml_node child = FindChild(m_state->cursor.Current(), tag, index, indexAttr);
+    const pugi::xml_node child = Child(*m_state, tag, index, indexAttr);
     if (!child) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
@@ -180,7 +214,7 @@ long CInputNode::AttributeNumber(const char* name, T* value) {
 }
 
 long CInputNode::OpenElement(const char* tag, int index, const char* indexAttr) {
-    const pugi::xml_node child = FindChild(m_state->cursor.Current(), tag, index, indexAttr);
+    const pugi::xml_node child = Child(*m_state, tag, index, indexAttr);
     if (!child) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
@@ -199,7 +233,7 @@ long CInputNode::ReadString(const char* tag, char* buffer, int size, int index,
     if (buffer == nullptr || size <= 0) {
         return E_FAIL_XML;
     }
-    if (!ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text)) {
+    if (!ChildText(Child(*m_state, tag, index, indexAttr), &text)) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
@@ -220,7 +254,7 @@ long CInputNode::ChildNumber(const char* tag, T* value, int index, const char* i
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    if (!ChildText(m_state->cursor.Current(), tag, index, indexAttr, &text)) {
+    if (!ChildText(Child(*m_state, tag, index, indexAttr), &text)) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }

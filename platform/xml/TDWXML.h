@@ -77,7 +77,8 @@ class CInputNode {
     CString GetTag() const;
     // Where the cursor is, below the root: "Instrument/SensorArray/Sensor[3]".
     // While a node reads, entries of the diagnostics log carry this place, and
-    // every item it looks for in vain is noted there (CDiagnostics::NoteMiss).
+    // every item it looks for in vain is noted there, and when it is done, every
+    // element it never looked at (CDiagnostics::NoteRead).
     CString GetPath() const;
 
   private:

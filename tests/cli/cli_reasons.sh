@@ -36,12 +36,15 @@ done
 # values the reader replaced by defaults (the file still reads).
 sed 's|<ScansToAverage>8<|<ScansToAverage>0<|' "$example" > "$scratch/zero.xmlcon"
 sed 's|<CalibrationDate>14-Mar-26</CalibrationDate>||' "$example" > "$scratch/nodate.xmlcon"
-check "validate warns" 0 "$tool" validate "$scratch/zero.xmlcon" "$scratch/nodate.xmlcon"
+sed 's|<Mode>0</Mode>|<Mode>0</Mode><Trim>1</Trim>|' "$example" > "$scratch/extra.xmlcon"
+check "validate warns" 0 "$tool" validate "$scratch/zero.xmlcon" "$scratch/nodate.xmlcon" \
+    "$scratch/extra.xmlcon"
 contains "range refused" "$scratch/out" \
     "zero.xmlcon: warning: Instrument/ScansToAverage: 0 is outside 1..32767; 1 is kept"
 contains "date missing" "$scratch/out" \
     "nodate.xmlcon: warning: Instrument/SensorArray/Sensor[0]/TemperatureSensor: CalibrationDate is missing"
-contains "validate summary" "$scratch/out" "2 ok, 0 failed"
+contains "unknown element" "$scratch/out" "extra.xmlcon: warning: Instrument: Trim is not known; ignored"
+contains "validate summary" "$scratch/out" "3 ok, 0 failed"
 check "validate clean" 0 "$tool" validate "$example"
 lacks "a sound file has no warning" "$scratch/out" "warning"
 check "validate quiet" 1 "$tool" validate --quiet "$example" "$scratch/nomode.xmlcon"
