@@ -224,8 +224,14 @@ long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
                 break;
             }
             case Kind::Comment:
-            case Kind::Constant:
                 break;
+            case Kind::Constant: {
+                // The value is fixed: what the file holds is looked at (so it
+                // counts as known) and never taken, present or not.
+                double ignored = 0.0;
+                node->ReadDouble(item.tag, &ignored, -1, "index");
+                break;
+            }
             case Kind::OpenGroup:
                 status = node->OpenElement(item.tag, item.groupIndex, item.groupIndexAttr);
                 if (status != 0) {

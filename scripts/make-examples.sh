@@ -12,3 +12,6 @@ done
 for example in examples/*.con; do
     "$build/apps/cli/tw-configctd" report "$example" > "${example%.con}.con.report.txt"
 done
+for example in examples/*.con; do
+    "$build/apps/cli/tw-configctd" report "$example" > "$example.report.txt"
+done

@@ -18,6 +18,12 @@ for example in examples/*.xmlcon; do
     check "report $name" 0 "$tool" report "$example"
     same "stored report of $name" "$scratch/out" "${example%.xmlcon}.report.txt"
 done
+for example in examples/*.con; do
+    name=$(basename "$example")
+    same "example $name is current" "$example" "$scratch/$name"
+    check "report $name" 0 "$tool" report "$example"
+    same "stored report of $name" "$scratch/out" "$example.report.txt"
+done
 
 example=examples/64plusV2-profiling.xmlcon
 check "report to a file" 0 "$tool" report "$example" -o "$scratch/report.txt"
