@@ -132,7 +132,8 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // The surface PAR pair that ends the channels of some models: a channel
     // that takes no sensor ("SPAR voltage") and the SPAR sensor. Turning on
     // appends the pair, turning off removes the last two channels; added then
-    // takes on. A call that changes nothing only stores on.
+    // takes on. A call that keeps the pair as it is (on again while on, off
+    // while off) changes nothing, not even added.
     void ChangeSurfacePAR(int& added, int on);
     // The channel name on such a model: empty outside the channels, "SPAR
     // voltage" for the first of the pair, else the output type of the

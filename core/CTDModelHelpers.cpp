@@ -45,14 +45,15 @@ void CCTD::ChangeSurfacePAR(int& added, int on) {
         sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
         m_sensorArray.Add(sparChannel);
         m_sensorArray.Add(CreateSensorObject(kSurfacePAR_SensorID));
+        added = on;
     } else if (!on && added) {
         for (int i = 0; i < 2 && m_sensorArray.GetSize() > 0; ++i) {
             const int last = m_sensorArray.GetSize() - 1;
             delete m_sensorArray.GetAt(last);
             m_sensorArray.RemoveAt(last);
         }
+        added = on;
     }
-    added = on;
 }
 
 CString CCTD::ChannelNameWithPAR(int channel, int sparAdded) const {

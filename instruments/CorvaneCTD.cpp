@@ -498,6 +498,9 @@ void C56PlusCTD::SetSparSensor(CSPAR_Sensor* sensor) {
 }
 
 void C56PlusCTD::SetbSPAR_Added(int on) {
+    if ((on != 0) == (m_bSPAR_Added != 0)) {
+        return;
+    }
     m_bSPAR_Added = on;
     if (on && !m_sparSensor) {
         m_sparSensor = std::make_unique<CSPAR_Sensor>();

@@ -1,9 +1,7 @@
 #include "instruments/VantrelSurfaceParCTD.h"
 
 #include "core/Catalogue.h"
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
-#include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelSurfaceParCTD, CVantrelCTD)
@@ -48,10 +46,7 @@ CString CVantrelSurfaceParCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return CVantrelCTD::GetChannelName(channel);
+    return ChannelNameWithPAR(channel, m_bSPAR_Added);
 }
 
 int CVantrelSurfaceParCTD::CanChangeSensor(int channel) const {
@@ -81,21 +76,6 @@ int CVantrelSurfaceParCTD::SetPressureSensorType(int type) {
     ReplaceSensor(kPressureChannel, sensor);
     m_pressureSensorType.Set(type);
     return 1;
-}
-
-void CVantrelSurfaceParCTD::SetbSPAR_Added(int on) {
-    // Only a change between off and on touches the channels or the flag.
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        InsertChannel(end, sparChannel);
-        InsertChannel(end + 1, new CSPAR_Sensor);
-        m_bSPAR_Added = on;
-    } else if (!on && m_bSPAR_Added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        m_bSPAR_Added = on;
-    }
 }
 
 bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {

@@ -271,18 +271,6 @@ TEST(Vantrel64V2, ReadsWhatTheDocumentSaysBeyondTheSetterLimits) {
     EXPECT_EQ(array.GetSize(), 0);
 }
 
-TEST(Vantrel64V2, SurfaceParOnAgainChangesNothing) {
-    C64V2VantrelCTD once;
-    once.SetbSPAR_Added(1);
-    C64V2VantrelCTD twice(once);
-    twice.SetbSPAR_Added(2);
-    EXPECT_EQ(twice.GetbSPAR_Added(), 1);
-    EXPECT_TRUE(twice == once);
-    twice.SetbSPAR_Added(0);
-    twice.SetbSPAR_Added(0);
-    EXPECT_EQ(twice.GetNumChannel(), 3);
-}
-
 using Vantrel64V2Report = tw_test::FixedDateTest;
 
 TEST_F(Vantrel64V2Report, MatchesTheHandWrittenReport) {
