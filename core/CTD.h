@@ -126,6 +126,8 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // channels, no NMEA data, the computer interface at its first value, and
     // one default sensor per minimum channel from the catalogue's fixed list.
     void DefaultCommonConfig();
+    // Only the sensor array of that: one default sensor per minimum channel.
+    void DefaultFixedSensors();
     // True when the array holds at least count sensors and the first count
     // are the catalogue's fixed sensors of the model.
     bool HasFixedSensors(int count) const;

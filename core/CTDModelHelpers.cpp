@@ -19,6 +19,10 @@ void CCTD::DefaultCommonConfig() {
     m_nNumVoltAdd = 0;
     m_computerInterface.Set(m_computerInterface.GetInitialValue());
     m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    DefaultFixedSensors();
+}
+
+void CCTD::DefaultFixedSensors() {
     Empty(m_sensorArray);
     const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
     for (int i = 0; i < row->numChannelMin; ++i) {

@@ -29,10 +29,10 @@ bool CVantrelSurfaceParCTD::operator==(const CVantrelSurfaceParCTD& other) const
 }
 
 void CVantrelSurfaceParCTD::ResetPressureAndPar() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     ResetRanges(m_pressureSensorType);
     m_bSPAR_Added = 0;
-    RebuildFixedSensors(GetNumChannelMin());
 }
 
 int CVantrelSurfaceParCTD::GetNumChannel() const {
@@ -79,7 +79,7 @@ int CVantrelSurfaceParCTD::SetPressureSensorType(int type) {
 }
 
 bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {
-    if (m_sensorArray.GetSize() < 3 || !LeadingSensorsAreFixed(2)) {
+    if (m_sensorArray.GetSize() < 3 || !HasFixedSensors(2)) {
         return false;
     }
     const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();
