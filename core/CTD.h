@@ -126,13 +126,16 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // channels, no NMEA data, the computer interface at its first value, and
     // one default sensor per minimum channel from the catalogue's fixed list.
     void DefaultCommonConfig();
+    // Only the sensor array of that: one default sensor per minimum channel.
+    void DefaultFixedSensors();
     // True when the array holds at least count sensors and the first count
     // are the catalogue's fixed sensors of the model.
     bool HasFixedSensors(int count) const;
     // The surface PAR pair that ends the channels of some models: a channel
     // that takes no sensor ("SPAR voltage") and the SPAR sensor. Turning on
     // appends the pair, turning off removes the last two channels; added then
-    // takes on. A call that changes nothing only stores on.
+    // takes on. A call that keeps the pair as it is (on again while on, off
+    // while off) changes nothing, not even added.
     void ChangeSurfacePAR(int& added, int on);
     // The channel name on such a model: empty outside the channels, "SPAR
     // voltage" for the first of the pair, else the output type of the

@@ -19,6 +19,10 @@ void CCTD::DefaultCommonConfig() {
     m_nNumVoltAdd = 0;
     m_computerInterface.Set(m_computerInterface.GetInitialValue());
     m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
+    DefaultFixedSensors();
+}
+
+void CCTD::DefaultFixedSensors() {
     Empty(m_sensorArray);
     const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
     for (int i = 0; i < row->numChannelMin; ++i) {
@@ -45,14 +49,15 @@ void CCTD::ChangeSurfacePAR(int& added, int on) {
         sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
         m_sensorArray.Add(sparChannel);
         m_sensorArray.Add(CreateSensorObject(kSurfacePAR_SensorID));
+        added = on;
     } else if (!on && added) {
         for (int i = 0; i < 2 && m_sensorArray.GetSize() > 0; ++i) {
             const int last = m_sensorArray.GetSize() - 1;
             delete m_sensorArray.GetAt(last);
             m_sensorArray.RemoveAt(last);
         }
+        added = on;
     }
-    added = on;
 }
 
 CString CCTD::ChannelNameWithPAR(int channel, int sparAdded) const {

@@ -60,11 +60,11 @@ bool C56CorvaneCTD::operator==(const C56CorvaneCTD& other) const {
 }
 
 void C56CorvaneCTD::DefaultConfig() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     m_firmwareVersion.Set(m_firmwareVersion.GetInitialValue());
     m_outputRate.Set(m_outputRate.GetInitialValue());
     m_bSPAR_Added = 0;
-    RebuildFixedSensors(kFixedChannels);
 }
 
 int C56CorvaneCTD::GetNumChannel() const {
@@ -127,7 +127,7 @@ long C56CorvaneCTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     const CSensorArray& sensors = scratch.m_sensorArray;
-    if (!scratch.LeadingSensorsAreFixed(kFixedChannels)) {
+    if (!scratch.HasFixedSensors(kFixedChannels)) {
         return E_FAIL_XML;
     }
     // The voltages are the run of A/D voltage channels after the pressure;
@@ -298,13 +298,13 @@ void C56PlusCTD::DefaultConfig() {
     m_usage = USAGE_STORED_XML_FILE;
     m_bUsingDeckUnit = 0;
     m_consoleBaud = CONSOLE_BAUD_9600_OR_HIGHER;
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     m_historicRate = HISTORIC_RATE__SLOWER;
     m_bSPAR_Added = 0;
     m_sparSensor.reset();
-    // The fixed sensors are made where the channel list starts, which is
-    // rebuilt from the collections below.
-    RebuildFixedSensors(kFixedChannels);
+    // The fixed sensors are made where the channel list starts; the list is
+    // then rebuilt from the collections below.
     Assign(m_defaultSensors, m_sensorArray);
     for (S56SerialChannel& channel : m_serialChannels) {
         channel.storage = 0;
@@ -498,6 +498,9 @@ void C56PlusCTD::SetSparSensor(CSPAR_Sensor* sensor) {
 }
 
 void C56PlusCTD::SetbSPAR_Added(int on) {
+    if ((on != 0) == (m_bSPAR_Added != 0)) {
+        return;
+    }
     m_bSPAR_Added = on;
     if (on && !m_sparSensor) {
         m_sparSensor = std::make_unique<CSPAR_Sensor>();
@@ -634,7 +637,7 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
     }
     scratch.BuildSensorArray();
     // The channel list starts with the fixed sensors read.
-    if (!scratch.LeadingSensorsAreFixed(kFixedChannels)) {
+    if (!scratch.HasFixedSensors(kFixedChannels)) {
         return E_FAIL_XML;
     }
     scratch.SetSampleIntervalFromBaudRate();

@@ -150,7 +150,8 @@ class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
     // Takes ownership; the previous sensor is deleted.
     void SetSparSensor(CSPAR_Sensor* sensor);
     int GetbSPAR_Added() const { return m_bSPAR_Added; }
-    // Turning surface PAR on without a stored sensor stores a default one.
+    // Turning surface PAR on without a stored sensor stores a default one; a
+    // call that keeps it on or off changes nothing.
     void SetbSPAR_Added(int on);
 
     int GetUsingDeckUnitFlag() const { return m_bUsingDeckUnit; }

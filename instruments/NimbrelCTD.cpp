@@ -67,14 +67,14 @@ bool CNimbrel::operator==(const CNimbrel& other) const {
 }
 
 void CNimbrel::DefaultConfig() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     m_dMooredPressure = 0.0;
     m_dSampleInterval = 6.0;
     m_deviceType.Empty();
     m_firmwareVersion.Empty();
     m_oxygenType = OXYGEN_NONE;
     m_bPressureInstalled = 0;
-    RebuildFixedSensors(kFixedChannels);
     // This instrument's conductivity cell reports through the second
     // equation of the conductivity sensor.
     dynamic_cast<CCondSensor&>(GetSensor(kConductivityChannel)).SetConductivityType(1);
@@ -188,7 +188,7 @@ long CNimbrel::ReadXML(CInputNode* node) {
     char firmwareVersion[kTextBuffer] = {};
     if (read.Failed() || node->ReadString("DeviceType", deviceType, kTextBuffer) != 0 ||
         node->ReadString("FirmwareVersion", firmwareVersion, kTextBuffer) != 0 ||
-        scratch.ReadSensorArrayXML(node) != 0 || !scratch.LeadingSensorsAreFixed(kFixedChannels) ||
+        scratch.ReadSensorArrayXML(node) != 0 || !scratch.HasFixedSensors(kFixedChannels) ||
         frequencyChannels >= 3 ||
         frequencyChannels != scratch.m_sensorArray.GetSize() - kFixedChannels) {
         return E_FAIL_XML;

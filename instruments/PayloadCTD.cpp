@@ -39,7 +39,7 @@ void CPayloadCTD::DefaultConfig() {
     m_serialNum.Empty();
     m_nNumFreqAdd = 0;
     m_nNumVoltAdd = 0;
-    RebuildFixedSensors(kFixedChannels);
+    DefaultFixedSensors();
     // The payload's conductivity cell reports in its own units.
     dynamic_cast<CCondSensor&>(GetSensor(1)).SetConductivityType(1);
     m_nSampleInterval = 1;
@@ -79,7 +79,7 @@ long CPayloadCTD::ReadXML(CInputNode* node) {
     const int size = scratch.m_sensorArray.GetSize();
     // A count the instrument could not take is refused like one that
     // disagrees with the sensors.
-    if (size < kFixedChannels || !scratch.LeadingSensorsAreFixed(kFixedChannels) ||
+    if (size < kFixedChannels || !scratch.HasFixedSensors(kFixedChannels) ||
         frequencyChannelsRead >= 4 || frequencyChannelsRead != size - kFixedChannels ||
         scratch.m_nNumFreqAdd != frequencyChannelsRead) {
         return E_FAIL_XML;
@@ -115,9 +115,9 @@ bool C70420S_CTD::operator==(const C70420S_CTD& other) const {
 }
 
 void C70420S_CTD::DefaultConfig() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     ResetRanges(m_scansToAvg);
-    RebuildFixedSensors(kFixedChannels);
 }
 
 int C70420S_CTD::GetScanLen() const {
@@ -135,7 +135,7 @@ long C70420S_CTD::ReadXML(CInputNode* node) {
     C70420S_CTD scratch;
     if (scratch.ReadSensorArrayXML(node) != 0 ||
         scratch.m_sensorArray.GetSize() != kFixedChannels ||
-        !scratch.LeadingSensorsAreFixed(kFixedChannels)) {
+        !scratch.HasFixedSensors(kFixedChannels)) {
         return E_FAIL_XML;
     }
     DefaultConfig();

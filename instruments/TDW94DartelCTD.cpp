@@ -24,9 +24,9 @@ C94DartelCTD::C94DartelCTD() {
 }
 
 void C94DartelCTD::DefaultConfig() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     ResetRanges(m_scansToAvg);
-    RebuildFixedSensors(kFixedChannels);
     m_bSPAR_Added = 0;
 }
 
@@ -65,7 +65,7 @@ long C94DartelCTD::ReadXML(CInputNode* node) {
     if (!group.Failed()) {
         scratch.m_bSPAR_Added = sparAdded;
     }
-    if (scratch.ReadSensorArrayXML(node) != 0 || !scratch.LeadingSensorsAreFixed(kFixedChannels) ||
+    if (scratch.ReadSensorArrayXML(node) != 0 || !scratch.HasFixedSensors(kFixedChannels) ||
         scratch.m_sensorArray.GetSize() != scratch.GetNumChannel()) {
         return E_FAIL_XML;
     }

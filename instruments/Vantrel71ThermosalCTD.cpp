@@ -61,9 +61,9 @@ bool CVantrelThermosalCTD::operator==(const CVantrelThermosalCTD& other) const {
 }
 
 void CVantrelThermosalCTD::DefaultConfig() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     ResetRanges(m_remoteTempType, m_sampleInterval);
-    RebuildFixedSensors(GetNumChannelMin());
 }
 
 int CVantrelThermosalCTD::AddExtVoltFrom() const {
@@ -130,7 +130,7 @@ long CVantrelThermosalCTD::ReadXML(CInputNode* node) {
 
 bool CVantrelThermosalCTD::SensorsMatchSettings(int voltageChannelsRead) const {
     const int size = m_sensorArray.GetSize();
-    if (size < GetNumChannelMin() || size > GetNumChannelMax() || !LeadingSensorsAreFixed(2)) {
+    if (size < GetNumChannelMin() || size > GetNumChannelMax() || !HasFixedSensors(2)) {
         return false;
     }
     if (HasRemoteTemp() &&

@@ -258,44 +258,8 @@ double CVantrelCTD::RoundFreq(double frequency) {
     return static_cast<double>(((units % kWrap) + kWrap) % kWrap) / 256.0;
 }
 
-void CVantrelCTD::ResetCommonSettings() {
-    m_bScanTimeAdded = 0;
-    m_serialNum.Empty();
-    m_nNumFreqAdd = 0;
-    m_nNumVoltAdd = 0;
-    m_bNMEA_Added = m_bDepthAdded = m_bNMEA_TimeAdded = m_bNMEA_PC = 0;
-}
-
-void CVantrelCTD::RebuildFixedSensors(int count) {
-    Empty(m_sensorArray);
-    const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
-    for (int i = 0; i < count; ++i) {
-        m_sensorArray.Add(CreateSensorObject(row->fixedSensors[i]));
-    }
-}
-
-bool CVantrelCTD::LeadingSensorsAreFixed(int count) const {
-    const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
-    if (m_sensorArray.GetSize() < count) {
-        return false;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (m_sensorArray.GetAt(i)->GetSensorID() != row->fixedSensors[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 CString CVantrelCTD::GetChannelName(int channel) const {
-    return ChannelOutputName(channel);
-}
-
-CString CVantrelCTD::ChannelOutputName(int channel) const {
-    if (channel < 0 || channel >= GetNumChannel() || channel >= m_sensorArray.GetSize()) {
-        return "";
-    }
-    return GetOutputTypeName(GetSensor(channel).GetOutputType());
+    return ChannelNameWithPAR(channel, 0);
 }
 
 void CVantrelCTD::RemoveChannels(int from, int count) {

@@ -46,7 +46,8 @@ class CVantrelCTD : public CCTD {
     CVantrelCTD& operator=(const CVantrelCTD& other);
     bool operator==(const CVantrelCTD& other) const;
 
-    // As ChannelOutputName.
+    // The output-type name of the channel's sensor; empty outside the
+    // channel list.
     CString GetChannelName(int channel) const override;
     // Most of the family has no additional frequency channels.
     int AddExtFreqFrom() const override { return -1; }
@@ -86,22 +87,11 @@ class CVantrelCTD : public CCTD {
   protected:
     virtual void InitializeOffsets();
 
-    // The settings every Vantrel model's DefaultConfig clears: scan time,
-    // serial number, extra channel counts and the four NMEA flags.
-    void ResetCommonSettings();
     // Every range back to its initial value.
     template <class... Ranges>
     static void ResetRanges(Ranges&... ranges) {
         (ranges.Set(ranges.GetInitialValue()), ...);
     }
-    // The sensor array rebuilt from the first count fixed sensors of the
-    // model's catalogue row.
-    void RebuildFixedSensors(int count);
-    // True when the first count sensors carry the model's fixed sensor IDs.
-    bool LeadingSensorsAreFixed(int count) const;
-    // The output-type name of the channel's sensor; empty outside the
-    // channel list.
-    CString ChannelOutputName(int channel) const;
 
     // Removes count channels at from, deleting their sensors.
     void RemoveChannels(int from, int count);

@@ -36,9 +36,9 @@ bool CVantrelMooredCTD::operator==(const CVantrelMooredCTD& other) const {
 }
 
 void CVantrelMooredCTD::ResetPressureSettings() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     ResetRanges(m_pressureSensorType, m_tempType, m_userSuppliedTemp, m_mooredPressure);
-    RebuildFixedSensors(GetNumChannelMin());
 }
 
 int CVantrelMooredCTD::AddExtVoltFrom() const {
@@ -93,7 +93,7 @@ void CVantrelMooredCTD::ReadMooredPressureXML(CElementReader& read) {
 
 bool CVantrelMooredCTD::TakeSettingsFromSensors(int serialFrom) {
     const int size = m_sensorArray.GetSize();
-    if (size < GetNumChannelMin() || size > GetNumChannelMax() || !LeadingSensorsAreFixed(2)) {
+    if (size < GetNumChannelMin() || size > GetNumChannelMax() || !HasFixedSensors(2)) {
         return false;
     }
     int pressureType = kNoPressure;

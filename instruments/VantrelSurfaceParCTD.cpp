@@ -1,9 +1,7 @@
 #include "instruments/VantrelSurfaceParCTD.h"
 
 #include "core/Catalogue.h"
-#include "core/NullSensor.h"
 #include "core/ReportLine.h"
-#include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelSurfaceParCTD, CVantrelCTD)
@@ -31,10 +29,10 @@ bool CVantrelSurfaceParCTD::operator==(const CVantrelSurfaceParCTD& other) const
 }
 
 void CVantrelSurfaceParCTD::ResetPressureAndPar() {
-    ResetCommonSettings();
+    DefaultCommonConfig();
+    m_bScanTimeAdded = 0;
     ResetRanges(m_pressureSensorType);
     m_bSPAR_Added = 0;
-    RebuildFixedSensors(GetNumChannelMin());
 }
 
 int CVantrelSurfaceParCTD::GetNumChannel() const {
@@ -48,10 +46,7 @@ CString CVantrelSurfaceParCTD::GetChannelName(int channel) const {
     if (IsIndex_WET_Labs_Serial(channel)) {
         return GetOutputTypeName(OT_SERIAL);
     }
-    if (m_bSPAR_Added && channel >= 0 && channel == GetNumChannel() - 2) {
-        return GetOutputTypeName(OT_SPAR_VOLTAGE);
-    }
-    return CVantrelCTD::GetChannelName(channel);
+    return ChannelNameWithPAR(channel, m_bSPAR_Added);
 }
 
 int CVantrelSurfaceParCTD::CanChangeSensor(int channel) const {
@@ -83,23 +78,8 @@ int CVantrelSurfaceParCTD::SetPressureSensorType(int type) {
     return 1;
 }
 
-void CVantrelSurfaceParCTD::SetbSPAR_Added(int on) {
-    // Only a change between off and on touches the channels or the flag.
-    if (on && !m_bSPAR_Added) {
-        const int end = GetNumChannel();
-        auto* sparChannel = new CNullSensor(0);
-        sparChannel->SetNullOutputType(OT_SPAR_VOLTAGE);
-        InsertChannel(end, sparChannel);
-        InsertChannel(end + 1, new CSPAR_Sensor);
-        m_bSPAR_Added = on;
-    } else if (!on && m_bSPAR_Added) {
-        RemoveChannels(m_sensorArray.GetSize() - 2, 2);
-        m_bSPAR_Added = on;
-    }
-}
-
 bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {
-    if (m_sensorArray.GetSize() < 3 || !LeadingSensorsAreFixed(2)) {
+    if (m_sensorArray.GetSize() < 3 || !HasFixedSensors(2)) {
         return false;
     }
     const int pressureID = m_sensorArray.GetAt(kPressureChannel)->GetSensorID();

@@ -30,7 +30,7 @@ class CVantrelSurfaceParCTD : public CVantrelCTD {
     CRange<int> GetPressureSensorType() const { return m_pressureSensorType; }
     int SetPressureSensorType(int type);
     int GetbSPAR_Added() const { return m_bSPAR_Added; }
-    void SetbSPAR_Added(int on);
+    void SetbSPAR_Added(int on) { ChangeSurfacePAR(m_bSPAR_Added, on); }
 
   protected:
     static constexpr int kVoltagesFrom = 3;

@@ -66,7 +66,7 @@ TEST(TDW47LumoTSG, InconsistentDocumentsAreRefusedAndChangeNothing) {
     std::vector<std::string> refused = {
         ReplaceAll(twoConductivities, "Size=\"2\"", "Size=\"3\""),
         Document(none, "<SampleIntervalSeconds>1<", "<SampleIntervalSeconds>0<"),
-        Document(none, "<SensorArray", "<SensorList"),
+        Document(none, "SensorArray", "SensorList"),
         Document(remote, "<TDW83TemperatureAdded>1<", "<TDW83TemperatureAdded>0<"),
         Document(none, "<TDW83TemperatureAdded>0<", "<TDW83TemperatureAdded>1<"),
         SwapChannels(Document(none), 0, 1),
@@ -79,6 +79,7 @@ TEST(TDW47LumoTSG, InconsistentDocumentsAreRefusedAndChangeNothing) {
           "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>"}) {
         refused.push_back(Document(none, required, ""));
     }
+    ExpectWellFormed(refused);
     ExpectRefused(refused, remote);
 }
 

@@ -132,7 +132,7 @@ TEST(TDW812Plus, InconsistentDocumentsAreRefusedAndChangeNothing) {
     std::vector<std::string> refused = {
         Document(none, "<ComputerInterface>0<", "<ComputerInterface>2<"),
         Document(none, "<ScansToAverage>1<", "<ScansToAverage>51<"),
-        Document(none, "<SensorArray", "<SensorList"),
+        Document(none, "SensorArray", "SensorList"),
         // A Digiquartz without temperature compensation for pressure.
         Document(none, "SensorID=\"45\"", "SensorID=\"44\""),
         // The settings disagree with the channels.
@@ -152,6 +152,7 @@ TEST(TDW812Plus, InconsistentDocumentsAreRefusedAndChangeNothing) {
           "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>"}) {
         refused.push_back(Document(none, required, ""));
     }
+    ExpectWellFormed(refused);
     ExpectRefused<C812PlusCTD>(refused, [](C812PlusCTD& c) { c.SetDeckUnitVersion(1); });
 
     // The deck unit is optional, and an unknown one is taken as the first.

@@ -66,19 +66,19 @@ TEST(TDW94Dartel, SettingsAreComparedWrittenInOrderAndReadBack) {
 TEST(TDW94Dartel, InconsistentDocumentsAreRefusedAndChangeNothing) {
     const Configure none = [](C94DartelCTD&) {};
     const Configure withPAR = EverythingAdded;
-    ExpectRefused<C94DartelCTD>(
-        {
-            Document(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
-            // Without the whole group surface PAR stays off: five sensors are
-            // too many.
-            Document(withPAR, "<NmeaTimeAdded>1</NmeaTimeAdded>", ""),
-            Document(withPAR, "<ScansToAverage>1</ScansToAverage>", ""),
-            Document(withPAR, "<SurfaceParVoltageAdded>1<", "<SurfaceParVoltageAdded>0<"),
-            SwapChannels(Document(withPAR), 3, 4),
-            Document(none, "SensorID=\"57\"", "SensorID=\"58\""),
-            Document(none, "<SensorArray", "<SensorList"),
-        },
-        withPAR);
+    const std::vector<std::string> refused = {
+        Document(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
+        // Without the whole group surface PAR stays off: five sensors are
+        // too many.
+        Document(withPAR, "<NmeaTimeAdded>1</NmeaTimeAdded>", ""),
+        Document(withPAR, "<ScansToAverage>1</ScansToAverage>", ""),
+        Document(withPAR, "<SurfaceParVoltageAdded>1<", "<SurfaceParVoltageAdded>0<"),
+        SwapChannels(Document(withPAR), 3, 4),
+        Document(none, "SensorID=\"57\"", "SensorID=\"58\""),
+        Document(none, "SensorArray", "SensorList"),
+    };
+    ExpectWellFormed(refused);
+    ExpectRefused(refused, withPAR);
 
     // Out of range keeps the default; scan time is optional.
     C94DartelCTD ctd;

@@ -176,7 +176,8 @@ TEST(Vantrel62V2, InconsistentDocumentsAreRefusedAndChangeNothing) {
         refused.push_back(edit(plain, element, ""));
     }
     refused.push_back(edit(plain, "<SampleIntervalSeconds>10<", "<SampleIntervalSeconds>5.0<"));
-    refused.push_back(edit(plain, "<SensorArray", "<SensorList"));
+    refused.push_back(tw_test::ReplaceAll(tw_test::WriteObject("Instrument", plain), "SensorArray",
+                                          "SensorList"));
     C62V2VantrelCTD wrongFixed;
     wrongFixed.ReplaceSensor(1, CreateSensorObject(SID_TEMP_TDW2));
     refused.push_back(tw_test::WriteObject("Instrument", wrongFixed));
@@ -198,6 +199,7 @@ TEST(Vantrel62V2, InconsistentDocumentsAreRefusedAndChangeNothing) {
     C62V2VantrelCTD start(tdw58);
     start.SetSerialNum("keep");
     start.SetdMooredPressure(42.0);
+    tw_test::ExpectWellFormed(refused);
     tw_test::ExpectRefused(start, refused);
 
     // Out-of-range values keep their defaults; optional elements may be
