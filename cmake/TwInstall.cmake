@@ -7,7 +7,7 @@ install(TARGETS tw_configctd tw-configctd
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-foreach(folder platform core sensors instruments xmlfiles legacy)
+foreach(folder platform core sensors instruments xmlfiles legacy ui)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}/
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tw_configctd/${folder}
     FILES_MATCHING PATTERN "*.h")

@@ -1,0 +1,73 @@
+#pragma once
+// The configuration dialog of an instrument: the settings of its model, the
+// channel grid, and the file commands Open, Save, Save As, Report, the leave
+// button and Cancel. It works on its own copy of the instrument and hands it
+// back only through a saved file.
+
+#include <memory>
+#include <string>
+
+#include "core/CTD.h"
+#include "platform/Form.h"
+
+class CConfigCTD;
+
+// Control ids shared by the dialogs and the toolkits that draw them.
+namespace ConDlgIds {
+inline constexpr const char* kOpen = "open";
+inline constexpr const char* kSave = "save";
+inline constexpr const char* kSaveAs = "saveAs";
+inline constexpr const char* kReport = "report";
+inline constexpr const char* kHelp = "help";
+inline constexpr const char* kLeave = "leave";
+inline constexpr const char* kCancel = "cancel";
+inline constexpr const char* kSelect = "select";
+inline constexpr const char* kModify = "modify";
+inline constexpr const char* kStatus = "status";
+inline constexpr const char* kChannels = "channels";
+}  // namespace ConDlgIds
+
+class CConDlg : public CFormDialog {
+  public:
+    // A dialog for the model of ctdID, opened by config (which keeps the
+    // model's file path and the ask-to-save and channel-grid flags).
+    CConDlg(CConfigCTD& config, int ctdID);
+    ~CConDlg() override;
+
+    CCTD& Instrument() { return *m_instrument; }
+    const CString& CurrentPath() const { return m_path; }
+
+    void Initialise() override;
+    void Changed(const std::string& id) override;
+    void Command(const std::string& id) override;
+
+  protected:
+    // The model's own part; each returns what the common behaviour needs.
+    virtual void SetPermPath();
+    virtual void GetPermPath();
+    virtual void WriteControls();
+    virtual int ReadControls();
+    virtual bool ChangedAfterNew() const;
+    virtual bool ChangedAfterOpen() const;
+    virtual void MakeOpenCopy();
+
+    // The common commands, shared with dialogs laid out otherwise.
+    void OnOpen();
+    // Writes the instrument to path (asking about a read-only file); true
+    // when the dialog may go on as if saved.
+    bool SavePath(const CString& path);
+    // true when the file was saved under a new name.
+    bool OnSaveAs();
+    void OnLeave();
+    void OnReport();
+    void UpdateStatus();
+    void FillChannelGrid();
+
+    CConfigCTD& m_config;
+    int m_ctdID;
+    std::unique_ptr<CCTD> m_instrument;
+    std::unique_ptr<CCTD> m_openCopy;  // null for a new configuration
+    CString m_path;
+    bool m_xmlOnly = false;
+    bool m_channelGrid = true;
+};
