@@ -116,6 +116,10 @@ SSetting Button(std::string id, const char* label, std::function<void(CCTD&)> co
     return setting;
 }
 
+SSetting Note(std::string id, const char* text) {
+    return Control(std::move(id), EControl::Label, text);
+}
+
 SSetting NmeaPosition(const char* label) {
     return Check("nmeaPosition", label).Flag(&CCTD::GetbNMEA_Added, &CCTD::SetbNMEA_Added);
 }
@@ -182,6 +186,7 @@ const SSetting* CTableSettings::Find(const std::string& id) const {
 void CTableSettings::AddControls(CFormDialog& dialog) const {
     for (const SSetting& setting : m_settings) {
         SControl& control = dialog.Add(setting.kind, setting.id, setting.label);
+        control.page = setting.page;
         control.choices = setting.choices;
         if (setting.kind == EControl::Check) {
             control.value = 0;
@@ -266,12 +271,12 @@ bool CTableSettings::Enabled(const SSetting& setting, const CFormDialog& dialog)
     if (setting.shownOnly) {
         return false;
     }
-    if (setting.enabledBy.empty()) {
-        return true;
-    }
-    const SSetting* by = Find(setting.enabledBy);
-    return dialog.At(setting.enabledBy).value == setting.enabledWhen &&
-           (by == nullptr || Enabled(*by, dialog));
+    return std::all_of(setting.enabledWhen.begin(), setting.enabledWhen.end(),
+                       [&](const auto& when) {
+                           const SSetting* by = Find(when.first);
+                           return dialog.At(when.first).value == when.second &&
+                                  (by == nullptr || Enabled(*by, dialog));
+                       });
 }
 
 void CTableSettings::UpdateStates(CFormDialog& dialog) const {

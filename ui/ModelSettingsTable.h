@@ -55,11 +55,12 @@ struct SSetting {
     // The setting changes the channels: it is applied as soon as it changes,
     // and the dialog draws its channel grid again.
     bool appliesAtOnce = false;
-    // Enabled only while control enabledBy (itself enabled) has the value
-    // enabledWhen; never enabled when shown only (a value the model cannot
+    // The property page that holds the control; empty in a plain dialog.
+    CString page;
+    // Enabled only while each of these controls (itself enabled) has the
+    // value given; never enabled when shown only (a value the model cannot
     // change).
-    std::string enabledBy;
-    int enabledWhen = 1;
+    std::vector<std::pair<std::string, int>> enabledWhen;
     bool shownOnly = false;
     // Two checks that work as a pair of radio buttons: checking one clears
     // the other and clearing one checks the other.
@@ -106,8 +107,11 @@ struct SSetting {
         return *this;
     }
     SSetting& EnabledBy(std::string id, int when = 1) {
-        enabledBy = std::move(id);
-        enabledWhen = when;
+        enabledWhen.emplace_back(std::move(id), when);
+        return *this;
+    }
+    SSetting& OnPage(const char* name) {
+        page = name;
         return *this;
     }
 
@@ -123,6 +127,8 @@ SSetting Combo(std::string id, const char* label, std::vector<CString> choices);
 // An edit; subject names the value in its messages.
 SSetting Edit(std::string id, const char* label, const char* subject);
 SSetting Button(std::string id, const char* label, std::function<void(CCTD&)> command);
+// A text the dialog shows.
+SSetting Note(std::string id, const char* text);
 
 // --- Settings that several models share ---
 SSetting NmeaPosition(const char* label = "NMEA position data added");
@@ -134,6 +140,9 @@ SSetting NmeaToPC();
 SSetting ScanTimeAdded();
 // "External voltage channels": 0 to the model's catalogue maximum.
 SSetting ExternalVoltages(int ctdID);
+// "Serial RS-232C sensor": the serial sensors from none to last by their
+// report names, but for except (-1: none left out).
+SSetting SerialSensor(std::string id, int last, int except);
 // Choices "0" to "last".
 std::vector<CString> CountChoices(int last);
 

@@ -30,6 +30,17 @@ SSetting ExternalVoltages(int ctdID) {
         .AtOnce();
 }
 
+SSetting SerialSensor(std::string id, int last, int except) {
+    SSetting setting = Combo(std::move(id), "Serial RS-232C sensor", {});
+    for (int serial = CVantrelCTD::NO_SERIAL_SENSOR; serial <= last; ++serial) {
+        if (serial != except) {
+            setting.choices.push_back(CVantrelCTD::SerialSensorReportName(serial));
+            setting.values.push_back(serial);
+        }
+    }
+    return setting;
+}
+
 namespace {
 
 // --- The moored CTDs (TDW 62, 62plus, 62plus V2) ---
@@ -75,21 +86,8 @@ SSetting MooredPressureDataButton() {
         .EnabledBy("pressureType", CVantrelMooredCTD::kNoPressure);
 }
 
-// The serial sensors from first to last that the model takes, by their
-// report names; except is one it does not take, or -1.
-SSetting SerialSensor(int first, int last, int except) {
-    SSetting setting = Combo("serialSensor", "Serial RS-232C sensor", {});
-    for (int id = first; id <= last; ++id) {
-        if (id != except) {
-            setting.choices.push_back(CVantrelCTD::SerialSensorReportName(id));
-            setting.values.push_back(id);
-        }
-    }
-    return setting;
-}
-
 SSetting MooredSerialSensor(int last) {
-    return SerialSensor(CVantrelCTD::NO_SERIAL_SENSOR, last, -1)
+    return SerialSensor("serialSensor", last, -1)
         .Access([](const CCTD& ctd) { return As<C62V2VantrelCTD>(ctd).GetSerialSensor(); },
                 [](CCTD& ctd, int id) { return As<C62V2VantrelCTD>(ctd).SetSerialSensor(id); })
         .AtOnce();
@@ -194,8 +192,7 @@ std::vector<SSetting> ProfilerModeSettings(int ctdID, const SSetting* serialSens
 std::vector<SSetting> Vantrel64V2() {
     // The instrument has no TDW 58 port.
     const SSetting serialSensor =
-        SerialSensor(CVantrelCTD::NO_SERIAL_SENSOR, CVantrelCTD::SATLANTIC_SEAFET,
-                     CVantrelCTD::PRESSURE_TDW_58)
+        SerialSensor("serialSensor", CVantrelCTD::SATLANTIC_SEAFET, CVantrelCTD::PRESSURE_TDW_58)
             .Access([](const CCTD& ctd) { return As<C64V2VantrelCTD>(ctd).GetSerialSensor(); },
                     [](CCTD& ctd, int id) { return As<C64V2VantrelCTD>(ctd).SetSerialSensor(id); })
             .AtOnce();
