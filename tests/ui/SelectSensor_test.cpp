@@ -11,9 +11,13 @@
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "instruments/Vantrel71ThermosalCTD.h"
+#include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
 #include "ui/SelectSensorDlg.h"
+#include "ui/SelectSensorForImportDlg.h"
 #include "ui/SensorChoice.h"
+#include "xmlfiles/ConfigFileTestSupport.h"
+#include "xmlfiles/SensorImportExport.h"
 
 namespace {
 
@@ -340,4 +344,57 @@ TEST(SelectSensor, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
         EXPECT_EQ(after.GetSensorName(), "Free");
         EXPECT_EQ(after.GetOutputType(), c.freeType);
     }
+}
+
+class SensorImportChoiceTest : public tw_test::CConfigFileTest {};
+
+// The importer's choice among several sensors of a configuration runs the
+// list dialog: OK needs a row, a double-click takes one, Cancel takes none.
+TEST_F(SensorImportChoiceTest, TheListDialogChoosesAmongTheFilesSensors) {
+    C64V2VantrelCTD ctd;
+    ctd.SetNumVoltAdd(2);
+    for (const auto& [channel, serial] : {std::pair{3, "PH-A"}, std::pair{4, "PH-B"}}) {
+        CSensor* ph = CreateSensorObject(43);
+        ph->SetSerialNum(serial);
+        ph->SetCalDate("05-Dec-26");
+        ctd.ReplaceSensor(channel, ph);
+    }
+    const CString path(Path("two-ph.xmlcon").c_str());
+    WriteConFile(path, &ctd);
+    const std::unique_ptr<CSensor> target(CreateSensorObject(43));
+    Config2004::CSensorImportExport importer;
+
+    const ChoiceDialogHandler previous = InstallSensorImportChoice();
+    Labels rows;
+    CScriptedForms forms({
+        [&rows](CFormDialog& dialog) {
+            rows = dialog.At("sensors").choices;
+            ASSERT_TRUE(Press(dialog, "ok"));
+            EXPECT_FALSE(dialog.Ended());
+            ASSERT_TRUE(SetValue(dialog, "sensors", 1));
+            ASSERT_TRUE(Press(dialog, "ok"));
+        },
+        [](CFormDialog& dialog) {
+            ASSERT_TRUE(SetValue(dialog, "sensors", 0));
+            ASSERT_TRUE(Press(dialog, "sensors"));
+        },
+        [](CFormDialog& dialog) {
+            ASSERT_TRUE(SetValue(dialog, "sensors", 1));
+            ASSERT_TRUE(Press(dialog, "cancel"));
+        },
+    });
+    EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), 1);
+    EXPECT_EQ(target->GetSerialNum(), "PH-B");
+    EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), 1);
+    EXPECT_EQ(target->GetSerialNum(), "PH-A");
+    EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), 0);
+    EXPECT_EQ(target->GetSerialNum(), "PH-A");
+    SetChoiceDialogHandler(previous);
+
+    EXPECT_EQ(rows, (Labels{"Calibration date: 05-Dec-26, Serial number: PH-A, Name: pH",
+                            "Calibration date: 05-Dec-26, Serial number: PH-B, Name: pH, 2"}));
+    EXPECT_EQ(forms.titles.size(), 3u);
+    EXPECT_EQ(shown, std::vector<std::string>{
+                         "Select Sensor to Import | " + std::to_string(MB_OK | MB_ICONINFORMATION) +
+                         " | Please select a sensor from the list and try again."});
 }
