@@ -5,6 +5,9 @@
 #include "core/Catalogue.h"
 #include "platform/Diagnostics.h"
 #include "platform/MessageBox.h"
+#include "ui/DialogButtons.h"
+
+using namespace DialogButtonIds;
 
 namespace Config2004 {
 
@@ -19,8 +22,6 @@ constexpr std::array kInstruments{
 };
 
 constexpr const char* kInstrument = "instrument";
-constexpr const char* kOk = "ok";
-constexpr const char* kCancel = "cancel";
 constexpr int kDebugLevel = 3;
 
 }  // namespace
@@ -32,12 +33,7 @@ CPickInstrumentDlg::CPickInstrumentDlg() {
         instruments.choices.emplace_back(GetCTD_Data(ctdID)->name);
     }
     instruments.value = -1;
-    SControl& ok = Add(EControl::Button, kOk, "OK");
-    ok.bottomRow = true;
-    ok.isDefault = true;
-    SControl& cancel = Add(EControl::Button, kCancel, "Cancel");
-    cancel.bottomRow = true;
-    cancel.isCancel = true;
+    AddOkCancel(*this);
 }
 
 int CPickInstrumentDlg::DisplayPickInstrumentDialog(CWnd* parent) {

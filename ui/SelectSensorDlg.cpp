@@ -8,7 +8,9 @@
 #include "core/SensorRegistry.h"
 #include "instruments/VantrelCTD.h"
 #include "platform/MessageBox.h"
+#include "ui/DialogButtons.h"
 
+using namespace DialogButtonIds;
 using namespace SelectSensorIds;
 
 EChannelKind SensorChannelKind(const CCTD& ctd, int channel) {
@@ -243,12 +245,7 @@ CSelectSensorDlg::CSelectSensorDlg(const CCTD& ctd, int channel) {
     AddButton(*this, kExpandAll, "Expand All");
     AddButton(*this, kShrink, "Shrink");
     AddButton(*this, kExpand, "Expand");
-    SControl& ok = AddButton(*this, kOk, "OK");
-    ok.bottomRow = true;
-    ok.isDefault = true;
-    SControl& cancel = AddButton(*this, kCancel, "Cancel");
-    cancel.bottomRow = true;
-    cancel.isCancel = true;
+    AddOkCancel(*this);
 }
 
 void CSelectSensorDlg::Command(const std::string& id) {

@@ -16,15 +16,14 @@ enum class EChannelKind {
 
 EChannelKind SensorChannelKind(const CCTD& ctd, int channel);
 
-// Control ids shared by the dialog and the toolkits that draw it.
+// Control ids shared by the dialog and the toolkits that draw it, with the
+// OK and Cancel of ui/DialogButtons.h.
 namespace SelectSensorIds {
 inline constexpr const char* kSensors = "sensors";
 inline constexpr const char* kShrinkAll = "shrinkAll";
 inline constexpr const char* kExpandAll = "expandAll";
 inline constexpr const char* kShrink = "shrink";
 inline constexpr const char* kExpand = "expand";
-inline constexpr const char* kOk = "ok";
-inline constexpr const char* kCancel = "cancel";
 }  // namespace SelectSensorIds
 
 class CSelectSensorDlg : public CFormDialog {

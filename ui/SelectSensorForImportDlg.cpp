@@ -1,7 +1,9 @@
 #include "ui/SelectSensorForImportDlg.h"
 
 #include "platform/MessageBox.h"
+#include "ui/DialogButtons.h"
 
+using namespace DialogButtonIds;
 using namespace SelectSensorForImportIds;
 
 namespace {
@@ -18,12 +20,7 @@ CSelectSensorForImportDlg::CSelectSensorForImportDlg(const SChoiceRequest& reque
     SControl& sensors = Add(EControl::List, kSensors);
     sensors.choices = request.rows;
     sensors.value = -1;
-    SControl& ok = Add(EControl::Button, kOk, "OK");
-    ok.bottomRow = true;
-    ok.isDefault = true;
-    SControl& cancel = Add(EControl::Button, kCancel, "Cancel");
-    cancel.bottomRow = true;
-    cancel.isCancel = true;
+    AddOkCancel(*this);
 }
 
 void CSelectSensorForImportDlg::Command(const std::string& id) {

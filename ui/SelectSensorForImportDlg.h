@@ -8,12 +8,11 @@
 #include "platform/ChoiceDialog.h"
 #include "platform/Form.h"
 
-// Control ids shared by the dialog and the toolkits that draw it.
+// Control ids shared by the dialog and the toolkits that draw it, with the
+// OK and Cancel of ui/DialogButtons.h.
 namespace SelectSensorForImportIds {
 inline constexpr const char* kPrompt = "prompt";
 inline constexpr const char* kSensors = "sensors";
-inline constexpr const char* kOk = "ok";
-inline constexpr const char* kCancel = "cancel";
 }  // namespace SelectSensorForImportIds
 
 class CSelectSensorForImportDlg : public CFormDialog {
