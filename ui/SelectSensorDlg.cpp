@@ -58,6 +58,12 @@ struct SChoiceItem {
 
 constexpr int kGroup = -1;
 
+// A model outside the catalogue is offered only what every model is.
+bool Offers(ModelSet models, int ctdID) {
+    return ctdID >= 0 && ctdID < NUM_CTD_IDS ? ((models >> ctdID) & 1u) != 0
+                                             : models == kEveryModel;
+}
+
 constexpr SChoiceItem kFrequencyChoices[] = {
     {0, SID_NULL, "Free"}, {0, 1}, {0, 3}, {0, 50}, {0, 55},
 };
@@ -166,7 +172,7 @@ std::vector<STreeNode> BuildTree(std::span<const SChoiceItem> items, int ctdID) 
             continue;
         }
         skipBelow = INT_MAX;
-        if ((item.models & (1u << ctdID)) == 0) {
+        if (!Offers(item.models, ctdID)) {
             skipBelow = item.level;
             continue;
         }
@@ -178,7 +184,8 @@ std::vector<STreeNode> BuildTree(std::span<const SChoiceItem> items, int ctdID) 
     return tree;
 }
 
-// The path to the first leaf of the sensor; empty when there is none.
+// Extends path by the way to the first leaf of the sensor; false, with path
+// as it was, when there is none.
 bool FindLeaf(const std::vector<STreeNode>& nodes, int sensorID, std::vector<int>& path) {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         path.push_back(static_cast<int>(i));
@@ -212,10 +219,6 @@ STreeNode* SelectedNode(SControl& tree) {
     return node;
 }
 
-SControl& AddButton(CFormDialog& dialog, const char* id, const char* label) {
-    return dialog.Add(EControl::Button, id, label);
-}
-
 }  // namespace
 
 CSelectSensorDlg::CSelectSensorDlg(const CCTD& ctd, int channel) {
@@ -241,10 +244,10 @@ CSelectSensorDlg::CSelectSensorDlg(const CCTD& ctd, int channel) {
         }
     }
 
-    AddButton(*this, kShrinkAll, "Shrink All");
-    AddButton(*this, kExpandAll, "Expand All");
-    AddButton(*this, kShrink, "Shrink");
-    AddButton(*this, kExpand, "Expand");
+    Add(EControl::Button, kShrinkAll, "Shrink All");
+    Add(EControl::Button, kExpandAll, "Expand All");
+    Add(EControl::Button, kShrink, "Shrink");
+    Add(EControl::Button, kExpand, "Expand");
     AddOkCancel(*this);
 }
 
