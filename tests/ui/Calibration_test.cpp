@@ -35,19 +35,8 @@ const std::set<int> kWithoutDialog = {1, 2, 15, 27, 31, 53, 54};
 const std::set<int> kSerialAndDateOnly = {22, 23, 48, 56};
 const int kNotImplemented = 69;
 
-class CalibrationTest : public tw_test::CConfigFileTest {
+class CalibrationTest : public tw_test::CSensorFileTest {
   protected:
-    void SetUp() override {
-        CConfigFileTest::SetUp();
-        m_appData.emplace("LOCALAPPDATA", Path("appdata").c_str());
-        m_profile.emplace("USERPROFILE", Path("home").c_str());
-    }
-    void TearDown() override {
-        m_profile.reset();
-        m_appData.reset();
-        CConfigFileTest::TearDown();
-    }
-
     // Every sensor the factory makes that opens a form, with a serial number
     // and a date.
     static std::vector<std::unique_ptr<CSensor>> SensorsWithForms() {
@@ -62,9 +51,6 @@ class CalibrationTest : public tw_test::CConfigFileTest {
         }
         return sensors;
     }
-
-    std::optional<tw_test::ScopedEnv> m_appData;
-    std::optional<tw_test::ScopedEnv> m_profile;
 };
 
 std::vector<std::string> LabelsOf(const CFormDialog& form, EControl kind) {
