@@ -1,9 +1,11 @@
 #include "ui/CalibrationForm.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "core/SensorArray.h"
+#include "platform/DateText.h"
 #include "platform/MessageBox.h"
 #include "platform/xml/Cursor.h"
 #include "platform/xml/NumberText.h"
@@ -192,6 +194,8 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
     field.id = FieldId(element);
     field.element = element;
     field.original = TextOfElement(element);
+    // A date held as a time value is shown as a date text.
+    field.shown = field.id == kCalibrationDate ? m_work->GetCalDate().str() : field.original;
     const std::span<const char* const> choices =
         CalibrationChoices(m_work->GetSensorID(), element.name());
     int index = -1;
@@ -221,7 +225,7 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
         }
         default: {
             SControl& edit = Add(EControl::Edit, field.id, field.label);
-            edit.text = field.original;
+            edit.text = field.shown;
             edit.readOnly = field.kind == EField::Fixed;
             if (field.kind == EField::Text && field.element.parent() == m_root &&
                 (field.id == kSerialNumber || field.id == kCalibrationDate)) {
@@ -269,6 +273,11 @@ CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) con
     return EField::Fixed;
 }
 
+const CCalibrationForm::SField& CCalibrationForm::FieldOf(std::string_view id) const {
+    return *std::find_if(m_fields.begin(), m_fields.end(),
+                         [id](const SField& field) { return field.id == id; });
+}
+
 std::string CCalibrationForm::TextOf(const SField& field) const {
     const SControl& control = At(field.id);
     int original = 0;
@@ -285,7 +294,7 @@ std::string CCalibrationForm::TextOf(const SField& field) const {
             }
             return std::to_string(control.value);
         default:
-            return control.text.str();
+            return control.text.str() == field.shown ? field.original : control.text.str();
     }
 }
 
@@ -367,9 +376,28 @@ std::unique_ptr<CSensor> CCalibrationForm::ReadControls() {
                 break;
             }
         }
+    } else if (!TakeBaseItems(*read)) {
+        read.reset();
     }
-    setTexts(nullptr);
+    for (const SField& field : m_fields) {
+        SetTextOfElement(field.element, field.original);
+    }
     return read;
+}
+
+// Reading an element leaves a sensor holding its date as text; the sensor
+// keeps its own way of holding it, and the date typed is set as the sensor
+// takes a date.
+bool CCalibrationForm::TakeBaseItems(CSensor& read) const {
+    CSensor& base = read;
+    base = *m_work;
+    read.SetSerialNum(At(kSerialNumber).text);
+    const CString& date = At(kCalibrationDate).text;
+    if (date.str() != FieldOf(kCalibrationDate).shown && read.SetCalDate(date) != 0) {
+        EditDateError(date);
+        return false;
+    }
+    return true;
 }
 
 void CCalibrationForm::OnOK() {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Sensor.h"
@@ -60,6 +61,7 @@ class CCalibrationForm : public CFormDialog {
         std::string id;
         pugi::xml_node element;
         std::string original;  // the text the sensor wrote
+        std::string shown;     // the text the edit showed at first
         EField kind = EField::Text;
         CString label;
     };
@@ -71,11 +73,15 @@ class CCalibrationForm : public CFormDialog {
     EField ProbeKind(pugi::xml_node element) const;
     bool IsHidden(pugi::xml_node element) const;
     std::string FieldId(pugi::xml_node element) const;
+    const SField& FieldOf(std::string_view id) const;
     // The text the control holds now, as the element is to carry it.
     std::string TextOf(const SField& field) const;
     // The sensor read from the document with the controls' texts, or null
     // after telling the user which field was refused.
     std::unique_ptr<CSensor> ReadControls();
+    // Puts the serial number and date typed into the sensor read; false after
+    // telling the user that the date is not one.
+    bool TakeBaseItems(CSensor& read) const;
     // The sensor read from the document as it stands now; null when refused.
     std::unique_ptr<CSensor> ReadDocument() const;
     void ShowFieldError(const SField& field, const std::string& text, bool notANumber) const;

@@ -253,6 +253,23 @@ TEST_F(CalibrationTest, ANonNumberKeepsTheFormOpenWithAMessageNamingTheField) {
         SensorObjectsEqual(cyclops.get(), std::unique_ptr<CSensor>(CreateSensorObject(68)).get()));
 }
 
+TEST_F(CalibrationTest, ADateHeldAsATimeValueTakesOnlyADate) {
+    CpH_Sensor sensor;
+    sensor.SetbUseStrDate(0);
+    CScriptedForms forms({[](CFormDialog& form) {
+        EXPECT_EQ(form.At(kCalibrationDate).text, "01/01/1990");
+        TypeText(form, kCalibrationDate, "soon");
+        Press(form, kOK);
+        EXPECT_FALSE(form.Ended());
+        TypeText(form, kCalibrationDate, "2024-03-12");
+        Press(form, kOK);
+    }});
+    EXPECT_EQ(pH_CalDlg(&sensor), IDOK);
+    EXPECT_EQ(sensor.GetCalDate(), "03/12/2024");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("Calibration date | 48 | 'soon' is not a date.", 0), 0u);
+}
+
 TEST_F(CalibrationTest, OkWithoutChangesKeepsValuesFinerThanTheFormShows) {
     CpH_Sensor sensor;
     sensor.SetSlope(1.23456789);
