@@ -129,6 +129,7 @@ void CCalibrationForm::Build() {
     title = CalibrationTitle(*m_work);
     WriteSensor(*m_work, m_document);
     m_root = m_document.document_element();
+    m_elements = ElementsOf(m_root);
     if (!m_note.IsEmpty()) {
         Add(EControl::Label, "note", m_note);
     }
@@ -178,10 +179,9 @@ std::string CCalibrationForm::FieldId(pugi::xml_node element) const {
     if (element.parent() == m_root && (tag == kSerialNumberTag || tag == kCalibrationDateTag)) {
         return tag == kSerialNumberTag ? kSerialNumber : kCalibrationDate;
     }
-    int sameTag = 0;
-    for (pugi::xml_node other : ElementsOf(m_root)) {
-        sameTag += tag == other.name() ? 1 : 0;
-    }
+    const auto sameTag =
+        std::count_if(m_elements.begin(), m_elements.end(),
+                      [&tag](pugi::xml_node other) { return tag == other.name(); });
     if (sameTag == 1 || element.parent() == m_root) {
         return TDWXML::detail::DecodeText(element.name());
     }
@@ -227,8 +227,7 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
             SControl& edit = Add(EControl::Edit, field.id, field.label);
             edit.text = field.shown;
             edit.readOnly = field.kind == EField::Fixed;
-            if (field.kind == EField::Text && field.element.parent() == m_root &&
-                (field.id == kSerialNumber || field.id == kCalibrationDate)) {
+            if (field.id == kSerialNumber || field.id == kCalibrationDate) {
                 edit.maxLength = SENSOR_TEXT_BUFFER - 1;
             }
         }
@@ -241,7 +240,7 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
 // number; a value it keeps whatever it is given is fixed.
 CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) const {
     const std::string original = TextOfElement(element);
-    const std::size_t index = IndexOf(ElementsOf(m_root), element);
+    const std::size_t index = IndexOf(m_elements, element);
     const auto kept = [&](const char* probe) -> std::optional<std::string> {
         SetTextOfElement(element, probe);
         const std::unique_ptr<CSensor> read = ReadDocument();

@@ -97,6 +97,7 @@ class CCalibrationForm : public CFormDialog {
     CString m_note;
     pugi::xml_document m_document;
     pugi::xml_node m_root;
+    std::vector<pugi::xml_node> m_elements;  // below the root, in document order
     std::vector<SField> m_fields;
 };
 
