@@ -12,9 +12,12 @@
 #include "platform/xml/TDWXML.h"
 #include "platform/xml/TextCodec.h"
 #include "ui/CalibrationFields.h"
+#include "ui/DialogButtons.h"
 #include "xmlfiles/SensorImportExport.h"
 
 using namespace CalibrationIds;
+using DialogButtonIds::kCancel;
+using DialogButtonIds::kOk;
 
 namespace {
 
@@ -137,13 +140,10 @@ void CCalibrationForm::Build() {
     AddField(m_root.child(kCalibrationDateTag));
     int noteCount = 0;
     AddElementControls(m_root, noteCount);
-    for (const auto& [id, label] : {std::pair{kImport, "Import"}, std::pair{kExport, "Export"},
-                                    std::pair{kOK, "OK"}, std::pair{kCancel, "Cancel"}}) {
-        SControl& button = Add(EControl::Button, id, label);
-        button.bottomRow = true;
-        button.isDefault = id == kOK;
-        button.isCancel = id == kCancel;
+    for (const auto& [id, label] : {std::pair{kImport, "Import"}, std::pair{kExport, "Export"}}) {
+        Add(EControl::Button, id, label).bottomRow = true;
     }
+    AddOkCancel(*this);
 }
 
 void CCalibrationForm::AddElementControls(pugi::xml_node parent, int& noteCount) {
@@ -437,7 +437,7 @@ void CCalibrationForm::Changed(const std::string& id) {
 }
 
 void CCalibrationForm::Command(const std::string& id) {
-    if (id == kOK) {
+    if (id == kOk) {
         OnOK();
     } else if (id == kCancel) {
         EndDialog(IDCANCEL);

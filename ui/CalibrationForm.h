@@ -18,15 +18,14 @@
 #include "core/Sensor.h"
 #include "platform/Form.h"
 
-// The control ids of the form, besides one per coefficient (the element's
-// tag, or "Group.Tag" for a tag that occurs in more than one group).
+// The control ids of the form, besides OK and Cancel (ui/DialogButtons.h) and
+// one per coefficient (the element's tag, or "Group.Tag" for a tag that
+// occurs in more than one group).
 namespace CalibrationIds {
 inline constexpr const char* kSerialNumber = "serialNumber";
 inline constexpr const char* kCalibrationDate = "calibrationDate";
 inline constexpr const char* kImport = "import";
 inline constexpr const char* kExport = "export";
-inline constexpr const char* kOK = "ok";
-inline constexpr const char* kCancel = "cancel";
 }  // namespace CalibrationIds
 
 // Which of the sensor's elements a form shows: the kinds of sensor with two

@@ -20,12 +20,15 @@
 #include "support/XmlFixture.h"
 #include "ui/CalDlgs.h"
 #include "ui/CalibrationForm.h"
+#include "ui/DialogButtons.h"
 #include "ui/SensorChoice.h"
 #include "xmlfiles/ConfigFileTestSupport.h"
 
 namespace {
 
 using namespace CalibrationIds;
+using DialogButtonIds::kCancel;
+using DialogButtonIds::kOk;
 using Names = std::vector<std::string>;
 
 const std::set<int> kWithoutDialog = {1, 2, 15, 27, 31, 53, 54};
@@ -107,7 +110,7 @@ TEST_F(CalibrationTest, EverySensorKindOpensItsFormNothingOrTheNotImplementedMes
             fields = LabelsOf(form, {EControl::Edit, EControl::Check, EControl::Combo});
             EXPECT_EQ(LabelsOf(form, {EControl::Button}),
                       (Names{"Import", "Export", "OK", "Cancel"}));
-            EXPECT_TRUE(form.At(kOK).isDefault && form.At(kCancel).isCancel);
+            EXPECT_TRUE(form.At(kOk).isDefault && form.At(kCancel).isCancel);
             EXPECT_EQ(DialogNameOf(form) == "NoCoeffCalDlg", kSerialAndDateOnly.contains(id));
         }});
         EXPECT_EQ(DisplaySensorDialog(sensor.get(), 0), IDCANCEL);
@@ -151,7 +154,7 @@ TEST_F(CalibrationTest, OkKeepsCancelRestoresAndATypedCoefficientIsTaken) {
         std::string first;
         std::string shownAfter;
         CScriptedForms forms({
-            [](CFormDialog& form) { Press(form, kOK); },
+            [](CFormDialog& form) { Press(form, kOk); },
             [&](CFormDialog& form) {
                 first = FirstCoefficientEdit(form);
                 TypeText(form, kSerialNumber, "other");
@@ -160,7 +163,7 @@ TEST_F(CalibrationTest, OkKeepsCancelRestoresAndATypedCoefficientIsTaken) {
             },
             [&](CFormDialog& form) {
                 TypeText(form, first, "7");
-                Press(form, kOK);
+                Press(form, kOk);
             },
             [&](CFormDialog& form) {
                 shownAfter = form.At(first.empty() ? kSerialNumber : first).text.str();
@@ -200,21 +203,21 @@ TEST_F(CalibrationTest, AValueTheFieldCannotHoldKeepsTheFormOpenWithAMessageNami
     const std::unique_ptr<CSensor> cyclopsBefore = CloneSensor(*cyclops);
     CCondSensor cond;
     CScriptedForms forms({
-        [](CFormDialog& form) { Press(form, kOK); },
+        [](CFormDialog& form) { Press(form, kOk); },
         [](CFormDialog& form) {
             TypeText(form, "Slope", "1.5x");
-            Press(form, kOK);
+            Press(form, kOk);
             EXPECT_FALSE(form.Ended());
             TypeText(form, "Slope", "1.4");
-            Press(form, kOK);
+            Press(form, kOk);
         },
         [](CFormDialog& form) {
             TypeText(form, "MeasuredParameter", "2.5");
-            Press(form, kOK);
+            Press(form, kOk);
         },
         [](CFormDialog& form) {
             TypeText(form, "Coefficients[equation=1].CPcor", "");
-            Press(form, kOK);
+            Press(form, kOk);
         },
     });
     EXPECT_EQ(pH_CalDlg(&sensor), IDOK);
@@ -238,10 +241,10 @@ TEST_F(CalibrationTest, ADateHeldAsATimeValueTakesOnlyADate) {
     CScriptedForms forms({[](CFormDialog& form) {
         EXPECT_EQ(form.At(kCalibrationDate).text, "01/01/1990");
         TypeText(form, kCalibrationDate, "soon");
-        Press(form, kOK);
+        Press(form, kOk);
         EXPECT_FALSE(form.Ended());
         TypeText(form, kCalibrationDate, "2024-03-12");
-        Press(form, kOK);
+        Press(form, kOk);
     }});
     EXPECT_EQ(pH_CalDlg(&sensor), IDOK);
     EXPECT_EQ(sensor.GetCalDate(), "03/12/2024");
@@ -264,7 +267,7 @@ TEST_F(CalibrationTest, SwitchingACoefficientSetOpensTheOtherFormUntilTheSwitchS
     EXPECT_EQ(DispatchNames(&cond, {switchTo(0, "G", "5"), absent("G")}),
               (Names{"CondCalDlg", "CondOldCalDlg"}));
     EXPECT_TRUE(cond == CCondSensor());
-    const auto ok = [](CFormDialog& form) { Press(form, kOK); };
+    const auto ok = [](CFormDialog& form) { Press(form, kOk); };
     EXPECT_EQ(DispatchNames(
                   &cond, {switchTo(0, "G", "5"), switchTo(1, "A", "3"), switchTo(0, "H", "2"), ok}),
               (Names{"CondCalDlg", "CondOldCalDlg", "CondCalDlg", "CondOldCalDlg"}));
@@ -305,7 +308,7 @@ TEST_F(CalibrationTest, ExportThenImportGivesAnEqualSensor) {
             [&](CFormDialog& form) {
                 Press(form, kImport);
                 serialShown = form.At(kSerialNumber).text.str();
-                Press(form, kOK);
+                Press(form, kOk);
             },
         });
         DisplaySensorDialog(sensor.get(), 0);
@@ -357,7 +360,7 @@ TEST_F(CalibrationTest, CalibrateSensorTellsTheCStarItsWetLabsSerialChannel) {
     const auto note = [&](CFormDialog& form) { notes.push_back(form.Find("note") != nullptr); };
     CScriptedForms forms({note, note, [](CFormDialog& form) {
                               TypeText(form, kSerialNumber, "T-1");
-                              Press(form, kOK);
+                              Press(form, kOk);
                           }});
     CalibrateSensor(ctd, serialChannel);
     std::unique_ptr<CSensor> elsewhere(CreateSensorObject(71));
