@@ -320,9 +320,12 @@ TEST_F(CalibrationTest, ExportThenImportGivesAnEqualSensor) {
     }
 }
 
-TEST_F(CalibrationTest, ChoicesHoldOneTextPerValueTheSensorTakes) {
+// A choice offers one text per value the sensor takes, and a choice or
+// check box changed reaches the sensor.
+TEST_F(CalibrationTest, ChoicesAndCheckBoxesReachTheSensor) {
     int combos = 0;
     for (const std::unique_ptr<CSensor>& sensor : SensorsWithForms()) {
+        SCOPED_TRACE(sensor->GetSensorID());
         const char* tag = GetSensorData(sensor->GetSensorID())->xmlTag;
         const std::string text = tw_test::WriteObject(tag, *sensor);
         const auto readsWith = [&](const std::string& element, std::size_t value) {
@@ -332,15 +335,33 @@ TEST_F(CalibrationTest, ChoicesHoldOneTextPerValueTheSensorTakes) {
                        text.substr(0, at) + std::to_string(value) + text.substr(text.find('<', at)),
                        tag, *probe) == 0;
         };
-        CScriptedForms forms({[&](CFormDialog& form) {
-            for (const SControl& control : form.controls) {
-                if (control.kind == EControl::Combo) {
-                    ++combos;
-                    EXPECT_TRUE(readsWith(control.id, control.choices.size() - 1)) << control.id;
-                    EXPECT_FALSE(readsWith(control.id, control.choices.size())) << control.id;
+        std::vector<std::pair<std::string, int>> changed;
+        CScriptedForms forms({
+            [&](CFormDialog& form) {
+                for (const SControl& control : form.controls) {
+                    if (control.kind == EControl::Combo) {
+                        ++combos;
+                        EXPECT_TRUE(readsWith(control.id, control.choices.size() - 1));
+                        EXPECT_FALSE(readsWith(control.id, control.choices.size()));
+                    }
+                    if ((control.kind == EControl::Combo || control.kind == EControl::Check) &&
+                        control.id != "UseG_J") {
+                        const int other = control.value == 0 ? 1 : 0;
+                        changed.emplace_back(control.id, other);
+                    }
                 }
-            }
-        }});
+                for (const auto& [id, value] : changed) {
+                    SetValue(form, id, value);
+                }
+                Press(form, kOk);
+            },
+            [&](CFormDialog& form) {
+                for (const auto& [id, value] : changed) {
+                    EXPECT_EQ(form.At(id).value, value) << id;
+                }
+            },
+        });
+        DisplaySensorDialog(sensor.get(), 0);
         DisplaySensorDialog(sensor.get(), 0);
     }
     EXPECT_EQ(combos, 13);
