@@ -238,7 +238,7 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
 // How the sensor takes the element: a text when it keeps a text that is no
 // number, a double when it keeps a fraction, an integer when it keeps a whole
 // number; a value it keeps whatever it is given is fixed.
-CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) const {
+CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) {
     const std::string original = TextOfElement(element);
     const std::size_t index = IndexOf(m_elements, element);
     const auto kept = [&](const char* probe) -> std::optional<std::string> {

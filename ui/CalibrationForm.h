@@ -69,7 +69,9 @@ class CCalibrationForm : public CFormDialog {
     void Build();
     void AddElementControls(pugi::xml_node parent, int& noteCount);
     void AddField(pugi::xml_node element);
-    EField ProbeKind(pugi::xml_node element) const;
+    // How the sensor takes the element's text, learned by giving it a text,
+    // a fraction and a whole number in turn (the document is left as it was).
+    EField ProbeKind(pugi::xml_node element);
     bool IsHidden(pugi::xml_node element) const;
     std::string FieldId(pugi::xml_node element) const;
     const SField& FieldOf(std::string_view id) const;
