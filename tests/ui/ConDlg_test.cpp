@@ -321,6 +321,63 @@ TEST_F(ConDlgTest, RefusedSettingsKeepTheDialogOpen) {
     EXPECT_TRUE(reports.empty());
 }
 
+TEST_F(ConDlgTest, UntouchedDialogsOfEveryModelLeaveWithoutAQuestion) {
+    // Each model's own settings, on a new configuration and on each example
+    // of the model: filling the controls and storing them back changes
+    // nothing, so leaving asks nothing.
+    std::vector<CString> paths = {CString()};
+    for (const auto& entry : std::filesystem::directory_iterator(tw_test::ExamplePath(""))) {
+        const std::string extension = entry.path().extension().string();
+        if (extension == ".xmlcon" || extension == ".con") {
+            paths.push_back(CopyExample(entry.path().filename().string()));
+        }
+    }
+    int runs = 0;
+    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
+        if (ctdID == CTD_70420S_UCTD || ctdID == CTD_56PLUS_CORVANE) {
+            continue;
+        }
+        for (const CString& path : paths) {
+            if (!path.IsEmpty() && ReadCTDID(path) != ctdID) {
+                continue;
+            }
+            SCOPED_TRACE(::testing::Message() << ctdID << " " << path);
+            config.SetInstrumentPath(ctdID, path);
+            CConDlg dialog(config, ctdID);
+            CScriptedForms forms({[&](CFormDialog&) { Press(dialog, kLeave); }});
+            EXPECT_EQ(TWRunModal(dialog), IDOK);
+            EXPECT_EQ(dialog.CurrentPath(), path);
+            ++runs;
+        }
+    }
+    EXPECT_GT(runs, 30);
+    EXPECT_TRUE(shown.empty()) << shown.front().caption << " | " << shown.front().text;
+}
+
+TEST_F(ConDlgTest, GridCommandsActOnTheCurrentChannel) {
+    CConDlg dialog(config, CTD_64V2_VANTREL, std::make_unique<CFakeSettings>(false));
+    CScriptedForms forms({[&](CFormDialog&) {
+        TypeText(dialog, kVoltages, "1");
+        SetValue(dialog, kChannels, 3);
+        EXPECT_FALSE(dialog.At(kModify).enabled);
+        Press(dialog, kSelect);
+        // The chosen sensor is on the channel and in the grid, and has a
+        // calibration to modify.
+        EXPECT_EQ(dialog.Instrument().GetSensor(3).GetSensorID(), 0);
+        EXPECT_EQ(dialog.At(kChannels).rows[3][1].text, "Altimeter");
+        EXPECT_TRUE(dialog.At(kModify).enabled);
+        Press(dialog, kModify);
+    }});
+    forms.Then([](CFormDialog& chooser) {
+        EXPECT_TRUE(SelectTreeNode(chooser, "sensors", {"Altimeter"}));
+        EXPECT_TRUE(tw_test::PressDefault(chooser));
+    });
+    TWRunModal(dialog);
+    // The dialog, the chooser and the altimeter's calibration.
+    ASSERT_EQ(forms.titles.size(), 3u);
+    EXPECT_EQ(forms.titles[1], "Select New Voltage Sensor");
+}
+
 TEST_F(ConDlgTest, ReportWritesTheFileAndNamesTheViewersRequest) {
     const CString path = CopyExample(kDefaultFile);
     for (const bool opened : {true, false}) {
