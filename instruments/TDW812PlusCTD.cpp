@@ -5,6 +5,7 @@
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
 #include "instruments/NmeaElements.h"
+#include "sensors/AuxiliarySensors.h"
 
 using namespace TDWXML;
 
@@ -18,7 +19,6 @@ constexpr int kNmeaPositionBytes = 7;
 constexpr int kNmeaDepthBytes = 3;
 constexpr int kNmeaTimeBytes = 4;
 constexpr int kScanTimeBytes = 4;
-constexpr int kSurfacePAR_SensorID = 51;
 
 constexpr const char* kDeckUnitDescriptions[C812PlusCTD::kNumDeckUnitVersions] = {
     "TDW12plus Firmware Version >= 5.0",
@@ -235,9 +235,9 @@ bool C812PlusCTD::TakeChannelsRead(int freqSuppressed, int voltWordsSuppressed) 
     const int voltages = runOf(kFixedChannels + frequencies, OT_VOLTAGE);
     const int after = kFixedChannels + frequencies + voltages;
     // What follows the optional channels is the surface PAR pair or nothing.
-    const bool sparPresent = size == after + 2 &&
-                             m_sensorArray.GetAt(after)->GetSensorID() == SID_NULL &&
-                             m_sensorArray.GetAt(after + 1)->GetSensorID() == kSurfacePAR_SensorID;
+    const bool sparPresent =
+        size == after + 2 && m_sensorArray.GetAt(after)->GetSensorID() == SID_NULL &&
+        m_sensorArray.GetAt(after + 1)->GetSensorID() == CSPAR_Sensor::kSensorID;
     if (size != after + (sparPresent ? 2 : 0) || (m_bSPAR_Added != 0) != sparPresent) {
         return false;
     }

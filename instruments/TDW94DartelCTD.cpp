@@ -3,6 +3,7 @@
 #include "core/ReportLine.h"
 #include "instruments/ElementReader.h"
 #include "instruments/NmeaElements.h"
+#include "sensors/AuxiliarySensors.h"
 
 using namespace TDWXML;
 
@@ -15,7 +16,6 @@ constexpr int kFixedChannels = 3;
 // Hex characters: temperature, conductivity, pressure and its temperature.
 constexpr int kFixedDataLength = 22;
 constexpr int kSurfacePAR_Length = 6;
-constexpr int kSurfacePAR_SensorID = 51;
 
 }  // namespace
 
@@ -71,7 +71,8 @@ long C94DartelCTD::ReadXML(CInputNode* node) {
     }
     if (scratch.m_bSPAR_Added &&
         (scratch.m_sensorArray.GetAt(kFixedChannels)->GetSensorID() != SID_NULL ||
-         scratch.m_sensorArray.GetAt(kFixedChannels + 1)->GetSensorID() != kSurfacePAR_SensorID)) {
+         scratch.m_sensorArray.GetAt(kFixedChannels + 1)->GetSensorID() !=
+             CSPAR_Sensor::kSensorID)) {
         return E_FAIL_XML;
     }
     DefaultConfig();

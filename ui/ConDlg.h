@@ -11,6 +11,7 @@
 #include "platform/Form.h"
 
 class CConfigCTD;
+class CModelSettings;
 
 // Control ids shared by the dialogs and the toolkits that draw them.
 namespace ConDlgIds {
@@ -32,6 +33,8 @@ class CConDlg : public CFormDialog {
     // A dialog for the model of ctdID, opened by config (which keeps the
     // model's file path and the ask-to-save and channel-grid flags).
     CConDlg(CConfigCTD& config, int ctdID);
+    // The same with the settings given (null: the channel grid only).
+    CConDlg(CConfigCTD& config, int ctdID, std::unique_ptr<CModelSettings> settings);
     ~CConDlg() override;
 
     CCTD& Instrument() { return *m_instrument; }
@@ -62,6 +65,8 @@ class CConDlg : public CFormDialog {
     void OnReport();
     void UpdateStatus();
     void FillChannelGrid();
+    // Enables "Select..." and "Modify..." for the current channel.
+    void UpdateChannelButtons();
 
     CConfigCTD& m_config;
     int m_ctdID;
@@ -70,4 +75,15 @@ class CConDlg : public CFormDialog {
     CString m_path;
     bool m_xmlOnly = false;
     bool m_channelGrid = true;
+    std::unique_ptr<CModelSettings> m_settings;  // null: no settings controls
+
+  private:
+    void AddCommonControls();
+    void OnSave();
+    void OnSettingsCommand(const std::string& id);
+    // The channel of the grid's current row, or -1.
+    int CurrentChannel() const;
+    // Counts the saves under a name chosen in "Save As...", so that a Save As
+    // reached from the read-only question is not undone by its caller.
+    int m_savedAsCount = 0;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -75,6 +76,24 @@ class CConfigFileTest : public ScratchFolder {
     std::streambuf* m_oldBuffer = nullptr;
     MessageBoxHandler m_oldHandler;
     bool m_wasConsole = false;
+};
+
+// As CConfigFileTest, with the settings folder (LOCALAPPDATA) and the user's
+// folder (USERPROFILE) inside the scratch folder, as "appdata" and "home".
+class CSensorFileTest : public CConfigFileTest {
+  protected:
+    void SetUp() override {
+        CConfigFileTest::SetUp();
+        m_appData.emplace("LOCALAPPDATA", Path("appdata").c_str());
+        m_profile.emplace("USERPROFILE", Path("home").c_str());
+    }
+    void TearDown() override {
+        m_profile.reset();
+        m_appData.reset();
+        CConfigFileTest::TearDown();
+    }
+    std::optional<ScopedEnv> m_appData;
+    std::optional<ScopedEnv> m_profile;
 };
 
 }  // namespace tw_test

@@ -29,18 +29,8 @@ namespace {
 constexpr int kErrorBox = MB_OK | MB_ICONERROR;
 
 // Settings and the user's folder inside the scratch folder.
-class SensorImportExportTest : public tw_test::CConfigFileTest {
+class SensorImportExportTest : public tw_test::CSensorFileTest {
   protected:
-    void SetUp() override {
-        CConfigFileTest::SetUp();
-        m_appData.emplace("LOCALAPPDATA", Path("appdata").c_str());
-        m_profile.emplace("USERPROFILE", Path("home").c_str());
-    }
-    void TearDown() override {
-        m_profile.reset();
-        m_appData.reset();
-        CConfigFileTest::TearDown();
-    }
     std::string Settings() const {
         return ReadFile(Path("appdata/Tidewren/IniFiles/TW_ConfigCTD.ini"));
     }
@@ -48,9 +38,6 @@ class SensorImportExportTest : public tw_test::CConfigFileTest {
         EXPECT_EQ(CSensorImportExport().ExportSensor(&sensor, CString(Path(name).c_str())), 1);
         return ReadFile(Path(name));
     }
-
-    std::optional<ScopedEnv> m_appData;
-    std::optional<ScopedEnv> m_profile;
 };
 
 std::unique_ptr<CSensor> Sensor(int id, const char* serial = "SN-1") {

@@ -1,0 +1,195 @@
+// The settings of the instruments outside the Vantrel CTD families: the
+// TDW 47 LumoTSG, the TDW 94 Dartel, the TDW 812plus/814plus, the glider
+// payload CTD and the TDW 73 Nimbrel.
+
+#include "core/Catalogue.h"
+#include "core/SensorArray.h"
+#include "core/SensorRegistry.h"
+#include "instruments/NimbrelCTD.h"
+#include "instruments/PayloadCTD.h"
+#include "instruments/TDW47LumoTSG.h"
+#include "instruments/TDW812PlusCTD.h"
+#include "instruments/TDW94DartelCTD.h"
+#include "ui/ModelSettingsTable.h"
+
+namespace ModelSettings {
+
+namespace {
+
+std::vector<SSetting> LumoTSG47() {
+    using M = C47ThermosalCTD;
+    return {
+        Check("outputSoundVelocity", "Output sound velocity")
+            .Flag(&M::GetbOutputSoundVelocity, &M::SetbOutputSoundVelocity),
+        Check("tdw83Added", "TDW83 temperature added")
+            .Flag(&M::GetbTDW83_Added, &M::SetbTDW83_Added)
+            .AtOnce(),
+        Edit("sampleInterval", "Sample interval seconds", "Sample interval")
+            .Range(&M::GetnSampleInterval, &M::SetnSampleInterval),
+        Check("outputConductivity", "Output conductivity")
+            .Flag(&M::GetbOutputCond, &M::SetbOutputCond),
+        Check("outputSalinity", "Output salinity")
+            .Flag(&M::GetbOutputSalinity, &M::SetbOutputSalinity),
+        Check("useJunctionBox", "Use junction box")
+            .Flag(&M::GetbUseJunctionBox, &M::SetbUseJunctionBox),
+        NmeaPosition("NMEA data added"),
+    };
+}
+
+std::vector<SSetting> Dartel94() {
+    return {
+        Edit("scansToAverage", "Scans to average", "Scans to average")
+            .Range(&C94DartelCTD::GetnScansToAvg, &C94DartelCTD::SetnScansToAvg),
+        NmeaToDeckUnit(),
+        NmeaDepth(),
+        NmeaPosition(),
+        NmeaToPC(),
+        NmeaTime(),
+        SurfacePar<C94DartelCTD>(),
+        ScanTimeAdded(),
+    };
+}
+
+std::vector<SSetting> Plus812() {
+    using M = C812PlusCTD;
+    std::vector<CString> deckUnits;
+    for (int version = 0; version < M::kNumDeckUnitVersions; ++version) {
+        deckUnits.push_back(M::GetDeckUnitDescription(version));
+    }
+    return {
+        SurfacePar<M>(),
+        NmeaPosition(),
+        Check("scanTimeAdded", "Scan time added")
+            .Flag(&M::GetbScanTimeAdded, &M::SetbScanTimeAdded),
+        NmeaToDeckUnit(),
+        NmeaToPC(),
+        NmeaDepth(),
+        NmeaTime(),
+        Combo("deckUnit", "Deck unit or STORAX", deckUnits)
+            .Flag(&M::GetDeckUnitVersion, &M::SetDeckUnitVersion),
+        Combo("frequencySuppressed", "Frequency channels suppressed", CountChoices(2))
+            .Flag(&M::GetNumFreqSuppress, &M::SetNumFreqSuppress)
+            .AtOnce(),
+        Combo("voltageWordsSuppressed", "Voltage words suppressed\n(1 word = 2 channels)",
+              CountChoices(4))
+            .Flag(&M::GetNumVoltWordSuppress, &M::SetNumVoltWordSuppress)
+            .AtOnce(),
+        Combo("computerInterface", "Computer interface", {"RS-232C", "IEEE-488 (GPIB)"})
+            .Range(&CCTD::GetComputerInterface, &M::SetComputerInterface),
+        Edit("scansToAverage", "Scans to average", "Scans to average")
+            .Range(&M::GetnScansToAvg, &M::SetnScansToAvg),
+    };
+}
+
+// The payload's oxygen sensor is a TDW 41F on its one extra frequency
+// channel.
+int SetPayloadOxygen(CCTD& ctd, int on) {
+    auto& payload = As<CPayloadCTD>(ctd);
+    if (!on) {
+        payload.SetNumFreqAdd(0);
+    } else if (!payload.OxygenInstalled()) {
+        payload.SetNumFreqAdd(1);
+        payload.ReplaceSensor(payload.AddExtFreqFrom(), CreateSensorObject(SID_OXYGEN_TDW41F));
+    }
+    return payload.OxygenInstalled() == (on ? 1 : 0) ? 1 : 0;
+}
+
+std::vector<SSetting> Payload() {
+    using M = CPayloadCTD;
+    SSetting sampleInterval =
+        Edit("sampleInterval", "Sample interval seconds", "Sample interval")
+            .Access([](const CCTD& ctd) { return As<M>(ctd).GetSampleInterval(); },
+                    [](CCTD& ctd, int seconds) { return As<M>(ctd).SetSampleInterval(seconds); });
+    sampleInterval.refusal = [](const CCTD&) {
+        return SSetting::LimitsMessage("Sample interval", 1, M::GetMaxSampleInterval());
+    };
+    return {
+        sampleInterval,
+        Check("oxygenSensor", "Oxygen sensor")
+            .Access([](const CCTD& ctd) { return As<M>(ctd).OxygenInstalled(); }, SetPayloadOxygen)
+            .AtOnce(),
+    };
+}
+
+std::vector<SSetting> Nimbrel73() {
+    using M = CNimbrel;
+    SSetting sampleInterval = Edit("sampleInterval", "Sample interval seconds", "Sample interval");
+    sampleInterval.getDouble = [](const CCTD& ctd) { return As<M>(ctd).GetScanInterval(); };
+    sampleInterval.setDouble = [](CCTD& ctd, double seconds) {
+        return As<M>(ctd).SetSampleInterval(seconds);
+    };
+    sampleInterval.refusal = [](const CCTD&) {
+        CString text;
+        text.Format("Sample interval must be a number from %1.1lf to %1.0lf.",
+                    M::GetMinSampleInterval(), M::GetMaxSampleInterval());
+        return text;
+    };
+
+    // The deployment pressure stands in for a pressure sensor; the latitude
+    // is used only when asked for.
+    SSetting mooredPressure =
+        Edit("mooredPressure", "Deployment pressure dbar", "Deployment pressure")
+            .EnabledBy("pressureSensor", 0);
+    mooredPressure.getDouble = [](const CCTD& ctd) { return As<M>(ctd).GetMooredPressure(); };
+    mooredPressure.setDouble = [](CCTD& ctd, double decibars) {
+        As<M>(ctd).SetMooredPressure(decibars);
+        return 1;
+    };
+    SSetting mooredLatitude = Edit("mooredLatitude", "Deployment latitude", "Deployment latitude")
+                                  .EnabledBy("useMooredLatitude");
+    mooredLatitude.getDouble = [](const CCTD& ctd) { return As<M>(ctd).GetMooredLatitude(); };
+    mooredLatitude.setDouble = [](CCTD& ctd, double degrees) {
+        As<M>(ctd).SetMooredLatitude(degrees);
+        return 1;
+    };
+
+    return {
+        sampleInterval,
+        Check("pressureSensor", "Pressure sensor")
+            .Access([](const CCTD& ctd) { return As<M>(ctd).GetPressureFlag(); },
+                    [](CCTD& ctd, int on) {
+                        As<M>(ctd).SetPressureSensorPresent(on);
+                        return 1;
+                    })
+            .AtOnce(),
+        Combo("oxygenSensor", "Oxygen sensor", {"None", "TDW 41I", "TDW 68"})
+            .Access([](const CCTD& ctd) { return As<M>(ctd).GetOxygenType(); },
+                    [](CCTD& ctd, int type) { return As<M>(ctd).SetOxygenSensorPresent(type); })
+            .AtOnce(),
+        mooredPressure,
+        mooredLatitude,
+        Check("useMooredLatitude", "Use deployment latitude in depth calculations")
+            .Flag(&M::GetUseMooredLatitudeFlag, &M::SetUseMooredLatitudeFlag),
+    };
+}
+
+}  // namespace
+
+std::unique_ptr<CModelSettings> MakeOtherSettings(int ctdID) {
+    std::vector<SSetting> settings;
+    bool selectAndModify = true;
+    switch (ctdID) {
+        case CTD_47_THERMOSAL:
+            settings = LumoTSG47();
+            selectAndModify = false;
+            break;
+        case CTD_94_DARTEL:
+            settings = Dartel94();
+            break;
+        case CTD_812PLUS:
+            settings = Plus812();
+            break;
+        case CTD_PAYLOAD:
+            settings = Payload();
+            break;
+        case CTD_73_NIMBREL:
+            settings = Nimbrel73();
+            break;
+        default:
+            return nullptr;
+    }
+    return std::make_unique<CTableSettings>(std::move(settings), LegacyFormatRefuses(ctdID),
+                                            selectAndModify);
+}
+
+}  // namespace ModelSettings
