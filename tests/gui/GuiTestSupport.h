@@ -1,0 +1,46 @@
+#pragma once
+// Helpers of the desktop application's tests: acting on the modal window
+// that a call is about to open, and finding widgets by their control id.
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Runs act on the modal window once the event loop of the next modal run
+// turns (the window is then shown and active).
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        act(modal);
+    });
+}
+
+template <typename Widget>
+Widget* Child(QWidget* parent, const char* id) {
+    auto* widget = parent->findChild<Widget*>(QString::fromLatin1(id));
+    if (widget == nullptr) {
+        qWarning("no widget %s", id);
+    }
+    return widget;
+}
+
+// A double-click as the window system delivers it: the first click, then the
+// second press reported as a double-click.
+inline void DoubleClick(QWidget* widget, QPoint position) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
+}
+
+// Saves the window as a picture under the build's screenshots folder.
+inline void SaveScreenshot(QWidget* window, const char* name) {
+    const QString folder = qEnvironmentVariable("TW_SCREENSHOT_DIR");
+    if (folder.isEmpty() || window == nullptr) {
+        return;
+    }
+    QDir().mkpath(folder);
+    QVERIFY(window->grab().save(folder + u'/' + QString::fromLatin1(name) + ".png"));
+}
