@@ -97,6 +97,12 @@ SSetting Combo(std::string id, const char* label, std::vector<CString> choices) 
     return setting;
 }
 
+SSetting Radio(std::string id, const char* label, std::vector<CString> choices) {
+    SSetting setting = Combo(std::move(id), label, std::move(choices));
+    setting.kind = EControl::Radio;
+    return setting;
+}
+
 SSetting Edit(std::string id, const char* label, const char* subject) {
     SSetting setting = Control(std::move(id), EControl::Edit, label);
     setting.subject = subject;

@@ -127,6 +127,7 @@ struct SSetting {
 SSetting Control(std::string id, EControl kind, const char* label);
 SSetting Check(std::string id, const char* label);
 SSetting Combo(std::string id, const char* label, std::vector<CString> choices);
+SSetting Radio(std::string id, const char* label, std::vector<CString> choices);
 // An edit; subject names the value in its messages.
 SSetting Edit(std::string id, const char* label, const char* subject);
 SSetting Button(std::string id, const char* label, std::function<void(CCTD&)> command);

@@ -59,14 +59,9 @@ std::vector<SSetting> MooredPressureData() {
     return {
         Edit("mooredPressure", "Moored pressure dbar", "Moored pressure")
             .Range(&CVantrelMooredCTD::GetdMooredPressure, &CVantrelMooredCTD::SetdMooredPressure),
-        [] {
-            SSetting setting =
-                Combo("tempType", "Adjust pressure with",
-                      {"Water Temperature", "User Supplied Temperature"})
-                    .Range(&CVantrelMooredCTD::GetTempType, &CVantrelMooredCTD::SetTempType);
-            setting.kind = EControl::Radio;
-            return setting;
-        }(),
+        Radio("tempType", "Adjust pressure with",
+              {"Water Temperature", "User Supplied Temperature"})
+            .Range(&CVantrelMooredCTD::GetTempType, &CVantrelMooredCTD::SetTempType),
         Edit("userTemperature", "User supplied temperature C", "User supplied temperature")
             .Range(&CVantrelMooredCTD::GetdUserSuppliedTemp,
                    &CVantrelMooredCTD::SetdUserSuppliedTemp)
