@@ -37,6 +37,12 @@ std::string PortId(const char* name, int port) {
     return name + std::to_string(port + 1);
 }
 
+// A sensor whose calibration the user edits (a free input has none).
+bool HasCalibration(const CSensor& sensor) {
+    const SSensorData* data = GetSensorData(sensor.GetSensorID());
+    return sensor.GetSensorID() != SID_NULL && data != nullptr && data->calibratable != 0;
+}
+
 std::unique_ptr<CSensor> CopyOf(const CSensor& sensor) {
     std::unique_ptr<CSensor> copy(static_cast<CSensor*>(sensor.GetRuntimeClass()->CreateObject()));
     copy->AssignFrom(sensor);
@@ -288,7 +294,7 @@ void CCorvane56PlusSheet::UpdateSheetStates() {
     m_options->UpdateStates(*this);
     const int row = CurrentRow();
     At(ConDlgIds::kSelect).enabled = row >= kFixedSensors;
-    At(ConDlgIds::kModify).enabled = row >= 0;
+    At(ConDlgIds::kModify).enabled = row >= 0 && HasCalibration(GridSensor(row));
     At(Corvane56PlusIds::kExport).enabled = row >= kFixedSensors;
     for (int port = 0; port < kPorts; ++port) {
         // A port without a sensor stores nothing.
@@ -302,11 +308,18 @@ void CCorvane56PlusSheet::UpdateSheetStates() {
         }
         storage.enabled = hasSensor;
         // Only the WET Labs triplet's sensors are the user's choice.
-        const bool picked = At(PortId("serialSensors", port)).value >= 0;
+        const int index = At(PortId("serialSensors", port)).value;
+        const S56SerialChannel& serial = Corvane().GetSerialChannel(port);
         At(PortId("selectSerial", port)).enabled =
-            picked && Corvane().GetSerialChannel(port).type == CVantrelCTD::WETLABS_SERIAL_TRIPLET;
-        At(PortId("modifySerial", port)).enabled = picked;
+            index >= 0 && serial.type == CVantrelCTD::WETLABS_SERIAL_TRIPLET;
+        At(PortId("modifySerial", port)).enabled =
+            index >= 0 && HasCalibration(*serial.sensors.GetAt(index));
     }
+}
+
+const CSensor& CCorvane56PlusSheet::GridSensor(int row) {
+    return row < kFixedSensors ? *Corvane().GetDefaultSensors().GetAt(row)
+                               : *Corvane().GetExternalVoltageSensor(row - kFixedSensors);
 }
 
 int CCorvane56PlusSheet::CurrentRow() const {
@@ -397,14 +410,16 @@ void CCorvane56PlusSheet::SelectSerialSensor(int port) {
 }
 
 void CCorvane56PlusSheet::ModifyGridSensor(int row) {
-    C56PlusCTD& corvane = Corvane();
+    std::unique_ptr<CSensor> changed = CalibratedCopy(GridSensor(row), 0);
+    if (!changed) {
+        return;
+    }
     if (row < kFixedSensors) {
-        if (auto changed = CalibratedCopy(*corvane.GetDefaultSensors().GetAt(row), 0)) {
-            corvane.SetDefaultSensor(row, changed.release());
+        if (Corvane().SetDefaultSensor(row, changed.get())) {
+            changed.release();
         }
-    } else if (auto changed =
-                   CalibratedCopy(*corvane.GetExternalVoltageSensor(row - kFixedSensors), 0)) {
-        corvane.SetExternalVoltageSensor(row - kFixedSensors, changed.release());
+    } else {
+        Corvane().SetExternalVoltageSensor(row - kFixedSensors, changed.release());
     }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/ConDlg.h"
 
 class CConfigCTD;
+class CSensor;
 class C56PlusCTD;
 class CModelSettings;
 
@@ -47,6 +48,7 @@ class CCorvane56PlusSheet : public CConDlg {
     // The grid's current row: a fixed sensor (0 to 2), then the voltage
     // inputs; -1 for none.
     int CurrentRow() const;
+    const CSensor& GridSensor(int row);
     void SelectVoltageSensor(int input);
     void ModifyGridSensor(int row);
     void SelectSerialSensor(int port);

@@ -176,11 +176,24 @@ TEST_F(Corvane56PlusSheetTest, DeckUnitRulesAndXmlOnlyFiles) {
     EXPECT_EQ(files.requests[0].title, "Open Instrument Configuration File");
 }
 
-// Select... on a voltage input offers the voltage sensors and puts the
+// Modify... edits a sensor with a calibration; Select... on a voltage input
+// offers the voltage sensors and puts the
 // chosen one on the input; the limits count the sheet's sensors.
 TEST_F(Corvane56PlusSheetTest, SelectingAVoltageSensor) {
     EXPECT_EQ(Run([this](CFormDialog& sheet) {
+                  // A free input has no calibration; the fixed sensors have.
+                  ASSERT_TRUE(SetValue(sheet, "sensors", 0));
+                  CScriptedForms calibration({[](CFormDialog& dialog) {
+                      TypeText(dialog, "serialNumber", "T-1");
+                      Press(dialog, "ok");
+                  }});
+                  ASSERT_TRUE(Press(sheet, "modify"));
+                  auto& corvane = dynamic_cast<C56PlusCTD&>(
+                      dynamic_cast<CCorvane56PlusSheet&>(sheet).Instrument());
+                  EXPECT_EQ(corvane.GetDefaultSensors().GetAt(0)->GetSerialNum(), "T-1");
+                  EXPECT_EQ(corvane.GetSensor(0).GetSerialNum(), "T-1");
                   ASSERT_TRUE(SetValue(sheet, "sensors", kVoltageRow + 2));
+                  EXPECT_FALSE(sheet.At("modify").enabled);
                   CScriptedForms chooser(
                       {[](CFormDialog& dialog) {
                            ASSERT_TRUE(SelectTreeNode(dialog, "sensors", {"Altimeter"}));
@@ -189,6 +202,7 @@ TEST_F(Corvane56PlusSheetTest, SelectingAVoltageSensor) {
                        [](CFormDialog& calibration) { Press(calibration, "cancel"); }});
                   ASSERT_TRUE(Press(sheet, "select"));
                   EXPECT_EQ(sheet.At("sensors").rows[kVoltageRow + 2][1].text, "Altimeter");
+                  EXPECT_TRUE(sheet.At("modify").enabled);
                   // A second one is more than the instrument may carry.
                   ASSERT_TRUE(SetValue(sheet, "sensors", kVoltageRow + 3));
                   CScriptedForms again({[](CFormDialog& dialog) {
