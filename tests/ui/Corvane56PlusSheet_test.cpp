@@ -177,8 +177,8 @@ TEST_F(Corvane56PlusSheetTest, DeckUnitRulesAndXmlOnlyFiles) {
 }
 
 // Modify... edits a sensor with a calibration; Select... on a voltage input
-// offers the voltage sensors and puts the
-// chosen one on the input; the limits count the sheet's sensors.
+// offers the voltage sensors and puts the chosen one on the input; the
+// limits count the sheet's sensors.
 TEST_F(Corvane56PlusSheetTest, SelectingAVoltageSensor) {
     EXPECT_EQ(Run([this](CFormDialog& sheet) {
                   // A free input has no calibration; the fixed sensors have.
