@@ -127,13 +127,11 @@ std::vector<SSetting> SheetLayout() {
             .Flag(&M::GetUsingDeckUnitFlag, &M::SetUsingDeckUnitFlag),
         Combo("consoleBaud", "CTD baud rate (SetBaudConsole=)",
               {"600", "1200", "2400", "4800", "9600 or higher"})
-            .Access([](const CCTD& ctd) { return As<M>(ctd).GetConsoleBaud(); },
-                    [](CCTD& ctd, int baud) { return As<M>(ctd).SetConsoleBaud(baud); }),
+            .Value(&M::GetConsoleBaud, &M::SetConsoleBaud),
         Radio("historicRate", "",
               {"Historic rate = 0; Real-time data output rate = 2 Hz or 4 Hz",
                "Historic rate = 1; Real-time data output rate = 4 Hz or 8 Hz"})
-            .Access([](const CCTD& ctd) { return As<M>(ctd).GetHistoricRate(); },
-                    [](CCTD& ctd, int rate) { return As<M>(ctd).SetHistoricRate(rate); })
+            .Value(&M::GetHistoricRate, &M::SetHistoricRate)
             .EnabledBy("consoleBaud", M::CONSOLE_BAUD_4800),
         Note("outputRateNote",
              "Real-time data output rate is calculated by the 56plus, based on number of voltages "
