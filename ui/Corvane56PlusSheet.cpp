@@ -221,6 +221,11 @@ int CCorvane56PlusSheet::ReadControls() {
     if (!m_options->ReadControls(*this, Instrument())) {
         return 0;
     }
+    // Without a deck unit there is no surface PAR, whose check is then
+    // disabled and not stored.
+    if (!Corvane().GetUsingDeckUnitFlag()) {
+        Corvane().SetbSPAR_Added(0);
+    }
     ShowInstrument();
     return 1;
 }

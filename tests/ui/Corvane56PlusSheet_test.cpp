@@ -155,7 +155,7 @@ TEST_F(Corvane56PlusSheetTest, DeckUnitRulesAndXmlOnlyFiles) {
     const CString path = CopyExample("56plus-wavecap.xmlcon");
     config.SetInstrumentPath(CTD_56PLUS_CORVANE, path);
     CScriptedFileDialog files({std::nullopt});
-    answers.push_back(IDNO);
+    answers.push_back(IDYES);
     EXPECT_EQ(Run([](CFormDialog& sheet) {
                   EXPECT_EQ(sheet.At("surfacePar").value, 1);
                   EXPECT_TRUE(sheet.At("configureSpar").enabled);
@@ -168,12 +168,18 @@ TEST_F(Corvane56PlusSheetTest, DeckUnitRulesAndXmlOnlyFiles) {
                   EXPECT_FALSE(sheet.At("nmeaToDeckUnit").enabled);
                   Press(sheet, "open");
                   Press(sheet, "leave");
+                  const auto& corvane = dynamic_cast<C56PlusCTD&>(
+                      dynamic_cast<CCorvane56PlusSheet&>(sheet).Instrument());
+                  EXPECT_EQ(corvane.GetbSPAR_Added(), 0);
               }),
               IDOK);
     ASSERT_EQ(files.requests.size(), 1u);
     ASSERT_EQ(files.requests[0].filters.size(), 1u);
     EXPECT_EQ(files.requests[0].filters[0].label, "XML Instrument Configuration Files (*.xmlcon)");
     EXPECT_EQ(files.requests[0].title, "Open Instrument Configuration File");
+    const std::unique_ptr<C56PlusCTD> saved = Stored(path);
+    EXPECT_EQ(saved->GetUsingDeckUnitFlag(), 0);
+    EXPECT_EQ(saved->GetbNMEA_PC(), 1);
 }
 
 // Modify... edits a sensor with a calibration; Select... on a voltage input
