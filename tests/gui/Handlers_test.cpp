@@ -129,7 +129,7 @@ void CHandlersTest::fileDialogsFollowTheRequest() {
     QVERIFY(saved.has_value());
     QCOMPARE(FromPath(*saved), folder.filePath(QStringLiteral("cast02.xmlcon")));
 
-    WhenModal([](QWidget* modal) { modal->close(); });
+    WhenModal([](QWidget* modal) { QMetaObject::invokeMethod(modal, "reject"); });
     QVERIFY(!ShowFileDialog(save).has_value());
 }
 
