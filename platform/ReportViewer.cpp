@@ -1,11 +1,13 @@
 #include "platform/ReportViewer.h"
 
 #include <spawn.h>
+#include <sys/wait.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/Diagnostics.h"
 
@@ -21,6 +23,19 @@ ReportViewerHandler& Handler() {
 const char* NonEmptyEnv(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+// The viewers started and not yet seen to end. Nothing waits for a viewer;
+// those that have ended are collected when the next one starts, so that a
+// long-running host does not keep an exited process for every report.
+std::vector<pid_t>& RunningViewers() {
+    static std::vector<pid_t> viewers;
+    return viewers;
+}
+
+void CollectEndedViewers() {
+    std::vector<pid_t>& viewers = RunningViewers();
+    std::erase_if(viewers, [](pid_t viewer) { return ::waitpid(viewer, nullptr, WNOHANG) != 0; });
 }
 
 // Starts the user's viewer on the file and leaves it running. The variable
@@ -39,6 +54,7 @@ bool StartExternalViewer(const SReportRequest& request) {
     std::string name(program);
     std::string file = request.path.str();
     char* argv[] = {name.data(), file.data(), nullptr};
+    CollectEndedViewers();
     pid_t child = 0;
     const int error = ::posix_spawnp(&child, name.c_str(), nullptr, nullptr, argv, environ);
     if (error != 0) {
@@ -48,6 +64,7 @@ bool StartExternalViewer(const SReportRequest& request) {
         errno = error;
         return false;
     }
+    RunningViewers().push_back(child);
     return true;
 }
 

@@ -1,18 +1,23 @@
 #include "ui/CalibrationForm.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "core/SensorArray.h"
+#include "platform/DateText.h"
 #include "platform/MessageBox.h"
 #include "platform/xml/Cursor.h"
 #include "platform/xml/NumberText.h"
 #include "platform/xml/TDWXML.h"
 #include "platform/xml/TextCodec.h"
 #include "ui/CalibrationFields.h"
+#include "ui/DialogButtons.h"
 #include "xmlfiles/SensorImportExport.h"
 
 using namespace CalibrationIds;
+using DialogButtonIds::kCancel;
+using DialogButtonIds::kOk;
 
 namespace {
 
@@ -127,6 +132,7 @@ void CCalibrationForm::Build() {
     title = CalibrationTitle(*m_work);
     WriteSensor(*m_work, m_document);
     m_root = m_document.document_element();
+    m_elements = ElementsOf(m_root);
     if (!m_note.IsEmpty()) {
         Add(EControl::Label, "note", m_note);
     }
@@ -134,13 +140,10 @@ void CCalibrationForm::Build() {
     AddField(m_root.child(kCalibrationDateTag));
     int noteCount = 0;
     AddElementControls(m_root, noteCount);
-    for (const auto& [id, label] : {std::pair{kImport, "Import"}, std::pair{kExport, "Export"},
-                                    std::pair{kOK, "OK"}, std::pair{kCancel, "Cancel"}}) {
-        SControl& button = Add(EControl::Button, id, label);
-        button.bottomRow = true;
-        button.isDefault = id == kOK;
-        button.isCancel = id == kCancel;
+    for (const auto& [id, label] : {std::pair{kImport, "Import"}, std::pair{kExport, "Export"}}) {
+        Add(EControl::Button, id, label).bottomRow = true;
     }
+    AddOkCancel(*this);
 }
 
 void CCalibrationForm::AddElementControls(pugi::xml_node parent, int& noteCount) {
@@ -176,10 +179,9 @@ std::string CCalibrationForm::FieldId(pugi::xml_node element) const {
     if (element.parent() == m_root && (tag == kSerialNumberTag || tag == kCalibrationDateTag)) {
         return tag == kSerialNumberTag ? kSerialNumber : kCalibrationDate;
     }
-    int sameTag = 0;
-    for (pugi::xml_node other : ElementsOf(m_root)) {
-        sameTag += tag == other.name() ? 1 : 0;
-    }
+    const auto sameTag =
+        std::count_if(m_elements.begin(), m_elements.end(),
+                      [&tag](pugi::xml_node other) { return tag == other.name(); });
     if (sameTag == 1 || element.parent() == m_root) {
         return TDWXML::detail::DecodeText(element.name());
     }
@@ -192,6 +194,8 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
     field.id = FieldId(element);
     field.element = element;
     field.original = TextOfElement(element);
+    // A date held as a time value is shown as a date text.
+    field.shown = field.id == kCalibrationDate ? m_work->GetCalDate().str() : field.original;
     const std::span<const char* const> choices =
         CalibrationChoices(m_work->GetSensorID(), element.name());
     int index = -1;
@@ -221,10 +225,9 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
         }
         default: {
             SControl& edit = Add(EControl::Edit, field.id, field.label);
-            edit.text = field.original;
+            edit.text = field.shown;
             edit.readOnly = field.kind == EField::Fixed;
-            if (field.kind == EField::Text && field.element.parent() == m_root &&
-                (field.id == kSerialNumber || field.id == kCalibrationDate)) {
+            if (field.id == kSerialNumber || field.id == kCalibrationDate) {
                 edit.maxLength = SENSOR_TEXT_BUFFER - 1;
             }
         }
@@ -235,9 +238,9 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
 // How the sensor takes the element: a text when it keeps a text that is no
 // number, a double when it keeps a fraction, an integer when it keeps a whole
 // number; a value it keeps whatever it is given is fixed.
-CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) const {
+CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) {
     const std::string original = TextOfElement(element);
-    const std::size_t index = IndexOf(ElementsOf(m_root), element);
+    const std::size_t index = IndexOf(m_elements, element);
     const auto kept = [&](const char* probe) -> std::optional<std::string> {
         SetTextOfElement(element, probe);
         const std::unique_ptr<CSensor> read = ReadDocument();
@@ -269,6 +272,11 @@ CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) con
     return EField::Fixed;
 }
 
+const CCalibrationForm::SField& CCalibrationForm::FieldOf(std::string_view id) const {
+    return *std::find_if(m_fields.begin(), m_fields.end(),
+                         [id](const SField& field) { return field.id == id; });
+}
+
 std::string CCalibrationForm::TextOf(const SField& field) const {
     const SControl& control = At(field.id);
     int original = 0;
@@ -285,7 +293,7 @@ std::string CCalibrationForm::TextOf(const SField& field) const {
             }
             return std::to_string(control.value);
         default:
-            return control.text.str();
+            return control.text.str() == field.shown ? field.original : control.text.str();
     }
 }
 
@@ -367,9 +375,28 @@ std::unique_ptr<CSensor> CCalibrationForm::ReadControls() {
                 break;
             }
         }
+    } else if (!TakeBaseItems(*read)) {
+        read.reset();
     }
-    setTexts(nullptr);
+    for (const SField& field : m_fields) {
+        SetTextOfElement(field.element, field.original);
+    }
     return read;
+}
+
+// Reading an element leaves a sensor holding its date as text; the sensor
+// keeps its own way of holding it, and the date typed is set as the sensor
+// takes a date.
+bool CCalibrationForm::TakeBaseItems(CSensor& read) const {
+    CSensor& base = read;
+    base = *m_work;
+    read.SetSerialNum(At(kSerialNumber).text);
+    const CString& date = At(kCalibrationDate).text;
+    if (date.str() != FieldOf(kCalibrationDate).shown && read.SetCalDate(date) != 0) {
+        EditDateError(date);
+        return false;
+    }
+    return true;
 }
 
 void CCalibrationForm::OnOK() {
@@ -410,7 +437,7 @@ void CCalibrationForm::Changed(const std::string& id) {
 }
 
 void CCalibrationForm::Command(const std::string& id) {
-    if (id == kOK) {
+    if (id == kOk) {
         OnOK();
     } else if (id == kCancel) {
         EndDialog(IDCANCEL);

@@ -12,20 +12,20 @@
 #include <memory>
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Sensor.h"
 #include "platform/Form.h"
 
-// The control ids of the form, besides one per coefficient (the element's
-// tag, or "Group.Tag" for a tag that occurs in more than one group).
+// The control ids of the form, besides OK and Cancel (ui/DialogButtons.h) and
+// one per coefficient (the element's tag, or "Group.Tag" for a tag that
+// occurs in more than one group).
 namespace CalibrationIds {
 inline constexpr const char* kSerialNumber = "serialNumber";
 inline constexpr const char* kCalibrationDate = "calibrationDate";
 inline constexpr const char* kImport = "import";
 inline constexpr const char* kExport = "export";
-inline constexpr const char* kOK = "ok";
-inline constexpr const char* kCancel = "cancel";
 }  // namespace CalibrationIds
 
 // Which of the sensor's elements a form shows: the kinds of sensor with two
@@ -60,6 +60,7 @@ class CCalibrationForm : public CFormDialog {
         std::string id;
         pugi::xml_node element;
         std::string original;  // the text the sensor wrote
+        std::string shown;     // the text the edit showed at first
         EField kind = EField::Text;
         CString label;
     };
@@ -68,14 +69,20 @@ class CCalibrationForm : public CFormDialog {
     void Build();
     void AddElementControls(pugi::xml_node parent, int& noteCount);
     void AddField(pugi::xml_node element);
-    EField ProbeKind(pugi::xml_node element) const;
+    // How the sensor takes the element's text, learned by giving it a text,
+    // a fraction and a whole number in turn (the document is left as it was).
+    EField ProbeKind(pugi::xml_node element);
     bool IsHidden(pugi::xml_node element) const;
     std::string FieldId(pugi::xml_node element) const;
+    const SField& FieldOf(std::string_view id) const;
     // The text the control holds now, as the element is to carry it.
     std::string TextOf(const SField& field) const;
     // The sensor read from the document with the controls' texts, or null
     // after telling the user which field was refused.
     std::unique_ptr<CSensor> ReadControls();
+    // Puts the serial number and date typed into the sensor read; false after
+    // telling the user that the date is not one.
+    bool TakeBaseItems(CSensor& read) const;
     // The sensor read from the document as it stands now; null when refused.
     std::unique_ptr<CSensor> ReadDocument() const;
     void ShowFieldError(const SField& field, const std::string& text, bool notANumber) const;
@@ -91,6 +98,7 @@ class CCalibrationForm : public CFormDialog {
     CString m_note;
     pugi::xml_document m_document;
     pugi::xml_node m_root;
+    std::vector<pugi::xml_node> m_elements;  // below the root, in document order
     std::vector<SField> m_fields;
 };
 

@@ -79,8 +79,6 @@ CString SSetting::LimitsMessage(const CString& subject, double low, double high)
     return text;
 }
 
-namespace {
-
 SSetting Control(std::string id, EControl kind, const char* label) {
     SSetting setting;
     setting.id = std::move(id);
@@ -88,8 +86,6 @@ SSetting Control(std::string id, EControl kind, const char* label) {
     setting.label = label;
     return setting;
 }
-
-}  // namespace
 
 SSetting Check(std::string id, const char* label) {
     return Control(std::move(id), EControl::Check, label);
@@ -280,8 +276,11 @@ bool CTableSettings::Enabled(const SSetting& setting, const CFormDialog& dialog)
 }
 
 void CTableSettings::UpdateStates(CFormDialog& dialog) const {
+    // Controls without conditions keep the state their dialog gives them.
     for (const SSetting& setting : m_settings) {
-        dialog.At(setting.id).enabled = Enabled(setting, dialog);
+        if (setting.shownOnly || !setting.enabledWhen.empty()) {
+            dialog.At(setting.id).enabled = Enabled(setting, dialog);
+        }
     }
 }
 

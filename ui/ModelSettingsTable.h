@@ -122,6 +122,9 @@ struct SSetting {
     static CString LimitsMessage(const CString& subject, double low, double high);
 };
 
+// A control of any kind; without access to the instrument it only takes its
+// place in the layout, and the dialog fills and answers it.
+SSetting Control(std::string id, EControl kind, const char* label);
 SSetting Check(std::string id, const char* label);
 SSetting Combo(std::string id, const char* label, std::vector<CString> choices);
 // An edit; subject names the value in its messages.

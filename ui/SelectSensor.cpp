@@ -1,6 +1,6 @@
 // The grid command Select: the user chooses a channel's new sensor, which
 // joins the instrument only within the limits on how many sensors of one
-// kind a configuration may hold.
+// kind a configuration may hold, and then edits its calibration.
 
 #include <memory>
 
@@ -89,5 +89,7 @@ int SelectSensorForChannel(CCTD& ctd, int channel) {
             SensorChannelKind(ctd, channel) == EChannelKind::Frequency ? OT_FREQUENCY : OT_VOLTAGE);
     }
     ctd.ReplaceSensor(channel, sensor.release());
+    // The new sensor starts from its defaults: offer its calibration at once.
+    CalibrateSensor(ctd, channel);
     return 1;
 }

@@ -15,6 +15,7 @@
 #include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
 #include "ui/ModelSettingsTable.h"
+#include "ui/UiTestSupport.h"
 
 namespace {
 
@@ -87,24 +88,6 @@ std::unique_ptr<CCTD> NewModel(int ctdID) {
     return std::unique_ptr<CCTD>(CreateCTDObject(ctdID));
 }
 
-// Records every message and answers OK while it lives.
-class CRecordedMessages {
-  public:
-    CRecordedMessages() {
-        m_previous = SetMessageBoxHandler([this](const char* text, const char* caption, unsigned) {
-            texts.emplace_back(text);
-            captions.emplace_back(caption);
-            return IDOK;
-        });
-    }
-    ~CRecordedMessages() { SetMessageBoxHandler(m_previous); }
-    std::vector<std::string> texts;
-    std::vector<std::string> captions;
-
-  private:
-    MessageBoxHandler m_previous;
-};
-
 // Runs the settings of the instrument's model in a form with one script.
 int RunSettings(CCTD& ctd, const std::function<void(CFormDialog&)>& script) {
     const std::unique_ptr<CModelSettings> settings = MakeModelSettings(ctd.GetCTD_ID());
@@ -128,13 +111,22 @@ struct CHost : CFormDialog {
     int redraws = 0;
 };
 
-std::filesystem::path ExamplesFolder() {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
-}
+// The texts of the messages shown, and that each was an input error.
+class ModelSettingsTest : public tw_test::CUiTest {
+  protected:
+    std::vector<std::string> InputErrors() const {
+        std::vector<std::string> texts;
+        for (const tw_test::SShownMessage& message : shown) {
+            EXPECT_EQ(message.caption, "Input Error");
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+};
 
 }  // namespace
 
-TEST(ModelSettings, EveryModelWithAChannelGridHasItsControlsInLayoutOrder) {
+TEST_F(ModelSettingsTest, EveryModelWithAChannelGridHasItsControlsInLayoutOrder) {
     for (const SModelLabels& model : kModels) {
         SCOPED_TRACE(GetCTD_Data(model.ctdID)->name);
         const std::unique_ptr<CModelSettings> settings = MakeModelSettings(model.ctdID);
@@ -163,9 +155,9 @@ TEST(ModelSettings, EveryModelWithAChannelGridHasItsControlsInLayoutOrder) {
 
 // Every example configuration of these models goes through its controls and
 // back unchanged: each setting shows the instrument's value and stores it.
-TEST(ModelSettings, ExamplesGoThroughTheirControlsUnchanged) {
+TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
     int examples = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(ExamplesFolder())) {
+    for (const auto& entry : std::filesystem::directory_iterator(tw_test::ExamplePath(""))) {
         const std::string path = entry.path().string();
         const std::string extension = entry.path().extension().string();
         if (extension != ".xmlcon" && extension != ".con") {
@@ -190,7 +182,7 @@ TEST(ModelSettings, ExamplesGoThroughTheirControlsUnchanged) {
 // One setting of each model changed through the form reaches the model when
 // the form stores its controls; a setting that changes the channels reaches
 // it at once.
-TEST(ModelSettings, AChangedSettingReachesTheModel) {
+TEST_F(ModelSettingsTest, AChangedSettingReachesTheModel) {
     struct SChange {
         int ctdID;
         std::function<void(CFormDialog&)> act;
@@ -246,7 +238,7 @@ TEST(ModelSettings, AChangedSettingReachesTheModel) {
 
 // A refused value shows its message under "Input Error", keeps the form open
 // and leaves the instrument as it was, the settings stored before it too.
-TEST(ModelSettings, ARefusedValueKeepsTheFormOpenAndTheModelUnchanged) {
+TEST_F(ModelSettingsTest, ARefusedValueKeepsTheFormOpenAndTheModelUnchanged) {
     struct SRefusal {
         int ctdID;
         const char* id;
@@ -272,7 +264,7 @@ TEST(ModelSettings, ARefusedValueKeepsTheFormOpenAndTheModelUnchanged) {
         SCOPED_TRACE(refusal.message);
         std::unique_ptr<CCTD> ctd = NewModel(refusal.ctdID);
         const std::unique_ptr<CCTD> original(ctd->Clone());
-        CRecordedMessages messages;
+        shown.clear();
         bool stayedOpen = false;
         EXPECT_EQ(RunSettings(*ctd,
                               [&](CFormDialog& d) {
@@ -285,15 +277,14 @@ TEST(ModelSettings, ARefusedValueKeepsTheFormOpenAndTheModelUnchanged) {
                               }),
                   IDCANCEL);
         EXPECT_TRUE(stayedOpen);
-        EXPECT_EQ(messages.texts, std::vector<std::string>{refusal.message});
-        EXPECT_EQ(messages.captions, std::vector<std::string>{"Input Error"});
+        EXPECT_EQ(InputErrors(), std::vector<std::string>{refusal.message});
         EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), original.get()));
     }
 }
 
 // A setting that changes the channels applies at once and asks for the grid
 // to be drawn again; the others wait for the dialog to store them.
-TEST(ModelSettings, AChannelSettingChangesTheChannelsAtOnce) {
+TEST_F(ModelSettingsTest, AChannelSettingChangesTheChannelsAtOnce) {
     struct SChannelChange {
         int ctdID;
         const char* id;
@@ -336,7 +327,7 @@ TEST(ModelSettings, AChannelSettingChangesTheChannelsAtOnce) {
 // position, the two NMEA devices as a pair, and moored mode with a sample
 // interval but without scans to average, surface PAR or a gas tension
 // device.
-TEST(ModelSettings, DependentControlsFollowTheModelsRules) {
+TEST_F(ModelSettingsTest, DependentControlsFollowTheModelsRules) {
     std::unique_ptr<CCTD> ctd = NewModel(CTD_64V2_VANTREL);
     CHost host(*ctd);
     EXPECT_FALSE(host.At("nmeaDepth").enabled);
@@ -375,10 +366,9 @@ TEST(ModelSettings, DependentControlsFollowTheModelsRules) {
 
 // "Data..." of the moored CTDs edits the moored pressure that stands in for a
 // missing pressure sensor.
-TEST(ModelSettings, DataEditsTheMooredPressureWithoutAPressureSensor) {
+TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
     std::unique_ptr<CCTD> ctd = NewModel(CTD_62_VANTREL);
     CHost host(*ctd);
-    CRecordedMessages messages;
     CScriptedForms forms({[](CFormDialog& d) {
         ASSERT_FALSE(d.At("userTemperature").enabled);
         TypeText(d, "mooredPressure", "20000");
@@ -390,7 +380,7 @@ TEST(ModelSettings, DataEditsTheMooredPressureWithoutAPressureSensor) {
         Press(d, "ok");
     }});
     ASSERT_TRUE(Press(host, "pressureData"));
-    EXPECT_EQ(messages.texts,
+    EXPECT_EQ(InputErrors(),
               std::vector<std::string>{"Moored pressure must be a number from 0 to 15000."});
     const auto& moored = dynamic_cast<CVantrelMooredCTD&>(*ctd);
     EXPECT_EQ(moored.GetdMooredPressure().Get(), 150.5);

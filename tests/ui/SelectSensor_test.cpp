@@ -16,7 +16,7 @@
 #include "ui/SelectSensorDlg.h"
 #include "ui/SelectSensorForImportDlg.h"
 #include "ui/SensorChoice.h"
-#include "xmlfiles/ConfigFileTestSupport.h"
+#include "ui/UiTestSupport.h"
 #include "xmlfiles/SensorImportExport.h"
 
 namespace {
@@ -67,26 +67,20 @@ const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
     return nullptr;
 }
 
-// Records the messages that refuse a selection.
-class CRefusals {
-  public:
-    CRefusals()
-        : m_previous(
-              SetMessageBoxHandler([this](const char* text, const char* caption, unsigned flags) {
-                  if (std::string(caption) == "Cannot Select Sensor") {
-                      EXPECT_EQ(flags, MB_OK | MB_ICONINFORMATION);
-                      texts.emplace_back(text);
-                  }
-                  return IDOK;
-              })) {}
-    ~CRefusals() { SetMessageBoxHandler(m_previous); }
-    CRefusals(const CRefusals&) = delete;
-    CRefusals& operator=(const CRefusals&) = delete;
-
-    std::vector<std::string> texts;
-
-  private:
-    MessageBoxHandler m_previous;
+// The chooser's commands with message boxes recorded.
+class SelectSensorTest : public tw_test::CUiTest {
+  protected:
+    // The texts of the messages that refused a selection.
+    std::vector<std::string> Refusals() const {
+        std::vector<std::string> texts;
+        for (const tw_test::SShownMessage& message : shown) {
+            if (message.caption == "Cannot Select Sensor") {
+                EXPECT_EQ(message.flags, MB_OK | MB_ICONINFORMATION);
+                texts.push_back(message.text);
+            }
+        }
+        return texts;
+    }
 };
 
 // Picks the node on the path in the chooser and confirms it with the button
@@ -255,7 +249,7 @@ TEST(SelectSensor, TheCurrentSensorIsSelectedAndTheTreeShrinksAndExpands) {
     EXPECT_FALSE(dialog.Ended());
 }
 
-TEST(SelectSensor, LimitsAndTheTurnerExclusionRefuseTheChoice) {
+TEST_F(SelectSensorTest, LimitsAndTheTurnerExclusionRefuseTheChoice) {
     const std::unique_ptr<CCTD> ctd = Vantrel64V2();
     ctd->ReplaceSensor(3, CreateSensorObject(38));
     ctd->ReplaceSensor(4, CreateSensorObject(43));
@@ -284,22 +278,27 @@ TEST(SelectSensor, LimitsAndTheTurnerExclusionRefuseTheChoice) {
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.what);
-        CRefusals refusals;
+        shown.clear();
         CScriptedForms forms({Choose(c.choice)});
         const CSensor* before = &ctd->GetSensor(c.channel);
         const int replaced = SelectSensorForChannel(*ctd, c.channel);
         EXPECT_EQ(replaced, c.refusal ? 0 : 1);
-        EXPECT_EQ(ctd->GetSensor(c.channel).GetSensorID(), c.expectedID);
+        const CSensor& after = ctd->GetSensor(c.channel);
+        EXPECT_EQ(after.GetSensorID(), c.expectedID);
         if (c.refusal) {
-            EXPECT_EQ(&ctd->GetSensor(c.channel), before);
-            EXPECT_EQ(refusals.texts, std::vector<std::string>{c.refusal});
+            EXPECT_EQ(&after, before);
+            EXPECT_EQ(Refusals(), std::vector<std::string>{c.refusal});
+            EXPECT_EQ(forms.titles.size(), 1u);
         } else {
-            EXPECT_TRUE(refusals.texts.empty());
+            // The new sensor's calibration follows the choice.
+            EXPECT_TRUE(Refusals().empty());
+            ASSERT_EQ(forms.titles.size(), 2u);
+            EXPECT_EQ(forms.titles[1], after.GetSensorName() + " Calibration Coefficients");
         }
     }
 }
 
-TEST(SelectSensor, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
+TEST_F(SelectSensorTest, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
     const std::unique_ptr<CCTD> ctd = Ctd812Plus();
     ctd->ReplaceSensor(3, CreateSensorObject(50));
     ctd->ReplaceSensor(4, CreateSensorObject(61));
@@ -331,11 +330,9 @@ TEST(SelectSensor, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
     }
 }
 
-class SensorImportChoiceTest : public tw_test::CConfigFileTest {};
-
 // The importer's choice among several sensors of a configuration runs the
 // list dialog: OK needs a row, a double-click takes one, Cancel takes none.
-TEST_F(SensorImportChoiceTest, TheListDialogChoosesAmongTheFilesSensors) {
+TEST_F(SelectSensorTest, TheImportListChoosesAmongTheFilesSensors) {
     C64V2VantrelCTD ctd;
     ctd.SetNumVoltAdd(2);
     for (const auto& [channel, serial] : {std::pair{3, "PH-A"}, std::pair{4, "PH-B"}}) {
@@ -344,7 +341,7 @@ TEST_F(SensorImportChoiceTest, TheListDialogChoosesAmongTheFilesSensors) {
         ph->SetCalDate("05-Dec-26");
         ctd.ReplaceSensor(channel, ph);
     }
-    const CString path(Path("two-ph.xmlcon").c_str());
+    const CString path = Path("two-ph.xmlcon");
     WriteConFile(path, &ctd);
     const std::unique_ptr<CSensor> target(CreateSensorObject(43));
     Config2004::CSensorImportExport importer;
@@ -379,7 +376,8 @@ TEST_F(SensorImportChoiceTest, TheListDialogChoosesAmongTheFilesSensors) {
     EXPECT_EQ(rows, (Labels{"Calibration date: 05-Dec-26, Serial number: PH-A, Name: pH",
                             "Calibration date: 05-Dec-26, Serial number: PH-B, Name: pH, 2"}));
     EXPECT_EQ(forms.titles.size(), 3u);
-    EXPECT_EQ(shown, std::vector<std::string>{
-                         "Select Sensor to Import | " + std::to_string(MB_OK | MB_ICONINFORMATION) +
-                         " | Please select a sensor from the list and try again."});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Select Sensor to Import");
+    EXPECT_EQ(shown[0].text, "Please select a sensor from the list and try again.");
+    EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
 }

@@ -19,10 +19,14 @@
 
 namespace tw_test {
 
-// A file of the source tree's examples folder.
+// A file of the source tree's examples folder. The compiler names this header
+// relative to the folder it compiled in, which is the test program's folder.
 inline std::filesystem::path ExamplePath(const std::string& name) {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
-           name;
+    std::filesystem::path header(__FILE__);
+    if (header.is_relative()) {
+        header = std::filesystem::canonical("/proc/self/exe").parent_path() / header;
+    }
+    return header.parent_path().parent_path().parent_path() / "examples" / name;
 }
 
 // A message box as shown: its caption, text and flags.
