@@ -158,7 +158,6 @@ void CHandlersTest::theReportWindowShowsSavesCopiesAndCleansUp() {
     QVERIFY(QFontInfo(text->font()).fixedPitch());
     QVERIFY(text->toPlainText().contains(QString::fromUtf8("0.1 µS/cm")));
     QVERIFY(window->width() <= 1366 && window->height() <= 768);
-    SaveScreenshot(window, "report-window");
 
     QTest::mouseClick(Child<QPushButton>(window, "copyReport"), Qt::LeftButton);
     QVERIFY(QApplication::clipboard()->text().contains(QString::fromUtf8("µS/cm")));
