@@ -16,6 +16,10 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
         QWidget* modal = QApplication::activeModalWidget();
         QVERIFY(modal != nullptr);
         act(modal);
+        // A failed check must not leave the test waiting on an open window.
+        while (QTest::currentTestFailed() && QApplication::activeModalWidget() != nullptr) {
+            QApplication::activeModalWidget()->close();
+        }
     });
 }
 
