@@ -25,7 +25,7 @@ constexpr const char* kHostNames[] = {
 // The instrument dialogs in the order of the remembered paths.
 struct SInstrumentDialog {
     int ctdID;
-    int (*run)(CConfigCTD*);  // null: the dialog is not in this build
+    int (*run)(CConfigCTD*);
 };
 
 constexpr SInstrumentDialog kDialogs[CConfigCTD::NUM_INSTRUMENT_DIALOGS] = {
@@ -242,9 +242,6 @@ int CConfigCTD::OpenInstrumentDialog(int dialog, bool keepPath) {
     m_bChannelGrid = entry.ctdID == CTD_56PLUS_CORVANE ? 0 : 1;
     if (m_bNewConfiguration && !keepPath) {
         path.Empty();
-    }
-    if (entry.run == nullptr) {
-        return 0;
     }
     const int result = entry.run(this);
     if (result == 0) {

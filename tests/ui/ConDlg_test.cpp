@@ -373,8 +373,10 @@ TEST_F(ConDlgTest, GridCommandsActOnTheCurrentChannel) {
         EXPECT_TRUE(tw_test::PressDefault(chooser));
     });
     TWRunModal(dialog);
-    // The dialog, the chooser and the altimeter's calibration.
-    ASSERT_EQ(forms.titles.size(), 3u);
+    // The dialog, the chooser, the new altimeter's calibration and the one
+    // Modify opens.
+    ASSERT_EQ(forms.titles.size(), 4u);
+    EXPECT_EQ(forms.titles[2], forms.titles[3]);
     EXPECT_EQ(forms.titles[1], "Select New Voltage Sensor");
 }
 

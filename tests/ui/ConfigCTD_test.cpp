@@ -322,8 +322,14 @@ TEST_F(ConfigCTDTest, OpenersKeepOrEmptyTheRememberedPath) {
         EXPECT_EQ(config.GetInstrumentPath(CTD_73_NIMBREL), kept ? nimbrel : CString());
         EXPECT_EQ(config.m_bChannelGrid, 1);
     }
-    CScriptedForms forms({});
-    config.Disp56PlusConDlg();
+    // The 56plus sheet has no channel grid; the selected file is what it opens.
+    const CString corvane = SelectExample("56plus-stored.xmlcon");
+    CString opened;
+    CScriptedForms forms(
+        {[&](CFormDialog& form) { opened = dynamic_cast<CConDlg&>(form).CurrentPath(); }});
+    EXPECT_EQ(config.DispSelectedConFile(), IDCANCEL);
+    EXPECT_EQ(forms.titles, std::vector<CString>{"Configuration for the TDW 56plus Corvane CTD"});
+    EXPECT_EQ(opened, corvane);
     EXPECT_EQ(config.m_bChannelGrid, 0);
 }
 
