@@ -38,6 +38,11 @@ bool IsFormRow(EControl kind) {
 // dialogs of the models with many settings fit on a small screen.
 constexpr int kRowsPerColumn = 6;
 
+// Grids show up to this many rows without scrolling, within these bounds.
+constexpr int kGridMaxRows = 12;
+constexpr int kGridMinHeight = 160;
+constexpr int kGridMaxWidth = 760;
+
 bool SameShape(const std::vector<STreeNode>& a, const std::vector<STreeNode>& b) {
     if (a.size() != b.size()) {
         return false;
@@ -363,8 +368,7 @@ QWidget* CFormWindow::MakeGrid(const SControl& control, QWidget* parent) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setMinimumHeight(160);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const std::string id = control.id;
     connect(table, &QTableWidget::currentCellChanged, this, [this, id](int row) {
         const SControl* grid = m_form.Find(id);
@@ -594,6 +598,9 @@ void CFormWindow::DrawGrid(SBinding& binding, QTableWidget& table, const SContro
         columns = std::max(columns, static_cast<int>(row.size()));
     }
     table.setColumnCount(columns);
+    if (columns > 0) {
+        table.horizontalHeader()->setSectionResizeMode(columns - 1, QHeaderView::Stretch);
+    }
     QStringList headers;
     for (const CString& column : control.columns) {
         headers << FromLatin1(column);
@@ -629,12 +636,18 @@ void CFormWindow::DrawGrid(SBinding& binding, QTableWidget& table, const SContro
                                                 : Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
-    table.resizeColumnsToContents();
+    // Wide enough for every column, and high enough for the rows of a
+    // large instrument, as far as a small screen allows.
     int width = table.frameWidth() * 2 + table.verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < columns; ++c) {
-        width += table.columnWidth(c);
+        width += std::max(static_cast<QAbstractItemView&>(table).sizeHintForColumn(c),
+                          table.horizontalHeader()->sectionSizeHint(c));
     }
-    table.setMinimumWidth(std::min(width + 24, 760));
+    table.setMinimumWidth(std::min(width + 24, kGridMaxWidth));
+    const int shownRows = std::min(static_cast<int>(control.rows.size()), kGridMaxRows);
+    table.setMinimumHeight(std::max(
+        kGridMinHeight, table.horizontalHeader()->sizeHint().height() + table.frameWidth() * 2 +
+                            table.verticalHeader()->defaultSectionSize() * shownRows));
     SelectGridRow(table, control.value);
 }
 
