@@ -114,8 +114,27 @@ QTreeWidgetItem* TreeItemAt(QTreeWidget& tree, const std::vector<int>& path) {
 }  // namespace
 
 CFormWindow::CFormWindow(CFormDialog& form, QWidget* parent) : QDialog(parent), m_form(form) {
-    Build();
+    std::vector<QWidget*> tabOrder;
+    Build(tabOrder);
     Redraw();
+    // After the first drawing, which makes the radio buttons of each group:
+    // the buttons take their group's place.
+    QWidget* previous = nullptr;
+    for (QWidget* widget : tabOrder) {
+        QList<QWidget*> stops{widget};
+        if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+            stops.clear();
+            for (QRadioButton* radio : widget->findChildren<QRadioButton*>()) {
+                stops << radio;
+            }
+        }
+        for (QWidget* stop : stops) {
+            if (previous != nullptr) {
+                setTabOrder(previous, stop);
+            }
+            previous = stop;
+        }
+    }
     FitToScreen();
 }
 
@@ -125,11 +144,10 @@ int CFormWindow::Run(CFormDialog& form) {
     return form.Ended() ? form.Result() : IDCANCEL;
 }
 
-void CFormWindow::Build() {
+void CFormWindow::Build(std::vector<QWidget*>& tabOrder) {
     setObjectName(QStringLiteral("form"));
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
-    std::vector<QWidget*> tabOrder;
     const std::vector<CString> pages = m_form.Pages();
     if (pages.empty()) {
         auto* body = new QWidget(this);
@@ -165,9 +183,6 @@ void CFormWindow::Build() {
         }
     }
     layout->addLayout(bottom);
-    for (size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    }
 }
 
 void CFormWindow::BuildPage(QWidget* page, const CString& pageName,

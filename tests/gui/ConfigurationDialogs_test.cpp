@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -23,6 +24,7 @@
 #include "core/Catalogue.h"
 #include "core/SensorRegistry.h"
 #include "legacy/ConFile.h"
+#include "platform/ChoiceDialog.h"
 #include "platform/Form.h"
 #include "ui/SelectSensorDlg.h"
 #include "ui/SelectSensorForImportDlg.h"
@@ -316,6 +318,21 @@ void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {
     });
     QTest::mouseClick(Child<QPushButton>(&window, "newFile"), Qt::LeftButton);
     QVERIFY(picked);
+
+    // The choice of one sensor among several in an imported file.
+    SChoiceRequest request;
+    request.title = "Select Sensor";
+    request.rows = {"Calibration date: 14-Mar-26, Serial number: 0412, Name: pH",
+                    "Calibration date: 02-Feb-26, Serial number: 1177, Name: pH"};
+    WhenModal([&](QWidget* choice) {
+        auto* list = Child<QListWidget>(choice, "sensors");
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), 2);
+        list->setCurrentRow(1);
+        SaveScreenshot(choice, "import-choice");
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QCOMPARE(TWChoiceDialog(request), 1);
 
     // The report of the configuration dialog opens in the report window.
     QVERIFY(window.OpenPath(CopyExample(m_folder, "64plusV2-profiling.xmlcon")));
