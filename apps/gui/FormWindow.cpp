@@ -42,6 +42,7 @@ constexpr int kRowsPerColumn = 6;
 constexpr int kGridMaxRows = 12;
 constexpr int kGridMinHeight = 160;
 constexpr int kGridMaxWidth = 760;
+constexpr int kListMinWidth = 360;
 
 bool SameShape(const std::vector<STreeNode>& a, const std::vector<STreeNode>& b) {
     if (a.size() != b.size()) {
@@ -467,7 +468,6 @@ QWidget* CFormWindow::MakeTree(const SControl& control, QWidget* parent) {
 
 QWidget* CFormWindow::MakeList(const SControl& control, QWidget* parent) {
     auto* list = new QListWidget(parent);
-    list->setMinimumWidth(360);
     const std::string id = control.id;
     connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
         const SControl* rows = m_form.Find(id);
@@ -567,6 +567,11 @@ void CFormWindow::DrawControl(SBinding& binding, const SControl& control) {
                     list->addItem(FromLatin1(choice));
                 }
                 binding.drawnChoices = control.choices;
+                // Wide enough for the longest row, as far as a small screen allows.
+                const int rows = static_cast<QAbstractItemView*>(list)->sizeHintForColumn(0);
+                list->setMinimumWidth(std::clamp(
+                    rows + list->frameWidth() * 2 + list->verticalScrollBar()->sizeHint().width(),
+                    kListMinWidth, kGridMaxWidth));
             }
             list->setCurrentRow(control.value);
             break;
