@@ -17,11 +17,13 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
+#include "apps/gui/FormWindow.h"
 #include "apps/gui/Latin1.h"
 #include "apps/gui/MainWindow.h"
 #include "apps/gui/QtHandlers.h"
 #include "apps/gui/ReportWindow.h"
 #include "core/Catalogue.h"
+#include "core/SensorArray.h"
 #include "core/SensorRegistry.h"
 #include "legacy/ConFile.h"
 #include "platform/ChoiceDialog.h"
@@ -162,6 +164,7 @@ class CConfigurationDialogsTest : public QObject {
     void aRefusedValueShowsItsMessageAndTheDialogStays();
     void theMainWindowRemembersFilesAndRefusesOtherHostsInstruments();
     void picturesOfTheOtherDialogs();
+    void everyCalibrationFormFitsTheScreen();
 
   private:
     QTemporaryDir m_folder;
@@ -352,22 +355,40 @@ void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {
     // The TDW 56plus Corvane's property sheet, when this build has it.
     QVERIFY(window.OpenPath(CopyExample(m_folder, "56plus-default.xmlcon")));
     bool sheetShown = false;
-    QTimer sheet;
-    sheet.setSingleShot(true);
-    connect(&sheet, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr) {
+    {
+        CModalWatcher sheet([&](QWidget* modal) {
             sheetShown = true;
+            QVERIFY(modal->width() <= 1366 && modal->height() <= 768);
             SaveScreenshot(modal, "56plus-sheet");
-            QTest::keyClick(modal, Qt::Key_Escape);
-        }
-    });
-    sheet.start(0);
-    window.Configure();
-    sheet.stop();
+            QMetaObject::invokeMethod(modal, "reject");
+        });
+        window.Configure();
+    }
     if (!sheetShown) {
         qInfo("the 56plus sheet is not in this build");
     }
+}
+
+void CConfigurationDialogsTest::everyCalibrationFormFitsTheScreen() {
+    int forms = 0;
+    for (int sensorID = 0; sensorID < NUM_SENSOR_IDS; ++sensorID) {
+        std::unique_ptr<CSensor> sensor(CreateSensorObject(sensorID));
+        if (!sensor) {
+            continue;
+        }
+        CModalWatcher watcher([&](QWidget* modal) {
+            if (qobject_cast<CFormWindow*>(modal) != nullptr) {
+                ++forms;
+                if (modal->width() > 1366 || modal->height() > 768) {
+                    qWarning("sensor %d: %d x %d", sensorID, modal->width(), modal->height());
+                    QFAIL("a calibration form is larger than the screen");
+                }
+            }
+            QMetaObject::invokeMethod(modal, "reject");
+        });
+        DisplaySensorDialog(sensor.get(), 0);
+    }
+    QVERIFY(forms > 50);
 }
 
 QTEST_MAIN(CConfigurationDialogsTest)

@@ -25,6 +25,22 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
     });
 }
 
+// Acts on each modal window that opens while it lives; none need open.
+class CModalWatcher {
+  public:
+    explicit CModalWatcher(std::function<void(QWidget*)> act) {
+        QObject::connect(&m_timer, &QTimer::timeout, [act = std::move(act)] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                act(modal);
+            }
+        });
+        m_timer.start(10);
+    }
+
+  private:
+    QTimer m_timer;
+};
+
 template <typename Widget>
 Widget* Child(QWidget* parent, const char* id) {
     auto* widget = parent->findChild<Widget*>(QString::fromLatin1(id));
