@@ -10,6 +10,7 @@
 #include "platform/FileNames.h"
 #include "platform/MessageBox.h"
 #include "ui/ConDlgs.h"
+#include "ui/Corvane56PlusSheet.h"
 #include "ui/PickInstrumentDlg.h"
 
 IMPLEMENT_DYNAMIC(CConfigCTD, CObject)
@@ -42,7 +43,7 @@ constexpr SInstrumentDialog kDialogs[CConfigCTD::NUM_INSTRUMENT_DIALOGS] = {
     {CTD_812PLUS, Disp812PlusConDlg},
     {CTD_PAYLOAD, DispPayloadConDlg},
     {CTD_73_NIMBREL, DispNimbrelConDlg},
-    {CTD_56PLUS_CORVANE, nullptr},
+    {CTD_56PLUS_CORVANE, Disp56PlusConDlg},
 };
 
 // The position of the CTD ID's dialog in kDialogs, or -1.

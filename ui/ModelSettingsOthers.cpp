@@ -96,10 +96,8 @@ int SetPayloadOxygen(CCTD& ctd, int on) {
 
 std::vector<SSetting> Payload() {
     using M = CPayloadCTD;
-    SSetting sampleInterval =
-        Edit("sampleInterval", "Sample interval seconds", "Sample interval")
-            .Access([](const CCTD& ctd) { return As<M>(ctd).GetSampleInterval(); },
-                    [](CCTD& ctd, int seconds) { return As<M>(ctd).SetSampleInterval(seconds); });
+    SSetting sampleInterval = Edit("sampleInterval", "Sample interval seconds", "Sample interval")
+                                  .Value(&M::GetSampleInterval, &M::SetSampleInterval);
     sampleInterval.refusal = [](const CCTD&) {
         return SSetting::LimitsMessage("Sample interval", 1, M::GetMaxSampleInterval());
     };
@@ -113,51 +111,30 @@ std::vector<SSetting> Payload() {
 
 std::vector<SSetting> Nimbrel73() {
     using M = CNimbrel;
-    SSetting sampleInterval = Edit("sampleInterval", "Sample interval seconds", "Sample interval");
-    sampleInterval.getDouble = [](const CCTD& ctd) { return As<M>(ctd).GetScanInterval(); };
-    sampleInterval.setDouble = [](CCTD& ctd, double seconds) {
-        return As<M>(ctd).SetSampleInterval(seconds);
-    };
+    SSetting sampleInterval = Edit("sampleInterval", "Sample interval seconds", "Sample interval")
+                                  .Number(&M::GetScanInterval, &M::SetSampleInterval);
     sampleInterval.refusal = [](const CCTD&) {
         CString text;
         text.Format("Sample interval must be a number from %1.1lf to %1.0lf.",
                     M::GetMinSampleInterval(), M::GetMaxSampleInterval());
         return text;
     };
-
-    // The deployment pressure stands in for a pressure sensor; the latitude
-    // is used only when asked for.
-    SSetting mooredPressure =
-        Edit("mooredPressure", "Deployment pressure dbar", "Deployment pressure")
-            .EnabledBy("pressureSensor", 0);
-    mooredPressure.getDouble = [](const CCTD& ctd) { return As<M>(ctd).GetMooredPressure(); };
-    mooredPressure.setDouble = [](CCTD& ctd, double decibars) {
-        As<M>(ctd).SetMooredPressure(decibars);
-        return 1;
-    };
-    SSetting mooredLatitude = Edit("mooredLatitude", "Deployment latitude", "Deployment latitude")
-                                  .EnabledBy("useMooredLatitude");
-    mooredLatitude.getDouble = [](const CCTD& ctd) { return As<M>(ctd).GetMooredLatitude(); };
-    mooredLatitude.setDouble = [](CCTD& ctd, double degrees) {
-        As<M>(ctd).SetMooredLatitude(degrees);
-        return 1;
-    };
-
     return {
         sampleInterval,
         Check("pressureSensor", "Pressure sensor")
-            .Access([](const CCTD& ctd) { return As<M>(ctd).GetPressureFlag(); },
-                    [](CCTD& ctd, int on) {
-                        As<M>(ctd).SetPressureSensorPresent(on);
-                        return 1;
-                    })
+            .Flag(&M::GetPressureFlag, &M::SetPressureSensorPresent)
             .AtOnce(),
         Combo("oxygenSensor", "Oxygen sensor", {"None", "TDW 41I", "TDW 68"})
-            .Access([](const CCTD& ctd) { return As<M>(ctd).GetOxygenType(); },
-                    [](CCTD& ctd, int type) { return As<M>(ctd).SetOxygenSensorPresent(type); })
+            .Value(&M::GetOxygenType, &M::SetOxygenSensorPresent)
             .AtOnce(),
-        mooredPressure,
-        mooredLatitude,
+        // The deployment pressure stands in for a pressure sensor; the
+        // latitude is used only when asked for.
+        Edit("mooredPressure", "Deployment pressure dbar", "Deployment pressure")
+            .Number(&M::GetMooredPressure, &M::SetMooredPressure)
+            .EnabledBy("pressureSensor", 0),
+        Edit("mooredLatitude", "Deployment latitude", "Deployment latitude")
+            .Number(&M::GetMooredLatitude, &M::SetMooredLatitude)
+            .EnabledBy("useMooredLatitude"),
         Check("useMooredLatitude", "Use deployment latitude in depth calculations")
             .Flag(&M::GetUseMooredLatitudeFlag, &M::SetUseMooredLatitudeFlag),
     };

@@ -47,6 +47,14 @@ std::optional<T> ParseNumber(CString text) {
     return value;
 }
 
+// Stores a typed number unless the instrument holds it already; false when
+// the text is no number or the instrument refuses it.
+template <class T, class Get, class Set>
+bool StoreNumber(const CString& text, const Get& get, const Set& set, CCTD& ctd) {
+    const std::optional<T> value = ParseNumber<T>(text);
+    return value && (*value == get(ctd) || set(ctd, *value));
+}
+
 int ChoiceIndex(const SSetting& setting, int value) {
     if (setting.values.empty()) {
         return value >= 0 && value < static_cast<int>(setting.choices.size()) ? value : -1;
@@ -94,6 +102,12 @@ SSetting Check(std::string id, const char* label) {
 SSetting Combo(std::string id, const char* label, std::vector<CString> choices) {
     SSetting setting = Control(std::move(id), EControl::Combo, label);
     setting.choices = std::move(choices);
+    return setting;
+}
+
+SSetting Radio(std::string id, const char* label, std::vector<CString> choices) {
+    SSetting setting = Combo(std::move(id), label, std::move(choices));
+    setting.kind = EControl::Radio;
     return setting;
 }
 
@@ -216,25 +230,14 @@ void CTableSettings::WriteControls(const CCTD& ctd, CFormDialog& dialog) const {
 bool CTableSettings::StoreControl(const SSetting& setting, const SControl& control,
                                   CCTD& ctd) const {
     if (setting.kind == EControl::Edit) {
-        if (setting.IsDecimal()) {
-            const std::optional<double> value = ParseNumber<double>(control.text);
-            if (value && *value == setting.getDouble(ctd)) {
-                return true;
-            }
-            if (value && setting.setDouble(ctd, *value)) {
-                return true;
-            }
-        } else {
-            const std::optional<int> value = ParseNumber<int>(control.text);
-            if (value && *value == setting.getInt(ctd)) {
-                return true;
-            }
-            if (value && setting.setInt(ctd, *value)) {
-                return true;
-            }
+        const bool stored =
+            setting.IsDecimal()
+                ? StoreNumber<double>(control.text, setting.getDouble, setting.setDouble, ctd)
+                : StoreNumber<int>(control.text, setting.getInt, setting.setInt, ctd);
+        if (!stored) {
+            ShowRefusal(setting.refusal(ctd));
         }
-        ShowRefusal(setting.refusal(ctd));
-        return false;
+        return stored;
     }
     const std::optional<int> value = ControlValue(setting, control);
     if (!value || *value == setting.getInt(ctd) || setting.setInt(ctd, *value)) {

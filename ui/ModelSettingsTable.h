@@ -46,8 +46,10 @@ struct SSetting {
     // Edits of decimal numbers.
     std::function<double(const CCTD&)> getDouble;
     std::function<int(CCTD&, double)> setDouble;
-    // Edits: the message for a value that is not a number or that the
-    // instrument refuses.
+    // Edits: what the messages call the value ("Sample interval"), and the
+    // message for a value that is not a number or that the instrument
+    // refuses.
+    CString subject;
     std::function<CString(const CCTD&)> refusal;
     // Buttons: what pressing does.
     std::function<void(CCTD&)> command;
@@ -97,6 +99,30 @@ struct SSetting {
         };
         return *this;
     }
+    // A whole number or choice that the model's setter takes (1) or refuses
+    // (0).
+    template <class G, class S>
+    SSetting& Value(int (G::*get)() const, int (S::*set)(int)) {
+        getInt = [get](const CCTD& ctd) { return (As<G>(ctd).*get)(); };
+        setInt = [set](CCTD& ctd, int value) { return (As<S>(ctd).*set)(value); };
+        return *this;
+    }
+    // A decimal number the model stores as given, or refuses (0).
+    template <class G, class S>
+    SSetting& Number(double (G::*get)() const, void (S::*set)(double)) {
+        getDouble = [get](const CCTD& ctd) { return (As<G>(ctd).*get)(); };
+        setDouble = [set](CCTD& ctd, double value) {
+            (As<S>(ctd).*set)(value);
+            return 1;
+        };
+        return *this;
+    }
+    template <class G, class S>
+    SSetting& Number(double (G::*get)() const, int (S::*set)(double)) {
+        getDouble = [get](const CCTD& ctd) { return (As<G>(ctd).*get)(); };
+        setDouble = [set](CCTD& ctd, double value) { return (As<S>(ctd).*set)(value); };
+        return *this;
+    }
     SSetting& Access(std::function<int(const CCTD&)> get, std::function<int(CCTD&, int)> set) {
         getInt = std::move(get);
         setInt = std::move(set);
@@ -115,9 +141,6 @@ struct SSetting {
         return *this;
     }
 
-    // What the message of an edit calls the value ("Sample interval").
-    CString subject;
-
     // "<subject> must be a number from <low> to <high>."
     static CString LimitsMessage(const CString& subject, double low, double high);
 };
@@ -127,6 +150,7 @@ struct SSetting {
 SSetting Control(std::string id, EControl kind, const char* label);
 SSetting Check(std::string id, const char* label);
 SSetting Combo(std::string id, const char* label, std::vector<CString> choices);
+SSetting Radio(std::string id, const char* label, std::vector<CString> choices);
 // An edit; subject names the value in its messages.
 SSetting Edit(std::string id, const char* label, const char* subject);
 SSetting Button(std::string id, const char* label, std::function<void(CCTD&)> command);

@@ -59,14 +59,9 @@ std::vector<SSetting> MooredPressureData() {
     return {
         Edit("mooredPressure", "Moored pressure dbar", "Moored pressure")
             .Range(&CVantrelMooredCTD::GetdMooredPressure, &CVantrelMooredCTD::SetdMooredPressure),
-        [] {
-            SSetting setting =
-                Combo("tempType", "Adjust pressure with",
-                      {"Water Temperature", "User Supplied Temperature"})
-                    .Range(&CVantrelMooredCTD::GetTempType, &CVantrelMooredCTD::SetTempType);
-            setting.kind = EControl::Radio;
-            return setting;
-        }(),
+        Radio("tempType", "Adjust pressure with",
+              {"Water Temperature", "User Supplied Temperature"})
+            .Range(&CVantrelMooredCTD::GetTempType, &CVantrelMooredCTD::SetTempType),
         Edit("userTemperature", "User supplied temperature C", "User supplied temperature")
             .Range(&CVantrelMooredCTD::GetdUserSuppliedTemp,
                    &CVantrelMooredCTD::SetdUserSuppliedTemp)
@@ -88,8 +83,7 @@ SSetting MooredPressureDataButton() {
 
 SSetting MooredSerialSensor(int last) {
     return SerialSensor("serialSensor", last, -1)
-        .Access([](const CCTD& ctd) { return As<C62V2VantrelCTD>(ctd).GetSerialSensor(); },
-                [](CCTD& ctd, int id) { return As<C62V2VantrelCTD>(ctd).SetSerialSensor(id); })
+        .Value(&C62V2VantrelCTD::GetSerialSensor, &C62V2VantrelCTD::SetSerialSensor)
         .AtOnce();
 }
 
@@ -193,8 +187,7 @@ std::vector<SSetting> Vantrel64V2() {
     // The instrument has no TDW 58 port.
     const SSetting serialSensor =
         SerialSensor("serialSensor", CVantrelCTD::SATLANTIC_SEAFET, CVantrelCTD::PRESSURE_TDW_58)
-            .Access([](const CCTD& ctd) { return As<C64V2VantrelCTD>(ctd).GetSerialSensor(); },
-                    [](CCTD& ctd, int id) { return As<C64V2VantrelCTD>(ctd).SetSerialSensor(id); })
+            .Value(&C64V2VantrelCTD::GetSerialSensor, &C64V2VantrelCTD::SetSerialSensor)
             .AtOnce();
     return ProfilerModeSettings<C64V2VantrelCTD>(C64V2VantrelCTD::kCTD_ID, &serialSensor);
 }

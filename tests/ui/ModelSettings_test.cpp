@@ -14,6 +14,8 @@
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
+#include "ui/ConDlg.h"
+#include "ui/ConfigCTD.h"
 #include "ui/ModelSettingsTable.h"
 #include "ui/UiTestSupport.h"
 
@@ -389,4 +391,27 @@ TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
 
     ASSERT_TRUE(PickChoice(host, "pressureType", "Strain Gauge"));
     EXPECT_FALSE(host.At("pressureData").enabled);
+}
+
+// In the configuration dialog: a refused value keeps it open with its
+// message, and a channel setting draws the channel grid again at once.
+TEST_F(ModelSettingsTest, TheConfigurationDialogStaysOpenOnARefusalAndRedrawsItsGrid) {
+    CConfigCTD config;
+    CConDlg dialog(config, CTD_73_NIMBREL);
+    CScriptedForms forms({[&](CFormDialog&) {
+        EXPECT_EQ(dialog.At(ConDlgIds::kChannels).rows.size(), 2u);
+        ASSERT_TRUE(SetValue(dialog, "pressureSensor", 1));
+        ASSERT_TRUE(PickChoice(dialog, "oxygenSensor", "TDW 41I"));
+        const SControl& grid = dialog.At(ConDlgIds::kChannels);
+        ASSERT_EQ(grid.rows.size(), 4u);
+        EXPECT_EQ(grid.rows[2][1].text, dialog.Instrument().GetSensor(2).GetSensorName());
+        EXPECT_FALSE(dialog.At("mooredPressure").enabled);
+
+        ASSERT_TRUE(TypeText(dialog, "sampleInterval", "21600.5"));
+        Press(dialog, ConDlgIds::kLeave);
+        EXPECT_FALSE(dialog.Ended());
+    }});
+    EXPECT_EQ(TWRunModal(dialog), IDCANCEL);
+    EXPECT_EQ(InputErrors(),
+              std::vector<std::string>{"Sample interval must be a number from 0.9 to 21600."});
 }
