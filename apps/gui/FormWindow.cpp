@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "apps/gui/Latin1.h"
+#include "apps/gui/OwnedDialog.h"
 #include "apps/gui/QtHandlers.h"
 #include "platform/MessageBox.h"
 
@@ -140,8 +141,8 @@ CFormWindow::CFormWindow(CFormDialog& form, QWidget* parent) : QDialog(parent), 
 }
 
 int CFormWindow::Run(CFormDialog& form) {
-    CFormWindow window(form, DialogOwner());
-    window.exec();
+    COwnedDialog<CFormWindow> window(new CFormWindow(form, DialogOwner()));
+    window->exec();
     return form.Ended() ? form.Result() : IDCANCEL;
 }
 
