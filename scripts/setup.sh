@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libsimpleini-dev
   clang libclang-rt-dev
+  qt6-base-dev xvfb xauth
 )
 
 missing=()

@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "apps/gui/Latin1.h"
+#include "apps/gui/OwnedDialog.h"
 #include "apps/gui/QtHandlers.h"
 #include "platform/MessageBox.h"
 
@@ -37,6 +38,12 @@ bool IsFormRow(EControl kind) {
 // Rows of a form beyond this count are laid out in two columns, so that the
 // dialogs of the models with many settings fit on a small screen.
 constexpr int kRowsPerColumn = 6;
+
+// Grids show up to this many rows without scrolling, within these bounds.
+constexpr int kGridMaxRows = 12;
+constexpr int kGridMinHeight = 160;
+constexpr int kGridMaxWidth = 760;
+constexpr int kListMinWidth = 360;
 
 bool SameShape(const std::vector<STreeNode>& a, const std::vector<STreeNode>& b) {
     if (a.size() != b.size()) {
@@ -109,22 +116,40 @@ QTreeWidgetItem* TreeItemAt(QTreeWidget& tree, const std::vector<int>& path) {
 }  // namespace
 
 CFormWindow::CFormWindow(CFormDialog& form, QWidget* parent) : QDialog(parent), m_form(form) {
-    Build();
+    std::vector<QWidget*> tabOrder;
+    Build(tabOrder);
     Redraw();
+    // After the first drawing, which makes the radio buttons of each group:
+    // the buttons take their group's place.
+    QWidget* previous = nullptr;
+    for (QWidget* widget : tabOrder) {
+        QList<QWidget*> stops{widget};
+        if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+            stops.clear();
+            for (QRadioButton* radio : widget->findChildren<QRadioButton*>()) {
+                stops << radio;
+            }
+        }
+        for (QWidget* stop : stops) {
+            if (previous != nullptr) {
+                setTabOrder(previous, stop);
+            }
+            previous = stop;
+        }
+    }
     FitToScreen();
 }
 
 int CFormWindow::Run(CFormDialog& form) {
-    CFormWindow window(form, DialogOwner());
-    window.exec();
+    COwnedDialog<CFormWindow> window(new CFormWindow(form, DialogOwner()));
+    window->exec();
     return form.Ended() ? form.Result() : IDCANCEL;
 }
 
-void CFormWindow::Build() {
+void CFormWindow::Build(std::vector<QWidget*>& tabOrder) {
     setObjectName(QStringLiteral("form"));
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
-    std::vector<QWidget*> tabOrder;
     const std::vector<CString> pages = m_form.Pages();
     if (pages.empty()) {
         auto* body = new QWidget(this);
@@ -160,9 +185,6 @@ void CFormWindow::Build() {
         }
     }
     layout->addLayout(bottom);
-    for (size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    }
 }
 
 void CFormWindow::BuildPage(QWidget* page, const CString& pageName,
@@ -363,8 +385,7 @@ QWidget* CFormWindow::MakeGrid(const SControl& control, QWidget* parent) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setMinimumHeight(160);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const std::string id = control.id;
     connect(table, &QTableWidget::currentCellChanged, this, [this, id](int row) {
         const SControl* grid = m_form.Find(id);
@@ -448,7 +469,6 @@ QWidget* CFormWindow::MakeTree(const SControl& control, QWidget* parent) {
 
 QWidget* CFormWindow::MakeList(const SControl& control, QWidget* parent) {
     auto* list = new QListWidget(parent);
-    list->setMinimumWidth(360);
     const std::string id = control.id;
     connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
         const SControl* rows = m_form.Find(id);
@@ -548,6 +568,11 @@ void CFormWindow::DrawControl(SBinding& binding, const SControl& control) {
                     list->addItem(FromLatin1(choice));
                 }
                 binding.drawnChoices = control.choices;
+                // Wide enough for the longest row, as far as a small screen allows.
+                const int rows = static_cast<QAbstractItemView*>(list)->sizeHintForColumn(0);
+                list->setMinimumWidth(std::clamp(
+                    rows + list->frameWidth() * 2 + list->verticalScrollBar()->sizeHint().width(),
+                    kListMinWidth, kGridMaxWidth));
             }
             list->setCurrentRow(control.value);
             break;
@@ -594,6 +619,9 @@ void CFormWindow::DrawGrid(SBinding& binding, QTableWidget& table, const SContro
         columns = std::max(columns, static_cast<int>(row.size()));
     }
     table.setColumnCount(columns);
+    if (columns > 0) {
+        table.horizontalHeader()->setSectionResizeMode(columns - 1, QHeaderView::Stretch);
+    }
     QStringList headers;
     for (const CString& column : control.columns) {
         headers << FromLatin1(column);
@@ -629,12 +657,18 @@ void CFormWindow::DrawGrid(SBinding& binding, QTableWidget& table, const SContro
                                                 : Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
-    table.resizeColumnsToContents();
+    // Wide enough for every column, and high enough for the rows of a
+    // large instrument, as far as a small screen allows.
     int width = table.frameWidth() * 2 + table.verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < columns; ++c) {
-        width += table.columnWidth(c);
+        width += std::max(static_cast<QAbstractItemView&>(table).sizeHintForColumn(c),
+                          table.horizontalHeader()->sectionSizeHint(c));
     }
-    table.setMinimumWidth(std::min(width + 24, 760));
+    table.setMinimumWidth(std::min(width + 24, kGridMaxWidth));
+    const int shownRows = std::min(static_cast<int>(control.rows.size()), kGridMaxRows);
+    table.setMinimumHeight(std::max(
+        kGridMinHeight, table.horizontalHeader()->sizeHint().height() + table.frameWidth() * 2 +
+                            table.verticalHeader()->defaultSectionSize() * shownRows));
     SelectGridRow(table, control.value);
 }
 

@@ -52,7 +52,8 @@ class CFormWindow : public QDialog {
         std::vector<STreeNode> drawnNodes;
     };
 
-    void Build();
+    // Makes the widgets; tabOrder receives them in the order of the Tab key.
+    void Build(std::vector<QWidget*>& tabOrder);
     // Lays out the controls of one page (or of the dialog without pages).
     void BuildPage(QWidget* page, const CString& pageName, std::vector<QWidget*>& tabOrder);
     SBinding& Bind(const SControl& control, QWidget* widget, QLabel* label = nullptr);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "apps/gui/Latin1.h"
+#include "apps/gui/OwnedDialog.h"
 #include "apps/gui/ReportWindow.h"
 #include "platform/MessageBox.h"
 
@@ -74,17 +75,21 @@ QString NameFilterOf(const SFileFilter& filter) {
 }  // namespace
 
 QWidget* DialogOwner() {
-    QWidget* owner = QApplication::activeModalWidget();
-    return owner != nullptr ? owner : QApplication::activeWindow();
+    for (QWidget* owner : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
+        if (owner != nullptr && owner->isVisible()) {
+            return owner;
+        }
+    }
+    return nullptr;
 }
 
 int ShowMessageBox(const char* text, const char* caption, unsigned flags) {
-    QMessageBox box(DialogOwner());
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.setWindowTitle(FromLatin1(caption));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(FromLatin1(text));
-    box.setIcon(IconOf(flags));
+    COwnedDialog<QMessageBox> box(new QMessageBox(DialogOwner()));
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setWindowTitle(FromLatin1(caption));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(FromLatin1(text));
+    box->setIcon(IconOf(flags));
     const SButtonSet* set = &kButtonSets[0];
     for (const SButtonSet& candidate : kButtonSets) {
         if (candidate.flag == (flags & kButtonMask)) {
@@ -92,17 +97,17 @@ int ShowMessageBox(const char* text, const char* caption, unsigned flags) {
         }
     }
     for (QMessageBox::StandardButton button : set->buttons) {
-        box.addButton(button);
+        box->addButton(button);
     }
-    box.setDefaultButton(*set->buttons.begin());
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    return clicked != nullptr ? AnswerOf(box.standardButton(clicked)) : IDCANCEL;
+    box->setDefaultButton(*set->buttons.begin());
+    box->exec();
+    QAbstractButton* clicked = box ? box->clickedButton() : nullptr;
+    return clicked != nullptr ? AnswerOf(box->standardButton(clicked)) : IDCANCEL;
 }
 
 std::optional<CString> ShowFileDialog(const SFileDialogRequest& request) {
-    QFileDialog dialog(DialogOwner(), FromLatin1(request.title));
-    dialog.setObjectName(QStringLiteral("fileDialog"));
+    COwnedDialog<QFileDialog> dialog(new QFileDialog(DialogOwner(), FromLatin1(request.title)));
+    dialog->setObjectName(QStringLiteral("fileDialog"));
     QStringList filters;
     for (const SFileFilter& filter : request.filters) {
         filters << NameFilterOf(filter);
@@ -111,29 +116,29 @@ std::optional<CString> ShowFileDialog(const SFileDialogRequest& request) {
         filters << NameFilterOf(*request.customFilter);
     }
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
+        dialog->setNameFilters(filters);
     }
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(!request.save && request.mustExist ? QFileDialog::ExistingFile
-                                                          : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+    dialog->setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(!request.save && request.mustExist ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
     if (!request.defaultExtension.IsEmpty()) {
-        dialog.setDefaultSuffix(FromLatin1(request.defaultExtension));
+        dialog->setDefaultSuffix(FromLatin1(request.defaultExtension));
     }
     if (!request.initialFolder.IsEmpty()) {
-        dialog.setDirectory(FromPath(request.initialFolder));
+        dialog->setDirectory(FromPath(request.initialFolder));
     }
     if (!request.initialFile.IsEmpty()) {
         const QFileInfo initial(FromPath(request.initialFile));
         if (request.initialFile.Find('/') >= 0) {
-            dialog.setDirectory(initial.absolutePath());
+            dialog->setDirectory(initial.absolutePath());
         }
-        dialog.selectFile(initial.fileName());
+        dialog->selectFile(initial.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog->exec() != QDialog::Accepted || !dialog || dialog->selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return ToPath(dialog.selectedFiles().constFirst());
+    return ToPath(dialog->selectedFiles().constFirst());
 }
 
 bool ShowReport(const SReportRequest& request) {

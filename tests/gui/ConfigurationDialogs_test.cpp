@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -16,13 +17,16 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
+#include "apps/gui/FormWindow.h"
 #include "apps/gui/Latin1.h"
 #include "apps/gui/MainWindow.h"
 #include "apps/gui/QtHandlers.h"
 #include "apps/gui/ReportWindow.h"
 #include "core/Catalogue.h"
+#include "core/SensorArray.h"
 #include "core/SensorRegistry.h"
 #include "legacy/ConFile.h"
+#include "platform/ChoiceDialog.h"
 #include "platform/Form.h"
 #include "ui/SelectSensorDlg.h"
 #include "ui/SelectSensorForImportDlg.h"
@@ -160,6 +164,7 @@ class CConfigurationDialogsTest : public QObject {
     void aRefusedValueShowsItsMessageAndTheDialogStays();
     void theMainWindowRemembersFilesAndRefusesOtherHostsInstruments();
     void picturesOfTheOtherDialogs();
+    void everyCalibrationFormFitsTheScreen();
 
   private:
     QTemporaryDir m_folder;
@@ -317,6 +322,21 @@ void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {
     QTest::mouseClick(Child<QPushButton>(&window, "newFile"), Qt::LeftButton);
     QVERIFY(picked);
 
+    // The choice of one sensor among several in an imported file.
+    SChoiceRequest request;
+    request.title = "Select Sensor";
+    request.rows = {"Calibration date: 14-Mar-26, Serial number: 0412, Name: pH",
+                    "Calibration date: 02-Feb-26, Serial number: 1177, Name: pH"};
+    WhenModal([&](QWidget* choice) {
+        auto* list = Child<QListWidget>(choice, "sensors");
+        QVERIFY(list != nullptr);
+        QCOMPARE(list->count(), 2);
+        list->setCurrentRow(1);
+        SaveScreenshot(choice, "import-choice");
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QCOMPARE(TWChoiceDialog(request), 1);
+
     // The report of the configuration dialog opens in the report window.
     QVERIFY(window.OpenPath(CopyExample(m_folder, "64plusV2-profiling.xmlcon")));
     WhenModal([&](QWidget* dialog) {
@@ -335,22 +355,40 @@ void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {
     // The TDW 56plus Corvane's property sheet, when this build has it.
     QVERIFY(window.OpenPath(CopyExample(m_folder, "56plus-default.xmlcon")));
     bool sheetShown = false;
-    QTimer sheet;
-    sheet.setSingleShot(true);
-    connect(&sheet, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr) {
+    {
+        CModalWatcher sheet([&](QWidget* modal) {
             sheetShown = true;
+            QVERIFY(modal->width() <= 1366 && modal->height() <= 768);
             SaveScreenshot(modal, "56plus-sheet");
-            QTest::keyClick(modal, Qt::Key_Escape);
-        }
-    });
-    sheet.start(0);
-    window.Configure();
-    sheet.stop();
+            QMetaObject::invokeMethod(modal, "reject");
+        });
+        window.Configure();
+    }
     if (!sheetShown) {
         qInfo("the 56plus sheet is not in this build");
     }
+}
+
+void CConfigurationDialogsTest::everyCalibrationFormFitsTheScreen() {
+    int forms = 0;
+    for (int sensorID = 0; sensorID < NUM_SENSOR_IDS; ++sensorID) {
+        std::unique_ptr<CSensor> sensor(CreateSensorObject(sensorID));
+        if (!sensor) {
+            continue;
+        }
+        CModalWatcher watcher([&](QWidget* modal) {
+            if (qobject_cast<CFormWindow*>(modal) != nullptr) {
+                ++forms;
+                if (modal->width() > 1366 || modal->height() > 768) {
+                    qWarning("sensor %d: %d x %d", sensorID, modal->width(), modal->height());
+                    QFAIL("a calibration form is larger than the screen");
+                }
+            }
+            QMetaObject::invokeMethod(modal, "reject");
+        });
+        DisplaySensorDialog(sensor.get(), 0);
+    }
+    QVERIFY(forms > 50);
 }
 
 QTEST_MAIN(CConfigurationDialogsTest)

@@ -160,6 +160,15 @@ void CFormWindowTest::editsChecksCombosAndRadiosGoBackToTheControls() {
     QCOMPARE(Child<QPushButton>(&window, "ok")->text(), QString("Save && Exit"));
     QVERIFY(Child<QPushButton>(&window, "ok")->isDefault());
     QCOMPARE(form.log.substr(0, 15), std::string("changed:serial;"));
+
+    // Tab follows the layout order and skips what is hidden.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    serial->setFocus();
+    QTest::keyClick(serial, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child<QCheckBox>(&window, "usePressure"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->parentWidget(), mode);
 }
 
 void CFormWindowTest::gridRowsChecksAndDoubleClicks() {

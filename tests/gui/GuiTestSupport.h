@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +24,22 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
         }
     });
 }
+
+// Acts on each modal window that opens while it lives; none need open.
+class CModalWatcher {
+  public:
+    explicit CModalWatcher(std::function<void(QWidget*)> act) {
+        QObject::connect(&m_timer, &QTimer::timeout, [act = std::move(act)] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                act(modal);
+            }
+        });
+        m_timer.start(10);
+    }
+
+  private:
+    QTimer m_timer;
+};
 
 template <typename Widget>
 Widget* Child(QWidget* parent, const char* id) {
@@ -46,5 +64,18 @@ inline void SaveScreenshot(QWidget* window, const char* name) {
         return;
     }
     QDir().mkpath(folder);
-    QVERIFY(window->grab().save(folder + u'/' + QString::fromLatin1(name) + ".png"));
+    // The offscreen platform draws no window frame: a strip above the window
+    // shows its title.
+    const QPixmap content = window->grab();
+    const int strip = window->fontMetrics().height() + 10;
+    QPixmap picture(content.width(), content.height() + strip);
+    picture.fill(window->palette().color(QPalette::Dark));
+    QPainter painter(&picture);
+    painter.setPen(window->palette().color(QPalette::BrightText));
+    painter.setFont(window->font());
+    painter.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter,
+                     window->windowTitle());
+    painter.drawPixmap(0, strip, content);
+    painter.end();
+    QVERIFY(picture.save(folder + u'/' + QString::fromLatin1(name) + ".png"));
 }

@@ -8,6 +8,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cmake --install "$build" --prefix "$scratch/prefix" > /dev/null
 test -x "$scratch/prefix/bin/tw-configctd"
+test -x "$scratch/prefix/bin/tw-configctd-gui"
+test -f "$scratch/prefix/share/applications/tw-configctd-gui.desktop"
 cmake -S "$source/tests/install/consumer" -B "$scratch/build" \
     -DCMAKE_PREFIX_PATH="$scratch/prefix" > /dev/null
 cmake --build "$scratch/build" > /dev/null
