@@ -45,14 +45,7 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
     };
     // The file, ask-to-save, what is done before leaving, the answer to the
     // question (0: none asked) and where the change ends up.
-    struct SCase {
-        EFile file;
-        int askToSave;
-        EAction action;
-        int answer;
-        ESaved saved;
-    };
-    const SCase cases[] = {
+    const std::tuple<EFile, int, EAction, int, ESaved> cases[] = {
         {kNew, 1, kNothing, 0, kNowhere},
         {kNew, 1, kChange, IDNO, kNowhere},
         {kNew, 1, kChange, IDYES, kElsewhere},
@@ -64,53 +57,52 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
         {kOpened, 1, kChangeAndSave, 0, kInTheFile},
         {kOpened, 0, kChange, 0, kInTheFile},
         {kReadOnly, 0, kChange, IDNO, kNowhere},
-        {kReadOnly, 0, kChange, IDYES, kElsewhere},
-    };
+        {kReadOnly, 0, kChange, IDYES, kElsewhere}};
     const CString other = Path("other.xmlcon");
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        const CString path = c.file == kNew ? CString() : CopyExample(kDefaultFile);
-        if (c.file == kReadOnly) {
+    for (const auto& [file, askToSave, action, answer, saved] : cases) {
+        SCOPED_TRACE(::testing::Message() << file << askToSave << action << answer);
+        const CString path = file == kNew ? CString() : CopyExample(kDefaultFile);
+        if (file == kReadOnly) {
             ASSERT_EQ(chmod(path, 0444), 0);
         }
         std::filesystem::remove(other.str());
         config.SetInstrumentPath(CTD_64V2_VANTREL, path);
-        config.m_bAskToSave = c.askToSave;
+        config.m_bAskToSave = askToSave;
         shown.clear();
-        if (c.answer != 0) {
-            answers.push_back(c.answer);
+        if (answer != 0) {
+            answers.push_back(answer);
         }
         CScriptedFileDialog files({other});
         const int result = Run([&](CConDlg& dialog) {
-            EXPECT_EQ(dialog.At(kLeave).label, c.askToSave ? "Exit" : "Save && Exit");
+            EXPECT_EQ(dialog.At(kLeave).label, askToSave ? "Exit" : "Save && Exit");
             EXPECT_EQ(dialog.At(kStatus).label, CString("Configuration file opened: ") +
                                                     (path.IsEmpty() ? "None" : kDefaultFile));
             EXPECT_EQ(dialog.At(kSave).enabled, !path.IsEmpty());
-            SetValue(dialog, kNmea, c.action != kNothing);
-            if (c.action == kChangeAndSave) {
+            SetValue(dialog, kNmea, action != kNothing);
+            if (action == kChangeAndSave) {
                 Press(dialog, kSave);
             }
             Press(dialog, kLeave);
         });
-        EXPECT_EQ(result, c.answer == IDCANCEL ? IDCANCEL : IDOK);
-        ASSERT_EQ(shown.size(), c.answer != 0 ? 1u : 0u);
-        if (c.answer != 0) {
-            EXPECT_EQ(shown[0].caption + " | " + shown[0].text, questions[c.file]);
+        EXPECT_EQ(result, answer == IDCANCEL ? IDCANCEL : IDOK);
+        ASSERT_EQ(shown.size(), answer != 0 ? 1u : 0u);
+        if (answer != 0) {
+            EXPECT_EQ(shown[0].caption + " | " + shown[0].text, questions[file]);
             EXPECT_EQ(shown[0].flags,
-                      (c.file == kReadOnly ? MB_YESNO : MB_YESNOCANCEL) | MB_ICONQUESTION);
+                      (file == kReadOnly ? MB_YESNO : MB_YESNOCANCEL) | MB_ICONQUESTION);
         }
         if (!path.IsEmpty()) {
-            EXPECT_EQ(Stored(path)->GetbNMEA_Added(), c.saved == kInTheFile ? 1 : 0);
+            EXPECT_EQ(Stored(path)->GetbNMEA_Added(), saved == kInTheFile ? 1 : 0);
         }
         // Save As offers the file's own name without its extension.
-        ASSERT_EQ(files.requests.size(), c.saved == kElsewhere ? 1u : 0u);
-        if (c.saved == kElsewhere) {
+        ASSERT_EQ(files.requests.size(), saved == kElsewhere ? 1u : 0u);
+        if (saved == kElsewhere) {
             EXPECT_EQ(files.requests[0].title, "Save Instrument Configuration File As");
             EXPECT_EQ(files.requests[0].initialFile,
                       std::filesystem::path(path.str()).replace_extension().string());
             EXPECT_EQ(Stored(other)->GetbNMEA_Added(), 1);
         }
-        EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), c.saved == kElsewhere ? other : path);
+        EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), saved == kElsewhere ? other : path);
         chmod(path, 0644);
     }
 }
