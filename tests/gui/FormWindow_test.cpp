@@ -4,13 +4,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTest>
 #include <QTreeWidget>
 
 #include "GuiTestSupport.h"
@@ -19,11 +16,14 @@
 namespace {
 
 STreeNode Node(const char* label, int data, std::vector<STreeNode> children = {}) {
-    STreeNode node;
-    node.label = label;
-    node.data = data;
-    node.children = std::move(children);
-    return node;
+    return {label, data, false, std::move(children)};
+}
+
+// A double-click as the window system delivers it: the first click, then the
+// second press reported as a double-click.
+void DoubleClick(QWidget* widget, QPoint position) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
 }
 
 // A dialog of every kind of control whose logic keeps a log of what it was
@@ -32,46 +32,33 @@ class CSampleForm : public CFormDialog {
   public:
     explicit CSampleForm(bool withPages = false) {
         title = "Sample \xB5S dialog";
-        const CString first = withPages ? "Settings" : "";
-        const CString second = withPages ? "Sensors" : "";
-        Add(EControl::Label, "status", "Configuration file opened: None").page = first;
-        SControl& serial = Add(EControl::Edit, "serial", "Serial number");
-        serial.maxLength = 8;
-        serial.page = first;
+        Add(EControl::Label, "status", "Configuration file opened: None");
+        Add(EControl::Edit, "serial", "Serial number").maxLength = 8;
         Add(EControl::Check, "usePressure", "Use pressure").value = 0;
-        controls.back().page = first;
         SControl& units = Add(EControl::Combo, "units", "Units");
         units.choices = {"dbar", "\xB5S/cm"};
         units.value = 0;
         units.enabled = false;
-        units.page = first;
-        SControl& mode = Add(EControl::Radio, "mode", "Mode");
-        mode.choices = {"Profile", "Moored"};
-        mode.page = first;
+        Add(EControl::Radio, "mode", "Mode").choices = {"Profile", "Moored"};
         SControl& grid = Add(EControl::Grid, "channels");
         grid.columns = {"Channel", "Sensor", "Exported"};
-        for (int i = 0; i < 3; ++i) {
-            SGridCell sensor{"Free", true, 192, 220, 192};
-            sensor.centred = true;
-            SGridCell exported;
-            exported.checkable = true;
-            grid.rows.push_back({SGridCell{CString("Channel ") + char('1' + i)}, sensor, exported});
+        for (const char* channel : {"Channel 1", "Channel 2", "Channel 3"}) {
+            grid.rows.push_back({SGridCell{channel}, SGridCell{"Free", true, 192, 220, 192},
+                                 SGridCell{"", false, 0, 0, 0, true}});
         }
         grid.value = 0;
-        grid.page = second;
-        SControl& tree = Add(EControl::Tree, "sensorTree");
-        tree.nodes = {
+        Add(EControl::Tree, "sensorTree").nodes = {
             Node("Free", 27),
             Node("Oxygen", -1, {Node("Oxygen Current", 36), Node("Oxygen Temperature", 39)})};
-        tree.page = second;
-        SControl& list = Add(EControl::List, "candidates", "Sensors in the file");
-        list.choices = {"Calibration date: 01-Jan-26, Serial number: 1, Name: pH"};
-        list.page = second;
-        Add(EControl::Button, "select", "Select...").page = second;
+        Add(EControl::List, "candidates", "Sensors in the file").choices = {"pH"};
+        Add(EControl::Button, "select", "Select...");
         SControl& ok = Add(EControl::Button, "ok", "Save && Exit");
         ok.bottomRow = ok.isDefault = true;
         SControl& cancel = Add(EControl::Button, "cancel", "Cancel");
         cancel.bottomRow = cancel.isCancel = true;
+        for (size_t i = 0; withPages && i < controls.size(); ++i) {
+            controls[i].page = controls[i].bottomRow ? "" : i < 5 ? "Settings" : "Sensors";
+        }
     }
 
     void Changed(const std::string& id) override {
@@ -111,25 +98,21 @@ class CSampleForm : public CFormDialog {
 class CFormWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void editsChecksCombosAndRadiosGoBackToTheControls();
-    void gridRowsChecksAndDoubleClicks();
-    void treeSelectionExpansionAndLeaves();
-    void enterEscapeAndTheCloseBox();
-    void pagesBecomeTabsAndTheModalRunReturnsTheResult();
+    void editsChecksCombosAndRadiosGoBothWaysInLatin1();
+    void gridsAndTreesForwardKeysChecksAndDoubleClicks();
+    void enterEscapeTheCloseBoxAndPages();
 };
 
-void CFormWindowTest::editsChecksCombosAndRadiosGoBackToTheControls() {
+void CFormWindowTest::editsChecksCombosAndRadiosGoBothWaysInLatin1() {
     CSampleForm form;
     CFormWindow window(form);
     window.show();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Sample µS dialog"));
 
-    auto* serial = Child<QLineEdit>(&window, "serial");
-    QTest::keyClicks(serial, QString::fromUtf8("µ12345678"));
+    QTest::keyClicks(Child<QLineEdit>(&window, "serial"), QString::fromUtf8("µ12345678"));
     QCOMPARE(form.At("serial").text, CString("\xB5"
                                              "1234567"));  // the width limit holds
     QCOMPARE(Child<QLabel>(&window, "status")->text(), QString::fromUtf8("Serial & µ1234567"));
-    QCOMPARE(Child<QLabel>(&window, "serialLabel")->buddy(), serial);
 
     auto* units = Child<QComboBox>(&window, "units");
     QCOMPARE(units->itemText(1), QString::fromUtf8("µS/cm"));
@@ -142,13 +125,10 @@ void CFormWindowTest::editsChecksCombosAndRadiosGoBackToTheControls() {
     QTest::keyClick(units, Qt::Key_Down);
     QCOMPARE(form.At("units").value, 1);
 
-    auto* mode = Child<QGroupBox>(&window, "mode");
-    QCOMPARE(mode->title(), QString("Mode"));
-    const auto radios = mode->findChildren<QRadioButton*>();
+    const auto radios = Child<QGroupBox>(&window, "mode")->findChildren<QRadioButton*>();
     QCOMPARE(radios.size(), 2);
     QVERIFY(!radios[0]->isChecked() && !radios[1]->isChecked());  // none chosen yet
-    auto* moored = Child<QRadioButton>(&window, "mode1");
-    QTest::mouseClick(moored, Qt::LeftButton, {}, QPoint(6, moored->height() / 2));
+    QTest::mouseClick(radios[1], Qt::LeftButton, {}, QPoint(6, radios[1]->height() / 2));
     QCOMPARE(form.At("mode").value, 1);
 
     // The logic's own changes are drawn: a value set behind the widget's back.
@@ -157,66 +137,35 @@ void CFormWindowTest::editsChecksCombosAndRadiosGoBackToTheControls() {
     window.Redraw();
     QVERIFY(!radios[0]->isChecked() && !radios[1]->isChecked());
     QVERIFY(units->isHidden() && Child<QLabel>(&window, "unitsLabel")->isHidden());
-    QCOMPARE(Child<QPushButton>(&window, "ok")->text(), QString("Save && Exit"));
-    QVERIFY(Child<QPushButton>(&window, "ok")->isDefault());
-    QCOMPARE(form.log.substr(0, 15), std::string("changed:serial;"));
-
-    // Tab follows the layout order and skips what is hidden.
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    serial->setFocus();
-    QTest::keyClick(serial, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), Child<QCheckBox>(&window, "usePressure"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->parentWidget(), mode);
 }
 
-void CFormWindowTest::gridRowsChecksAndDoubleClicks() {
+void CFormWindowTest::gridsAndTreesForwardKeysChecksAndDoubleClicks() {
     CSampleForm form;
+    form.At("sensorTree").selectedPath = {1, 0};
+    form.At("sensorTree").nodes[1].expanded = true;
     CFormWindow window(form);
     window.show();
     auto* grid = Child<QTableWidget>(&window, "channels");
-    QCOMPARE(grid->rowCount(), 3);
-    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("Sensor"));
     QCOMPARE(grid->item(0, 1)->background().color(), QColor(192, 220, 192));
-    QCOMPARE(grid->item(0, 1)->textAlignment(), int(Qt::AlignCenter));
-    QCOMPARE(grid->currentRow(), 0);
-
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Down);
     QCOMPARE(form.At("channels").value, 1);
     grid->item(2, 2)->setCheckState(Qt::Checked);  // what a click on the box does
     QVERIFY(form.At("channels").rows[2][2].checked);
     QCOMPARE(form.At("channels").value, 2);
-
-    const QRect cell = grid->visualItemRect(grid->item(1, 1));
-    DoubleClick(grid->viewport(), cell.center());
+    DoubleClick(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
     QCOMPARE(form.At("channels").value, 1);
     QCOMPARE(grid->item(1, 1)->text(), QString("Altimeter"));
     QVERIFY(grid->item(1, 1)->data(Qt::BackgroundRole).isNull());
 
-    QTest::mouseClick(Child<QPushButton>(&window, "select"), Qt::LeftButton);
-    QCOMPARE(grid->rowCount(), 4);
-    QVERIFY(grid->item(3, 2)->data(Qt::CheckStateRole).isNull());  // not checkable
-    QCOMPARE(Child<QListWidget>(&window, "candidates")->count(), 2);
-}
-
-void CFormWindowTest::treeSelectionExpansionAndLeaves() {
-    CSampleForm form;
-    form.At("sensorTree").selectedPath = {1, 0};
-    form.At("sensorTree").nodes[1].expanded = true;
-    CFormWindow window(form);
-    window.show();
     auto* tree = Child<QTreeWidget>(&window, "sensorTree");
     QTreeWidgetItem* oxygen = tree->topLevelItem(1);
     QVERIFY(oxygen->isExpanded());
     QCOMPARE(tree->currentItem(), oxygen->child(0));
-
     tree->setCurrentItem(oxygen->child(1));
     QCOMPARE(form.At("sensorTree").selectedPath, (std::vector<int>{1, 1}));
     oxygen->setExpanded(false);
     QVERIFY(!form.At("sensorTree").nodes[1].expanded);
-
     // A group is not confirmed by a double-click; a leaf is.
     form.log.clear();
     DoubleClick(tree->viewport(), tree->visualItemRect(oxygen).center());
@@ -225,14 +174,18 @@ void CFormWindowTest::treeSelectionExpansionAndLeaves() {
     DoubleClick(tree->viewport(), tree->visualItemRect(oxygen->child(1)).center());
     QVERIFY(form.log.find("command:sensorTree;leaf 1;") != std::string::npos);
 
-    // A new node rebuilds the tree and keeps the expansion and selection.
-    QTest::mouseClick(Child<QPushButton>(&window, "select"), Qt::LeftButton);
+    // New rows and nodes rebuild the widgets; the tree keeps its expansion
+    // and selection.
+    Click(&window, "select");
+    QCOMPARE(grid->rowCount(), 4);
+    QVERIFY(grid->item(3, 2)->data(Qt::CheckStateRole).isNull());  // not checkable
+    QCOMPARE(Child<QListWidget>(&window, "candidates")->count(), 2);
     QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
     QVERIFY(tree->topLevelItem(1)->isExpanded());
     QCOMPARE(tree->currentItem(), tree->topLevelItem(1)->child(1));
 }
 
-void CFormWindowTest::enterEscapeAndTheCloseBox() {
+void CFormWindowTest::enterEscapeTheCloseBoxAndPages() {
     {
         CSampleForm form;
         CFormWindow window(form);
@@ -256,21 +209,17 @@ void CFormWindowTest::enterEscapeAndTheCloseBox() {
         QVERIFY(window.isHidden());
         QCOMPARE(window.result(), IDCANCEL);
     }
-}
-
-void CFormWindowTest::pagesBecomeTabsAndTheModalRunReturnsTheResult() {
+    // Pages become tabs; the bottom row lies outside them.
     const FormHandler previous = SetFormHandler(&CFormWindow::Run);
     CSampleForm form(true);
     WhenModal([](QWidget* modal) {
         auto* tabs = Child<QTabWidget>(modal, "pages");
-        QVERIFY(tabs != nullptr);
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(1), QString("Sensors"));
         QCOMPARE(Child<QTableWidget>(modal, "channels")->parentWidget(), tabs->widget(1));
-        // The bottom row lies outside the pages.
         QVERIFY(!tabs->isAncestorOf(Child<QPushButton>(modal, "ok")));
-        QVERIFY(modal->width() <= 1366 && modal->height() <= 768);
-        QTest::mouseClick(Child<QPushButton>(modal, "ok"), Qt::LeftButton);
+        QVERIFY(FitsScreen(modal));
+        Click(modal, "ok");
     });
     QCOMPARE(TWRunModal(form), IDOK);
     SetFormHandler(previous);

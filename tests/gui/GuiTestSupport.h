@@ -1,14 +1,16 @@
 #pragma once
 // Helpers of the desktop application's tests: acting on the modal window
-// that a call is about to open, and finding widgets by their control id.
+// that a call is about to open, finding widgets by their control id, typing
+// and pressing as the user does, and saving pictures.
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QPainter>
-#include <QPixmap>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
 // Runs act on the modal window once the event loop of the next modal run
@@ -45,22 +47,45 @@ template <typename Widget>
 Widget* Child(QWidget* parent, const char* id) {
     auto* widget = parent->findChild<Widget*>(QString::fromLatin1(id));
     if (widget == nullptr) {
-        qWarning("no widget %s", id);
+        qFatal("no widget %s", id);
     }
     return widget;
 }
 
-// A double-click as the window system delivers it: the first click, then the
-// second press reported as a double-click.
-inline void DoubleClick(QWidget* widget, QPoint position) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
+inline void Click(QWidget* parent, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(parent, button), Qt::LeftButton);
+}
+
+// Replaces the text of an edit by typing.
+inline void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+inline bool FitsScreen(const QWidget* window) {
+    return window->width() <= 1366 && window->height() <= 768;
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template <typename Window>
+Window* TopLevel() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(top)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 // Saves the window as a picture under the build's screenshots folder.
 inline void SaveScreenshot(QWidget* window, const char* name) {
     const QString folder = qEnvironmentVariable("TW_SCREENSHOT_DIR");
-    if (folder.isEmpty() || window == nullptr) {
+    if (folder.isEmpty()) {
         return;
     }
     QDir().mkpath(folder);
