@@ -26,14 +26,15 @@
 
 namespace {
 
-// The host number whose instruments include every model with a dialog.
-constexpr int kTestHost = 8;
+constexpr int kTestHost = 8;  // its instruments include every model with a dialog
 
+// Each model's example and a setting of its dialog: a check box, or an edit
+// when typed is given.
 struct SModelCase {
     const char* example;
-    const char* setting;  // a check box, or an edit when typed is given
+    const char* setting;
     const char* typed;
-    bool sensorButtons = true;  // the dialog offers Select... and Modify...
+    bool sensorButtons = true;
 };
 
 const SModelCase kModels[] = {
@@ -54,12 +55,9 @@ const SModelCase kModels[] = {
 };
 
 QString CopyExample(const QTemporaryDir& folder, const char* example) {
-    const QString source = qEnvironmentVariable("TW_EXAMPLES_DIR") + u'/' + example;
     const QString copy = folder.filePath(QString::fromLatin1(example));
     QFile::remove(copy);
-    if (!QFile::copy(source, copy)) {
-        qWarning("cannot copy %s", qPrintable(source));
-    }
+    QFile::copy(qEnvironmentVariable("TW_EXAMPLES_DIR") + u'/' + example, copy);
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     return copy;
 }
@@ -79,11 +77,11 @@ SSensorChange SensorChangeFor(const CCTD& ctd) {
     }
     SSensorChange change;
     change.sensorID = held.count(43) == 0 ? 43 : held.count(41) == 0 ? 41 : -1;
-    for (int channel = ctd.GetNumChannel() - 1; channel >= 0 && change.sensorID >= 0; --channel) {
+    for (int channel = ctd.GetNumChannel() - 1;
+         channel >= 0 && change.sensorID >= 0 && change.channel < 0; --channel) {
         if (ctd.CanChangeSensor(channel) != 0 &&
             SensorChannelKind(ctd, channel) == EChannelKind::Voltage) {
             change.channel = channel;
-            break;
         }
     }
     return change;
@@ -111,15 +109,11 @@ void ChangeSensor(QWidget* dialog, const SSensorChange& change, bool pictured) {
         const auto found = tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
         QCOMPARE(found.size(), 1);
         tree->setCurrentItem(found[0]);
-        if (pictured) {
-            SaveScreenshot(chooser, "sensor-chooser");
-        }
+        SaveScreenshot(chooser, pictured ? "sensor-chooser" : nullptr);
         WhenModal([&](QWidget* calibration) {
             auto* offset = Child<QLineEdit>(calibration, "Offset");
             TypeInto(offset, QStringLiteral("4.5"));
-            if (pictured) {
-                SaveScreenshot(calibration, "calibration-form");
-            }
+            SaveScreenshot(calibration, pictured ? "calibration-form" : nullptr);
             QTest::keyClick(offset, Qt::Key_Return);
         });
         QTest::keyClick(tree, Qt::Key_Return);
@@ -157,9 +151,7 @@ void CConfigurationDialogsTest::eachModelIsEditedAndSavedThroughItsDialog() {
         window.show();
         QVERIFY(window.OpenPath(path));
         const bool pictured = QByteArray(model.example) == "64plusV2-profiling.xmlcon";
-        if (pictured) {
-            SaveScreenshot(&window, "main-window");
-        }
+        SaveScreenshot(&window, pictured ? "main-window" : nullptr);
         const SSensorChange change = model.sensorButtons
                                          ? SensorChangeFor(*window.Config().GetSelectedCTD())
                                          : SSensorChange();
@@ -177,9 +169,7 @@ void CConfigurationDialogsTest::eachModelIsEditedAndSavedThroughItsDialog() {
             if (change.channel >= 0) {
                 ChangeSensor(dialog, change, pictured);
             }
-            if (pictured) {
-                SaveScreenshot(dialog, "configuration-dialog");
-            }
+            SaveScreenshot(dialog, pictured ? "configuration-dialog" : nullptr);
             Click(dialog, "save");
             Click(dialog, "leave");
         });
@@ -240,15 +230,12 @@ void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {
     CMainWindow window(kTestHost);
     window.show();
     // The instrument picker of a new configuration, left with Escape.
-    bool picked = false;
     WhenModal([&](QWidget* picker) {
-        picked = true;
         QVERIFY(FitsScreen(picker));
         SaveScreenshot(picker, "instrument-picker");
         QTest::keyClick(picker, Qt::Key_Escape);
     });
     Click(&window, "newFile");
-    QVERIFY(picked);
 
     // The choice of one sensor among several in an imported file.
     SChoiceRequest request;
@@ -295,10 +282,7 @@ void CConfigurationDialogsTest::everyCalibrationFormFitsTheScreen() {
         CModalWatcher watcher([&](QWidget* modal) {
             if (qobject_cast<CFormWindow*>(modal) != nullptr) {
                 ++forms;
-                if (!FitsScreen(modal)) {
-                    qWarning("sensor %d: %d x %d", sensorID, modal->width(), modal->height());
-                    QFAIL("a calibration form is larger than the screen");
-                }
+                QVERIFY2(FitsScreen(modal), qPrintable(QString::number(sensorID)));
             }
             QMetaObject::invokeMethod(modal, "reject");
         });

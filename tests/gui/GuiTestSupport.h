@@ -1,11 +1,10 @@
 #pragma once
 // Helpers of the desktop application's tests: acting on the modal window
 // that a call is about to open, finding widgets by their control id, typing
-// and pressing as the user does, and saving pictures.
+// and clicking as the user does, and saving pictures of windows.
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -56,7 +55,6 @@ inline void Click(QWidget* parent, const char* button) {
     QTest::mouseClick(Child<QPushButton>(parent, button), Qt::LeftButton);
 }
 
-// Replaces the text of an edit by typing.
 inline void TypeInto(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
@@ -82,15 +80,14 @@ Window* TopLevel() {
     return nullptr;
 }
 
-// Saves the window as a picture under the build's screenshots folder.
+// Saves the window as a picture under the build's screenshots folder, with
+// a strip above it for the title that the offscreen platform does not draw.
 inline void SaveScreenshot(QWidget* window, const char* name) {
     const QString folder = qEnvironmentVariable("TW_SCREENSHOT_DIR");
-    if (folder.isEmpty()) {
+    if (folder.isEmpty() || name == nullptr) {
         return;
     }
     QDir().mkpath(folder);
-    // The offscreen platform draws no window frame: a strip above the window
-    // shows its title.
     const QPixmap content = window->grab();
     const int strip = window->fontMetrics().height() + 10;
     QPixmap picture(content.width(), content.height() + strip);
