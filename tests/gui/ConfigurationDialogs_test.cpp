@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <memory>
 #include <set>
 
 #include "GuiTestSupport.h"
@@ -260,7 +259,7 @@ void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {
 
     // The TDW 56plus Corvane's property sheet, when this build has it.
     QVERIFY(window.OpenPath(CopyExample(m_folder, "56plus-default.xmlcon")));
-    CModalWatcher sheet([&](QWidget* modal) {
+    const auto sheet = WatchModals([&](QWidget* modal) {
         QVERIFY(FitsScreen(modal));
         SaveScreenshot(modal, "56plus-sheet");
         QMetaObject::invokeMethod(modal, "reject");
@@ -275,7 +274,7 @@ void CConfigurationDialogsTest::everyCalibrationFormFitsTheScreen() {
         if (!sensor) {
             continue;
         }
-        CModalWatcher watcher([&](QWidget* modal) {
+        const auto watcher = WatchModals([&](QWidget* modal) {
             if (qobject_cast<CFormWindow*>(modal) != nullptr) {
                 ++forms;
                 QVERIFY2(FitsScreen(modal), qPrintable(QString::number(sensorID)));

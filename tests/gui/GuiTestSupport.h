@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 // Runs act on the modal window once the event loop of the next modal run
 // turns (the window is then shown and active).
@@ -26,21 +27,18 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
     });
 }
 
-// Acts on each modal window that opens while it lives; none need open.
-class CModalWatcher {
-  public:
-    explicit CModalWatcher(std::function<void(QWidget*)> act) {
-        QObject::connect(&m_timer, &QTimer::timeout, [act = std::move(act)] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                act(modal);
-            }
-        });
-        m_timer.start(10);
-    }
-
-  private:
-    QTimer m_timer;
-};
+// Acts on each modal window that opens while the returned timer lives; none
+// need open.
+inline std::unique_ptr<QTimer> WatchModals(std::function<void(QWidget*)> act) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            act(modal);
+        }
+    });
+    timer->start(10);
+    return timer;
+}
 
 template <typename Widget>
 Widget* Child(QWidget* parent, const char* id) {
