@@ -1,15 +1,17 @@
 #pragma once
 // Helpers of the desktop application's tests: acting on the modal window
-// that a call is about to open, and finding widgets by their control id.
+// that a call is about to open, finding widgets by their control id, typing
+// and clicking as the user does, and saving pictures of windows.
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
-#include <QPixmap>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
+#include <memory>
 
 // Runs act on the modal window once the event loop of the next modal run
 // turns (the window is then shown and active).
@@ -25,47 +27,65 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
     });
 }
 
-// Acts on each modal window that opens while it lives; none need open.
-class CModalWatcher {
-  public:
-    explicit CModalWatcher(std::function<void(QWidget*)> act) {
-        QObject::connect(&m_timer, &QTimer::timeout, [act = std::move(act)] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                act(modal);
-            }
-        });
-        m_timer.start(10);
-    }
-
-  private:
-    QTimer m_timer;
-};
+// Acts on each modal window that opens while the returned timer lives; none
+// need open.
+inline std::unique_ptr<QTimer> WatchModals(std::function<void(QWidget*)> act) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            act(modal);
+        }
+    });
+    timer->start(10);
+    return timer;
+}
 
 template <typename Widget>
 Widget* Child(QWidget* parent, const char* id) {
     auto* widget = parent->findChild<Widget*>(QString::fromLatin1(id));
     if (widget == nullptr) {
-        qWarning("no widget %s", id);
+        qFatal("no widget %s", id);
     }
     return widget;
 }
 
-// A double-click as the window system delivers it: the first click, then the
-// second press reported as a double-click.
-inline void DoubleClick(QWidget* widget, QPoint position) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, position);
-    QTest::mouseDClick(widget, Qt::LeftButton, {}, position);
+inline void Click(QWidget* parent, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(parent, button), Qt::LeftButton);
 }
 
-// Saves the window as a picture under the build's screenshots folder.
+inline void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+inline bool FitsScreen(const QWidget* window) {
+    return window->width() <= 1366 && window->height() <= 768;
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+template <typename Window>
+Window* TopLevel() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(top)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Saves the window as a picture under the build's screenshots folder, with
+// a strip above it for the title that the offscreen platform does not draw.
 inline void SaveScreenshot(QWidget* window, const char* name) {
     const QString folder = qEnvironmentVariable("TW_SCREENSHOT_DIR");
-    if (folder.isEmpty() || window == nullptr) {
+    if (folder.isEmpty() || name == nullptr) {
         return;
     }
     QDir().mkpath(folder);
-    // The offscreen platform draws no window frame: a strip above the window
-    // shows its title.
     const QPixmap content = window->grab();
     const int strip = window->fontMetrics().height() + 10;
     QPixmap picture(content.width(), content.height() + strip);
