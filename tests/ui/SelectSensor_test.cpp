@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,11 +17,13 @@
 #include "ui/SelectSensorForImportDlg.h"
 #include "ui/SensorChoice.h"
 #include "ui/UiTestSupport.h"
+#include "ui/UiTrimSupport.h"
 #include "xmlfiles/SensorImportExport.h"
 
 namespace {
 
 using Labels = std::vector<CString>;
+using tw_test::Choose;
 
 // A TDW 64plus V2 with three external voltages (channels 3 to 5) and, when
 // asked, the WET Labs serial triplet after them (channels 6 to 8).
@@ -50,14 +52,6 @@ std::unique_ptr<CCTD> Thermosal71() {
     return ctd;
 }
 
-Labels LabelsOf(const std::vector<STreeNode>& nodes) {
-    Labels labels;
-    for (const STreeNode& node : nodes) {
-        labels.push_back(node.label);
-    }
-    return labels;
-}
-
 const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
     for (const STreeNode& node : nodes) {
         if (node.label == label) {
@@ -67,7 +61,14 @@ const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
     return nullptr;
 }
 
-// The chooser's commands with message boxes recorded.
+Labels LabelsOf(const std::vector<STreeNode>& nodes) {
+    Labels labels;
+    for (const STreeNode& node : nodes) {
+        labels.push_back(node.label);
+    }
+    return labels;
+}
+
 class SelectSensorTest : public tw_test::CUiTest {
   protected:
     // The texts of the messages that refused a selection.
@@ -83,105 +84,52 @@ class SelectSensorTest : public tw_test::CUiTest {
     }
 };
 
-// Picks the node on the path in the chooser and confirms it with the button
-// (or double-clicks it when the button is the tree).
-CScriptedForms::Script Choose(Labels path, const char* confirm = "ok") {
-    return [path, confirm](CFormDialog& dialog) {
-        ASSERT_TRUE(SelectTreeNode(dialog, "sensors", path));
-        ASSERT_TRUE(Press(dialog, confirm));
-    };
-}
-
-const Labels kVoltageGroups = {
-    "Fluorometers",
-    "Methane, Franatech METS",
-    "OBS/Nephelometers/Turbidity",
-    "Oxidation Reduction Potential",
-    "Oxygen",
-};
-
-Labels Concat(std::initializer_list<Labels> parts) {
-    Labels all;
-    for (const Labels& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
 }  // namespace
 
+// The title names the channel kind; the items that depend on the model are
+// offered only where they belong, subgroups too.
 TEST(SelectSensor, TheTreeFollowsTheChannelKindAndTheModel) {
-    const Labels lastVoltageItems = {"pH", "Suspended Sediment, LISST-25A", "Transmissometers",
-                                     "User Polynomial"};
-    const Labels par = {"PAR/Irradiance, Biospherical/Licor", "PAR/Logarithmic, Satlantic"};
-    struct SCase {
-        const char* what;
-        std::function<std::unique_ptr<CCTD>()> make;
+    const std::unique_ptr<CCTD> vantrel = Vantrel64V2(), serial = Vantrel64V2(true),
+                                ctd812 = Ctd812Plus(), tsg71 = Thermosal71<C71ThermosalCTD>(),
+                                tsg71V2 = Thermosal71<C71V2ThermosalCTD>();
+    struct STree {
+        const CCTD& ctd;
         int channel;
-        const char* title;
-        Labels top;
+        const char* kind;
     };
-    const SCase cases[] = {
-        {"64plus V2 temperature",
-         [] { return Vantrel64V2(); },
-         0,
-         "Select New Frequency Sensor",
-         {"Free", "Bottles Closed, HB", "Conductivity", "Sound Velocity, IOW", "Temperature"}},
-        {"64plus V2 voltage", [] { return Vantrel64V2(); }, 4, "Select New Voltage Sensor",
-         Concat({{"Free", "Altimeter", "Bottom Contact"}, kVoltageGroups, par, lastVoltageItems})},
-        {"71 voltage", Thermosal71<C71ThermosalCTD>, 2, "Select New Voltage Sensor",
-         Concat({{"Free"}, kVoltageGroups, {"SPAR/Surface Irradiance"}, lastVoltageItems})},
-        {"71 V2 voltage", Thermosal71<C71V2ThermosalCTD>, 2, "Select New Voltage Sensor",
-         Concat({{"Free"}, kVoltageGroups, {"SPAR/Surface Irradiance"}, lastVoltageItems})},
-        {"812plus extra frequency",
-         Ctd812Plus,
-         3,
-         "Select New Frequency Sensor",
-         {"Free", "Bottles Closed, HB", "Conductivity", "Sound Velocity, IOW", "Temperature"}},
-        {"812plus voltage", Ctd812Plus, 4, "Select New Voltage Sensor",
-         Concat({{"Free", "Altimeter", "Pressure, FGP"},
-                 kVoltageGroups,
-                 par,
-                 lastVoltageItems,
-                 {"Zaps"}})},
-        {"64plus V2 WET Labs serial",
-         [] { return Vantrel64V2(true); },
-         6,
-         "Select New WET Labs Serial Sensor",
-         {"Fluorometers", "Turbidity Meters", "Transmissometers"}},
-        {"64plus V2 voltage beside the serial triplet", [] { return Vantrel64V2(true); }, 5,
-         "Select New Voltage Sensor",
-         Concat({{"Free", "Altimeter", "Bottom Contact"}, kVoltageGroups, par, lastVoltageItems})},
+    const STree trees[] = {
+        {*vantrel, 0, "Frequency"}, {*vantrel, 4, "Voltage"},        {*tsg71, 2, "Voltage"},
+        {*tsg71V2, 2, "Voltage"},   {*ctd812, 3, "Frequency"},       {*ctd812, 4, "Voltage"},
+        {*serial, 5, "Voltage"},    {*serial, 6, "WET Labs Serial"},
     };
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::unique_ptr<CCTD> ctd = c.make();
-        const CSelectSensorDlg dialog(*ctd, c.channel);
-        EXPECT_EQ(dialog.title, c.title);
-        const std::vector<STreeNode>& nodes = dialog.At("sensors").nodes;
-        EXPECT_EQ(LabelsOf(nodes), c.top);
-        const STreeNode* free = Child(nodes, "Free");
-        if (free != nullptr) {
-            EXPECT_EQ(free->data, SID_NULL);
+    // Which of the trees above offer the item at the top ('x').
+    const std::pair<const char*, const char*> items[] = {
+        {"Free", "xxxxxxx."},
+        {"Conductivity", "x...x..."},
+        {"Altimeter", ".x...xx."},
+        {"Bottom Contact", ".x....x."},
+        {"Pressure, FGP", ".....x.."},
+        {"PAR/Irradiance, Biospherical/Licor", ".x...xx."},
+        {"PAR/Logarithmic, Satlantic", ".x...xx."},
+        {"SPAR/Surface Irradiance", "..xx...."},
+        {"Zaps", ".....x.."},
+        {"Turbidity Meters", ".......x"},
+    };
+    for (std::size_t i = 0; i < std::size(trees); ++i) {
+        SCOPED_TRACE(i);
+        const CSelectSensorDlg dialog(trees[i].ctd, trees[i].channel);
+        EXPECT_EQ(dialog.title, CString("Select New ") + trees[i].kind + " Sensor");
+        for (const auto& [label, offeredIn] : items) {
+            EXPECT_EQ(Child(dialog.At("sensors").nodes, label) != nullptr, offeredIn[i] == 'x')
+                << label;
         }
     }
-}
-
-// Subgroups follow the model; a split sensor shows its parts under one item.
-TEST(SelectSensor, GroupsHoldTheirSensorsAndModelDependentSubgroups) {
-    const std::unique_ptr<CCTD> vantrel = Vantrel64V2();
-    const std::unique_ptr<CCTD> ctd812 = Ctd812Plus();
     const std::vector<STreeNode> tree64 = CSelectSensorDlg(*vantrel, 3).At("sensors").nodes;
     const std::vector<STreeNode> tree812 = CSelectSensorDlg(*ctd812, 5).At("sensors").nodes;
     EXPECT_EQ(LabelsOf(Child(tree64, "Oxygen")->children),
               (Labels{"Oxygen, Beckman/YSI", "Oxygen, TDW 41"}));
     EXPECT_EQ(LabelsOf(Child(tree812, "Oxygen")->children),
               (Labels{"Oxygen, Beckman/YSI", "Oxygen, IOW", "Oxygen, TDW 41"}));
-    const std::vector<STreeNode>& fluorometers = Child(tree64, "Fluorometers")->children;
-    ASSERT_EQ(fluorometers.size(), 19u);
-    EXPECT_EQ(fluorometers[10].label, "Fluorometer, Turner 10-005");
-    EXPECT_EQ(LabelsOf(fluorometers[10].children), (Labels{"Fluorescence", "Range"}));
-    EXPECT_EQ(fluorometers[18].label, "Fluorometer, Seapoint Ultraviolet");
 }
 
 // Each confirmed leaf gives its own sensor ID, whether by OK or by a
@@ -196,9 +144,7 @@ TEST(SelectSensor, TheChooserGivesTheConfirmedLeaf) {
     const SCase cases[] = {
         {{"Fluorometers", "Fluorometer, Turner 10-005", "Range"}, "sensors", 15},
         {{"Oxygen", "Oxygen, IOW", "Oxygen Temperature"}, "ok", 40},
-        {{"OBS/Nephelometers/Turbidity", "OBS, IFREMER", "Direct"}, "sensors", 31},
         {{"Methane, Franatech METS", "Methane Gas Temp."}, "ok", 25},
-        {{"Suspended Sediment, LISST-25A", "Scattering"}, "ok", 52},
         {{"Transmissometers", "Transmissometer, WET Labs C-Star"}, "sensors", 71},
         {{"Pressure, FGP"}, "ok", 47},
         {{"Oxygen"}, "ok", -1},
@@ -218,13 +164,13 @@ TEST(SelectSensor, TheCurrentSensorIsSelectedAndTheTreeShrinksAndExpands) {
     SControl& tree = dialog.At("sensors");
     const STreeNode* oxygen = Child(tree.nodes, "Oxygen");
     ASSERT_NE(oxygen, nullptr);
-    const int oxygenIndex = static_cast<int>(oxygen - tree.nodes.data());
-    EXPECT_EQ(tree.selectedPath, (std::vector<int>{oxygenIndex, 1, 1}));
-    EXPECT_TRUE(oxygen->expanded);
-    EXPECT_TRUE(oxygen->children[1].expanded);
+    EXPECT_EQ(tree.selectedPath,
+              (std::vector<int>{static_cast<int>(oxygen - tree.nodes.data()), 1, 1}));
+    EXPECT_TRUE(oxygen->expanded && oxygen->children[1].expanded);
     EXPECT_FALSE(Child(tree.nodes, "Fluorometers")->expanded);
 
-    // Counts the open groups, a top-level group by its mark 1, a subgroup by 10.
+    // The open groups, a top-level group counted 1 and a subgroup 10: the
+    // 812plus voltage tree has six groups and four subgroups.
     const auto expanded = [&tree] {
         int marks = 0;
         for (const STreeNode& node : tree.nodes) {
@@ -235,17 +181,13 @@ TEST(SelectSensor, TheCurrentSensorIsSelectedAndTheTreeShrinksAndExpands) {
         }
         return marks;
     };
-    // Six groups and four subgroups in the 812plus voltage tree.
-    ASSERT_TRUE(Press(dialog, "expandAll"));
-    EXPECT_EQ(expanded(), 46);
-    ASSERT_TRUE(Press(dialog, "shrinkAll"));
-    EXPECT_EQ(expanded(), 0);
+    const std::pair<const char*, int> steps[] = {
+        {"expandAll", 46}, {"shrinkAll", 0}, {"expand", 1}, {"shrink", 0}};
     ASSERT_TRUE(SelectTreeNode(dialog, "sensors", {"Oxygen"}));
-    ASSERT_TRUE(Press(dialog, "expand"));
-    EXPECT_TRUE(Child(tree.nodes, "Oxygen")->expanded);
-    EXPECT_EQ(expanded(), 1);
-    ASSERT_TRUE(Press(dialog, "shrink"));
-    EXPECT_EQ(expanded(), 0);
+    for (const auto& [button, marks] : steps) {
+        ASSERT_TRUE(Press(dialog, button));
+        EXPECT_EQ(expanded(), marks) << button;
+    }
     EXPECT_FALSE(dialog.Ended());
 }
 
@@ -281,8 +223,7 @@ TEST_F(SelectSensorTest, LimitsAndTheTurnerExclusionRefuseTheChoice) {
         shown.clear();
         CScriptedForms forms({Choose(c.choice)});
         const CSensor* before = &ctd->GetSensor(c.channel);
-        const int replaced = SelectSensorForChannel(*ctd, c.channel);
-        EXPECT_EQ(replaced, c.refusal ? 0 : 1);
+        EXPECT_EQ(SelectSensorForChannel(*ctd, c.channel), c.refusal ? 0 : 1);
         const CSensor& after = ctd->GetSensor(c.channel);
         EXPECT_EQ(after.GetSensorID(), c.expectedID);
         if (c.refusal) {
@@ -292,8 +233,8 @@ TEST_F(SelectSensorTest, LimitsAndTheTurnerExclusionRefuseTheChoice) {
         } else {
             // The new sensor's calibration follows the choice.
             EXPECT_TRUE(Refusals().empty());
-            ASSERT_EQ(forms.titles.size(), 2u);
-            EXPECT_EQ(forms.titles[1], after.GetSensorName() + " Calibration Coefficients");
+            EXPECT_EQ(forms.titles, (Labels{"Select New Voltage Sensor",
+                                            after.GetSensorName() + " Calibration Coefficients"}));
         }
     }
 }
@@ -306,7 +247,7 @@ TEST_F(SelectSensorTest, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
         int channel;
         CScriptedForms::Script script;
         int replaced;
-        OutputType freeType;  // of the placeholder put on the channel
+        OutputType freeType;  // of the placeholder on the channel afterwards
     };
     const SCase cases[] = {
         {3, Choose({"Free"}, "sensors"), 1, OT_FREQUENCY},
@@ -325,7 +266,6 @@ TEST_F(SelectSensorTest, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
             EXPECT_EQ(&after, before);
         }
         ASSERT_EQ(after.GetSensorID(), SID_NULL);
-        EXPECT_EQ(after.GetSensorName(), "Free");
         EXPECT_EQ(after.GetOutputType(), c.freeType);
     }
 }
@@ -348,36 +288,31 @@ TEST_F(SelectSensorTest, TheImportListChoosesAmongTheFilesSensors) {
 
     const ChoiceDialogHandler previous = InstallSensorImportChoice();
     Labels rows;
+    const auto choosing = [](int row, const char* confirm) {
+        return [=](CFormDialog& dialog) {
+            ASSERT_TRUE(SetValue(dialog, "sensors", row));
+            ASSERT_TRUE(Press(dialog, confirm));
+        };
+    };
     CScriptedForms forms({
-        [&rows](CFormDialog& dialog) {
+        [&](CFormDialog& dialog) {
             rows = dialog.At("sensors").choices;
             ASSERT_TRUE(Press(dialog, "ok"));
             EXPECT_FALSE(dialog.Ended());
-            ASSERT_TRUE(SetValue(dialog, "sensors", 1));
-            ASSERT_TRUE(Press(dialog, "ok"));
+            choosing(1, "ok")(dialog);
         },
-        [](CFormDialog& dialog) {
-            ASSERT_TRUE(SetValue(dialog, "sensors", 0));
-            ASSERT_TRUE(Press(dialog, "sensors"));
-        },
-        [](CFormDialog& dialog) {
-            ASSERT_TRUE(SetValue(dialog, "sensors", 1));
-            ASSERT_TRUE(Press(dialog, "cancel"));
-        },
+        choosing(0, "sensors"),
+        choosing(1, "cancel"),
     });
-    EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), 1);
-    EXPECT_EQ(target->GetSerialNum(), "PH-B");
-    EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), 1);
-    EXPECT_EQ(target->GetSerialNum(), "PH-A");
-    EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), 0);
-    EXPECT_EQ(target->GetSerialNum(), "PH-A");
+    for (const auto& [imported, serial] :
+         {std::pair{1, "PH-B"}, std::pair{1, "PH-A"}, std::pair{0, "PH-A"}}) {
+        EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), imported);
+        EXPECT_EQ(target->GetSerialNum(), serial);
+    }
     SetChoiceDialogHandler(previous);
 
     EXPECT_EQ(rows, (Labels{"Calibration date: 05-Dec-26, Serial number: PH-A, Name: pH",
                             "Calibration date: 05-Dec-26, Serial number: PH-B, Name: pH, 2"}));
-    EXPECT_EQ(forms.titles.size(), 3u);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].caption, "Select Sensor to Import");
+    ASSERT_EQ(Captions(), std::vector<std::string>{"Select Sensor to Import"});
     EXPECT_EQ(shown[0].text, "Please select a sensor from the list and try again.");
-    EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
 }
