@@ -44,14 +44,6 @@ std::unique_ptr<CCTD> Ctd812Plus() {
     return ctd;
 }
 
-// A thermosalinograph with one external voltage on channel 2.
-template <class Thermosal>
-std::unique_ptr<CCTD> Thermosal71() {
-    auto ctd = std::make_unique<Thermosal>();
-    ctd->SetNumVoltAdd(1);
-    return ctd;
-}
-
 const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
     for (const STreeNode& node : nodes) {
         if (node.label == label) {
@@ -59,14 +51,6 @@ const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
         }
     }
     return nullptr;
-}
-
-Labels LabelsOf(const std::vector<STreeNode>& nodes) {
-    Labels labels;
-    for (const STreeNode& node : nodes) {
-        labels.push_back(node.label);
-    }
-    return labels;
 }
 
 class SelectSensorTest : public tw_test::CUiTest {
@@ -90,16 +74,20 @@ class SelectSensorTest : public tw_test::CUiTest {
 // offered only where they belong, subgroups too.
 TEST(SelectSensor, TheTreeFollowsTheChannelKindAndTheModel) {
     const std::unique_ptr<CCTD> vantrel = Vantrel64V2(), serial = Vantrel64V2(true),
-                                ctd812 = Ctd812Plus(), tsg71 = Thermosal71<C71ThermosalCTD>(),
-                                tsg71V2 = Thermosal71<C71V2ThermosalCTD>();
+                                ctd812 = Ctd812Plus();
+    // Thermosalinographs with one external voltage on channel 2.
+    C71ThermosalCTD tsg71;
+    C71V2ThermosalCTD tsg71V2;
+    tsg71.SetNumVoltAdd(1);
+    tsg71V2.SetNumVoltAdd(1);
     struct STree {
         const CCTD& ctd;
         int channel;
         const char* kind;
     };
     const STree trees[] = {
-        {*vantrel, 0, "Frequency"}, {*vantrel, 4, "Voltage"},        {*tsg71, 2, "Voltage"},
-        {*tsg71V2, 2, "Voltage"},   {*ctd812, 3, "Frequency"},       {*ctd812, 4, "Voltage"},
+        {*vantrel, 0, "Frequency"}, {*vantrel, 4, "Voltage"},        {tsg71, 2, "Voltage"},
+        {tsg71V2, 2, "Voltage"},    {*ctd812, 3, "Frequency"},       {*ctd812, 4, "Voltage"},
         {*serial, 5, "Voltage"},    {*serial, 6, "WET Labs Serial"},
     };
     // Which of the trees above offer the item at the top ('x').
@@ -124,16 +112,18 @@ TEST(SelectSensor, TheTreeFollowsTheChannelKindAndTheModel) {
                 << label;
         }
     }
-    const std::vector<STreeNode> tree64 = CSelectSensorDlg(*vantrel, 3).At("sensors").nodes;
-    const std::vector<STreeNode> tree812 = CSelectSensorDlg(*ctd812, 5).At("sensors").nodes;
-    EXPECT_EQ(LabelsOf(Child(tree64, "Oxygen")->children),
-              (Labels{"Oxygen, Beckman/YSI", "Oxygen, TDW 41"}));
-    EXPECT_EQ(LabelsOf(Child(tree812, "Oxygen")->children),
-              (Labels{"Oxygen, Beckman/YSI", "Oxygen, IOW", "Oxygen, TDW 41"}));
+    // The IOW oxygen sensors only on the 812plus.
+    for (const auto& [ctd, offered] :
+         {std::pair{vantrel.get(), false}, std::pair{ctd812.get(), true}}) {
+        const CSelectSensorDlg dialog(*ctd, 4);
+        const STreeNode* oxygen = Child(dialog.At("sensors").nodes, "Oxygen");
+        ASSERT_NE(oxygen, nullptr);
+        EXPECT_EQ(Child(oxygen->children, "Oxygen, IOW") != nullptr, offered);
+    }
 }
 
 // Each confirmed leaf gives its own sensor ID, whether by OK or by a
-// double-click; a group or Cancel gives none.
+// double-click.
 TEST(SelectSensor, TheChooserGivesTheConfirmedLeaf) {
     const std::unique_ptr<CCTD> ctd = Ctd812Plus();
     struct SCase {
@@ -144,11 +134,8 @@ TEST(SelectSensor, TheChooserGivesTheConfirmedLeaf) {
     const SCase cases[] = {
         {{"Fluorometers", "Fluorometer, Turner 10-005", "Range"}, "sensors", 15},
         {{"Oxygen", "Oxygen, IOW", "Oxygen Temperature"}, "ok", 40},
-        {{"Methane, Franatech METS", "Methane Gas Temp."}, "ok", 25},
         {{"Transmissometers", "Transmissometer, WET Labs C-Star"}, "sensors", 71},
         {{"Pressure, FGP"}, "ok", 47},
-        {{"Oxygen"}, "ok", -1},
-        {{"Oxygen", "Oxygen, TDW 41"}, "cancel", -1},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.expected);
@@ -163,35 +150,30 @@ TEST(SelectSensor, TheCurrentSensorIsSelectedAndTheTreeShrinksAndExpands) {
     CSelectSensorDlg dialog(*ctd, 5);
     SControl& tree = dialog.At("sensors");
     const STreeNode* oxygen = Child(tree.nodes, "Oxygen");
-    ASSERT_NE(oxygen, nullptr);
+    const STreeNode* fluorometers = Child(tree.nodes, "Fluorometers");
+    ASSERT_TRUE(oxygen && fluorometers);
     EXPECT_EQ(tree.selectedPath,
               (std::vector<int>{static_cast<int>(oxygen - tree.nodes.data()), 1, 1}));
-    EXPECT_TRUE(oxygen->expanded && oxygen->children[1].expanded);
-    EXPECT_FALSE(Child(tree.nodes, "Fluorometers")->expanded);
-
-    // The open groups, a top-level group counted 1 and a subgroup 10: the
-    // 812plus voltage tree has six groups and four subgroups.
-    const auto expanded = [&tree] {
-        int marks = 0;
-        for (const STreeNode& node : tree.nodes) {
-            marks += node.expanded ? 1 : 0;
-            for (const STreeNode& child : node.children) {
-                marks += child.expanded ? 10 : 0;
-            }
-        }
-        return marks;
+    // Which of Oxygen, its IOW subgroup and Fluorometers are open.
+    const auto open = [&] {
+        return std::string{oxygen->expanded ? 'x' : '.', oxygen->children[1].expanded ? 'x' : '.',
+                           fluorometers->expanded ? 'x' : '.'};
     };
-    const std::pair<const char*, int> steps[] = {
-        {"expandAll", 46}, {"shrinkAll", 0}, {"expand", 1}, {"shrink", 0}};
+    EXPECT_EQ(open(), "xx.");
     ASSERT_TRUE(SelectTreeNode(dialog, "sensors", {"Oxygen"}));
-    for (const auto& [button, marks] : steps) {
+    const std::pair<const char*, const char*> steps[] = {
+        {"expandAll", "xxx"}, {"shrinkAll", "..."}, {"expand", "x.."}, {"shrink", "..."}};
+    for (const auto& [button, expected] : steps) {
         ASSERT_TRUE(Press(dialog, button));
-        EXPECT_EQ(expanded(), marks) << button;
+        EXPECT_EQ(open(), expected) << button;
     }
     EXPECT_FALSE(dialog.Ended());
 }
 
-TEST_F(SelectSensorTest, LimitsAndTheTurnerExclusionRefuseTheChoice) {
+// The choice replaces the channel's sensor and opens its calibration, unless
+// a limit or the Turner exclusion refuses it; a free channel takes the
+// channel's kind; no choice, or the sensor already there, changes nothing.
+TEST_F(SelectSensorTest, AChoiceReplacesTheSensorWithinTheLimits) {
     const std::unique_ptr<CCTD> ctd = Vantrel64V2();
     ctd->ReplaceSensor(3, CreateSensorObject(38));
     ctd->ReplaceSensor(4, CreateSensorObject(43));
@@ -203,70 +185,45 @@ TEST_F(SelectSensorTest, LimitsAndTheTurnerExclusionRefuseTheChoice) {
         int channel;  // whose sensor the choice replaces
         Labels choice;
         int expectedID;  // on the channel afterwards
-        const char* refusal;
+        bool replaced;
+        const char* refusal = nullptr;
+        const char* confirm = "ok";
     };
     const SCase cases[] = {
-        {"the second TDW 41 is allowed", 5, tdw41, 38, nullptr},
-        {"a third is not", 4, tdw41, 43, "A maximum of 2 Oxygen, TDW 41 sensors can be selected."},
-        {"a second pH", 3, {"pH"}, 38, "Only one pH sensor can be selected."},
-        {"a Turner 10-Au-005", 3, turner10Au005, 16, nullptr},
-        {"a Turner 10-005 beside it", 5, turner10005, 38,
+        {"the second TDW 41 is allowed", 5, tdw41, 38, true},
+        {"a third is not", 4, tdw41, 43, false,
+         "A maximum of 2 Oxygen, TDW 41 sensors can be selected."},
+        {"a second pH", 3, {"pH"}, 38, false, "Only one pH sensor can be selected."},
+        {"a Turner 10-Au-005", 3, turner10Au005, 16, true},
+        {"a Turner 10-005 beside it", 5, turner10005, 38, false,
          "Cannot select a Fluorometer, Turner 10-005, Fluorescence sensor when a\n"
          "Fluorometer, Turner 10-Au-005 sensor is already present."},
-        {"the Turner 10-005 in its place", 3, turner10005, 14, nullptr},
-        {"the Turner 10-Au-005 beside that", 5, turner10Au005, 38,
+        {"the Turner 10-005 in its place", 3, turner10005, 14, true},
+        {"the Turner 10-Au-005 beside that", 5, turner10Au005, 38, false,
          "Cannot select a Fluorometer, Turner 10-Au-005 sensor when a\n"
          "Fluorometer, Turner 10-005, Fluorescence sensor is already present."},
+        {"the same sensor again", 3, turner10005, 14, false},
+        {"free on a frequency channel", 0, {"Free"}, SID_NULL, true, nullptr, "sensors"},
+        {"free on a voltage channel", 4, {"Free"}, SID_NULL, true},
+        {"a group", 4, {"Oxygen"}, SID_NULL, false},
+        {"cancelled", 4, tdw41, SID_NULL, false, nullptr, "cancel"},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.what);
         shown.clear();
-        CScriptedForms forms({Choose(c.choice)});
+        CScriptedForms forms({Choose(c.choice, c.confirm)});
         const CSensor* before = &ctd->GetSensor(c.channel);
-        EXPECT_EQ(SelectSensorForChannel(*ctd, c.channel), c.refusal ? 0 : 1);
+        EXPECT_EQ(SelectSensorForChannel(*ctd, c.channel), c.replaced ? 1 : 0);
         const CSensor& after = ctd->GetSensor(c.channel);
         EXPECT_EQ(after.GetSensorID(), c.expectedID);
-        if (c.refusal) {
-            EXPECT_EQ(&after, before);
-            EXPECT_EQ(Refusals(), std::vector<std::string>{c.refusal});
-            EXPECT_EQ(forms.titles.size(), 1u);
-        } else {
-            // The new sensor's calibration follows the choice.
-            EXPECT_TRUE(Refusals().empty());
-            EXPECT_EQ(forms.titles, (Labels{"Select New Voltage Sensor",
-                                            after.GetSensorName() + " Calibration Coefficients"}));
+        EXPECT_EQ(&after == before, !c.replaced);
+        EXPECT_EQ(Refusals(),
+                  c.refusal ? std::vector<std::string>{c.refusal} : std::vector<std::string>{});
+        // A new sensor with a calibration opens it.
+        EXPECT_EQ(forms.titles.size(), c.replaced && c.expectedID != SID_NULL ? 2u : 1u);
+        if (c.expectedID == SID_NULL) {
+            EXPECT_EQ(after.GetOutputType(), c.channel < 3 ? OT_FREQUENCY : OT_VOLTAGE);
         }
-    }
-}
-
-TEST_F(SelectSensorTest, FreeTakesTheChannelKindAndNoChoiceChangesNothing) {
-    const std::unique_ptr<CCTD> ctd = Ctd812Plus();
-    ctd->ReplaceSensor(3, CreateSensorObject(50));
-    ctd->ReplaceSensor(4, CreateSensorObject(61));
-    struct SCase {
-        int channel;
-        CScriptedForms::Script script;
-        int replaced;
-        OutputType freeType;  // of the placeholder on the channel afterwards
-    };
-    const SCase cases[] = {
-        {3, Choose({"Free"}, "sensors"), 1, OT_FREQUENCY},
-        {4, Choose({"Free"}), 1, OT_VOLTAGE},
-        {5, Choose({"Oxygen"}), 0, OT_VOLTAGE},
-        {5, Choose({"Free"}, "cancel"), 0, OT_VOLTAGE},
-        {5, Choose({"Free"}), 0, OT_VOLTAGE},
-    };
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(c.channel);
-        const CSensor* before = &ctd->GetSensor(c.channel);
-        CScriptedForms forms({c.script});
-        EXPECT_EQ(SelectSensorForChannel(*ctd, c.channel), c.replaced);
-        const CSensor& after = ctd->GetSensor(c.channel);
-        if (c.replaced == 0) {
-            EXPECT_EQ(&after, before);
-        }
-        ASSERT_EQ(after.GetSensorID(), SID_NULL);
-        EXPECT_EQ(after.GetOutputType(), c.freeType);
     }
 }
 
