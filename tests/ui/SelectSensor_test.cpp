@@ -5,20 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "core/SensorArray.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "instruments/Vantrel71ThermosalCTD.h"
-#include "legacy/ConFile.h"
 #include "platform/MessageBox.h"
 #include "ui/SelectSensorDlg.h"
 #include "ui/SelectSensorForImportDlg.h"
 #include "ui/SensorChoice.h"
 #include "ui/UiTestSupport.h"
 #include "ui/UiTrimSupport.h"
-#include "xmlfiles/SensorImportExport.h"
 
 namespace {
 
@@ -53,20 +50,7 @@ const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
     return nullptr;
 }
 
-class SelectSensorTest : public tw_test::CUiTest {
-  protected:
-    // The texts of the messages that refused a selection.
-    std::vector<std::string> Refusals() const {
-        std::vector<std::string> texts;
-        for (const tw_test::SShownMessage& message : shown) {
-            if (message.caption == "Cannot Select Sensor") {
-                EXPECT_EQ(message.flags, MB_OK | MB_ICONINFORMATION);
-                texts.push_back(message.text);
-            }
-        }
-        return texts;
-    }
-};
+using SelectSensorTest = tw_test::CUiTest;
 
 }  // namespace
 
@@ -217,8 +201,12 @@ TEST_F(SelectSensorTest, AChoiceReplacesTheSensorWithinTheLimits) {
         const CSensor& after = ctd->GetSensor(c.channel);
         EXPECT_EQ(after.GetSensorID(), c.expectedID);
         EXPECT_EQ(&after == before, !c.replaced);
-        EXPECT_EQ(Refusals(),
-                  c.refusal ? std::vector<std::string>{c.refusal} : std::vector<std::string>{});
+        EXPECT_EQ(shown.size(), c.refusal ? 1u : 0u);
+        if (c.refusal && !shown.empty()) {
+            EXPECT_EQ(shown[0].caption, "Cannot Select Sensor");
+            EXPECT_EQ(shown[0].text, c.refusal);
+            EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
+        }
         // A new sensor with a calibration opens it.
         EXPECT_EQ(forms.titles.size(), c.replaced && c.expectedID != SID_NULL ? 2u : 1u);
         if (c.expectedID == SID_NULL) {
@@ -227,24 +215,10 @@ TEST_F(SelectSensorTest, AChoiceReplacesTheSensorWithinTheLimits) {
     }
 }
 
-// The importer's choice among several sensors of a configuration runs the
-// list dialog: OK needs a row, a double-click takes one, Cancel takes none.
-TEST_F(SelectSensorTest, TheImportListChoosesAmongTheFilesSensors) {
-    C64V2VantrelCTD ctd;
-    ctd.SetNumVoltAdd(2);
-    for (const auto& [channel, serial] : {std::pair{3, "PH-A"}, std::pair{4, "PH-B"}}) {
-        CSensor* ph = CreateSensorObject(43);
-        ph->SetSerialNum(serial);
-        ph->SetCalDate("05-Dec-26");
-        ctd.ReplaceSensor(channel, ph);
-    }
-    const CString path = Path("two-ph.xmlcon");
-    WriteConFile(path, &ctd);
-    const std::unique_ptr<CSensor> target(CreateSensorObject(43));
-    Config2004::CSensorImportExport importer;
-
+// The importer's choice among several sensors runs the list dialog: OK
+// needs a row, a double-click takes one, Cancel takes none.
+TEST_F(SelectSensorTest, TheImportListChoosesOneRow) {
     const ChoiceDialogHandler previous = InstallSensorImportChoice();
-    Labels rows;
     const auto choosing = [](int row, const char* confirm) {
         return [=](CFormDialog& dialog) {
             ASSERT_TRUE(SetValue(dialog, "sensors", row));
@@ -253,7 +227,7 @@ TEST_F(SelectSensorTest, TheImportListChoosesAmongTheFilesSensors) {
     };
     CScriptedForms forms({
         [&](CFormDialog& dialog) {
-            rows = dialog.At("sensors").choices;
+            EXPECT_EQ(dialog.At("sensors").choices, (Labels{"pH A", "pH B"}));
             ASSERT_TRUE(Press(dialog, "ok"));
             EXPECT_FALSE(dialog.Ended());
             choosing(1, "ok")(dialog);
@@ -261,15 +235,11 @@ TEST_F(SelectSensorTest, TheImportListChoosesAmongTheFilesSensors) {
         choosing(0, "sensors"),
         choosing(1, "cancel"),
     });
-    for (const auto& [imported, serial] :
-         {std::pair{1, "PH-B"}, std::pair{1, "PH-A"}, std::pair{0, "PH-A"}}) {
-        EXPECT_EQ(importer.ImportSensorFrom(target.get(), path), imported);
-        EXPECT_EQ(target->GetSerialNum(), serial);
+    const SChoiceRequest request{"Select Sensor to Import", "", {"pH A", "pH B"}};
+    for (int expected : {1, 0, -1}) {
+        EXPECT_EQ(TWChoiceDialog(request), expected);
     }
     SetChoiceDialogHandler(previous);
-
-    EXPECT_EQ(rows, (Labels{"Calibration date: 05-Dec-26, Serial number: PH-A, Name: pH",
-                            "Calibration date: 05-Dec-26, Serial number: PH-B, Name: pH, 2"}));
     ASSERT_EQ(Captions(), std::vector<std::string>{"Select Sensor to Import"});
     EXPECT_EQ(shown[0].text, "Please select a sensor from the list and try again.");
 }
