@@ -5,9 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -58,16 +56,9 @@ struct CHost : CFormDialog {
 };
 
 // A value entered into the settings of a model, after a check box that
-// enables it or changes something besides.
-struct SEntry {
-    int ctdID;
-    const char* id;
-    const char* text;
-    const char* check = nullptr;
-};
-
-// A value entered, the channels after it (0: unchanged) and its effect on
-// the model once stored.
+// enables it or changes something besides; the channels after it (0:
+// unchanged) and, once stored, its effect on the model or the message that
+// refuses it.
 struct SChange {
     int ctdID;
     const char* id;
@@ -75,13 +66,8 @@ struct SChange {
     int channels;
     std::function<bool(CCTD&)> took = nullptr;
     const char* check = nullptr;
+    const char* refusal = nullptr;
 };
-
-void Enter(CFormDialog& dialog, const char* id, const char* text, const char* check) {
-    if (check == nullptr || Enter(dialog, check, "1")) {
-        Enter(dialog, id, text);
-    }
-}
 
 // The texts of the messages shown, and that each was an input error.
 class ModelSettingsTest : public tw_test::CUiTest {
@@ -98,8 +84,8 @@ class ModelSettingsTest : public tw_test::CUiTest {
 
 }  // namespace
 
-// Every model but the UCTD and the 56plus has settings; their controls have
-// distinct ids and show the default instrument (a combo has a choice).
+// Every model but the UCTD and the 56plus has settings; their controls show
+// the default instrument (a combo has a choice).
 TEST_F(ModelSettingsTest, EveryModelWithAChannelGridHasSettingsThatShowItsDefaults) {
     for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
         SCOPED_TRACE(ctdID);
@@ -112,9 +98,7 @@ TEST_F(ModelSettingsTest, EveryModelWithAChannelGridHasSettingsThatShowItsDefaul
         }
         const std::unique_ptr<CCTD> ctd = NewModel(ctdID);
         CHost host(*ctd);
-        std::set<std::string> ids;
         for (const SControl& control : host.controls) {
-            EXPECT_TRUE(ids.insert(control.id).second) << control.id;
             if (control.kind == EControl::Combo && control.enabled) {
                 EXPECT_GE(control.value, 0) << control.id;
             }
@@ -149,8 +133,10 @@ TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
 
 // A setting of each model reaches the model when the dialog stores the
 // controls, or at once, asking for the grid to be drawn again, when it
-// changes the channels.
-TEST_F(ModelSettingsTest, AChangedSettingReachesTheModel) {
+// changes the channels. A refused value shows its message under "Input
+// Error" and leaves the instrument as it was, the settings stored before it
+// too.
+TEST_F(ModelSettingsTest, AChangedSettingReachesTheModelUnlessRefused) {
     const SChange kChanges[] = {
         {CTD_62_VANTREL, "sampleInterval", " 60 ", 0,
          [](CCTD& c) { return dynamic_cast<C62VantrelCTD&>(c).GetnSampleInterval().Get() == 60; }},
@@ -191,49 +177,41 @@ TEST_F(ModelSettingsTest, AChangedSettingReachesTheModel) {
          [](CCTD& c) { return dynamic_cast<CNimbrel&>(c).GetMooredLatitude() == -33.25; },
          "useMooredLatitude"},
         {CTD_73_NIMBREL, "oxygenSensor", "TDW 68", 3},
+        {CTD_73_NIMBREL, "sampleInterval", "0.5", 0, nullptr, "useMooredLatitude",
+         "Sample interval must be a number from 0.9 to 21600."},
+        {CTD_73_NIMBREL, "mooredPressure", "deep", 0, nullptr, "useMooredLatitude",
+         "Deployment pressure must be a number."},
+        {CTD_64V2_VANTREL, "scansToAverage", "4x", 0, nullptr, "scanTimeAdded",
+         "Scans to average must be a number from 1 to 32767."},
+        {CTD_62V2_VANTREL, "sampleInterval", "9.5", 0, nullptr, "scanTimeAdded",
+         "Sample interval must be a number from 10 to 14400."},
+        {CTD_PAYLOAD, "sampleInterval", "3601", 0, nullptr, nullptr,
+         "Sample interval must be a number from 1 to 3600."},
+        {CTD_812PLUS, "scansToAverage", "", 0, nullptr, "nmeaPosition",
+         "Scans to average must be a number from 1 to 50."},
     };
     for (const SChange& change : kChanges) {
         SCOPED_TRACE(std::string(GetCTD_Data(change.ctdID)->name) + " " + change.id);
         std::unique_ptr<CCTD> ctd = NewModel(change.ctdID);
         CHost host(*ctd);
-        Enter(host, change.id, change.text, change.check);
+        if (change.check == nullptr || Enter(host, change.check, "1")) {
+            Enter(host, change.id, change.text);
+        }
         EXPECT_EQ(host.redraws, change.channels == 0 ? 0 : 1);
         if (change.channels == 0) {
             EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), NewModel(change.ctdID).get()));
         } else {
             EXPECT_EQ(ctd->GetNumChannel(), change.channels);
         }
-        EXPECT_EQ(host.settings->ReadControls(host, *ctd), 1);
-        EXPECT_TRUE(change.took == nullptr || change.took(*ctd));
-    }
-}
-
-// A refused value shows its message under "Input Error" and leaves the
-// instrument as it was, the settings stored before it too.
-TEST_F(ModelSettingsTest, ARefusedValueLeavesTheModelUnchanged) {
-    const std::pair<SEntry, const char*> kRefusals[] = {
-        {{CTD_73_NIMBREL, "sampleInterval", "0.5", "useMooredLatitude"},
-         "Sample interval must be a number from 0.9 to 21600."},
-        {{CTD_73_NIMBREL, "mooredPressure", "deep", "useMooredLatitude"},
-         "Deployment pressure must be a number."},
-        {{CTD_64V2_VANTREL, "scansToAverage", "4x", "scanTimeAdded"},
-         "Scans to average must be a number from 1 to 32767."},
-        {{CTD_62V2_VANTREL, "sampleInterval", "9.5", "scanTimeAdded"},
-         "Sample interval must be a number from 10 to 14400."},
-        {{CTD_PAYLOAD, "sampleInterval", "3601"},
-         "Sample interval must be a number from 1 to 3600."},
-        {{CTD_812PLUS, "scansToAverage", "", "nmeaPosition"},
-         "Scans to average must be a number from 1 to 50."},
-    };
-    for (const auto& [entry, message] : kRefusals) {
-        SCOPED_TRACE(message);
-        std::unique_ptr<CCTD> ctd = NewModel(entry.ctdID);
-        CHost host(*ctd);
-        Enter(host, entry.id, entry.text, entry.check);
         shown.clear();
-        EXPECT_EQ(host.settings->ReadControls(host, *ctd), 0);
-        EXPECT_EQ(InputErrors(), std::vector<std::string>{message});
-        EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), NewModel(entry.ctdID).get()));
+        EXPECT_EQ(host.settings->ReadControls(host, *ctd), change.refusal ? 0 : 1);
+        if (change.refusal) {
+            EXPECT_EQ(InputErrors(), std::vector<std::string>{change.refusal});
+            EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), NewModel(change.ctdID).get()));
+        } else {
+            EXPECT_TRUE(shown.empty());
+            EXPECT_TRUE(change.took == nullptr || change.took(*ctd));
+        }
     }
 }
 
