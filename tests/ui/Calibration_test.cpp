@@ -38,23 +38,22 @@ const std::set<int> kSerialAndDateOnly = {22, 23, 48, 56};
 const int kNotImplemented = 69;
 const std::string kWarning = " | 48 | ";
 
-class CalibrationTest : public tw_test::CSensorFileTest {
-  protected:
-    // Every sensor the factory makes that opens a form, with a serial number
-    // and a date.
-    static std::vector<std::unique_ptr<CSensor>> SensorsWithForms() {
-        std::vector<std::unique_ptr<CSensor>> sensors;
-        for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
-            std::unique_ptr<CSensor> sensor(CreateSensorObject(id));
-            if (sensor && !kWithoutDialog.contains(id) && id != kNotImplemented) {
-                sensor->SetSerialNum("SN-17");
-                sensor->SetCalDate("12-Mar-24");
-                sensors.push_back(std::move(sensor));
-            }
+using CalibrationTest = tw_test::CSensorFileTest;
+
+// Every sensor the factory makes that opens a form, with a serial number and
+// a date.
+std::vector<std::unique_ptr<CSensor>> SensorsWithForms() {
+    std::vector<std::unique_ptr<CSensor>> sensors;
+    for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
+        std::unique_ptr<CSensor> sensor(CreateSensorObject(id));
+        if (sensor && !kWithoutDialog.contains(id) && id != kNotImplemented) {
+            sensor->SetSerialNum("SN-17");
+            sensor->SetCalDate("12-Mar-24");
+            sensors.push_back(std::move(sensor));
         }
-        return sensors;
     }
-};
+    return sensors;
+}
 
 // The labels of the fields the user can change.
 Names FieldLabels(const CFormDialog& form) {

@@ -98,34 +98,21 @@ TEST_F(Corvane56PlusSheetTest, ExamplesGoThroughTheSheetUnchanged) {
     }
 }
 
-// Exporting another voltage and leaving with Yes saves the file; the
-// remembered path stays the file's.
-TEST_F(Corvane56PlusSheetTest, ExportingAVoltageAndSavingOnLeaving) {
+// On the wavecap example: exporting another voltage (its cell or Export,
+// which toggles the current input) and dropping the deck unit (the NMEA
+// device moves to the computer, surface PAR goes) are saved on leaving with
+// Yes; the remembered path stays the file's. The sheet's file dialogs offer
+// only .xmlcon.
+TEST_F(Corvane56PlusSheetTest, ChangesAreSavedOnLeaving) {
+    CScriptedFileDialog files({std::nullopt});
     answers.push_back(IDYES);
     Run("56plus-wavecap.xmlcon", IDOK, [](CFormDialog& sheet) {
         EXPECT_TRUE(sheet.At("sensors").rows[kVoltageRow][2].checked);
         ASSERT_TRUE(ToggleGridCell(sheet, "sensors", kVoltageRow + 4, 2));
-        // Export toggles the current input as its cell does.
         ASSERT_TRUE(SetValue(sheet, "sensors", kVoltageRow + 1));
         ASSERT_TRUE(Press(sheet, "export"));
         EXPECT_FALSE(sheet.At("sensors").rows[kVoltageRow + 1][2].checked);
-        Press(sheet, "leave");
-    });
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Do you want to save your changes to 56plus-wavecap.xmlcon?");
-    const std::unique_ptr<C56PlusCTD> saved = Stored();
-    EXPECT_EQ(saved->GetExternalVoltageExported(4), 1);
-    EXPECT_EQ(saved->GetExternalVoltageExported(1), 0);
-    EXPECT_EQ(saved->GetNumberOfExportedVoltages(), 2);
-    EXPECT_EQ(config.GetInstrumentPath(CTD_56PLUS_CORVANE), m_path);
-}
 
-// Without a deck unit the NMEA device is on the computer and there is no
-// surface PAR; the sheet's file dialogs offer only .xmlcon.
-TEST_F(Corvane56PlusSheetTest, DeckUnitRulesAndXmlOnlyFiles) {
-    CScriptedFileDialog files({std::nullopt});
-    answers.push_back(IDYES);
-    Run("56plus-wavecap.xmlcon", IDOK, [](CFormDialog& sheet) {
         EXPECT_EQ(sheet.At("surfacePar").value, 1);
         ASSERT_TRUE(SetValue(sheet, "nmeaPosition", 1));
         ASSERT_TRUE(PickChoice(sheet, "deckUnit", "No deck unit"));
@@ -136,14 +123,20 @@ TEST_F(Corvane56PlusSheetTest, DeckUnitRulesAndXmlOnlyFiles) {
         Press(sheet, "open");
         Press(sheet, "leave");
     });
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Do you want to save your changes to 56plus-wavecap.xmlcon?");
     ASSERT_EQ(files.requests.size(), 1u);
     ASSERT_EQ(files.requests[0].filters.size(), 1u);
     EXPECT_EQ(files.requests[0].filters[0].label, "XML Instrument Configuration Files (*.xmlcon)");
     EXPECT_EQ(files.requests[0].title, "Open Instrument Configuration File");
     const std::unique_ptr<C56PlusCTD> saved = Stored();
+    EXPECT_EQ(saved->GetExternalVoltageExported(4), 1);
+    EXPECT_EQ(saved->GetExternalVoltageExported(1), 0);
+    EXPECT_EQ(saved->GetNumberOfExportedVoltages(), 2);
     EXPECT_EQ(saved->GetUsingDeckUnitFlag(), 0);
     EXPECT_EQ(saved->GetbNMEA_PC(), 1);
     EXPECT_EQ(saved->GetbSPAR_Added(), 0);
+    EXPECT_EQ(config.GetInstrumentPath(CTD_56PLUS_CORVANE), m_path);
 }
 
 // Modify... edits a fixed sensor's calibration; Select... on a voltage input
