@@ -77,9 +77,11 @@ int ChoiceCount(const SControl& control) {
     }
 }
 
-const STreeNode* NodeAt(const std::vector<STreeNode>& nodes, const std::vector<int>& path) {
-    const std::vector<STreeNode>* level = &nodes;
-    const STreeNode* node = nullptr;
+}  // namespace
+
+STreeNode* TreeNodeAt(std::vector<STreeNode>& nodes, const std::vector<int>& path) {
+    std::vector<STreeNode>* level = &nodes;
+    STreeNode* node = nullptr;
     for (int index : path) {
         if (index < 0 || index >= static_cast<int>(level->size())) {
             return nullptr;
@@ -90,7 +92,9 @@ const STreeNode* NodeAt(const std::vector<STreeNode>& nodes, const std::vector<i
     return node;
 }
 
-}  // namespace
+const STreeNode* TreeNodeAt(const std::vector<STreeNode>& nodes, const std::vector<int>& path) {
+    return TreeNodeAt(const_cast<std::vector<STreeNode>&>(nodes), path);
+}
 
 bool TypeText(CFormDialog& dialog, std::string_view id, const CString& text) {
     SControl* control = Usable(dialog, id);
@@ -173,7 +177,7 @@ bool Press(CFormDialog& dialog, std::string_view id) {
         return false;
     }
     if (control->kind == EControl::Tree) {
-        const STreeNode* node = NodeAt(control->nodes, control->selectedPath);
+        const STreeNode* node = TreeNodeAt(control->nodes, control->selectedPath);
         if (node == nullptr || !node->children.empty()) {
             return false;
         }

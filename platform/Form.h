@@ -49,6 +49,10 @@ struct STreeNode {
     std::vector<STreeNode> children;
 };
 
+// The node at the path of child indexes; null when the path leads nowhere.
+STreeNode* TreeNodeAt(std::vector<STreeNode>& nodes, const std::vector<int>& path);
+const STreeNode* TreeNodeAt(const std::vector<STreeNode>& nodes, const std::vector<int>& path);
+
 struct SControl {
     std::string id;  // the logic's name of the control; unique in its dialog
     EControl kind = EControl::Label;

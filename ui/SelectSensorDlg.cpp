@@ -207,16 +207,7 @@ void ExpandAll(std::vector<STreeNode>& nodes, bool expanded) {
 }
 
 STreeNode* SelectedNode(SControl& tree) {
-    std::vector<STreeNode>* level = &tree.nodes;
-    STreeNode* node = nullptr;
-    for (int index : tree.selectedPath) {
-        if (index < 0 || index >= static_cast<int>(level->size())) {
-            return nullptr;
-        }
-        node = &(*level)[static_cast<std::size_t>(index)];
-        level = &node->children;
-    }
-    return node;
+    return TreeNodeAt(tree.nodes, tree.selectedPath);
 }
 
 }  // namespace

@@ -441,12 +441,12 @@ QWidget* CFormWindow::MakeTree(const SControl& control, QWidget* parent) {
         // Expanding is the toolkit's own business; it is kept in the nodes
         // only so that the next drawing keeps it.
         const std::vector<int> path = PathOf(item);
-        if (STreeNode* node = NodeAt(tree->nodes, path)) {
+        if (STreeNode* node = TreeNodeAt(tree->nodes, path)) {
             node->expanded = expanded;
         }
         for (SBinding& binding : m_bindings) {
             if (binding.id == id) {
-                if (STreeNode* drawn = NodeAt(binding.drawnNodes, path)) {
+                if (STreeNode* drawn = TreeNodeAt(binding.drawnNodes, path)) {
                     drawn->expanded = expanded;
                 }
             }
@@ -743,17 +743,4 @@ std::vector<int> CFormWindow::PathOf(const QTreeWidgetItem* item) {
                                             const_cast<QTreeWidgetItem*>(item)));
     }
     return path;
-}
-
-STreeNode* CFormWindow::NodeAt(std::vector<STreeNode>& nodes, const std::vector<int>& path) {
-    std::vector<STreeNode>* level = &nodes;
-    STreeNode* node = nullptr;
-    for (int index : path) {
-        if (index < 0 || index >= static_cast<int>(level->size())) {
-            return nullptr;
-        }
-        node = &(*level)[index];
-        level = &node->children;
-    }
-    return node;
 }

@@ -75,9 +75,8 @@ class CFormWindow : public QDialog {
     void Command(const std::string& id);
     void AfterAction();
 
-    // The stored nodes behind a tree item, and the item's path from the top.
+    // A tree item's path of child indexes from the top.
     static std::vector<int> PathOf(const QTreeWidgetItem* item);
-    static STreeNode* NodeAt(std::vector<STreeNode>& nodes, const std::vector<int>& path);
 
     CFormDialog& m_form;
     std::vector<SBinding> m_bindings;

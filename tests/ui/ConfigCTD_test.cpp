@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
+#include <tuple>
 
-#include "core/Catalogue.h"
-#include "legacy/ConFile.h"
 #include "platform/FileDialog.h"
 #include "ui/ConDlg.h"
 #include "ui/UiTestSupport.h"
@@ -16,15 +14,10 @@
 namespace {
 
 using namespace ConDlgIds;
+using tw_test::Stored;
 
 class ConfigCTDTest : public tw_test::CUiTest {
   protected:
-    // The instrument stored in the file.
-    static std::unique_ptr<CCTD> Stored(const CString& path) {
-        std::unique_ptr<CCTD> ctd(CreateCTDObject(ReadCTDID(path)));
-        EXPECT_TRUE(ctd && ReadConFile(path, ctd.get())) << path;
-        return ctd;
-    }
     // Selects a copy of the example; its path.
     CString SelectExample(const std::string& name) {
         CString path = CopyExample(name);
@@ -34,60 +27,29 @@ class ConfigCTDTest : public tw_test::CUiTest {
     CConfigCTD config;
 };
 
-TEST(ConfigCTD, HostsMayOpenTheirInstruments) {
-    // For each CTD ID, the applications (0 to 9) that may open it.
-    auto all = std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    const std::vector<std::pair<int, std::vector<int>>> table = {
-        {-1, {}},
-        {0, all},
-        {1, all},
-        {2, all},
-        {3, all},
-        {4, all},
-        {5, all},
-        {6, all},
-        {7, all},
-        {8, all},
-        {9, {7, 8}},
-        {10, all},
-        {11, all},
-        {12, {}},
-        {13, {1, 3, 4, 5, 7, 8}},
-        {14, {0, 1, 3, 4, 5, 7, 8}},
-        {15, all},
-        {16, {}},
-    };
-    for (const auto& [ctdID, allowed] : table) {
-        for (int application = 0; application <= 9; ++application) {
-            const bool expected =
-                std::find(allowed.begin(), allowed.end(), application) != allowed.end();
-            EXPECT_EQ(CConfigCTD::CTD_ID_Supported(ctdID, application), expected ? 1 : 0)
-                << ctdID << " for " << application;
-        }
+TEST_F(ConfigCTDTest, HostsAndTheInstrumentsTheyMayOpen) {
+    // CTD ID, application, whether that host may open the instrument.
+    const int supported[][3] = {{9, 7, 1},  {9, 6, 0},  {14, 0, 1}, {14, 2, 0}, {13, 1, 1},
+                                {13, 0, 0}, {15, 6, 1}, {-1, 8, 0}, {16, 8, 0}};
+    for (const auto& [ctdID, application, expected] : supported) {
+        EXPECT_EQ(CConfigCTD::CTD_ID_Supported(ctdID, application), expected)
+            << ctdID << " for " << application;
     }
-}
-
-TEST_F(ConfigCTDTest, UnsupportedMessageNamesHostAndInstrument) {
-    struct SCase {
-        int application;
-        int ctdID;
-        const char* text;
-    };
-    const SCase cases[] = {
+    for (int application = 0; application <= 9; ++application) {
+        EXPECT_EQ(CConfigCTD::CTD_ID_Supported(CTD_71V2_THERMOSAL, application), 0);
+    }
+    // Application, CTD ID and the message that refuses it.
+    const std::tuple<int, int, const char*> messages[] = {
         {6, 13, "WavecapV7 does not support the TDW Glider Payload CTD."},
-        {2, 14, "This module does not support the TDW 73 Nimbrel."},
-        {9, 12, "Cfgport does not support the TDW 71 V2 Vantrel Thermosalinograph."},
-        {4, 9, "Display Con File does not support the TDW 70420S UCTD."},
         {42, 9, "This module does not support the TDW 70420S UCTD."},
         {5, -1, "Not a valid .con or .xmlcon file."},
-        {8, 16, "Not a valid .con or .xmlcon file."},
     };
-    for (const SCase& c : cases) {
+    for (const auto& [application, ctdID, text] : messages) {
         shown.clear();
-        config.SetApplication(c.application);
-        config.UnsupportedMessage(c.ctdID, nullptr);
+        config.SetApplication(application);
+        config.UnsupportedMessage(ctdID, nullptr);
         ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].text, c.text);
+        EXPECT_EQ(shown[0].text, text);
         EXPECT_EQ(shown[0].caption, "Error Selecting Instrument Configuration File.");
         EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
     }
@@ -95,35 +57,29 @@ TEST_F(ConfigCTDTest, UnsupportedMessageNamesHostAndInstrument) {
 
 TEST_F(ConfigCTDTest, CopiesHaveTheirOwnInstrumentAndCompareEveryField) {
     const CConfigCTD empty;
-    const CConfigCTD emptyCopy(empty);
-    EXPECT_TRUE(emptyCopy == empty);
-    EXPECT_EQ(emptyCopy.GetSelectedCTD(), nullptr);
-
+    EXPECT_TRUE(CConfigCTD(empty) == empty);
     SelectExample("64plusV2-profiling.xmlcon");
     config.SetInstrumentPath(CTD_56PLUS_CORVANE, "stored.xmlcon");
-    config.m_bAskToSave = 0;
     CConfigCTD copy(config);
-    EXPECT_TRUE(copy == config);
-    ASSERT_NE(copy.GetSelectedCTD(), nullptr);
-    EXPECT_NE(copy.GetSelectedCTD(), config.GetSelectedCTD());
-    copy.GetSelectedCTD()->GetSensor(1).SetSerialNum("another");
-    EXPECT_TRUE(copy != config);
-
     CConfigCTD assigned;
     assigned = config;
     CConfigCTD& same = assigned;
     assigned = same;
-    EXPECT_TRUE(assigned == config);
-    EXPECT_NE(assigned.GetSelectedCTD(), config.GetSelectedCTD());
+    for (const CConfigCTD* other : {&copy, &assigned}) {
+        EXPECT_TRUE(*other == config);
+        ASSERT_NE(other->GetSelectedCTD(), nullptr);
+        EXPECT_NE(other->GetSelectedCTD(), config.GetSelectedCTD());
+    }
     assigned = empty;
     EXPECT_EQ(assigned.GetSelectedCTD(), nullptr);
 
     const std::function<void(CConfigCTD&)> changes[] = {
+        [](CConfigCTD& c) { c.GetSelectedCTD()->GetSensor(1).SetSerialNum("another"); },
         [](CConfigCTD& c) { c.SetApplication(3); },
         [](CConfigCTD& c) { c.SetInstrumentPath(CTD_73_NIMBREL, "x.xmlcon"); },
         [](CConfigCTD& c) { c.m_bNewConfiguration = 1; },
         [](CConfigCTD& c) { c.m_bSelectAfterDialog = 1; },
-        [](CConfigCTD& c) { c.m_bAskToSave = 1; },
+        [](CConfigCTD& c) { c.m_bAskToSave = 0; },
         [](CConfigCTD& c) { c.m_bChannelGrid = 0; },
         [](CConfigCTD& c) { c.DeselectConFile(); },
     };
@@ -134,81 +90,70 @@ TEST_F(ConfigCTDTest, CopiesHaveTheirOwnInstrumentAndCompareEveryField) {
     }
 }
 
-TEST_F(ConfigCTDTest, SelectingRefusesUnsupportedFilesAndKeepsTheSelection) {
+TEST_F(ConfigCTDTest, SelectingRefusesUnsupportedOrBrokenFilesAndKeepsTheSelection) {
     config.SetApplication(6);
     const CString selected = SelectExample("64plusV2-default.xmlcon");
-    const CString payload = CopyExample("payload-default.xmlcon");
     const std::unique_ptr<CCTD> before = Stored(selected);
-    {
-        CScriptedFileDialog files({payload, std::nullopt});
+    CString broken = Path("broken.xmlcon");
+    tw_test::WriteFile(broken.str(), "<?xml version=\"1.0\"?>\n<Instrument");
+    CString nimbrel = CopyExample("nimbrel-configured.xmlcon");
+    // The host cannot open the payload, and a broken file is no
+    // configuration file: each is refused with a message and the dialog
+    // opens again, where Cancel keeps the selection. A path given without
+    // the dialog is refused without a message of the host's.
+    const std::deque<std::optional<CString>> choices[] = {
+        {CopyExample("payload-default.xmlcon"), std::nullopt}, {broken, std::nullopt}};
+    for (const auto& chosen : choices) {
+        CScriptedFileDialog files(chosen);
         EXPECT_EQ(config.SelectConFile(), 0);
-        ASSERT_EQ(files.requests.size(), 2u);
-        const SFileDialogRequest& request = files.requests[0];
-        EXPECT_EQ(request.title, "Select Instrument Configuration File");
-        EXPECT_TRUE(request.mustExist && !request.save);
-        EXPECT_EQ(request.initialFile, selected);
-        ASSERT_EQ(request.filters.size(), 1u);
-        EXPECT_EQ(request.filters[0].patterns, "*.xmlcon; *.con");
+        ASSERT_EQ(files.requests.size(), chosen.size());
+        EXPECT_EQ(files.requests[0].title, "Select Instrument Configuration File");
+        EXPECT_EQ(files.requests[0].initialFile, selected);
     }
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "WavecapV7 does not support the TDW Glider Payload CTD.");
-    EXPECT_EQ(config.GetSelectedCTD_ID(), CTD_64V2_VANTREL);
+    EXPECT_EQ(shown.front().text, "WavecapV7 does not support the TDW Glider Payload CTD.");
+    EXPECT_EQ(shown.back().text, "Not a valid .con or .xmlcon file.");
+    shown.clear();
+    EXPECT_EQ(config.SelectConFile(nimbrel), 0);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(config.SelectConFile(broken), 0);
     EXPECT_EQ(config.GetSelectedPath(), selected);
     EXPECT_TRUE(CTD_ObjectsEqual(config.GetSelectedCTD(), before.get()));
 
-    // A file that cannot be read keeps the selection too.
-    std::string text = tw_test::ReadFile(tw_test::ExamplePath("64plus-default.xmlcon"));
-    text.resize(text.size() / 2 + 1000);
-    const CString broken = Path("broken.xmlcon");
-    tw_test::WriteFile(broken.str(), text);
-    {
-        CScriptedFileDialog files({broken});
-        EXPECT_EQ(config.SelectConFile(), 0);
-    }
-    EXPECT_EQ(config.GetSelectedPath(), selected);
-    CString brokenPath = broken;
-    EXPECT_EQ(config.SelectConFile(brokenPath), 0);
-    EXPECT_EQ(config.GetSelectedCTD_ID(), CTD_64V2_VANTREL);
-
-    // A chosen file of a supported instrument replaces the selection; with
-    // the selected file gone its path is offered as the folder.
+    // A supported file replaces the selection; with the selected file gone
+    // its path is offered as the folder.
     const CString profiling = CopyExample("64plusV2-profiling.xmlcon");
     std::filesystem::remove(selected.str());
-    {
-        CScriptedFileDialog files({profiling});
-        EXPECT_EQ(config.SelectConFile(), 1);
-        EXPECT_EQ(files.requests[0].initialFolder, selected);
-        EXPECT_TRUE(files.requests[0].initialFile.IsEmpty());
-    }
+    CScriptedFileDialog files({profiling});
+    EXPECT_EQ(config.SelectConFile(), 1);
+    EXPECT_EQ(files.requests[0].initialFolder, selected);
     EXPECT_EQ(config.GetSelectedPath(), profiling);
     EXPECT_TRUE(CTD_ObjectsEqual(config.GetSelectedCTD(), Stored(profiling).get()));
-}
 
-TEST_F(ConfigCTDTest, SelectingAGivenPathRefusesSilently) {
-    CString nimbrel = CopyExample("nimbrel-configured.xmlcon");
-    // application, the result.
-    for (const auto& [application, result] : {std::pair{2, 0}, std::pair{0, 1}}) {
-        config.SetApplication(application);
-        EXPECT_EQ(config.SelectConFile(nimbrel), result);
-        EXPECT_EQ(config.GetSelectedCTD_ID(), result ? CTD_73_NIMBREL : -1);
-    }
-    EXPECT_TRUE(shown.empty());
-
+    // Another host opens the nimbrel. Deselecting forgets the selection and
+    // the remembered paths.
+    config.SetApplication(0);
+    EXPECT_EQ(config.SelectConFile(nimbrel), 1);
+    EXPECT_EQ(config.GetSelectedCTD_ID(), CTD_73_NIMBREL);
     config.SetInstrumentPath(CTD_73_NIMBREL, nimbrel);
     config.DeselectConFile();
     EXPECT_EQ(config.GetSelectedCTD_ID(), -1);
     EXPECT_TRUE(config.GetSelectedPath().IsEmpty());
     EXPECT_TRUE(config.GetInstrumentPath(CTD_73_NIMBREL).IsEmpty());
-    EXPECT_NE(config.GetSelectedCTD(), nullptr);
 }
 
 TEST_F(ConfigCTDTest, AFileTheDialogSavedIsReadAgain) {
-    // With select-after-dialog, a file saved under another name becomes the
-    // selection; without it the selection stays.
-    for (const int selectAfter : {0, 1}) {
-        SCOPED_TRACE(selectAfter);
+    // select-after-dialog, whether the dialog saves under another name
+    // after saving the selected file, the selection then and its serial
+    // number.
+    const CString other = Path("other.xmlcon");
+    const std::tuple<int, bool, bool, const char*> cases[] = {
+        {0, false, false, "SN-saved"},
+        {0, true, false, ""},
+        {1, true, true, "SN-other"},
+    };
+    for (const auto& [selectAfter, saveAs, selectsOther, serial] : cases) {
+        SCOPED_TRACE(::testing::Message() << selectAfter << saveAs);
         const CString selected = SelectExample("64plusV2-default.xmlcon");
-        const CString other = Path("other.xmlcon");
         config.m_bSelectAfterDialog = selectAfter;
         config.SetInstrumentPath(CTD_64V2_VANTREL, "kept.xmlcon");
         config.m_bNewConfiguration = 1;
@@ -218,131 +163,99 @@ TEST_F(ConfigCTDTest, AFileTheDialogSavedIsReadAgain) {
             EXPECT_EQ(dialog.CurrentPath(), selected);
             dialog.Instrument().GetSensor(1).SetSerialNum("SN-saved");
             Press(dialog, kSave);
-            dialog.Instrument().GetSensor(1).SetSerialNum("SN-other");
-            Press(dialog, kSaveAs);
+            if (saveAs) {
+                dialog.Instrument().GetSensor(1).SetSerialNum("SN-other");
+                Press(dialog, kSaveAs);
+            }
             Press(dialog, kLeave);
         }});
         EXPECT_EQ(config.DispSelectedConFile(), IDOK);
-        EXPECT_EQ(forms.titles,
-                  std::vector<CString>{"Configuration for the TDW 64plus V2 Vantrel CTD"});
-        EXPECT_EQ(config.GetSelectedPath(), selectAfter ? other : selected);
-        EXPECT_EQ(config.GetSelectedCTD()->GetSensor(1).GetSerialNum(),
-                  selectAfter ? "SN-other" : "");
-        EXPECT_EQ(Stored(selected)->GetSensor(1).GetSerialNum(), "SN-saved");
+        EXPECT_EQ(config.GetSelectedPath(), selectsOther ? other : selected);
+        EXPECT_EQ(config.GetSelectedCTD()->GetSensor(1).GetSerialNum(), serial);
+        // The dialog worked on the selected file without forgetting the
+        // model's own path or the new-configuration flag.
         EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), "kept.xmlcon");
         EXPECT_EQ(config.m_bNewConfiguration, 1);
-        config.m_bNewConfiguration = 0;
     }
-
-    // The dialog saves the selected file itself: the selection is read again.
-    const CString selected = SelectExample("64plusV2-default.xmlcon");
-    CScriptedForms forms({[&](CFormDialog& form) {
-        auto& dialog = dynamic_cast<CConDlg&>(form);
-        dialog.Instrument().GetSensor(1).SetSerialNum("SN-saved");
-        Press(dialog, kSave);
-        Press(dialog, kLeave);
-    }});
-    EXPECT_EQ(config.DispSelectedConFile(), IDOK);
-    EXPECT_EQ(config.GetSelectedCTD()->GetSensor(1).GetSerialNum(), "SN-saved");
 }
 
 TEST_F(ConfigCTDTest, DispSelectedConFileRefusesInstrumentsWithoutADialog) {
+    // Nothing selected, then the 70420S, which has no dialog.
     config.SetApplication(7);
-    for (const char* example : {"", "70420S-default.xmlcon"}) {
-        SCOPED_TRACE(example);
-        if (*example != '\0') {
-            SelectExample(example);
-        }
-        shown.clear();
-        config.m_bNewConfiguration = 1;
-        CScriptedForms forms({});
-        EXPECT_EQ(config.DispSelectedConFile(), 0);
-        EXPECT_TRUE(forms.titles.empty());
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].caption, "CConfigCTD::DispSelectedConFile()");
-        EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONERROR);
-        EXPECT_EQ(config.m_bNewConfiguration, 1);
-    }
+    CScriptedForms forms({});
+    EXPECT_EQ(config.DispSelectedConFile(), 0);
+    SelectExample("70420S-default.xmlcon");
+    EXPECT_EQ(config.DispSelectedConFile(), 0);
+    EXPECT_TRUE(forms.titles.empty());
+    EXPECT_EQ(Captions(), std::vector<std::string>(2, "CConfigCTD::DispSelectedConFile()"));
+    EXPECT_EQ(shown.at(0).flags, MB_OK | MB_ICONERROR);
 }
 
 TEST_F(ConfigCTDTest, NewConfigurationsStartFromThePickedInstrument) {
     // The instrument picked (empty: the picker is cancelled), the result,
-    // the configuration dialog shown and the message shown.
-    struct SCase {
-        const char* picked;
-        int result;
-        const char* dialogTitle;
-        const char* message;
+    // and what follows the picker: the caption of a message or the title of
+    // a dialog.
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"", -1, nullptr},
+        {"TDW 56plus Corvane CTD", -1, "Under Construction"},
+        {"TDW 62 Vantrel CTD", IDCANCEL, "Configuration for the TDW 62 Vantrel CTD"},
     };
-    const SCase cases[] = {
-        {"", -1, nullptr, nullptr},
-        {"TDW 56plus Corvane CTD", -1, nullptr,
-         "Under Construction | The instrument is not supported yet.  Thank you for your "
-         "patience!"},
-        {"TDW 62 Vantrel CTD", IDCANCEL, "Configuration for the TDW 62 Vantrel CTD", nullptr},
-    };
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(c.picked);
+    for (const auto& [picked, result, after] : cases) {
+        SCOPED_TRACE(picked);
         shown.clear();
         config.m_bNewConfiguration = 0;
         config.SetInstrumentPath(CTD_62_VANTREL, "old.xmlcon");
         CScriptedForms forms({[&](CFormDialog& picker) {
-            if (*c.picked != '\0') {
-                SControl* choices = tw_test::FindControl(picker, EControl::Radio);
-                ASSERT_NE(choices, nullptr);
-                EXPECT_TRUE(PickChoice(picker, choices->id, c.picked));
-                EXPECT_TRUE(tw_test::PressDefault(picker));
+            if (*picked != '\0') {
+                EXPECT_TRUE(PickChoice(picker, "instrument", picked));
+                EXPECT_TRUE(Press(picker, "ok"));
             }
         }});
-        EXPECT_EQ(config.CreateNewConFile(nullptr), c.result);
+        EXPECT_EQ(config.CreateNewConFile(nullptr), result);
         EXPECT_EQ(config.m_bNewConfiguration, 1);
-        ASSERT_EQ(forms.titles.size(), c.dialogTitle ? 2u : 1u);
-        if (c.dialogTitle) {
-            EXPECT_EQ(forms.titles[1], c.dialogTitle);
-            EXPECT_TRUE(config.GetInstrumentPath(CTD_62_VANTREL).IsEmpty());
+        std::vector<std::string> followed = Captions();
+        for (std::size_t form = 1; form < forms.titles.size(); ++form) {
+            followed.push_back(forms.titles[form].str());
         }
-        ASSERT_EQ(shown.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_EQ(shown[0].caption + " | " + shown[0].text, c.message);
+        EXPECT_EQ(followed, after ? std::vector<std::string>{after} : std::vector<std::string>{});
+        if (!shown.empty()) {
+            EXPECT_EQ(shown[0].text,
+                      "The instrument is not supported yet.  Thank you for your patience!");
         }
     }
+    // The new configuration's dialog did not open the model's old file.
+    EXPECT_TRUE(config.GetInstrumentPath(CTD_62_VANTREL).IsEmpty());
 }
 
 TEST_F(ConfigCTDTest, OpenersKeepOrEmptyTheRememberedPath) {
     const CString nimbrel = CopyExample("nimbrel-configured.xmlcon");
     config.m_bNewConfiguration = 1;
-    // DispNimbrelConDlg's argument, whether the path is kept.
-    for (const auto& [keepPath, kept] : {std::pair{1, true}, std::pair{0, false}}) {
+    CString opened;
+    const auto keepPath = [&](CFormDialog& form) {
+        opened = dynamic_cast<CConDlg&>(form).CurrentPath();
+    };
+    for (const int keep : {1, 0}) {
         config.SetInstrumentPath(CTD_73_NIMBREL, nimbrel);
-        CString opened;
-        CScriptedForms forms(
-            {[&](CFormDialog& form) { opened = dynamic_cast<CConDlg&>(form).CurrentPath(); }});
-        EXPECT_EQ(config.DispNimbrelConDlg(keepPath), IDCANCEL);
-        EXPECT_EQ(opened, kept ? nimbrel : CString());
-        EXPECT_EQ(config.GetInstrumentPath(CTD_73_NIMBREL), kept ? nimbrel : CString());
+        CScriptedForms forms({keepPath});
+        EXPECT_EQ(config.DispNimbrelConDlg(keep), IDCANCEL);
+        EXPECT_EQ(opened, keep ? nimbrel : CString());
+        EXPECT_EQ(config.GetInstrumentPath(CTD_73_NIMBREL), keep ? nimbrel : CString());
         EXPECT_EQ(config.m_bChannelGrid, 1);
     }
-    // The 56plus sheet has no channel grid; the selected file is what it opens.
+    // The 56plus sheet has no channel grid; the selected file is what it
+    // opens. Only a 56plus whose file is stored in the instrument is
+    // selected for XML.
+    EXPECT_EQ(config.IsSelected56XML(), 0);
     const CString corvane = SelectExample("56plus-stored.xmlcon");
-    CString opened;
-    CScriptedForms forms(
-        {[&](CFormDialog& form) { opened = dynamic_cast<CConDlg&>(form).CurrentPath(); }});
+    EXPECT_EQ(config.IsSelected56XML(), 1);
+    CScriptedForms forms({keepPath});
     EXPECT_EQ(config.DispSelectedConFile(), IDCANCEL);
     EXPECT_EQ(forms.titles, std::vector<CString>{"Configuration for the TDW 56plus Corvane CTD"});
     EXPECT_EQ(opened, corvane);
     EXPECT_EQ(config.m_bChannelGrid, 0);
-}
-
-TEST_F(ConfigCTDTest, OnlyA56PlusForItsStoredFileIsSelected56XML) {
-    EXPECT_EQ(config.IsSelected56XML(), 0);
-    const std::pair<const char*, int> cases[] = {
-        {"56plus-stored.xmlcon", 1},
-        {"56plus-wavecap.xmlcon", 0},
-        {"56-default.xmlcon", 0},
-    };
-    for (const auto& [example, expected] : cases) {
+    for (const char* example : {"56plus-wavecap.xmlcon", "56-default.xmlcon"}) {
         SelectExample(example);
-        EXPECT_EQ(config.IsSelected56XML(), expected) << example;
+        EXPECT_EQ(config.IsSelected56XML(), 0) << example;
     }
 }
 

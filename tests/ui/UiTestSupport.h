@@ -8,9 +8,13 @@
 
 #include <deque>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/Catalogue.h"
+#include "legacy/ConFile.h"
 #include "platform/CString.h"
 #include "platform/Form.h"
 #include "platform/MessageBox.h"
@@ -36,25 +40,11 @@ struct SShownMessage {
     unsigned flags = 0;
 };
 
-// The first visible, enabled control of that kind, for scripts that do not
-// know a dialog's control ids; null when there is none.
-inline SControl* FindControl(CFormDialog& dialog, EControl kind) {
-    for (SControl& control : dialog.controls) {
-        if (control.kind == kind && control.visible && control.enabled) {
-            return &control;
-        }
-    }
-    return nullptr;
-}
-
-// Presses the dialog's default button (OK), as Enter does.
-inline bool PressDefault(CFormDialog& dialog) {
-    for (const SControl& control : dialog.controls) {
-        if (control.isDefault) {
-            return Press(dialog, control.id);
-        }
-    }
-    return false;
+// The instrument stored in the file, read into an object of its model.
+inline std::unique_ptr<CCTD> Stored(const CString& path) {
+    std::unique_ptr<CCTD> ctd(CreateCTDObject(ReadCTDID(path)));
+    EXPECT_TRUE(ctd && ReadConFile(path, ctd.get())) << path;
+    return ctd;
 }
 
 // A scratch folder that is also the temporary folder and the settings
