@@ -123,8 +123,9 @@ struct SParserFree {
 using ParserPtr = std::unique_ptr<XML_ParserStruct, SParserFree>;
 
 // Making a parser costs more than parsing the part of a configuration before
-// its root, so one parser is kept and reset for the next parse. One that
-// took a large document is freed instead, so that its buffer is not held.
+// its root, so one parser per thread is kept and reset for the next parse.
+// One that took a large document is freed instead, so that its buffer is not
+// held.
 class CParserPool {
   public:
     static constexpr std::size_t kKeepUpTo = 64 * 1024;
@@ -144,7 +145,7 @@ class CParserPool {
 
   private:
     static ParserPtr& Kept() {
-        static ParserPtr kept;
+        thread_local ParserPtr kept;
         return kept;
     }
 };

@@ -65,7 +65,8 @@ const TWUtility::CXMLTagLookupMap<CConFileEventHandler>& TagMap() {
     return map;
 }
 
-// The answer of the last pre-read, for the image it was given on.
+// The answer of the last pre-read on this thread, for the image it was given
+// on (kept per thread, as the file images are).
 struct SLastAnswer {
     std::weak_ptr<const TDWXML::CFileImage> image;
     int result = 0;
@@ -73,7 +74,7 @@ struct SLastAnswer {
 };
 
 SLastAnswer& LastAnswer() {
-    static SLastAnswer answer;
+    thread_local SLastAnswer answer;
     return answer;
 }
 

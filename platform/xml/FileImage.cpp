@@ -140,8 +140,10 @@ struct SKept {
     bool trusted = false;  // read or found unchanged since the outermost scope opened
 };
 
+// Each thread keeps its own image: a host that reads files on two threads
+// never sees one thread replace the image the other is reading.
 SKept& Kept() {
-    static SKept kept;
+    thread_local SKept kept;
     return kept;
 }
 
