@@ -22,7 +22,7 @@
 #include "ui/CalibrationForm.h"
 #include "ui/DialogButtons.h"
 #include "ui/SensorChoice.h"
-#include "ui/UiTrimSupport.h"
+#include "ui/FormScripts.h"
 #include "xmlfiles/ConfigFileTestSupport.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/FileDialog.h"
 #include "ui/ConfigCTD.h"
 #include "ui/UiTestSupport.h"
-#include "ui/UiTrimSupport.h"
+#include "ui/FormScripts.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "ui/ConDlg.h"
 #include "ui/ConfigCTD.h"
 #include "ui/UiTestSupport.h"
-#include "ui/UiTrimSupport.h"
+#include "ui/FormScripts.h"
 
 namespace {
 

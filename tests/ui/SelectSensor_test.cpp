@@ -15,7 +15,7 @@
 #include "ui/SelectSensorForImportDlg.h"
 #include "ui/SensorChoice.h"
 #include "ui/UiTestSupport.h"
-#include "ui/UiTrimSupport.h"
+#include "ui/FormScripts.h"
 
 namespace {
 
