@@ -21,8 +21,8 @@
 #include "ui/CalDlgs.h"
 #include "ui/CalibrationForm.h"
 #include "ui/DialogButtons.h"
-#include "ui/SensorChoice.h"
 #include "ui/FormScripts.h"
+#include "ui/SensorChoice.h"
 #include "xmlfiles/ConfigFileTestSupport.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "legacy/ConFile.h"
 #include "platform/FileDialog.h"
 #include "ui/ConfigCTD.h"
-#include "ui/UiTestSupport.h"
 #include "ui/FormScripts.h"
+#include "ui/UiTestSupport.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "platform/MessageBox.h"
 #include "ui/ConDlg.h"
 #include "ui/ConfigCTD.h"
-#include "ui/UiTestSupport.h"
 #include "ui/FormScripts.h"
+#include "ui/UiTestSupport.h"
 
 namespace {
 

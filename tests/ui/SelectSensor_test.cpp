@@ -11,11 +11,11 @@
 #include "instruments/Vantrel64V2CTD.h"
 #include "instruments/Vantrel71ThermosalCTD.h"
 #include "platform/MessageBox.h"
+#include "ui/FormScripts.h"
 #include "ui/SelectSensorDlg.h"
 #include "ui/SelectSensorForImportDlg.h"
 #include "ui/SensorChoice.h"
 #include "ui/UiTestSupport.h"
-#include "ui/FormScripts.h"
 
 namespace {
 
