@@ -69,6 +69,15 @@ struct SControl {
     // field is for reading only.
     int maxLength = 0;
     bool readOnly = false;
+    // Why the control is as it is (a disabled control says why); empty: none.
+    CString toolTip;
+    // Buttons: a key that presses it too, as "Ctrl+S"; empty: none.
+    std::string shortcut;
+    // Grids: the buttons its own menu offers (right-click), by id.
+    std::vector<std::string> menu;
+    // The titled box that holds it with its neighbours of the same group;
+    // empty: none.
+    CString group;
 
     CString text;
     int value = -1;
@@ -105,6 +114,10 @@ class CFormDialog {
     // The user pressed button id, double-clicked a leaf of tree id or a row
     // of list or grid id.
     virtual void Command(const std::string& id) = 0;
+
+    // The dialog holds work not yet saved to its file; the toolkit marks its
+    // window title.
+    virtual bool Modified() const { return false; }
 
     // Ends the modal run with the result (IDOK, IDCANCEL, ...).
     void EndDialog(int result);

@@ -18,7 +18,7 @@ struct SReportRequest {
 };
 
 // Shows the report; false when no viewer could be started (the reason is in
-// the diagnostics log).
+// the diagnostics log, and the user was told where the report is).
 bool TWShowReport(const SReportRequest& request);
 
 using ReportViewerHandler = std::function<bool(const SReportRequest&)>;

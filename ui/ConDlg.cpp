@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "ui/ConfigCTD.h"
 #include "ui/ConfigReport.h"
+#include "ui/ModelHelp.h"
 #include "ui/ModelSettings.h"
 #include "ui/SensorChoice.h"
 
@@ -75,6 +76,9 @@ void CConDlg::AddCommonControls() {
     grid.columns = {"Channel", "Sensor"};
     grid.visible = m_channelGrid;
     const bool sensorButtons = m_channelGrid && (!m_settings || m_settings->SelectAndModify());
+    if (sensorButtons) {
+        grid.menu = {kSelect, kModify};
+    }
     Add(EControl::Button, kSelect, "Select...").visible = sensorButtons;
     Add(EControl::Button, kModify, "Modify...").visible = sensorButtons;
 
@@ -85,9 +89,8 @@ void CConDlg::AddCommonControls() {
     for (const auto& [id, label] : bottomRow) {
         Add(EControl::Button, id, label).bottomRow = true;
     }
-    // The suite's help file is installed with the host programs, not with
-    // this library: the button keeps its place but has nothing to open.
-    At(kHelp).enabled = false;
+    At(kOpen).shortcut = "Ctrl+O";
+    At(kSave).shortcut = "Ctrl+S";
     At(kLeave).isDefault = true;
     At(kCancel).isCancel = true;
 }
@@ -99,6 +102,7 @@ void CConDlg::Initialise() {
     }
     title = "Configuration for the " + m_instrument->GetCTD_Name();
     GetPermPath();
+    DropPreview();
     if (!m_path.IsEmpty()) {
         // A file that cannot be read (the reader says why) leaves a new
         // configuration, so that saving never replaces the file by defaults.
@@ -122,12 +126,31 @@ void CConDlg::Changed(const std::string& id) {
         UpdateChannelButtons();
         return;
     }
-    if (m_settings) {
-        if (m_settings->Changed(id, *this, *m_instrument)) {
-            FillChannelGrid();
-        }
-        m_settings->UpdateStates(*this);
+    if (m_settings && m_settings->Changed(id, *this)) {
+        m_layoutChoices[id] = At(id).value;
+        RefreshPreview();
+        FillChannelGrid();
     }
+}
+
+void CConDlg::RefreshPreview() {
+    if (m_layoutChoices.empty()) {
+        return;
+    }
+    m_preview.reset(m_instrument->Clone());
+    m_settings->PreviewLayout(m_layoutChoices, *this, *m_preview);
+    if (CTD_ObjectsEqual(m_preview.get(), m_instrument.get())) {
+        DropPreview();
+    }
+}
+
+void CConDlg::DropPreview() {
+    m_layoutChoices.clear();
+    m_preview.reset();
+}
+
+bool CConDlg::StorePendingLayout() {
+    return !m_preview || ReadControls();
 }
 
 void CConDlg::Command(const std::string& id) {
@@ -145,19 +168,43 @@ void CConDlg::Command(const std::string& id) {
         OnLeave();
     } else if (id == kCancel) {
         EndDialog(IDCANCEL);
-    } else if (id == kSelect) {
+    } else if (id == kHelp) {
+        ShowModelHelp(m_ctdID);
+    } else if (id == kSelect || id == kModify) {
         const int channel = CurrentChannel();
-        if (channel >= 0 && SelectSensorForChannel(*m_instrument, channel)) {
+        if (channel < 0 || !StorePendingLayout()) {
+            return;
+        }
+        if (id == kModify) {
+            CalibrateSensor(*m_instrument, channel);
+        } else if (SelectSensorForChannel(*m_instrument, channel)) {
             FillChannelGrid();
         }
-    } else if (id == kModify) {
-        const int channel = CurrentChannel();
-        if (channel >= 0) {
-            CalibrateSensor(*m_instrument, channel);
-        }
-    } else if (id != kChannels && id != kHelp) {
+    } else if (id == kChannels) {
+        OnChannelDoubleClick();
+    } else {
         OnSettingsCommand(id);
     }
+}
+
+void CConDlg::OnChannelDoubleClick() {
+    const int channel = CurrentChannel();
+    if (channel < 0 || !At(kSelect).visible) {
+        return;
+    }
+    if (At(kModify).enabled) {
+        Command(kModify);
+    } else if (At(kSelect).enabled) {
+        Command(kSelect);
+    }
+}
+
+bool CConDlg::Modified() const {
+    if (!m_instrument) {
+        return false;
+    }
+    const bool stored = m_path.IsEmpty() ? ChangedAfterNew() : ChangedAfterOpen();
+    return stored || (m_settings && m_settings->ControlsDiffer(*this, *m_instrument));
 }
 
 void CConDlg::OnSettingsCommand(const std::string& id) {
@@ -165,12 +212,17 @@ void CConDlg::OnSettingsCommand(const std::string& id) {
         return;
     }
     m_settings->Command(id, *this, *m_instrument);
+    RefreshPreview();
     m_settings->UpdateStates(*this);
     FillChannelGrid();
 }
 
+// A file that could not be read leaves the dialog without a path; the
+// remembered one stays for the next time.
 void CConDlg::SetPermPath() {
-    m_config.SetInstrumentPath(m_ctdID, m_path);
+    if (!m_path.IsEmpty()) {
+        m_config.SetInstrumentPath(m_ctdID, m_path);
+    }
 }
 
 void CConDlg::GetPermPath() {
@@ -185,7 +237,19 @@ void CConDlg::WriteControls() {
 }
 
 int CConDlg::ReadControls() {
-    return m_settings ? m_settings->ReadControls(*this, *m_instrument) : 1;
+    if (!m_settings) {
+        return 1;
+    }
+    // The preview holds the channel choices; the other controls are stored
+    // into it, and it becomes the working instrument.
+    if (!m_settings->ReadControls(*this, Shown())) {
+        return 0;
+    }
+    if (m_preview) {
+        m_instrument->AssignFrom(*m_preview);
+        DropPreview();
+    }
+    return 1;
 }
 
 bool CConDlg::ChangedAfterNew() const {
@@ -213,6 +277,7 @@ void CConDlg::OnOpen() {
             return;
         }
     } while (!ReadConFile(*path, m_instrument.get()));
+    DropPreview();
     MakeOpenCopy();
     m_path = *path;
     WriteControls();
@@ -316,14 +381,15 @@ void CConDlg::FillChannelGrid() {
     if (!grid.visible) {
         return;
     }
-    const std::vector<CString> labels = m_instrument->ChannelLabels();
+    const CCTD& shown = Shown();
+    const std::vector<CString> labels = shown.ChannelLabels();
     grid.rows.clear();
     for (int channel = 0; channel < static_cast<int>(labels.size()); ++channel) {
         SGridCell label;
         label.text.Format("%d. %s", channel + 1, labels[channel].GetString());
         label.centred = true;
         SGridCell sensor;
-        sensor.text = m_instrument->GetSensor(channel).GetSensorName();
+        sensor.text = shown.GetSensor(channel).GetSensorName();
         sensor.hasBackground = true;
         sensor.red = kSensorRed;
         sensor.green = kSensorGreen;
@@ -348,10 +414,10 @@ void CConDlg::UpdateChannelButtons() {
     const int channel = CurrentChannel();
     bool calibratable = false;
     if (channel >= 0) {
-        const int sensorID = m_instrument->GetSensor(channel).GetSensorID();
+        const int sensorID = Shown().GetSensor(channel).GetSensorID();
         const SSensorData* data = GetSensorData(sensorID);
         calibratable = sensorID != SID_NULL && data != nullptr && data->calibratable != 0;
     }
-    At(kSelect).enabled = channel >= 0 && m_instrument->CanChangeSensor(channel) != 0;
+    At(kSelect).enabled = channel >= 0 && Shown().CanChangeSensor(channel) != 0;
     At(kModify).enabled = calibratable;
 }

@@ -9,9 +9,9 @@
 
 #include "core/CTD.h"
 #include "platform/Form.h"
+#include "ui/ModelSettings.h"
 
 class CConfigCTD;
-class CModelSettings;
 
 // Control ids shared by the dialogs and the toolkits that draw them.
 namespace ConDlgIds {
@@ -38,11 +38,19 @@ class CConDlg : public CFormDialog {
     ~CConDlg() override;
 
     CCTD& Instrument() { return *m_instrument; }
+    // The instrument as the grid shows it: the working instrument with the
+    // channel settings chosen but not yet stored.
+    CCTD& Shown() { return m_preview ? *m_preview : *m_instrument; }
     const CString& CurrentPath() const { return m_path; }
+    // The model's settings controls; null for a dialog without.
+    const CModelSettings* Settings() const { return m_settings.get(); }
 
     void Initialise() override;
     void Changed(const std::string& id) override;
     void Command(const std::string& id) override;
+    // The configuration differs from its file (or, new, from the model's
+    // default), stored or not.
+    bool Modified() const override;
 
   protected:
     // The model's own part; each returns what the common behaviour needs.
@@ -67,6 +75,14 @@ class CConDlg : public CFormDialog {
     void FillChannelGrid();
     // Enables "Select..." and "Modify..." for the current channel.
     void UpdateChannelButtons();
+    // Builds the preview again from the working instrument and the channel
+    // choices (after the working instrument changed under it).
+    void RefreshPreview();
+    // Forgets the channel choices once stored or replaced by a file.
+    void DropPreview();
+    // A sensor command acts on the channels the grid shows: the channel
+    // choices are stored first. False when a control's value is refused.
+    bool StorePendingLayout();
 
     CConfigCTD& m_config;
     int m_ctdID;
@@ -76,6 +92,10 @@ class CConDlg : public CFormDialog {
     bool m_xmlOnly = false;
     bool m_channelGrid = true;
     std::unique_ptr<CModelSettings> m_settings;  // null: no settings controls
+    // The channel choices not yet stored, and the copy that previews them
+    // (null while there are none).
+    LayoutChoices m_layoutChoices;
+    std::unique_ptr<CCTD> m_preview;
 
   private:
     void AddCommonControls();
@@ -83,6 +103,9 @@ class CConDlg : public CFormDialog {
     void OnSettingsCommand(const std::string& id);
     // The channel of the grid's current row, or -1.
     int CurrentChannel() const;
+    // A double-click on a channel: Modify... for a calibrated sensor, else
+    // Select... where the channel takes another sensor.
+    void OnChannelDoubleClick();
     // Counts the saves under a name chosen in "Save As...", so that a Save As
     // reached from the read-only question is not undone by its caller.
     int m_savedAsCount = 0;

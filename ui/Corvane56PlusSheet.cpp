@@ -74,7 +74,7 @@ SSetting SerialPortType(int port) {
                     corvane.SetSerialChannel(port, channel);
                     return 1;
                 })
-        .AtOnce()
+        .ChangesChannels("Replaces the port's sensors by those of the chosen serial sensor.")
         .OnPage(kSerialPage);
 }
 
@@ -173,14 +173,13 @@ std::vector<SSetting> SheetLayout() {
 }  // namespace
 
 CCorvane56PlusSheet::CCorvane56PlusSheet(CConfigCTD& config)
-    : CConDlg(config, CTD_56PLUS_CORVANE),
-      m_options(std::make_unique<CTableSettings>(SheetLayout(), true)) {
+    : CConDlg(config, CTD_56PLUS_CORVANE, std::make_unique<CTableSettings>(SheetLayout(), true)) {
     m_xmlOnly = true;
     m_channelGrid = false;
     // The sheet's own layout in place of the dialog's; the common commands
     // find the channel grid they leave alone when it is hidden.
     controls.clear();
-    m_options->AddControls(*this);
+    m_settings->AddControls(*this);
     At(Corvane56PlusIds::kSensors).columns = {"Channel", "Sensor", "Export"};
     Add(EControl::Grid, ConDlgIds::kChannels).visible = false;
     const std::pair<const char*, const char*> sheetButtons[] = {
@@ -192,9 +191,8 @@ CCorvane56PlusSheet::CCorvane56PlusSheet(CConfigCTD& config)
     for (const auto& [id, label] : sheetButtons) {
         Add(EControl::Button, id, label).bottomRow = true;
     }
-    // The suite's help is installed with the host programs, not with this
-    // library.
-    At(ConDlgIds::kHelp).enabled = false;
+    At(ConDlgIds::kOpen).shortcut = "Ctrl+O";
+    At(ConDlgIds::kSave).shortcut = "Ctrl+S";
     At(ConDlgIds::kLeave).isDefault = true;
     At(ConDlgIds::kCancel).isCancel = true;
 }
@@ -213,12 +211,12 @@ void CCorvane56PlusSheet::Initialise() {
 }
 
 void CCorvane56PlusSheet::WriteControls() {
-    m_options->WriteControls(Instrument(), *this);
+    m_settings->WriteControls(Instrument(), *this);
     ShowInstrument();
 }
 
 int CCorvane56PlusSheet::ReadControls() {
-    if (!m_options->ReadControls(*this, Instrument())) {
+    if (!CConDlg::ReadControls()) {
         return 0;
     }
     // Without a deck unit there is no surface PAR, whose check is then
@@ -278,8 +276,9 @@ void CCorvane56PlusSheet::FillSensorGrid() {
     }
 }
 
+// The ports as the serial sensors chosen would make them.
 void CCorvane56PlusSheet::FillSerialPorts() {
-    C56PlusCTD& corvane = Corvane();
+    const auto& corvane = As<C56PlusCTD>(Shown());
     for (int port = 0; port < kPorts; ++port) {
         SControl& list = At(PortId("serialSensors", port));
         list.choices.clear();
@@ -294,7 +293,7 @@ void CCorvane56PlusSheet::FillSerialPorts() {
 }
 
 void CCorvane56PlusSheet::UpdateSheetStates() {
-    m_options->UpdateStates(*this);
+    m_settings->UpdateStates(*this);
     const int row = CurrentRow();
     At(ConDlgIds::kSelect).enabled = row >= kFixedSensors;
     At(ConDlgIds::kModify).enabled = row >= 0 && HasCalibration(GridSensor(row));
@@ -312,7 +311,7 @@ void CCorvane56PlusSheet::UpdateSheetStates() {
         storage.enabled = hasSensor;
         // Only the WET Labs triplet's sensors are the user's choice.
         const int index = At(PortId("serialSensors", port)).value;
-        const S56SerialChannel& serial = Corvane().GetSerialChannel(port);
+        const S56SerialChannel& serial = As<C56PlusCTD>(Shown()).GetSerialChannel(port);
         At(PortId("selectSerial", port)).enabled =
             index >= 0 && serial.type == CVantrelCTD::WETLABS_SERIAL_TRIPLET;
         At(PortId("modifySerial", port)).enabled =
@@ -338,6 +337,7 @@ void CCorvane56PlusSheet::Changed(const std::string& id) {
             const int exported = At(id).rows[row][2].checked ? 1 : 0;
             if (exported != Corvane().GetExternalVoltageExported(input)) {
                 Corvane().SetExternalVoltageExported(input, exported);
+                RefreshPreview();
             }
         }
         FillSensorGrid();
@@ -346,9 +346,8 @@ void CCorvane56PlusSheet::Changed(const std::string& id) {
         At("nmeaToPC").value = 1;
         At("surfacePar").value = 0;
     }
-    if (m_options->Changed(id, *this, Instrument())) {
-        FillSerialPorts();
-    }
+    CConDlg::Changed(id);
+    FillSerialPorts();
     UpdateSheetStates();
 }
 
@@ -365,9 +364,13 @@ void CCorvane56PlusSheet::Command(const std::string& id) {
     } else if (id == Corvane56PlusIds::kConfigureSpar) {
         ConfigureSpar();
     } else if (id.rfind("selectSerial", 0) == 0) {
-        SelectSerialSensor(id.back() - '1');
+        if (StorePendingLayout()) {
+            SelectSerialSensor(id.back() - '1');
+        }
     } else if (id.rfind("modifySerial", 0) == 0) {
-        ModifySerialSensor(id.back() - '1');
+        if (StorePendingLayout()) {
+            ModifySerialSensor(id.back() - '1');
+        }
     } else if (id == Corvane56PlusIds::kSensors || id.rfind("serialSensors", 0) == 0) {
         // A double-click on a sensor modifies it.
         Command(id == Corvane56PlusIds::kSensors ? ConDlgIds::kModify
@@ -379,6 +382,9 @@ void CCorvane56PlusSheet::Command(const std::string& id) {
             return;
         }
     }
+    // The voltage inputs and the surface PAR sensor are no channel choices:
+    // they change the working instrument, under a preview of the ports.
+    RefreshPreview();
     ShowInstrument();
 }
 

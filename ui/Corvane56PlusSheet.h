@@ -14,7 +14,6 @@
 class CConfigCTD;
 class CSensor;
 class C56PlusCTD;
-class CModelSettings;
 
 namespace Corvane56PlusIds {
 inline constexpr const char* kSensors = "sensors";
@@ -54,8 +53,6 @@ class CCorvane56PlusSheet : public CConDlg {
     void SelectSerialSensor(int port);
     void ModifySerialSensor(int port);
     void ConfigureSpar();
-
-    std::unique_ptr<CModelSettings> m_options;
 };
 
 // Runs the TDW 56plus Corvane's sheet on the controller's remembered path of

@@ -23,7 +23,7 @@ std::vector<SSetting> LumoTSG47() {
             .Flag(&M::GetbOutputSoundVelocity, &M::SetbOutputSoundVelocity),
         Check("tdw83Added", "TDW83 temperature added")
             .Flag(&M::GetbTDW83_Added, &M::SetbTDW83_Added)
-            .AtOnce(),
+            .ChangesChannels("Adds the TDW 83 remote temperature channel; off removes it."),
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
             .Range(&M::GetnSampleInterval, &M::SetnSampleInterval),
         Check("outputConductivity", "Output conductivity")
@@ -69,11 +69,11 @@ std::vector<SSetting> Plus812() {
             .Flag(&M::GetDeckUnitVersion, &M::SetDeckUnitVersion),
         Combo("frequencySuppressed", "Frequency channels suppressed", CountChoices(2))
             .Flag(&M::GetNumFreqSuppress, &M::SetNumFreqSuppress)
-            .AtOnce(),
+            .ChangesChannels("Removes that many frequency channels from the scan."),
         Combo("voltageWordsSuppressed", "Voltage words suppressed\n(1 word = 2 channels)",
               CountChoices(4))
             .Flag(&M::GetNumVoltWordSuppress, &M::SetNumVoltWordSuppress)
-            .AtOnce(),
+            .ChangesChannels("Removes two voltage channels per word from the scan."),
         Combo("computerInterface", "Computer interface", {"RS-232C", "IEEE-488 (GPIB)"})
             .Range(&CCTD::GetComputerInterface, &M::SetComputerInterface),
         Edit("scansToAverage", "Scans to average", "Scans to average")
@@ -105,7 +105,7 @@ std::vector<SSetting> Payload() {
         sampleInterval,
         Check("oxygenSensor", "Oxygen sensor")
             .Access([](const CCTD& ctd) { return As<M>(ctd).OxygenInstalled(); }, SetPayloadOxygen)
-            .AtOnce(),
+            .ChangesChannels("Adds the TDW 41F oxygen sensor on the extra frequency channel."),
     };
 }
 
@@ -123,10 +123,11 @@ std::vector<SSetting> Nimbrel73() {
         sampleInterval,
         Check("pressureSensor", "Pressure sensor")
             .Flag(&M::GetPressureFlag, &M::SetPressureSensorPresent)
-            .AtOnce(),
+            .Means("A strain-gauge pressure sensor is fitted.")
+            .ChangesChannels("Adds the pressure sensor at the end; off removes it."),
         Combo("oxygenSensor", "Oxygen sensor", {"None", "TDW 41I", "TDW 68"})
             .Value(&M::GetOxygenType, &M::SetOxygenSensorPresent)
-            .AtOnce(),
+            .ChangesChannels("Puts the chosen oxygen sensor on channel 3; \"None\" removes it."),
         // The deployment pressure stands in for a pressure sensor; the
         // latitude is used only when asked for.
         Edit("mooredPressure", "Deployment pressure dbar", "Deployment pressure")

@@ -63,16 +63,43 @@ int ChoiceIndex(const SSetting& setting, int value) {
     return found == setting.values.end() ? -1 : static_cast<int>(found - setting.values.begin());
 }
 
-// The instrument's value of a check or combo control; nullopt for a combo
-// without a choice.
-std::optional<int> ControlValue(const SSetting& setting, const SControl& control) {
+// The instrument's value of a check or combo control showing value; nullopt
+// for a combo without a choice.
+std::optional<int> ControlValue(const SSetting& setting, int value) {
     if (setting.kind == EControl::Check) {
-        return control.value != 0 ? 1 : 0;
+        return value != 0 ? 1 : 0;
     }
-    if (control.value < 0 || control.value >= static_cast<int>(setting.choices.size())) {
+    if (value < 0 || value >= static_cast<int>(setting.choices.size())) {
         return std::nullopt;
     }
-    return setting.values.empty() ? control.value : setting.values[control.value];
+    return setting.values.empty() ? value : setting.values[value];
+}
+
+// What the settings that many models share mean, by control id.
+const std::pair<const char*, const char*> kSharedMeanings[] = {
+    {"sampleInterval", "Seconds between two samples."},
+    {"scansToAverage", "How many raw scans make one scan of the data."},
+    {"firmwareVersion", "The version of the instrument's firmware, which decides its scan."},
+    {"nmeaPosition", "The latitude and longitude of an NMEA device are added to each scan."},
+    {"nmeaDepth", "The depth of an NMEA device is added to each scan."},
+    {"nmeaTime", "The time of an NMEA device is added to each scan."},
+    {"nmeaToDeckUnit", "The NMEA device is connected to the deck unit."},
+    {"nmeaToPC", "The NMEA device is connected to the computer."},
+    {"mooredPressure", "The pressure used in place of a pressure sensor (dbar)."},
+    {"mooredLatitude", "The latitude used in depth calculations when asked for."},
+    {"pressureData", "Opens the moored pressure data, used when there is no pressure sensor."},
+};
+
+CString MeaningOf(const SSetting& setting) {
+    if (!setting.meaning.IsEmpty()) {
+        return setting.meaning;
+    }
+    for (const auto& [id, meaning] : kSharedMeanings) {
+        if (setting.id == id) {
+            return meaning;
+        }
+    }
+    return CString();
 }
 
 void ShowRefusal(const CString& text) {
@@ -81,10 +108,14 @@ void ShowRefusal(const CString& text) {
 
 }  // namespace
 
-CString SSetting::LimitsMessage(const CString& subject, double low, double high) {
+CString SSetting::FromTo(double low, double high) {
     CString text;
-    text.Format("%s must be a number from %g to %g.", subject.GetString(), low, high);
+    text.Format("from %g to %g", low, high);
     return text;
+}
+
+CString SSetting::LimitsMessage(const CString& subject, double low, double high) {
+    return subject + " must be a number " + FromTo(low, high) + ".";
 }
 
 SSetting Control(std::string id, EControl kind, const char* label) {
@@ -202,6 +233,7 @@ void CTableSettings::AddControls(CFormDialog& dialog) const {
             control.value = 0;
         }
         control.enabled = !setting.shownOnly;
+        control.toolTip = setting.toolTip;
     }
 }
 
@@ -239,7 +271,7 @@ bool CTableSettings::StoreControl(const SSetting& setting, const SControl& contr
         }
         return stored;
     }
-    const std::optional<int> value = ControlValue(setting, control);
+    const std::optional<int> value = ControlValue(setting, control.value);
     if (!value || *value == setting.getInt(ctd) || setting.setInt(ctd, *value)) {
         return true;
     }
@@ -287,7 +319,7 @@ void CTableSettings::UpdateStates(CFormDialog& dialog) const {
     }
 }
 
-bool CTableSettings::Changed(const std::string& id, CFormDialog& dialog, CCTD& ctd) const {
+bool CTableSettings::Changed(const std::string& id, CFormDialog& dialog) const {
     const SSetting* setting = Find(id);
     if (setting == nullptr) {
         return false;
@@ -295,24 +327,71 @@ bool CTableSettings::Changed(const std::string& id, CFormDialog& dialog, CCTD& c
     if (!setting->pairedWith.empty()) {
         dialog.At(setting->pairedWith).value = dialog.At(id).value != 0 ? 0 : 1;
     }
-    bool channelsChanged = false;
-    if (setting->appliesAtOnce) {
-        if (const std::optional<int> value = ControlValue(*setting, dialog.At(id))) {
-            if (*value != setting->getInt(ctd)) {
-                setting->setInt(ctd, *value);
-            }
+    UpdateStates(dialog);
+    return setting->changesChannels;
+}
+
+void CTableSettings::PreviewLayout(const LayoutChoices& choices, CFormDialog& dialog,
+                                   CCTD& copy) const {
+    for (const SSetting& setting : m_settings) {
+        const auto choice = choices.find(setting.id);
+        if (!setting.changesChannels || choice == choices.end() || !dialog.At(setting.id).enabled) {
+            continue;
         }
-        // One such setting may change another (a mode that drops the
-        // surface PAR): every one shows the instrument again.
-        for (const SSetting& other : m_settings) {
-            if (other.appliesAtOnce) {
-                WriteControl(other, ctd, dialog.At(other.id));
-            }
+        const std::optional<int> value = ControlValue(setting, choice->second);
+        if (value && *value != setting.getInt(copy)) {
+            setting.setInt(copy, *value);
         }
-        channelsChanged = true;
+    }
+    // One such setting may change another (a mode that drops the surface
+    // PAR): every one shows the copy.
+    for (const SSetting& setting : m_settings) {
+        if (setting.changesChannels) {
+            WriteControl(setting, copy, dialog.At(setting.id));
+        }
     }
     UpdateStates(dialog);
-    return channelsChanged;
+}
+
+bool CTableSettings::ControlsDiffer(const CFormDialog& dialog, const CCTD& ctd) const {
+    return std::any_of(m_settings.begin(), m_settings.end(), [&](const SSetting& setting) {
+        const SControl& shown = dialog.At(setting.id);
+        if (!setting.Stores() || !shown.enabled || !shown.visible) {
+            return false;
+        }
+        SControl held = shown;
+        WriteControl(setting, ctd, held);
+        return setting.kind == EControl::Edit ? !(held.text == shown.text)
+                                              : held.value != shown.value;
+    });
+}
+
+std::vector<SSettingHelp> CTableSettings::Help(const CCTD& ctd) const {
+    std::vector<SSettingHelp> help;
+    for (const SSetting& setting : m_settings) {
+        const bool described = setting.Stores() || setting.command || setting.shownOnly;
+        if (!described || (setting.label.IsEmpty() && setting.choices.empty())) {
+            continue;
+        }
+        SSettingHelp& entry = help.emplace_back();
+        entry.label = setting.label.IsEmpty() ? setting.choices.front() : setting.label;
+        entry.meaning = MeaningOf(setting);
+        entry.channels = setting.channelEffect;
+        if (setting.kind == EControl::Edit && setting.limits) {
+            entry.range = "A number " + setting.limits(ctd) + ".";
+        } else if (!setting.choices.empty()) {
+            for (const CString& choice : setting.choices) {
+                entry.range += (entry.range.IsEmpty() ? "" : "; ") + choice;
+            }
+        } else if (setting.kind == EControl::Check) {
+            entry.range = "On or off.";
+        }
+        if (setting.shownOnly) {
+            entry.meaning += entry.meaning.IsEmpty() ? "" : " ";
+            entry.meaning += setting.toolTip.IsEmpty() ? CString("Shown only.") : setting.toolTip;
+        }
+    }
+    return help;
 }
 
 void CTableSettings::Command(const std::string& id, CFormDialog& dialog, CCTD& ctd) const {
@@ -341,7 +420,7 @@ void CSettingsForm::Initialise() {
 }
 
 void CSettingsForm::Changed(const std::string& id) {
-    m_settings.Changed(id, *this, m_ctd);
+    m_settings.Changed(id, *this);
 }
 
 void CSettingsForm::Command(const std::string& id) {

@@ -54,9 +54,15 @@ struct SSetting {
     // Buttons: what pressing does.
     std::function<void(CCTD&)> command;
 
-    // The setting changes the channels: it is applied as soon as it changes,
-    // and the dialog draws its channel grid again.
-    bool appliesAtOnce = false;
+    // The setting changes the channels: the dialog previews its choice on a
+    // copy of the instrument and draws that copy's channels. The help says
+    // how.
+    bool changesChannels = false;
+    CString channelEffect;
+    // For the help: what the setting means, and its limits ("from 1 to
+    // 32767") where it has them.
+    CString meaning;
+    std::function<CString(const CCTD&)> limits;
     // The property page that holds the control; empty in a plain dialog.
     CString page;
     // Enabled only while each of these controls (itself enabled) has the
@@ -64,6 +70,8 @@ struct SSetting {
     // change).
     std::vector<std::pair<std::string, int>> enabledWhen;
     bool shownOnly = false;
+    // Why the control is as it is, shown when the user points at it.
+    CString toolTip;
     // Two checks that work as a pair of radio buttons: checking one clears
     // the other and clearing one checks the other.
     std::string pairedWith;
@@ -93,9 +101,12 @@ struct SSetting {
             getDouble = [get](const CCTD& ctd) { return (As<G>(ctd).*get)().Get(); };
             setDouble = [set](CCTD& ctd, double value) { return (As<S>(ctd).*set)(value); };
         }
-        refusal = [get, subject = subject](const CCTD& ctd) {
+        limits = [get](const CCTD& ctd) {
             const CRange<T> range = (As<G>(ctd).*get)();
-            return LimitsMessage(subject, range.GetLow(), range.GetHigh());
+            return FromTo(range.GetLow(), range.GetHigh());
+        };
+        refusal = [limits = limits, subject = subject](const CCTD& ctd) {
+            return subject + " must be a number " + limits(ctd) + ".";
         };
         return *this;
     }
@@ -128,8 +139,13 @@ struct SSetting {
         setInt = std::move(set);
         return *this;
     }
-    SSetting& AtOnce() {
-        appliesAtOnce = true;
+    SSetting& ChangesChannels(const char* effect) {
+        changesChannels = true;
+        channelEffect = effect;
+        return *this;
+    }
+    SSetting& Means(const char* text) {
+        meaning = text;
         return *this;
     }
     SSetting& EnabledBy(std::string id, int when = 1) {
@@ -141,7 +157,9 @@ struct SSetting {
         return *this;
     }
 
-    // "<subject> must be a number from <low> to <high>."
+    // "from <low> to <high>", and "<subject> must be a number from <low> to
+    // <high>."
+    static CString FromTo(double low, double high);
     static CString LimitsMessage(const CString& subject, double low, double high);
 };
 
@@ -177,7 +195,10 @@ template <class M>
 SSetting SurfacePar() {
     return Check("surfacePar", "Surface PAR voltage added")
         .Flag(&M::GetbSPAR_Added, &M::SetbSPAR_Added)
-        .AtOnce();
+        .Means("The deck unit adds the voltage of a surface PAR sensor to each scan.")
+        .ChangesChannels(
+            "Adds the \"SPAR voltage\" channel and the surface PAR sensor at the end; off "
+            "removes both.");
 }
 
 // The settings of one model, run from its table.
@@ -189,7 +210,11 @@ class CTableSettings : public CModelSettings {
     void WriteControls(const CCTD& ctd, CFormDialog& dialog) const override;
     int ReadControls(CFormDialog& dialog, CCTD& ctd) const override;
     void UpdateStates(CFormDialog& dialog) const override;
-    bool Changed(const std::string& id, CFormDialog& dialog, CCTD& ctd) const override;
+    bool Changed(const std::string& id, CFormDialog& dialog) const override;
+    void PreviewLayout(const LayoutChoices& choices, CFormDialog& dialog,
+                       CCTD& copy) const override;
+    bool ControlsDiffer(const CFormDialog& dialog, const CCTD& ctd) const override;
+    std::vector<SSettingHelp> Help(const CCTD& ctd) const override;
     void Command(const std::string& id, CFormDialog& dialog, CCTD& ctd) const override;
     bool XmlOnly() const override { return m_xmlOnly; }
     bool SelectAndModify() const override { return m_selectAndModify; }

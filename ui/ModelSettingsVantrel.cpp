@@ -16,7 +16,18 @@ namespace ModelSettings {
 
 SSetting ScanTimeAdded() {
     return Check("scanTimeAdded", "Scan time added")
-        .Flag(&CVantrelCTD::GetScanTimeAdded, &CVantrelCTD::SetScanTimeAdded);
+        .Flag(&CVantrelCTD::GetScanTimeAdded, &CVantrelCTD::SetScanTimeAdded)
+        .Means("The acquisition program appends the time of each scan (8 characters).");
+}
+
+// The TDW 62plus models keep no scan time in their file: the choice would be
+// lost on saving, so it is shown but not offered.
+SSetting ScanTimeNotStored(int ctdID) {
+    SSetting setting = Check("scanTimeAdded", "Scan time added");
+    setting.shownOnly = true;
+    setting.toolTip =
+        CString("The ") + GetCTD_Data(ctdID)->name + " does not store this setting in its file.";
+    return setting;
 }
 
 SSetting ExternalVoltages(int ctdID) {
@@ -27,7 +38,10 @@ SSetting ExternalVoltages(int ctdID) {
                     As<CVantrelCTD>(ctd).SetNumVoltAdd(count);
                     return ctd.GetNumVoltAdd() == count ? 1 : 0;
                 })
-        .AtOnce();
+        .Means("How many of the instrument's external voltage inputs are in the scan.")
+        .ChangesChannels(
+            "Adds free \"A/D voltage\" channels after the last voltage channel; fewer "
+            "channels remove the last ones with their sensors.");
 }
 
 SSetting SerialSensor(std::string id, int last, int except) {
@@ -43,6 +57,10 @@ SSetting SerialSensor(std::string id, int last, int except) {
 
 namespace {
 
+constexpr const char* kSerialChannels =
+    "Puts the chosen serial sensor's channels after the external voltage channels, in place of "
+    "the previous serial sensor's.";
+
 // --- The moored CTDs (TDW 62, 62plus, 62plus V2) ---
 
 SSetting MooredPressureType() {
@@ -50,7 +68,10 @@ SSetting MooredPressureType() {
                  {"Digiquartz without Temp Comp", "Digiquartz with Temp Comp", "Strain Gauge",
                   "No Pressure Sensor"})
         .Range(&CVantrelMooredCTD::GetPressureSensorType, &CVantrelMooredCTD::SetPressureSensorType)
-        .AtOnce();
+        .Means("The pressure sensor fitted, if any.")
+        .ChangesChannels(
+            "Puts a new pressure sensor of that type on channel 3; \"No Pressure Sensor\" "
+            "removes the pressure channel.");
 }
 
 // Without a pressure sensor the instrument works with a fixed moored
@@ -84,7 +105,8 @@ SSetting MooredPressureDataButton() {
 SSetting MooredSerialSensor(int last) {
     return SerialSensor("serialSensor", last, -1)
         .Value(&C62V2VantrelCTD::GetSerialSensor, &C62V2VantrelCTD::SetSerialSensor)
-        .AtOnce();
+        .Means("The sensor on the instrument's RS-232 serial port.")
+        .ChangesChannels(kSerialChannels);
 }
 
 std::vector<SSetting> Vantrel62() {
@@ -107,8 +129,10 @@ std::vector<SSetting> Vantrel62Plus(int ctdID, int lastSerialSensor) {
     SSetting mode = Combo("mode", "Mode", {"Profile", "Moored"})
                         .Access([](const CCTD&) { return CVantrelProfilerCTD::kModeMoored; }, {});
     mode.shownOnly = true;
+    mode.toolTip = "This instrument always runs moored.";
     SSetting scansToAverage = Edit("scansToAverage", "Scans to average", "Scans to average");
     scansToAverage.shownOnly = true;
+    scansToAverage.toolTip = "Only a profiling instrument averages scans.";
     return {
         MooredPressureType(),
         MooredPressureDataButton(),
@@ -119,7 +143,7 @@ std::vector<SSetting> Vantrel62Plus(int ctdID, int lastSerialSensor) {
             .Range(&C62V2VantrelCTD::GetdSampleInterval, &C62V2VantrelCTD::SetdSampleInterval),
         scansToAverage,
         NmeaPosition(),
-        ScanTimeAdded(),
+        ScanTimeNotStored(ctdID),
     };
 }
 
@@ -130,7 +154,8 @@ SSetting ProfilerPressureType() {
                  {"Digiquartz with Temp Comp", "Strain Gauge"})
         .Range(&CVantrelSurfaceParCTD::GetPressureSensorType,
                &CVantrelSurfaceParCTD::SetPressureSensorType)
-        .AtOnce();
+        .Means("The pressure sensor fitted.")
+        .ChangesChannels("Puts a new pressure sensor of that type on channel 3.");
 }
 
 std::vector<SSetting> Vantrel64() {
@@ -161,7 +186,10 @@ std::vector<SSetting> ProfilerModeSettings(int ctdID, const SSetting* serialSens
         ExternalVoltages(ctdID),
         Combo("mode", "Mode", {"Profile", "Moored"})
             .Range(&CVantrelProfilerCTD::GetMode, &M::SetMode)
-            .AtOnce(),
+            .Means("Profile: scans at 4 Hz, averaged. Moored: one sample per sample interval.")
+            .ChangesChannels(
+                "Moored removes the surface PAR channels and a gas tension or TDW 58 serial "
+                "sensor."),
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
             .Range(&CVantrelProfilerCTD::GetnSampleInterval,
                    &CVantrelProfilerCTD::SetnSampleInterval)
@@ -188,7 +216,8 @@ std::vector<SSetting> Vantrel64V2() {
     const SSetting serialSensor =
         SerialSensor("serialSensor", CVantrelCTD::SATLANTIC_SEAFET, CVantrelCTD::PRESSURE_TDW_58)
             .Value(&C64V2VantrelCTD::GetSerialSensor, &C64V2VantrelCTD::SetSerialSensor)
-            .AtOnce();
+            .Means("The sensor on the instrument's RS-232 serial port.")
+            .ChangesChannels(kSerialChannels);
     return ProfilerModeSettings<C64V2VantrelCTD>(C64V2VantrelCTD::kCTD_ID, &serialSensor);
 }
 
@@ -197,7 +226,8 @@ std::vector<SSetting> Vantrel64V2() {
 SSetting RemoteTemperature() {
     return Combo("remoteTemperature", "Remote temperature", {"None", "TDW 2", "TDW 83"})
         .Range(&CVantrelThermosalCTD::GetRemoteTempType, &CVantrelThermosalCTD::SetRemoteTempType)
-        .AtOnce();
+        .Means("The remote temperature sensor at the seawater intake, if any.")
+        .ChangesChannels("Adds the remote temperature sensor's channel; \"None\" removes it.");
 }
 
 // The TDW 71 V2 shows no NMEA device or time.

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <tuple>
 
+#include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
+#include "platform/HelpLauncher.h"
 #include "ui/ConfigCTD.h"
+#include "ui/FormScripts.h"
 #include "ui/UiTestSupport.h"
 
 namespace {
@@ -247,16 +251,91 @@ TEST_F(ConDlgTest, WithoutAViewerHandlerTheUsersProgramShowsTheReport) {
     const ReportViewerHandler recording = SetReportViewerHandler({});
     SReportRequest request;
     request.path = Path("report.txt");
+    request.title = "Configuration Report";
     tw_test::WriteFile(request.path.str(), "report\n");
-    // VISUAL, PAGER (null: unset) and whether a viewer starts.
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {nullptr, nullptr, false}, {"", "true", true}, {"/nonexistent/viewer", "true", false}};
-    for (const auto& [visual, pager, started] : cases) {
+    // VISUAL, PAGER (null: unset), whether xdg-open is found, and whether a
+    // viewer starts; when none does, a message names the file.
+    const std::tuple<const char*, const char*, bool, bool> cases[] = {
+        {nullptr, nullptr, false, false},
+        {"", "/bin/true", false, true},
+        {"/nonexistent/viewer", "/bin/true", false, true},
+        {"/nonexistent/viewer", nullptr, true, true}};
+    const std::string bin = (m_folder / "bin").string();
+    std::filesystem::create_directories(bin);
+    tw_test::WriteFile(bin + "/xdg-open", "#!/bin/sh\n");
+    chmod((bin + "/xdg-open").c_str(), 0755);
+    for (const auto& [visual, pager, xdgOpen, started] : cases) {
         tw_test::ScopedEnv visualEnv("VISUAL", visual);
         tw_test::ScopedEnv pagerEnv("PAGER", pager);
+        tw_test::ScopedEnv path("PATH", xdgOpen ? bin.c_str() : "/nonexistent");
+        shown.clear();
         EXPECT_EQ(TWShowReport(request), started) << (pager ? pager : "-");
+        ASSERT_EQ(shown.size(), started ? 0u : 1u);
+        if (!started) {
+            EXPECT_EQ(shown[0].text,
+                      "No program could be started to show the report. It is in "
+                      "the file " +
+                          request.path.str() + ".");
+        }
     }
     SetReportViewerHandler(recording);
+}
+
+}  // namespace
+
+namespace {
+
+// An unreadable remembered file is reported and leaves a new configuration,
+// but the controller keeps its path; Help... opens the model's page and logs
+// its help context; a double-click on a channel modifies its sensor, or
+// selects one for a free channel.
+TEST_F(ConDlgTest, RememberedPathHelpAndDoubleClick) {
+    const CString broken = Path("broken.xmlcon");
+    tw_test::WriteFile(broken.str(), "<TDW_InstrumentConfiguration>");
+    config.SetInstrumentPath(CTD_64V2_VANTREL, broken);
+    const std::string help = (m_folder / "help").string();
+    std::filesystem::create_directories(help);
+    for (const char* page : {"index.html", "tdw-64plus-v2-vantrel-ctd.html"}) {
+        tw_test::WriteFile(help + "/" + page, "<html></html>");
+    }
+    tw_test::ScopedEnv helpDir("TW_CONFIGCTD_HELP_DIR", help.c_str());
+    std::vector<CString> opened;
+    const HelpHandler previous = SetHelpHandler([&](const CString& page) {
+        opened.push_back(page);
+        return true;
+    });
+    std::vector<std::string> logged;
+    const CDiagnostics::Sink sink =
+        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
+
+    CConDlg dialog(config, CTD_64V2_VANTREL);
+    CScriptedForms forms({[&](CFormDialog&) {
+        EXPECT_EQ(dialog.At(kStatus).label, "Configuration file opened: None");
+        Press(dialog, kHelp);
+        ASSERT_TRUE(SetValue(dialog, "externalVoltages", 1));
+        ASSERT_TRUE(SetValue(dialog, kChannels, 3));
+        Press(dialog, kChannels);  // the free channel: Select...
+        ASSERT_TRUE(SetValue(dialog, kChannels, 1));
+        Press(dialog, kChannels);  // the conductivity sensor: Modify...
+        EXPECT_EQ(dialog.Instrument().GetNumChannel(), 4);
+    }});
+    forms.Then(tw_test::Pressing("cancel"));
+    forms.Then(tw_test::Pressing("cancel"));
+    TWRunModal(dialog);
+    CDiagnostics::SetSink(sink);
+    SetHelpHandler(previous);
+
+    EXPECT_EQ(forms.titles,
+              (std::vector<CString>{"Configuration for the TDW 64plus V2 Vantrel CTD",
+                                    "Select New Voltage Sensor", forms.titles.back()}));
+    EXPECT_EQ(opened,
+              std::vector<CString>{CString(help.c_str()) + "/tdw-64plus-v2-vantrel-ctd.html"});
+    EXPECT_NE(
+        std::find(logged.begin(), logged.end(), "Launching help file - Help context ID = 1011"),
+        logged.end());
+    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
+    Run([](CConDlg& d) { Press(d, kLeave); });
+    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
 }
 
 }  // namespace

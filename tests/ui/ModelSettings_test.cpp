@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Catalogue.h"
+#include "core/SensorArray.h"
 #include "instruments/NimbrelCTD.h"
 #include "instruments/Vantrel62CTD.h"
 #include "instruments/Vantrel64V2CTD.h"
@@ -40,19 +41,18 @@ bool Enter(CFormDialog& dialog, const char* id, const char* text) {
     return entered;
 }
 
-// The settings of the instrument's model in a bare dialog, as the
-// configuration dialog holds them; counts the grid redraws they ask for.
-struct CHost : CFormDialog {
-    CHost(CCTD& instrument) : settings(MakeModelSettings(instrument.GetCTD_ID())), ctd(instrument) {
-        settings->AddControls(*this);
-        settings->WriteControls(ctd, *this);
+// The configuration dialog of a model, initialised on the remembered path
+// (none: a new configuration) and driven without a modal run.
+struct CHost {
+    explicit CHost(int ctdID, const CString& path = CString()) {
+        config.SetInstrumentPath(ctdID, path);
+        dialog = std::make_unique<CConDlg>(config, ctdID);
+        dialog->Initialise();
     }
-    void Changed(const std::string& id) override { redraws += settings->Changed(id, *this, ctd); }
-    void Command(const std::string& id) override { settings->Command(id, *this, ctd); }
-
-    std::unique_ptr<CModelSettings> settings;
-    CCTD& ctd;
-    int redraws = 0;
+    CConDlg& operator*() { return *dialog; }
+    CConDlg* operator->() { return dialog.get(); }
+    CConfigCTD config;
+    std::unique_ptr<CConDlg> dialog;
 };
 
 // A value entered into the settings of a model, after a check box that
@@ -72,6 +72,13 @@ struct SChange {
 // The texts of the messages shown, and that each was an input error.
 class ModelSettingsTest : public tw_test::CUiTest {
   protected:
+    // Stores the dialog's controls as Report... does; false when a value is
+    // refused.
+    bool Store(CConDlg& dialog) {
+        const size_t before = reports.size();
+        Press(dialog, ConDlgIds::kReport);
+        return reports.size() > before;
+    }
     std::vector<std::string> InputErrors() const {
         std::vector<std::string> texts;
         for (const tw_test::SShownMessage& message : shown) {
@@ -96,9 +103,8 @@ TEST_F(ModelSettingsTest, EveryModelWithAChannelGridHasSettingsThatShowItsDefaul
         if (!expected) {
             continue;
         }
-        const std::unique_ptr<CCTD> ctd = NewModel(ctdID);
-        CHost host(*ctd);
-        for (const SControl& control : host.controls) {
+        CHost host(ctdID);
+        for (const SControl& control : host->controls) {
             if (control.kind == EControl::Combo && control.enabled) {
                 EXPECT_GE(control.value, 0) << control.id;
             }
@@ -121,12 +127,11 @@ TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
         }
         SCOPED_TRACE(path);
         ++examples;
-        std::unique_ptr<CCTD> ctd = NewModel(ctdID);
-        ASSERT_TRUE(ReadConFile(path.c_str(), ctd.get()));
-        const std::unique_ptr<CCTD> original(ctd->Clone());
-        CHost host(*ctd);
-        EXPECT_EQ(host.settings->ReadControls(host, *ctd), 1);
-        EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), original.get()));
+        const std::unique_ptr<CCTD> original = tw_test::Stored(path.c_str());
+        CHost host(ctdID, path.c_str());
+        EXPECT_FALSE(host->Modified());
+        EXPECT_TRUE(Store(*host));
+        EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), original.get()));
     }
     EXPECT_GE(examples, 20);
 }
@@ -183,7 +188,7 @@ TEST_F(ModelSettingsTest, AChangedSettingReachesTheModelUnlessRefused) {
          "Deployment pressure must be a number."},
         {CTD_64V2_VANTREL, "scansToAverage", "4x", 0, nullptr, "scanTimeAdded",
          "Scans to average must be a number from 1 to 32767."},
-        {CTD_62V2_VANTREL, "sampleInterval", "9.5", 0, nullptr, "scanTimeAdded",
+        {CTD_62V2_VANTREL, "sampleInterval", "9.5", 0, nullptr, "nmeaPosition",
          "Sample interval must be a number from 10 to 14400."},
         {CTD_PAYLOAD, "sampleInterval", "3601", 0, nullptr, nullptr,
          "Sample interval must be a number from 1 to 3600."},
@@ -192,25 +197,27 @@ TEST_F(ModelSettingsTest, AChangedSettingReachesTheModelUnlessRefused) {
     };
     for (const SChange& change : kChanges) {
         SCOPED_TRACE(std::string(GetCTD_Data(change.ctdID)->name) + " " + change.id);
-        std::unique_ptr<CCTD> ctd = NewModel(change.ctdID);
-        CHost host(*ctd);
-        if (change.check == nullptr || Enter(host, change.check, "1")) {
-            Enter(host, change.id, change.text);
+        CHost host(change.ctdID);
+        const std::unique_ptr<CCTD> fresh = NewModel(change.ctdID);
+        if (change.check == nullptr || Enter(*host, change.check, "1")) {
+            Enter(*host, change.id, change.text);
         }
-        EXPECT_EQ(host.redraws, change.channels == 0 ? 0 : 1);
-        if (change.channels == 0) {
-            EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), NewModel(change.ctdID).get()));
-        } else {
-            EXPECT_EQ(ctd->GetNumChannel(), change.channels);
-        }
+        // Nothing reaches the instrument before it is stored; the grid shows
+        // the channels the settings will give.
+        EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
+        EXPECT_TRUE(host->Modified());
+        const size_t rows = host->At(ConDlgIds::kChannels).rows.size();
+        EXPECT_EQ(rows, change.channels == 0 ? static_cast<size_t>(fresh->GetNumChannel())
+                                             : static_cast<size_t>(change.channels));
         shown.clear();
-        EXPECT_EQ(host.settings->ReadControls(host, *ctd), change.refusal ? 0 : 1);
+        EXPECT_EQ(Store(*host), change.refusal == nullptr);
         if (change.refusal) {
             EXPECT_EQ(InputErrors(), std::vector<std::string>{change.refusal});
-            EXPECT_TRUE(CTD_ObjectsEqual(ctd.get(), NewModel(change.ctdID).get()));
+            EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
         } else {
             EXPECT_TRUE(shown.empty());
-            EXPECT_TRUE(change.took == nullptr || change.took(*ctd));
+            EXPECT_EQ(host->Instrument().GetNumChannel(), static_cast<int>(rows));
+            EXPECT_TRUE(change.took == nullptr || change.took(host->Instrument()));
         }
     }
 }
@@ -220,43 +227,50 @@ TEST_F(ModelSettingsTest, AChangedSettingReachesTheModelUnlessRefused) {
 // interval but without scans to average, surface PAR or a gas tension
 // device.
 TEST_F(ModelSettingsTest, DependentControlsFollowTheModelsRules) {
-    std::unique_ptr<CCTD> ctd = NewModel(CTD_64V2_VANTREL);
-    CHost host(*ctd);
-    EXPECT_FALSE(host.At("nmeaDepth").enabled);
-    EXPECT_FALSE(SetValue(host, "nmeaToPC", 1));
-    ASSERT_TRUE(SetValue(host, "nmeaPosition", 1));
-    EXPECT_TRUE(host.At("nmeaDepth").enabled);
-    EXPECT_EQ(host.At("nmeaToDeckUnit").value, 1);
-    ASSERT_TRUE(SetValue(host, "nmeaToDeckUnit", 0));
-    EXPECT_EQ(host.At("nmeaToPC").value, 1);
+    CHost host(CTD_64V2_VANTREL);
+    CConDlg& dialog = *host;
+    EXPECT_FALSE(dialog.At("nmeaDepth").enabled);
+    EXPECT_FALSE(SetValue(dialog, "nmeaToPC", 1));
+    ASSERT_TRUE(SetValue(dialog, "nmeaPosition", 1));
+    EXPECT_TRUE(dialog.At("nmeaDepth").enabled);
+    EXPECT_EQ(dialog.At("nmeaToDeckUnit").value, 1);
+    ASSERT_TRUE(SetValue(dialog, "nmeaToDeckUnit", 0));
+    EXPECT_EQ(dialog.At("nmeaToPC").value, 1);
 
-    EXPECT_TRUE(host.At("scansToAverage").enabled && !host.At("sampleInterval").enabled);
-    ASSERT_TRUE(Enter(host, "surfacePar", "1") && Enter(host, "serialSensor", "GTD-DO"));
-    EXPECT_EQ(ctd->GetNumChannel(), 6);
-    ASSERT_TRUE(PickChoice(host, "mode", "Moored"));
-    EXPECT_EQ(ctd->GetNumChannel(), 3);
-    EXPECT_EQ(host.At("surfacePar").value, 0);
-    EXPECT_FALSE(host.At("surfacePar").enabled);
-    EXPECT_EQ(ChoiceOf(host, "serialSensor"), "None");
-    EXPECT_TRUE(!host.At("scansToAverage").enabled && host.At("sampleInterval").enabled);
+    EXPECT_TRUE(dialog.At("scansToAverage").enabled && !dialog.At("sampleInterval").enabled);
+    ASSERT_TRUE(Enter(dialog, "surfacePar", "1") && Enter(dialog, "serialSensor", "GTD-DO"));
+    EXPECT_EQ(dialog.Shown().GetNumChannel(), 6);
+    ASSERT_TRUE(PickChoice(dialog, "mode", "Moored"));
+    EXPECT_EQ(dialog.Shown().GetNumChannel(), 3);
+    EXPECT_EQ(dialog.At("surfacePar").value, 0);
+    EXPECT_FALSE(dialog.At("surfacePar").enabled);
+    EXPECT_EQ(ChoiceOf(dialog, "serialSensor"), "None");
+    EXPECT_TRUE(!dialog.At("scansToAverage").enabled && dialog.At("sampleInterval").enabled);
+    // Back in profile mode the surface PAR and the serial sensor chosen
+    // before come back.
+    ASSERT_TRUE(PickChoice(dialog, "mode", "Profile"));
+    EXPECT_EQ(dialog.Shown().GetNumChannel(), 6);
+    EXPECT_EQ(ChoiceOf(dialog, "serialSensor"), "GTD-DO");
 
-    ASSERT_EQ(host.settings->ReadControls(host, *ctd), 1);
-    EXPECT_EQ(ctd->GetbNMEA_Added(), 1);
-    EXPECT_EQ(ctd->GetbNMEA_PC(), 1);
+    ASSERT_TRUE(Store(dialog));
+    EXPECT_EQ(dialog.Instrument().GetbNMEA_Added(), 1);
+    EXPECT_EQ(dialog.Instrument().GetbNMEA_PC(), 1);
+    EXPECT_EQ(dialog.Instrument().GetNumChannel(), 6);
 
-    // The moored 62plus has no mode to choose.
-    std::unique_ptr<CCTD> moored = NewModel(CTD_62PLUS_VANTREL);
-    CHost mooredHost(*moored);
-    EXPECT_EQ(ChoiceOf(mooredHost, "mode"), "Moored");
-    EXPECT_FALSE(mooredHost.At("mode").enabled || mooredHost.At("scansToAverage").enabled);
-    EXPECT_TRUE(mooredHost.At("sampleInterval").enabled);
+    // The moored 62plus models have no mode to choose, and keep no scan time.
+    CHost moored(CTD_62PLUS_VANTREL);
+    EXPECT_EQ(ChoiceOf(*moored, "mode"), "Moored");
+    EXPECT_FALSE(moored->At("mode").enabled || moored->At("scansToAverage").enabled);
+    EXPECT_TRUE(moored->At("sampleInterval").enabled);
+    EXPECT_FALSE(moored->At("scanTimeAdded").enabled);
+    EXPECT_EQ(moored->At("scanTimeAdded").toolTip,
+              "The TDW 62plus Vantrel CTD does not store this setting in its file.");
 }
 
 // "Data..." of the moored CTDs edits the moored pressure that stands in for a
 // missing pressure sensor.
 TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
-    std::unique_ptr<CCTD> ctd = NewModel(CTD_62_VANTREL);
-    CHost host(*ctd);
+    CHost host(CTD_62_VANTREL);
     CScriptedForms forms({[](CFormDialog& d) {
         ASSERT_FALSE(d.At("userTemperature").enabled);
         TypeText(d, "mooredPressure", "20000");
@@ -267,37 +281,130 @@ TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
         TypeText(d, "userTemperature", "4.25");
         Press(d, "ok");
     }});
-    ASSERT_TRUE(Press(host, "pressureData"));
+    ASSERT_TRUE(Press(*host, "pressureData"));
     EXPECT_EQ(InputErrors(),
               std::vector<std::string>{"Moored pressure must be a number from 0 to 15000."});
-    const auto& moored = dynamic_cast<CVantrelMooredCTD&>(*ctd);
+    const auto& moored = dynamic_cast<CVantrelMooredCTD&>(host->Instrument());
     EXPECT_EQ(moored.GetdMooredPressure().Get(), 150.5);
     EXPECT_EQ(moored.GetTempType().Get(), 1);
     EXPECT_EQ(moored.GetdUserSuppliedTemp().Get(), 4.25);
 
-    ASSERT_TRUE(PickChoice(host, "pressureType", "Strain Gauge"));
-    EXPECT_FALSE(host.At("pressureData").enabled);
+    ASSERT_TRUE(PickChoice(*host, "pressureType", "Strain Gauge"));
+    EXPECT_FALSE(host->At("pressureData").enabled);
 }
 
-// In the configuration dialog: a refused value keeps it open with its
-// message, and a channel setting draws the channel grid again at once.
-TEST_F(ModelSettingsTest, TheConfigurationDialogStaysOpenOnARefusalAndRedrawsItsGrid) {
-    CConfigCTD config;
-    CConDlg dialog(config, CTD_73_NIMBREL);
-    CScriptedForms forms({[&](CFormDialog&) {
-        EXPECT_EQ(dialog.At(ConDlgIds::kChannels).rows.size(), 2u);
-        ASSERT_TRUE(SetValue(dialog, "pressureSensor", 1));
-        ASSERT_TRUE(PickChoice(dialog, "oxygenSensor", "TDW 41I"));
-        const SControl& grid = dialog.At(ConDlgIds::kChannels);
-        ASSERT_EQ(grid.rows.size(), 4u);
-        EXPECT_EQ(grid.rows[2][1].text, dialog.Instrument().GetSensor(2).GetSensorName());
-        EXPECT_FALSE(dialog.At("mooredPressure").enabled);
+// A channel setting of each model that has them, on a configuration whose
+// every sensor carries a serial number of its own: changed and changed back
+// before storing, it leaves every sensor and the file as they were; changed
+// and stored, the sensors of the channels that remain keep theirs.
+TEST_F(ModelSettingsTest, ChannelSettingsUndoneLoseNothingAndStoredKeepTheRest) {
+    using SEntry = std::pair<const char*, const char*>;
+    struct SLayoutCase {
+        int ctdID;
+        std::vector<SEntry> setup;  // entered and stored first
+        SEntry change;
+        const char* back;
+        int kept;  // sensors of the configuration still on a channel once stored
+    };
+    const SLayoutCase kCases[] = {
+        {CTD_62_VANTREL,
+         {{"pressureType", "Strain Gauge"}, {"externalVoltages", "2"}},
+         {"pressureType", "No Pressure Sensor"},
+         "Strain Gauge",
+         4},
+        {CTD_62PLUS_VANTREL,
+         {{"externalVoltages", "1"}, {"serialSensor", "Temperature, TDW 83"}},
+         {"serialSensor", "None"},
+         "Temperature, TDW 83",
+         3},
+        {CTD_62V2_VANTREL,
+         {{"pressureType", "Strain Gauge"}, {"externalVoltages", "2"}},
+         {"externalVoltages", "0"},
+         "2",
+         3},
+        {CTD_64_VANTREL, {}, {"pressureType", "Digiquartz with Temp Comp"}, "Strain Gauge", 2},
+        {CTD_64_VANTREL,
+         {{"externalVoltages", "1"}, {"surfacePar", "1"}},
+         {"surfacePar", "0"},
+         "1",
+         4},
+        {CTD_64PLUS_VANTREL,
+         {{"externalVoltages", "1"}, {"surfacePar", "1"}},
+         {"mode", "Moored"},
+         "Profile",
+         4},
+        {CTD_64V2_VANTREL,
+         {{"externalVoltages", "1"}, {"serialSensor", "GTD-DO"}, {"surfacePar", "1"}},
+         {"mode", "Moored"},
+         "Profile",
+         4},
+        {CTD_64V2_VANTREL,
+         {{"externalVoltages", "2"}},
+         {"pressureType", "Digiquartz with Temp Comp"},
+         "Strain Gauge",
+         4},
+        {CTD_71_THERMOSAL,
+         {{"remoteTemperature", "TDW 83"}},
+         {"remoteTemperature", "None"},
+         "TDW 83",
+         2},
+        {CTD_56_CORVANE, {{"surfacePar", "1"}}, {"surfacePar", "0"}, "1", 3},
+        {CTD_94_DARTEL, {{"surfacePar", "1"}}, {"surfacePar", "0"}, "1", 3},
+        {CTD_47_THERMOSAL, {{"tdw83Added", "1"}}, {"tdw83Added", "0"}, "1", 2},
+        {CTD_812PLUS, {{"voltageWordsSuppressed", "0"}}, {"voltageWordsSuppressed", "2"}, "0", 7},
+        {CTD_PAYLOAD, {{"oxygenSensor", "1"}}, {"oxygenSensor", "0"}, "1", 3},
+        {CTD_73_NIMBREL,
+         {{"pressureSensor", "1"}, {"oxygenSensor", "TDW 68"}},
+         {"oxygenSensor", "None"},
+         "TDW 68",
+         3},
+        {CTD_73_NIMBREL,
+         {{"pressureSensor", "1"}, {"oxygenSensor", "TDW 41I"}},
+         {"pressureSensor", "0"},
+         "1",
+         3},
+    };
+    for (const SLayoutCase& layout : kCases) {
+        SCOPED_TRACE(std::string(GetCTD_Data(layout.ctdID)->name) + " " + layout.change.first);
+        CHost host(layout.ctdID);
+        CConDlg& dialog = *host;
+        for (const auto& [id, text] : layout.setup) {
+            Enter(dialog, id, text);
+        }
+        ASSERT_TRUE(Store(dialog));
+        CCTD& working = dialog.Instrument();
+        for (int channel = 0; channel < working.GetNumChannel(); ++channel) {
+            working.GetSensor(channel).SetSerialNum(CString("SN-") +
+                                                    std::to_string(channel).c_str());
+        }
+        const CString path = Path("layout.xmlcon");
+        WriteConFile(path, &working);
+        CHost opened(layout.ctdID, path);
+        const std::unique_ptr<CCTD> original(opened->Instrument().Clone());
 
-        ASSERT_TRUE(TypeText(dialog, "sampleInterval", "21600.5"));
-        Press(dialog, ConDlgIds::kLeave);
-        EXPECT_FALSE(dialog.Ended());
-    }});
-    EXPECT_EQ(TWRunModal(dialog), IDCANCEL);
-    EXPECT_EQ(InputErrors(),
-              std::vector<std::string>{"Sample interval must be a number from 0.9 to 21600."});
+        Enter(*opened, layout.change.first, layout.change.second);
+        EXPECT_TRUE(opened->Modified());
+        Enter(*opened, layout.change.first, layout.back);
+        EXPECT_FALSE(opened->Modified());
+        EXPECT_TRUE(CTD_ObjectsEqual(&opened->Instrument(), original.get()));
+        EXPECT_EQ(opened->At(ConDlgIds::kChannels).rows.size(),
+                  static_cast<size_t>(original->GetNumChannel()));
+
+        Enter(*opened, layout.change.first, layout.change.second);
+        ASSERT_TRUE(Store(*opened));
+        const CCTD& stored = opened->Instrument();
+        int kept = 0;
+        for (int channel = 0; channel < stored.GetNumChannel(); ++channel) {
+            const CSensor& sensor = stored.GetSensor(channel);
+            for (int was = 0; was < original->GetNumChannel(); ++was) {
+                const CSensor& before = original->GetSensor(was);
+                if (!sensor.GetSerialNum().IsEmpty() &&
+                    sensor.GetSerialNum() == before.GetSerialNum()) {
+                    EXPECT_TRUE(SensorObjectsEqual(&sensor, &before)) << channel;
+                    ++kept;
+                }
+            }
+        }
+        EXPECT_EQ(kept, layout.kept);
+    }
 }
