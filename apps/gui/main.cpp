@@ -4,12 +4,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "apps/gui/GuiApplication.h"
 #include "apps/gui/MainWindow.h"
 #include "apps/gui/QtHandlers.h"
 #include "ui/SelectSensorForImportDlg.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    CGuiApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tw-configctd-gui"));
     QApplication::setApplicationVersion(QStringLiteral(TW_CONFIGCTD_VERSION));
 
