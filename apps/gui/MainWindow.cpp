@@ -1,6 +1,8 @@
 #include "apps/gui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -17,6 +20,9 @@
 #include "apps/gui/Latin1.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
+#include "platform/FileNames.h"
+#include "platform/HelpLauncher.h"
+#include "ui/ModelHelp.h"
 
 namespace {
 
@@ -43,6 +49,19 @@ CMainWindow::CMainWindow(int application, QWidget* parent) : QMainWindow(parent)
     file->addAction(tr("&New..."), QKeySequence::New, this, &CMainWindow::NewConfiguration);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    m_modelHelp = help->addAction(tr("&Instrument Help"), QKeySequence::HelpContents, this,
+                                  [this] { ShowModelHelp(m_config.GetSelectedCTD_ID()); });
+    m_modelHelp->setObjectName(QStringLiteral("modelHelp"));
+    help->addAction(tr("&All Instruments"), this,
+                    [] { TWLaunchHelp(HelpContextOf(-1), CString("index.html")); });
+    help->addAction(tr("&About"), this, [this] {
+        QMessageBox::about(
+            this, tr("About tw-configctd-gui"),
+            tr("tw-configctd-gui %1\nThe configuration dialogs of the TW_ConfigCTD library.")
+                .arg(QApplication::applicationVersion()));
+    });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -96,6 +115,14 @@ void CMainWindow::OpenWithDialog() {
 }
 
 bool CMainWindow::OpenPath(const QString& path) {
+    if (!QFileInfo::exists(path) && RecentFiles().contains(QFileInfo(path).absoluteFilePath())) {
+        Forget(path);
+        QMessageBox::information(
+            this, tr("Open Recent"),
+            tr("%1 no longer exists; it is removed from the recent files.").arg(path));
+        Refresh();
+        return false;
+    }
     CString bytes = ToPath(path);
     const bool opened = m_config.SelectConFile(bytes) == 1;
     if (opened) {
@@ -114,13 +141,38 @@ bool CMainWindow::OpenPath(const QString& path) {
 
 void CMainWindow::NewConfiguration() {
     m_config.CreateNewConFile(nullptr);
+    RememberSelected();
     Refresh();
 }
 
 void CMainWindow::Configure() {
     if (m_config.GetSelectedCTD() != nullptr) {
         m_config.DispSelectedConFile();
+        RememberSelected();
         Refresh();
+    }
+}
+
+// A file a dialog saved under a new name is the selection now (the
+// controller selects it), and one of the recent files.
+void CMainWindow::RememberSelected() {
+    const QString selected = FromPath(m_config.GetSelectedPath());
+    if (!selected.isEmpty() && QFileInfo::exists(selected)) {
+        Remember(selected);
+    }
+}
+
+void CMainWindow::Forget(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(QFileInfo(path).absoluteFilePath());
+    HostSettings().setValue(QLatin1String(kRecentKey), files);
+    FillRecentMenu();
+}
+
+void CMainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Refresh();  // the selected file may have gone while another window was used
     }
 }
 
@@ -152,9 +204,15 @@ void CMainWindow::FillRecentMenu() {
 }
 
 void CMainWindow::Refresh() {
+    // A file deleted since it was selected is not shown as selected.
+    if (m_config.GetSelectedCTD_ID() >= 0 && !IsFile(m_config.GetSelectedPath())) {
+        Forget(FromPath(m_config.GetSelectedPath()));
+        m_config.DeselectConFile();
+    }
     const CCTD* ctd = m_config.GetSelectedCTD();
     const bool selected = ctd != nullptr && m_config.GetSelectedCTD_ID() >= 0;
     m_configure->setEnabled(selected);
+    m_modelHelp->setEnabled(selected);
     m_channels->setRowCount(0);
     if (!selected) {
         m_file->setText(tr("None"));

@@ -9,6 +9,7 @@
 
 #include "ui/ConfigCTD.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -33,9 +34,14 @@ class CMainWindow : public QMainWindow {
     // The files opened last, the newest first.
     QStringList RecentFiles() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void Refresh();
     void Remember(const QString& path);
+    void RememberSelected();
+    void Forget(const QString& path);
     void FillRecentMenu();
 
     CConfigCTD m_config;
@@ -44,4 +50,5 @@ class CMainWindow : public QMainWindow {
     QTableWidget* m_channels = nullptr;
     QPushButton* m_configure = nullptr;
     QMenu* m_recent = nullptr;
+    QAction* m_modelHelp = nullptr;
 };

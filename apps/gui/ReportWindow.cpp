@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "apps/gui/Latin1.h"
+#include "apps/gui/QtHandlers.h"
 #include "platform/FileDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageBox.h"
@@ -35,12 +36,12 @@ CReportWindow* CReportWindow::Open(const SReportRequest& request) {
 }
 
 CReportWindow::CReportWindow(const SReportRequest& request, QByteArray bytes)
-    : QWidget(nullptr, Qt::Window), m_request(request), m_bytes(std::move(bytes)) {
+    : QWidget(DialogOwner(), Qt::Window), m_request(request), m_bytes(std::move(bytes)) {
     setObjectName(QStringLiteral("reportWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // It stands for the viewer program of other systems: the dialog that
-    // asked for it waits until it is closed.
-    setWindowModality(Qt::ApplicationModal);
+    // It stands for the viewer program of other systems, which runs beside
+    // the dialog: a window of the dialog's own, so that the dialog's modality
+    // does not block it, and not modal itself.
     setWindowTitle(FromLatin1(request.title));
 
     m_text = new QPlainTextEdit(this);
@@ -74,10 +75,16 @@ CReportWindow::CReportWindow(const SReportRequest& request, QByteArray bytes)
     // Room for a report line of 100 characters and 40 lines, on any screen.
     const QFontMetrics metrics(m_text->font());
     QSize wanted(metrics.horizontalAdvance(QString(100, u'M')) + 60, metrics.lineSpacing() * 40);
-    if (const QScreen* shown = QGuiApplication::primaryScreen()) {
-        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(16, 48));
+    const QScreen* shown =
+        parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (shown != nullptr) {
+        const QRect room = shown->availableGeometry().adjusted(0, 0, -16, -48);
+        wanted = wanted.boundedTo(room.size());
+        resize(wanted);
+        move(room.topLeft());
+    } else {
+        resize(wanted);
     }
-    resize(wanted);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &QWidget::close);
 }
 
