@@ -11,10 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -39,11 +41,44 @@ bool IsFormRow(EControl kind) {
 // dialogs of the models with many settings fit on a small screen.
 constexpr int kRowsPerColumn = 6;
 
-// Grids show up to this many rows without scrolling, within these bounds.
-constexpr int kGridMaxRows = 12;
-constexpr int kGridMinHeight = 160;
+// Grids show up to this many rows without scrolling (more scroll), within
+// these bounds, so that every dialog fits a small laptop screen at 125 %.
+constexpr int kGridMaxRows = 6;
+constexpr int kGridMinHeight = 120;
 constexpr int kGridMaxWidth = 760;
 constexpr int kListMinWidth = 360;
+
+// The label with its first letter (either case) marked as its mnemonic; a
+// label that has one already, or a label whose text changed and lost the
+// letter, stays as it is.
+QString WithMnemonic(const CString& label, QChar letter) {
+    QString text = FromLatin1(label);
+    for (qsizetype i = 0; i < text.size() && !letter.isNull(); ++i) {
+        if (text[i] == u'&') {
+            if (i + 1 < text.size() && text[i + 1] != u'&') {
+                return text;
+            }
+            ++i;  // a shown '&'
+        } else if (text[i].toLower() == letter) {
+            text.insert(i, u'&');
+            break;
+        }
+    }
+    return text;
+}
+
+// The letter a label marks as its mnemonic, lower case; null: none.
+QChar MnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == u'&') {
+            if (text[i + 1] != u'&') {
+                return text[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
 
 bool SameShape(const std::vector<STreeNode>& a, const std::vector<STreeNode>& b) {
     if (a.size() != b.size()) {
@@ -158,7 +193,8 @@ void CFormWindow::Build(std::vector<QWidget*>& tabOrder) {
     } else {
         const bool pagelessBody =
             std::any_of(m_form.controls.begin(), m_form.controls.end(), [](const SControl& c) {
-                return c.page.IsEmpty() && !(c.kind == EControl::Button && c.bottomRow);
+                return c.page.IsEmpty() && c.visible &&
+                       !(c.kind == EControl::Button && c.bottomRow);
             });
         if (pagelessBody) {
             auto* body = new QWidget(this);
@@ -174,6 +210,16 @@ void CFormWindow::Build(std::vector<QWidget*>& tabOrder) {
             tabs->addTab(page, FromLatin1(name));
             BuildPage(page, name, tabOrder);
         }
+        // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is.
+        for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                         std::pair{QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1}}) {
+            auto* turn = new QShortcut(keys, this);
+            turn->setContext(Qt::WindowShortcut);
+            connect(turn, &QShortcut::activated, tabs, [tabs, step = step] {
+                tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) %
+                                      tabs->count());
+            });
+        }
     }
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
@@ -185,11 +231,50 @@ void CFormWindow::Build(std::vector<QWidget*>& tabOrder) {
         }
     }
     layout->addLayout(bottom);
+    ChooseMnemonics();
+}
+
+void CFormWindow::ChooseMnemonics() {
+    // Letters in the order of the buttons, each at most once.
+    QString taken;
+    for (const SControl& control : m_form.controls) {
+        const QChar own = MnemonicOf(FromLatin1(control.label));
+        if (control.kind == EControl::Button && !own.isNull()) {
+            taken += own;
+        }
+    }
+    for (const SControl& control : m_form.controls) {
+        const QString text = FromLatin1(control.label);
+        if (control.kind != EControl::Button || !MnemonicOf(text).isNull()) {
+            continue;
+        }
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar letter = text[i].toLower();
+            if (letter.isLetterOrNumber() && !taken.contains(letter) && text[i] != u'&' &&
+                (i == 0 || text[i - 1] != u'&')) {
+                taken += letter;
+                m_mnemonics[control.id] = letter;
+                break;
+            }
+        }
+    }
 }
 
 void CFormWindow::BuildPage(QWidget* page, const CString& pageName,
                             std::vector<QWidget*>& tabOrder) {
-    auto* outer = new QVBoxLayout(page);
+    std::vector<const SControl*> controls;
+    for (const SControl& control : m_form.controls) {
+        if (control.page == pageName &&
+            !(control.kind == EControl::Button && control.bottomRow && pageName.IsEmpty())) {
+            controls.push_back(&control);  // not the dialog's own bottom row
+        }
+    }
+    LayOut(page, new QVBoxLayout(page), controls, tabOrder);
+}
+
+void CFormWindow::LayOut(QWidget* page, QVBoxLayout* outer,
+                         const std::vector<const SControl*>& controls,
+                         std::vector<QWidget*>& tabOrder) {
     auto* body = new QHBoxLayout;
     outer->addLayout(body, 1);
     auto* content = new QVBoxLayout;
@@ -231,14 +316,23 @@ void CFormWindow::BuildPage(QWidget* page, const CString& pageName,
         run.clear();
     };
 
-    for (const SControl& control : m_form.controls) {
-        if (!(control.page == pageName)) {
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const SControl& control = *controls[i];
+        if (!control.group.IsEmpty() && !(page->objectName() == FromLatin1(control.group))) {
+            // The control and its neighbours of the same group, in a titled box.
+            flushRun();
+            auto* box = new QGroupBox(FromLatin1(control.group), page);
+            box->setObjectName(FromLatin1(control.group));
+            std::vector<const SControl*> members;
+            for (; i < controls.size() && controls[i]->group == control.group; ++i) {
+                members.push_back(controls[i]);
+            }
+            --i;
+            LayOut(box, new QVBoxLayout(box), members, tabOrder);
+            content->addWidget(box);
             continue;
         }
         if (control.kind == EControl::Button) {
-            if (control.bottomRow && pageName.IsEmpty()) {
-                continue;  // the dialog's own bottom row
-            }
             (control.bottomRow ? bottomButtons : sideButtons).push_back(MakeButton(control, page));
         } else if (IsFormRow(control.kind)) {
             run.push_back(&control);
@@ -361,6 +455,11 @@ QWidget* CFormWindow::MakeButton(const SControl& control, QWidget* parent) {
             Command(id);
         }
     });
+    if (!control.shortcut.empty()) {
+        auto* shortcut =
+            new QShortcut(QKeySequence(QString::fromStdString(control.shortcut)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, id] { Command(id); });
+    }
     return button;
 }
 
@@ -386,7 +485,31 @@ QWidget* CFormWindow::MakeGrid(const SControl& control, QWidget* parent) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // One Tab stop: the arrow keys move within the grid, Tab leaves it.
+    table->setTabKeyNavigation(false);
     const std::string id = control.id;
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [this, id, table](QPoint at) {
+        const SControl* grid = m_form.Find(id);
+        if (grid == nullptr || grid->menu.empty()) {
+            return;
+        }
+        const int row = table->rowAt(at.y());
+        if (row >= 0 && row != grid->value) {
+            SetValue(m_form, id, row);
+            AfterAction();
+        }
+        QMenu menu(table);
+        for (const std::string& item : grid->menu) {
+            const SControl* button = m_form.Find(item);
+            if (button != nullptr && button->visible) {
+                QAction* action = menu.addAction(WithoutMnemonics(button->label));
+                action->setEnabled(button->enabled);
+                connect(action, &QAction::triggered, this, [this, item] { Command(item); });
+            }
+        }
+        menu.exec(table->viewport()->mapToGlobal(at));
+    });
     connect(table, &QTableWidget::currentCellChanged, this, [this, id](int row) {
         const SControl* grid = m_form.Find(id);
         if (!m_drawing && grid != nullptr && row >= 0 && row != grid->value) {
@@ -492,7 +615,8 @@ QWidget* CFormWindow::MakeList(const SControl& control, QWidget* parent) {
 
 void CFormWindow::Redraw() {
     m_drawing = true;
-    setWindowTitle(FromLatin1(m_form.title));
+    setWindowTitle(FromLatin1(m_form.title) + QStringLiteral("[*]"));
+    setWindowModified(m_form.Modified());
     for (SBinding& binding : m_bindings) {
         const SControl* control = m_form.Find(binding.id);
         if (control == nullptr) {
@@ -504,6 +628,7 @@ void CFormWindow::Redraw() {
         }
         binding.widget->setEnabled(control->enabled);
         binding.widget->setVisible(control->visible);
+        binding.widget->setToolTip(FromLatin1(control->toolTip));
         if (binding.label != nullptr) {
             binding.label->setText(FromLatin1(control->label));
             binding.label->setEnabled(control->enabled);
@@ -550,7 +675,9 @@ void CFormWindow::DrawControl(SBinding& binding, const SControl& control) {
             break;
         case EControl::Button: {
             auto* button = static_cast<QPushButton*>(binding.widget);
-            button->setText(FromLatin1(control.label));
+            const auto mnemonic = m_mnemonics.find(control.id);
+            button->setText(WithMnemonic(
+                control.label, mnemonic == m_mnemonics.end() ? QChar() : mnemonic->second));
             button->setDefault(control.isDefault);
             break;
         }
@@ -693,6 +820,12 @@ void CFormWindow::DrawTree(SBinding& binding, QTreeWidget& tree, const SControl&
 
 void CFormWindow::FitToScreen() {
     adjustSize();
+    // Wide enough for the whole caption (a window manager cuts it to the
+    // width of the window).
+    const int caption = fontMetrics().horizontalAdvance(FromLatin1(m_form.title)) + 120;
+    if (width() < caption) {
+        resize(caption, height());
+    }
     const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (shown == nullptr) {
         return;

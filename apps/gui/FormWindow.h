@@ -5,14 +5,17 @@
 // Changed or Command; afterwards every widget is drawn again from the
 // controls, and the window closes when the dialog has ended.
 
+#include <QChar>
 #include <QDialog>
 #include <QPointer>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/Form.h"
 
 class QBoxLayout;
+class QVBoxLayout;
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
@@ -56,6 +59,13 @@ class CFormWindow : public QDialog {
     void Build(std::vector<QWidget*>& tabOrder);
     // Lays out the controls of one page (or of the dialog without pages).
     void BuildPage(QWidget* page, const CString& pageName, std::vector<QWidget*>& tabOrder);
+    // Lays out the controls into the layout of page: form rows, the full-width
+    // controls, the buttons beside and below them, and titled boxes of the
+    // controls of a group.
+    void LayOut(QWidget* page, QVBoxLayout* outer, const std::vector<const SControl*>& controls,
+                std::vector<QWidget*>& tabOrder);
+    // Gives every button without one a mnemonic of its own.
+    void ChooseMnemonics();
     SBinding& Bind(const SControl& control, QWidget* widget, QLabel* label = nullptr);
     QWidget* MakeWidget(const SControl& control, QWidget* parent);
     QWidget* MakeButton(const SControl& control, QWidget* parent);
@@ -80,5 +90,6 @@ class CFormWindow : public QDialog {
 
     CFormDialog& m_form;
     std::vector<SBinding> m_bindings;
-    bool m_drawing = false;  // widgets changed by Redraw are not the user's doing
+    std::map<std::string, QChar> m_mnemonics;  // the letter of each button's mnemonic
+    bool m_drawing = false;                    // widgets changed by Redraw are not the user's doing
 };
