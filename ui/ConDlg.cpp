@@ -372,8 +372,16 @@ void CConDlg::OnReport() {
 }
 
 void CConDlg::UpdateStatus() {
-    At(kStatus).label = "Configuration file opened: " +
-                        (m_path.IsEmpty() ? CString("None") : ExtractFileName(m_path));
+    At(kStatus).label = StatusText("None");
+}
+
+// A read-only file is said before the user tries to save it.
+CString CConDlg::StatusText(const char* none) const {
+    if (m_path.IsEmpty()) {
+        return CString("Configuration file opened: ") + none;
+    }
+    return "Configuration file opened: " + ExtractFileName(m_path) +
+           (IsReadOnly(m_path) ? " (read-only)" : "");
 }
 
 void CConDlg::FillChannelGrid() {

@@ -72,6 +72,8 @@ class CConDlg : public CFormDialog {
     void OnLeave();
     void OnReport();
     void UpdateStatus();
+    // "Configuration file opened: " and the file's name, or none without one.
+    CString StatusText(const char* none) const;
     void FillChannelGrid();
     // Enables "Select..." and "Modify..." for the current channel.
     void UpdateChannelButtons();

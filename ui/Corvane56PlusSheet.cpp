@@ -26,6 +26,7 @@ constexpr int kPorts = 2;
 const char* const kStorageChoices[] = {"Serial sensor data included in CTD .xml data file.",
                                        "Serial sensor data in separate .txt file."};
 constexpr const char* kNotApplicable = "Not applicable";
+constexpr const char* kRealTimeNote = "realTimeNote";
 
 // The sensors each serial sensor puts on its port, from the instrument
 // family's own table.
@@ -148,6 +149,10 @@ std::vector<SSetting> SheetLayout() {
         Control(Corvane56PlusIds::kConfigureSpar, EControl::Button, "Configure SPAR Sensor...")
             .EnabledBy("surfacePar"),
     };
+    layout.push_back(Note(kRealTimeNote,
+                          "These options apply only when the configuration file is used to collect "
+                          "real-time data (Configuration file usage, first page).")
+                         .OnPage(kRealTimePage));
     for (SSetting& setting : realTime) {
         setting.page = kRealTimePage;
         setting.EnabledBy("usage", wavecap);
@@ -157,15 +162,15 @@ std::vector<SSetting> SheetLayout() {
     for (int port = 0; port < kPorts; ++port) {
         CString title;
         title.Format("Serial port %d", port + 1);
-        layout.push_back(Note(PortId("serialPort", port), title).OnPage(kSerialPage));
-        layout.push_back(SerialPortType(port));
-        layout.push_back(SerialPortStorage(port));
-        layout.push_back(
-            Control(PortId("serialSensors", port), EControl::List, "").OnPage(kSerialPage));
-        layout.push_back(Control(PortId("selectSerial", port), EControl::Button, "Select...")
-                             .OnPage(kSerialPage));
-        layout.push_back(Control(PortId("modifySerial", port), EControl::Button, "Modify...")
-                             .OnPage(kSerialPage));
+        for (SSetting setting : {
+                 SerialPortType(port),
+                 SerialPortStorage(port),
+                 Control(PortId("serialSensors", port), EControl::List, ""),
+                 Control(PortId("selectSerial", port), EControl::Button, "Select..."),
+                 Control(PortId("modifySerial", port), EControl::Button, "Modify..."),
+             }) {
+            layout.push_back(std::move(setting.OnPage(kSerialPage).InGroup(title)));
+        }
     }
     return layout;
 }
@@ -236,8 +241,7 @@ void CCorvane56PlusSheet::ShowInstrument() {
 }
 
 void CCorvane56PlusSheet::UpdateSheetStatus() {
-    At(ConDlgIds::kStatus).label = "Configuration file opened: " +
-                                   (m_path.IsEmpty() ? CString("NONE") : ExtractFileName(m_path));
+    At(ConDlgIds::kStatus).label = StatusText("NONE");
     At(ConDlgIds::kSave).enabled = !m_path.IsEmpty();
 }
 
@@ -294,6 +298,7 @@ void CCorvane56PlusSheet::FillSerialPorts() {
 
 void CCorvane56PlusSheet::UpdateSheetStates() {
     m_settings->UpdateStates(*this);
+    At(kRealTimeNote).visible = At("usage").value != C56PlusCTD::USAGE_WAVECAP_HEX_FILE;
     const int row = CurrentRow();
     At(ConDlgIds::kSelect).enabled = row >= kFixedSensors;
     At(ConDlgIds::kModify).enabled = row >= 0 && HasCalibration(GridSensor(row));

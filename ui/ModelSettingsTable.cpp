@@ -228,6 +228,7 @@ void CTableSettings::AddControls(CFormDialog& dialog) const {
     for (const SSetting& setting : m_settings) {
         SControl& control = dialog.Add(setting.kind, setting.id, setting.label);
         control.page = setting.page;
+        control.group = setting.group;
         control.choices = setting.choices;
         if (setting.kind == EControl::Check) {
             control.value = 0;

@@ -63,8 +63,10 @@ struct SSetting {
     // 32767") where it has them.
     CString meaning;
     std::function<CString(const CCTD&)> limits;
-    // The property page that holds the control; empty in a plain dialog.
+    // The property page that holds the control; empty in a plain dialog. The
+    // titled box that holds it; empty: none.
     CString page;
+    CString group;
     // Enabled only while each of these controls (itself enabled) has the
     // value given; never enabled when shown only (a value the model cannot
     // change).
@@ -154,6 +156,10 @@ struct SSetting {
     }
     SSetting& OnPage(const char* name) {
         page = name;
+        return *this;
+    }
+    SSetting& InGroup(const CString& name) {
+        group = name;
         return *this;
     }
 

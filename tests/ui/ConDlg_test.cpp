@@ -80,7 +80,8 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
         const int result = Run([&](CConDlg& dialog) {
             EXPECT_EQ(dialog.At(kLeave).label, askToSave ? "Exit" : "Save && Exit");
             EXPECT_EQ(dialog.At(kStatus).label, CString("Configuration file opened: ") +
-                                                    (path.IsEmpty() ? "None" : kDefaultFile));
+                                                    (path.IsEmpty() ? "None" : kDefaultFile) +
+                                                    (file == kReadOnly ? " (read-only)" : ""));
             EXPECT_EQ(dialog.At(kSave).enabled, !path.IsEmpty());
             SetValue(dialog, kNmea, action != kNothing);
             if (action == kChangeAndSave) {
