@@ -4,6 +4,7 @@
 // changes. Pictures of every kind of dialog are saved on the way.
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTableWidget>
@@ -149,7 +150,12 @@ void CConfigurationDialogsTest::eachModelIsEditedAndSavedThroughItsDialog() {
         CMainWindow window(kTestHost);
         window.show();
         QVERIFY(window.OpenPath(path));
+        // Scaled, every model's dialog is pictured, under the example's name.
+        const bool scaled = qApp->devicePixelRatio() > 1;
         const bool pictured = QByteArray(model.example) == "64plusV2-profiling.xmlcon";
+        const QByteArray dialogPicture =
+            scaled ? QFileInfo(QString::fromLatin1(model.example)).completeBaseName().toLatin1()
+                   : QByteArray(pictured ? "configuration-dialog" : "");
         SaveScreenshot(&window, pictured ? "main-window" : nullptr);
         const SSensorChange change = model.sensorButtons
                                          ? SensorChangeFor(*window.Config().GetSelectedCTD())
@@ -168,7 +174,7 @@ void CConfigurationDialogsTest::eachModelIsEditedAndSavedThroughItsDialog() {
             if (change.channel >= 0) {
                 ChangeSensor(dialog, change, pictured);
             }
-            SaveScreenshot(dialog, pictured ? "configuration-dialog" : nullptr);
+            SaveScreenshot(dialog, dialogPicture.isEmpty() ? nullptr : dialogPicture.constData());
             Click(dialog, "save");
             Click(dialog, "leave");
         });

@@ -59,8 +59,10 @@ inline void TypeInto(QLineEdit* edit, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
+// On the screen of 1366 x 768 device pixels, at any scale.
 inline bool FitsScreen(const QWidget* window) {
-    return window->width() <= 1366 && window->height() <= 768;
+    const qreal scale = window->devicePixelRatioF();
+    return window->width() * scale <= 1366 && window->height() * scale <= 768;
 }
 
 inline QByteArray ReadAll(const QString& path) {
@@ -86,15 +88,18 @@ inline void SaveScreenshot(QWidget* window, const char* name) {
         return;
     }
     QDir().mkpath(folder);
+    // In device pixels, as the screen shows it at any scale.
     const QPixmap content = window->grab();
+    const qreal scale = content.devicePixelRatio();
     const int strip = window->fontMetrics().height() + 10;
-    QPixmap picture(content.width(), content.height() + strip);
+    QPixmap picture(content.width(), content.height() + qRound(strip * scale));
+    picture.setDevicePixelRatio(scale);
     picture.fill(window->palette().color(QPalette::Dark));
     QPainter painter(&picture);
     painter.setPen(window->palette().color(QPalette::BrightText));
     painter.setFont(window->font());
-    painter.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter,
-                     window->windowTitle());
+    painter.drawText(QRect(8, 0, window->width() - 16, strip), Qt::AlignVCenter,
+                     window->windowTitle().remove(QStringLiteral("[*]")));
     painter.drawPixmap(0, strip, content);
     painter.end();
     QVERIFY(picture.save(folder + u'/' + QString::fromLatin1(name) + ".png"));
