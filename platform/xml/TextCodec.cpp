@@ -129,10 +129,17 @@ std::string EncodeText(std::string_view bytes) {
 }
 
 std::string DecodeText(std::string_view utf8) {
+    std::string storage;
+    const std::string_view text = DecodeView(utf8, &storage);
+    return text.data() == storage.data() ? std::move(storage) : std::string(text);
+}
+
+std::string_view DecodeView(std::string_view utf8, std::string* storage) {
     if (IsPlainAscii(utf8)) {
-        return std::string(utf8);
+        return utf8;
     }
-    std::string out;
+    std::string& out = *storage;
+    out.clear();
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
