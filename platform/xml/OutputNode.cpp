@@ -100,7 +100,8 @@ long COutputNode::SetAttribute(const char* name, const char* value) {
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    return SetAttributeText(m_state->cursor.Current(), name, detail::EncodeText(value))
+    std::string storage;
+    return SetAttributeText(m_state->cursor.Current(), name, detail::EncodeView(value, &storage))
                ? S_OK_XML
                : E_FAIL_XML;
 }
@@ -135,7 +136,9 @@ long COutputNode::WriteString(const char* tag, const char* text, int index, cons
     if (text == nullptr) {
         return E_FAIL_XML;
     }
-    return WriteText(m_state->cursor.Current(), tag, detail::EncodeText(text), index, indexAttr);
+    std::string storage;
+    return WriteText(m_state->cursor.Current(), tag, detail::EncodeView(text, &storage), index,
+                     indexAttr);
 }
 
 long COutputNode::WriteInt(const char* tag, int value, int index, const char* indexAttr) {
@@ -146,12 +149,16 @@ long COutputNode::WriteInt(const char* tag, int value, int index, const char* in
 
 long COutputNode::WriteDouble(const char* tag, double value, const char* format, int index,
                               const char* indexAttr) {
-    std::string text;
+    std::string printed;
+    std::string storage;
+    std::string_view text;
     if (format == nullptr) {
-        text = detail::FormatDouble(value);
+        printed = detail::FormatDouble(value);
+        text = printed;
     } else if (detail::IsDoubleFormat(format)) {
         // A format's own text may hold any bytes.
-        text = detail::EncodeText(detail::FormatWithPrintf(format, value));
+        printed = detail::FormatWithPrintf(format, value);
+        text = detail::EncodeView(printed, &storage);
     } else {
         return E_FAIL_XML;
     }

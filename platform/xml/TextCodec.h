@@ -15,6 +15,9 @@
 namespace TDWXML::detail {
 
 std::string EncodeText(std::string_view bytes);
+// The encoded text without a copy for plain ASCII bytes: a view of bytes
+// itself, or of the encoded text kept in storage.
+std::string_view EncodeView(std::string_view bytes, std::string* storage);
 std::string DecodeText(std::string_view utf8);
 // The decoded text without a copy when the document's bytes stand for
 // themselves (plain ASCII, the usual case): a view of utf8 itself, or of the
