@@ -24,6 +24,7 @@
 #include "core/Range.h"
 #include "core/ReportLine.h"
 #include "core/Sensor.h"
+#include "core/SensorClassOf.h"
 
 // A selection among numbered choices: a bounded int that refuses values
 // outside its limits. Two selections are equal when they hold the same value.
@@ -333,7 +334,11 @@ class CCoeffSensor : public Base {
     static constexpr int kReportWidth = 14;
     static constexpr bool kSilentReport = false;
 
-    int GetSensorID() const override { return Derived::kSensorID; }
+    int GetSensorID() const override {
+        static_assert(kSensorRowNames<Derived, Derived::kSensorID>,
+                      "the sensor table gives this ID to another class");
+        return Derived::kSensorID;
+    }
 
     // Reads into a fresh default object and takes it only when the common
     // items and every required item were read.
