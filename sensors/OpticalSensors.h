@@ -94,6 +94,7 @@ class CDrHaardtSensor : public CSensor {
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
     void Report(std::ostream& os, int indent) const override;
+    std::span<const char* const> ChoiceTexts(const char* tag) const override;
     void AssignFrom(const CSensor& other) override;
     bool IsEqualTo(const CSensor& other) const override;
     TW_DECLARE_SENSOR_TABLES(CDrHaardtSensor)
