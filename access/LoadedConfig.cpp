@@ -1,4 +1,4 @@
-#include "apps/cli/LoadedConfig.h"
+#include "access/LoadedConfig.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,9 +8,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 
-#include "apps/cli/ReadWatch.h"
+#include "access/ReadWatch.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
 #include "platform/QDParser.h"
@@ -203,11 +202,6 @@ std::string Located(const std::string& file, const std::string& kind, const std:
     return text + ": " + (kind.empty() ? "" : kind + ": ") + reason.what;
 }
 
-int Fail(const std::string& file, const std::string& why) {
-    std::cerr << Located(file, "", why) << '\n';
-    return 1;
-}
-
 SLoadResult LoadConfiguration(const std::string& path) {
     SLoadResult result;
     std::error_code ec;
@@ -250,14 +244,6 @@ SLoadResult LoadConfiguration(const std::string& path) {
         }
     }
     result.ctd = std::move(ctd);
-    return result;
-}
-
-SLoadResult LoadForCommand(const std::string& path) {
-    SLoadResult result = LoadConfiguration(path);
-    for (const std::string& warning : result.warnings) {
-        std::cerr << path << ": warning: " << warning << '\n';
-    }
     return result;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Reading and writing configuration files for the tool, through the same
-// functions a host program calls, with a one-line reason on failure and the
-// values the reader replaced by defaults.
+// Reading and writing configuration files for hosts without a window (the
+// tool, the Python module), through the same functions a host program calls,
+// with a one-line reason on failure and the values the reader replaced by
+// defaults.
 
 #include <memory>
 #include <string>
@@ -19,8 +20,6 @@ struct SLoadResult {
 
 // ReadCTDID, CreateCTDObject and ReadConFile, in that order.
 SLoadResult LoadConfiguration(const std::string& path);
-// The same, with each warning on standard error as "FILE: warning: what".
-SLoadResult LoadForCommand(const std::string& path);
 
 class CLibraryWatch;
 // Why the model refused a configuration that parsed, from what the library
@@ -47,9 +46,6 @@ SReason SplitReason(const std::string& why);
 // "FILE:LINE:COLUMN: KIND: what" for a reason with a position, else
 // "FILE: KIND: what"; without a kind, "FILE:LINE:COLUMN: what".
 std::string Located(const std::string& file, const std::string& kind, const std::string& why);
-
-// The located reason on standard error; returns the exit status 1.
-int Fail(const std::string& file, const std::string& why);
 
 // The CTD ID a model argument names: a number 0 to 15 or a catalogue name
 // (letters in any case); -1 when it names none.
