@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -46,6 +47,7 @@ class CSampleForm : public CFormDialog {
                                  SGridCell{"", false, 0, 0, 0, true}});
         }
         grid.value = 0;
+        grid.menu = {"save"};
         Add(EControl::Tree, "sensorTree").nodes = {
             Node("Free", 27),
             Node("Oxygen", -1, {Node("Oxygen Current", 36), Node("Oxygen Temperature", 39)})};
@@ -53,6 +55,7 @@ class CSampleForm : public CFormDialog {
         ok.bottomRow = ok.isDefault = true;
         SControl& cancel = Add(EControl::Button, "cancel", "Cancel");
         cancel.bottomRow = cancel.isCancel = true;
+        Add(EControl::Button, "save", "Save").shortcut = "Ctrl+S";
         for (size_t i = 0; withPages && i < controls.size(); ++i) {
             controls[i].page = controls[i].bottomRow ? "" : i < 5 ? "Settings" : "Sensors";
         }
@@ -91,6 +94,7 @@ class CFormWindowTest : public QObject {
   private slots:
     void everyKindOfControlGoesBothWaysInLatin1();
     void enterEscapeTheCloseBoxAndPages();
+    void everyButtonIsReachedByKeyboard();
 };
 
 void CFormWindowTest::everyKindOfControlGoesBothWaysInLatin1() {
@@ -185,6 +189,28 @@ void CFormWindowTest::enterEscapeTheCloseBoxAndPages() {
     window.close();
     QVERIFY(window.isHidden());
     QCOMPARE(window.result(), IDCANCEL);
+}
+
+void CFormWindowTest::everyButtonIsReachedByKeyboard() {
+    CSampleForm form;
+    CFormWindow window(form);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // A mnemonic of its own for each button, the label's "&&" kept.
+    QSet<QString> letters;
+    for (const char* id : {"ok", "cancel", "save"}) {
+        const QString text = Child<QPushButton>(&window, id)->text();
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        QVERIFY2(!mnemonic.isEmpty(), qPrintable(text));
+        letters.insert(mnemonic.toString());
+    }
+    QCOMPARE(letters.size(), 3);
+    QVERIFY(Child<QPushButton>(&window, "ok")->text().contains(QStringLiteral("&&")));
+    // The grid is one Tab stop; the shortcut reaches its button.
+    QVERIFY(!Child<QTableWidget>(&window, "channels")->tabKeyNavigation());
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(form.log.find("command:save;") != std::string::npos);
 }
 
 QTEST_MAIN(CFormWindowTest)

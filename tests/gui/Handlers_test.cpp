@@ -3,7 +3,10 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 #include "GuiTestSupport.h"
+#include "apps/gui/GuiApplication.h"
 #include "apps/gui/Latin1.h"
 #include "apps/gui/QtHandlers.h"
 #include "apps/gui/ReportWindow.h"
@@ -15,7 +18,23 @@ class CHandlersTest : public QObject {
   private slots:
     void messageBoxesShowLatin1AndAnswerTheButtonChosen();
     void theReportWindowShowsSavesCopiesAndCleansUp();
+    void anExceptionInAnEventHandlerIsShownAndTheProgramGoesOn();
 };
+
+namespace {
+
+// An object whose handler of user events fails.
+class CFailingHandler : public QObject {
+  public:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw std::runtime_error("no channel 12");
+        }
+        return QObject::event(event);
+    }
+};
+
+}  // namespace
 
 void CHandlersTest::messageBoxesShowLatin1AndAnswerTheButtonChosen() {
     using Box = QMessageBox;
@@ -68,6 +87,8 @@ void CHandlersTest::theReportWindowShowsSavesCopiesAndCleansUp() {
     QVERIFY(ShowReport(request));
     auto* window = TopLevel<CReportWindow>();
     QVERIFY(window != nullptr && window->isVisible() && FitsScreen(window));
+    // Beside the dialog that asked for it: nothing waits on it.
+    QVERIFY(!window->isModal() && QApplication::activeModalWidget() == nullptr);
     QVERIFY(Child<QPlainTextEdit>(window, "reportText")
                 ->toPlainText()
                 .contains(QString::fromUtf8("0.1 µS/cm")));
@@ -91,5 +112,24 @@ void CHandlersTest::theReportWindowShowsSavesCopiesAndCleansUp() {
     QVERIFY(!QFile::exists(reportPath));
 }
 
-QTEST_MAIN(CHandlersTest)
+void CHandlersTest::anExceptionInAnEventHandlerIsShownAndTheProgramGoesOn() {
+    CFailingHandler failing;
+    QString shown;
+    WhenModal([&shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        shown = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QEvent event(QEvent::User);
+    QVERIFY(!QCoreApplication::sendEvent(&failing, &event));
+    QVERIFY2(shown.contains(QStringLiteral("no channel 12")), qPrintable(shown));
+}
+
+// The program's own application object, which the last test needs.
+int main(int argc, char* argv[]) {
+    CGuiApplication app(argc, argv);
+    CHandlersTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "Handlers_test.moc"
