@@ -132,6 +132,7 @@ class CConfigurationDialogsTest : public QObject {
     void aRefusedValueShowsItsMessageAndTheDialogStays();
     void picturesOfTheOtherDialogs();
     void everyCalibrationFormFitsTheScreen();
+    void aVanishedRecentFileIsDroppedWithOneMessage();
 
   private:
     QTemporaryDir m_folder;
@@ -290,6 +291,25 @@ void CConfigurationDialogsTest::everyCalibrationFormFitsTheScreen() {
         DisplaySensorDialog(sensor.get(), 0);
     }
     QVERIFY(forms > 50);
+}
+
+void CConfigurationDialogsTest::aVanishedRecentFileIsDroppedWithOneMessage() {
+    const QString path = CopyExample(m_folder, "62-default.xmlcon");
+    CMainWindow window(kTestHost);
+    window.show();
+    QVERIFY(window.OpenPath(path));
+    QVERIFY(window.RecentFiles().contains(QFileInfo(path).absoluteFilePath()));
+    QVERIFY(QFile::remove(path));
+    QStringList shown;
+    const auto boxes = WatchModals([&](QWidget* modal) {
+        shown << qobject_cast<QMessageBox*>(modal)->text();
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    QVERIFY(!window.OpenPath(path));
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].contains(QStringLiteral("no longer exists")));
+    QVERIFY(!window.RecentFiles().contains(QFileInfo(path).absoluteFilePath()));
+    QVERIFY(!Child<QPushButton>(&window, "configure")->isEnabled());  // nothing selected
 }
 
 QTEST_MAIN(CConfigurationDialogsTest)
