@@ -1,7 +1,8 @@
 #include "apps/cli/ReadWatch.h"
 
-#include <iostream>
 #include <utility>
+
+#include "apps/cli/Stderr.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ std::vector<std::string> CLibraryWatch::Warnings() const {
 void RouteLibraryMessagesToStderr() {
     s_bErrorToConsole = false;
     SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
-        std::cerr << "tw-configctd: " << OneLine(text) << '\n';
+        Complain(text);
         const unsigned buttons = flags & 0x000Fu;
         return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
     });

@@ -100,8 +100,7 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
         }
     }
     const std::string target = output.empty() ? file : output;
-    const std::string error = SaveConfiguration(target, *changed, force);
-    return error.empty() ? 0 : Fail(target, error);
+    return SaveConfiguration(target, *changed, force);
 }
 
 }  // namespace
@@ -122,7 +121,7 @@ void AddSetCommand(CLI::App& app, int& status) {
     set->add_option("FILE", o->file, "Configuration file")->required();
     set->add_option("NAME=VALUE", o->assignments, "Changes, applied together")->required();
     set->add_option("-o,--output", o->output, "Write the result here instead of FILE");
-    set->add_flag("--force", o->force, "Replace a write-protected file");
+    set->add_flag("--force", o->force, kForceHelp);
     set->callback([o, &status] { status = Set(o->file, o->assignments, o->output, o->force); });
     DescribeUse(set,
                 "tw-configctd set cast01.xmlcon settings.ScansToAverage=4 "
