@@ -8,9 +8,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "apps/cli/ConfigItems.h"
-#include "apps/cli/LoadedConfig.h"
-#include "apps/cli/Stderr.h"
+#include "access/ConfigItems.h"
+#include "access/LoadedConfig.h"
+#include "apps/cli/ToolOutput.h"
 #include "core/Catalogue.h"
 #include "core/SensorRegistry.h"
 #include "platform/xml/AtomicFile.h"
@@ -134,7 +134,7 @@ int Convert(const std::string& input, const std::string& output, bool force) {
     if (!loaded.ctd) {
         return Fail(input, loaded.error);
     }
-    return SaveConfiguration(output, *loaded.ctd, force);
+    return SaveForCommand(output, *loaded.ctd, force);
 }
 
 int New(int ctdID, const std::string& output, bool force) {
@@ -142,7 +142,7 @@ int New(int ctdID, const std::string& output, bool force) {
     if (!ctd) {
         return Fail(GetCTD_Data(ctdID)->name, "this model cannot be created yet");
     }
-    return SaveConfiguration(output, *ctd, force);
+    return SaveForCommand(output, *ctd, force);
 }
 
 }  // namespace

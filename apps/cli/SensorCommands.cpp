@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "access/LoadedConfig.h"
 #include "apps/cli/Commands.h"
-#include "apps/cli/LoadedConfig.h"
-#include "apps/cli/Stderr.h"
+#include "apps/cli/ToolOutput.h"
 #include "platform/ChoiceDialog.h"
 #include "platform/MessageBox.h"
 #include "xmlfiles/SensorHeaderInsert.h"
@@ -114,7 +114,7 @@ int RunImportSensor(const SSensorArgs& args) {
                           ".con)");
     }
     const std::string target = args.output.empty() ? args.file : args.output;
-    return SaveConfiguration(target, *loaded.ctd, args.force);
+    return SaveForCommand(target, *loaded.ctd, args.force);
 }
 
 int RunSensorsHeader(const SSensorArgs& args, const CCommandLineIniOptions& options) {

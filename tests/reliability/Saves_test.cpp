@@ -58,7 +58,7 @@ std::string InPlaceSaves(const fs::path& folder, const fs::path& path, const std
         failures += Expect(!tooLarge && tooLarge.sysError == EFBIG, "EFBIG: " + tooLarge.message);
         failures += Expect(ReadFile(path) == old, "a failed in-place save changed the file");
     }
-    for (const std::string contents : {old + old, std::string("short")}) {
+    for (const std::string& contents : {old + old, std::string("short")}) {
         const SIOResult written = ReplaceFile(path, contents);
         failures += Expect(written && ReadFile(path) == contents, "in place: " + written.message);
     }

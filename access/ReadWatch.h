@@ -1,8 +1,8 @@
 #pragma once
-// What the library says while the tool asks it to read or write a file: its
+// What the library says while a host asks it to read or write a file: its
 // diagnostics entries (with the element it was at), the items it looked for
-// in vain, and the messages it would show the user. The tool turns these into
-// its own one-line reasons and warnings.
+// in vain, and the messages it would show the user. Hosts without a window
+// turn these into their one-line reasons and warnings.
 
 #include <string>
 #include <vector>
@@ -48,9 +48,8 @@ class CLibraryWatch {
     MessageBoxHandler m_previousHandler;
 };
 
-// The library's messages outside any watch go to standard error as one line
-// each, after the program's name.
-void RouteLibraryMessagesToStderr();
+// A message as one line: its line ends become blanks.
+std::string OneLine(std::string text);
 
 // A place and a text as one line: "PLACE: TEXT", or TEXT alone.
 std::string AtPlace(const std::string& place, const std::string& text);

@@ -1,13 +1,13 @@
-#include "apps/cli/ReadWatch.h"
+#include "access/ReadWatch.h"
 
 #include <utility>
-
-#include "apps/cli/Stderr.h"
 
 namespace {
 
 // The level of entries that report a value replaced by its default.
 constexpr int kWarningLevel = 1;
+
+}  // namespace
 
 std::string OneLine(std::string text) {
     for (char& ch : text) {
@@ -17,8 +17,6 @@ std::string OneLine(std::string text) {
     }
     return text;
 }
-
-}  // namespace
 
 CLibraryWatch::CLibraryWatch()
     : m_previousSink(CDiagnostics::SetSink([this](const std::string& text, int level) {
@@ -49,15 +47,6 @@ std::vector<std::string> CLibraryWatch::Warnings() const {
         }
     }
     return warnings;
-}
-
-void RouteLibraryMessagesToStderr() {
-    s_bErrorToConsole = false;
-    SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
-        Complain(text);
-        const unsigned buttons = flags & 0x000Fu;
-        return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
-    });
 }
 
 std::string AtPlace(const std::string& place, const std::string& text) {

@@ -1,4 +1,4 @@
-#include "apps/cli/LoadedConfig.h"
+#include "access/LoadedConfig.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,11 +8,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <optional>
 
-#include "apps/cli/ReadWatch.h"
-#include "apps/cli/Stderr.h"
+#include "access/ReadWatch.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
 #include "platform/QDParser.h"
@@ -192,11 +190,6 @@ std::string Located(const std::string& file, const std::string& kind, const std:
     return text + ": " + (kind.empty() ? "" : kind + ": ") + reason.what;
 }
 
-int Fail(const std::string& file, const std::string& why) {
-    std::cerr << Located(file, "", why) << '\n';
-    return 1;
-}
-
 SLoadResult LoadConfiguration(const std::string& path) {
     SLoadResult result;
     std::error_code ec;
@@ -242,14 +235,6 @@ SLoadResult LoadConfiguration(const std::string& path) {
     return result;
 }
 
-SLoadResult LoadForCommand(const std::string& path) {
-    SLoadResult result = LoadConfiguration(path);
-    for (const std::string& warning : result.warnings) {
-        std::cerr << path << ": warning: " << warning << '\n';
-    }
-    return result;
-}
-
 SIOResult SaveWithForce(const std::string& path, bool force,
                         const std::function<SIOResult()>& save) {
     if (IsWriteProtected(path) && !force) {
@@ -266,13 +251,12 @@ SIOResult SaveWithForce(const std::string& path, bool force,
     return result;
 }
 
-int SaveConfiguration(const std::string& path, CCTD& ctd, bool force) {
-    const SIOResult result = SaveWithForce(path, force, [&] {
+SIOResult SaveConfiguration(const std::string& path, CCTD& ctd, bool force) {
+    return SaveWithForce(path, force, [&] {
         return IsLegacyPath(path)
                    ? WriteConFileResult(path.c_str(), &ctd)
                    : Config2004::CCTDImportExport().WriteConFileXMLResult(&ctd, path.c_str());
     });
-    return result ? 0 : WriteFailed(path, result);
 }
 
 int ParseModel(const std::string& model) {

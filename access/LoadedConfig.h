@@ -1,7 +1,8 @@
 #pragma once
-// Reading and writing configuration files for the tool, through the same
-// functions a host program calls, with a one-line reason on failure and the
-// values the reader replaced by defaults.
+// Reading and writing configuration files for hosts without a window (the
+// tool, the Python module), through the same functions a host program calls,
+// with a one-line reason on failure and the values the reader replaced by
+// defaults.
 
 #include <functional>
 #include <memory>
@@ -21,8 +22,6 @@ struct SLoadResult {
 
 // ReadCTDID, CreateCTDObject and ReadConFile, in that order.
 SLoadResult LoadConfiguration(const std::string& path);
-// The same, with each warning on standard error as "FILE: warning: what".
-SLoadResult LoadForCommand(const std::string& path);
 
 class CLibraryWatch;
 // Why the model refused a configuration that parsed, from what the library
@@ -35,9 +34,8 @@ SIOResult SaveWithForce(const std::string& path, bool force,
                         const std::function<SIOResult()>& save);
 
 // The legacy .con format for a path ending in ".con" (any case), the .xmlcon
-// document for any other, through SaveWithForce. The command's exit status:
-// 0, or 1 after the write error.
-int SaveConfiguration(const std::string& path, CCTD& ctd, bool force);
+// document for any other, through SaveWithForce.
+SIOResult SaveConfiguration(const std::string& path, CCTD& ctd, bool force);
 
 // True for an existing file that may not be written, or that no one has
 // permission to write.
@@ -54,9 +52,6 @@ SReason SplitReason(const std::string& why);
 // "FILE:LINE:COLUMN: KIND: what" for a reason with a position, else
 // "FILE: KIND: what"; without a kind, "FILE:LINE:COLUMN: what".
 std::string Located(const std::string& file, const std::string& kind, const std::string& why);
-
-// The located reason on standard error; returns the exit status 1.
-int Fail(const std::string& file, const std::string& why);
 
 // The CTD ID a model argument names: a number 0 to 15 or a catalogue name
 // (letters in any case); -1 when it names none.
