@@ -18,9 +18,8 @@ source tests/cli/checks.sh
 # A configuration made large by a comment, well below the size a read refuses.
 big=$scratch/big.xmlcon
 {
-    head -n 1 examples/64plusV2-profiling.xmlcon
+    cat examples/62plus-default.xmlcon
     printf '<!-- %s -->\n' "$(head -c 4194304 /dev/zero | tr '\0' x)"
-    tail -n +2 examples/64plusV2-profiling.xmlcon
 } > "$big"
 check "the large file reads" 0 "$tool" info "$big"
 

@@ -14,7 +14,7 @@ trap '[ -n "$mounted" ] && umount "$mounted"; rm -rf "$scratch"' EXIT
 export LOCALAPPDATA=$scratch/appdata USERPROFILE=$scratch TW_CONFIGCTD_LOG=$scratch/log
 source tests/cli/checks.sh
 
-example=examples/64plusV2-profiling.xmlcon
+example=examples/62plus-default.xmlcon
 sensor=$scratch/conductivity.xml
 "$tool" export-sensor "$example" 2 "$sensor" || { echo "FAIL cannot make the sensor file"; exit 1; }
 
@@ -24,8 +24,8 @@ writers=(
     "convert $example @OUT@.con"
     "new 11 @OUT@.xmlcon"
     "new 11 @OUT@.con"
-    "set $example settings.ScansToAverage=4 -o @OUT@.xmlcon"
-    "set $example settings.ScansToAverage=4 -o @OUT@.con"
+    "set $example settings.NmeaTimeAdded=1 -o @OUT@.xmlcon"
+    "set $example settings.NmeaTimeAdded=1 -o @OUT@.con"
     "report $example -o @OUT@.txt"
     "sensors-header $example @OUT@.xml"
     "export-sensor $example 2 @OUT@.xml"
