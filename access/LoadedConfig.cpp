@@ -8,11 +8,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "access/ReadWatch.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
 #include "platform/QDParser.h"
+#include "platform/xml/AtomicFile.h"
 #include "xmlfiles/CTDImportExport.h"
 
 namespace {
@@ -154,20 +156,6 @@ bool IsLegacyPath(const std::string& path) {
     return tail.CompareNoCase(".con") == 0;
 }
 
-// The reason in a line the library logged about a failed save.
-std::string SaveFailure(const CLibraryWatch& watch) {
-    for (const SLogged& entry : watch.Logged()) {
-        const std::size_t at = entry.text.find(" failed: ");
-        if (StartsWith(entry.text, "CWriteDoc:") && at != std::string::npos) {
-            return entry.text.substr(at + 9);
-        }
-    }
-    if (!watch.Messages().empty()) {
-        return watch.Messages().front();
-    }
-    return "the configuration could not be written";
-}
-
 }  // namespace
 
 bool IsWriteProtected(const std::string& path) {
@@ -247,22 +235,28 @@ SLoadResult LoadConfiguration(const std::string& path) {
     return result;
 }
 
-std::string SaveConfiguration(const std::string& path, CCTD& ctd, bool force) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::is_directory(status)) {
-        return "is a folder";
-    }
+SIOResult SaveWithForce(const std::string& path, bool force,
+                        const std::function<SIOResult()>& save) {
     if (IsWriteProtected(path) && !force) {
-        return "is write-protected (--force replaces it)";
+        return SIOResult::Failure("is write-protected (--force replaces it)", EACCES);
     }
-    CLibraryWatch watch;
-    if (IsLegacyPath(path)) {
-        WriteConFile(path.c_str(), &ctd);
-        return watch.Messages().empty() ? "" : SaveFailure(watch);
+    std::optional<TDWXML::detail::CInPlaceSaveScope> inPlace;
+    if (force) {
+        inPlace.emplace();
     }
-    Config2004::CCTDImportExport exporter;
-    return exporter.WriteConFileXML(&ctd, path.c_str()) ? "" : SaveFailure(watch);
+    SIOResult result = save();
+    if (!result && !force && TDWXML::detail::SavesInPlace(path)) {
+        result.message += " (--force writes it in place, where a run killed meanwhile cuts it)";
+    }
+    return result;
+}
+
+SIOResult SaveConfiguration(const std::string& path, CCTD& ctd, bool force) {
+    return SaveWithForce(path, force, [&] {
+        return IsLegacyPath(path)
+                   ? WriteConFileResult(path.c_str(), &ctd)
+                   : Config2004::CCTDImportExport().WriteConFileXMLResult(&ctd, path.c_str());
+    });
 }
 
 int ParseModel(const std::string& model) {

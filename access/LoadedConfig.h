@@ -4,11 +4,13 @@
 // with a one-line reason on failure and the values the reader replaced by
 // defaults.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/CTD.h"
+#include "platform/IOResult.h"
 
 struct SLoadResult {
     std::unique_ptr<CCTD> ctd;  // null on failure
@@ -26,10 +28,14 @@ class CLibraryWatch;
 // said meanwhile: an element path and what was wrong there.
 std::string WhyNotRead(const CLibraryWatch& watch, const CCTD& model);
 
+// Runs save, which writes path, with what force allows: a write-protected
+// file replaced, a file whose folder cannot be written written in place.
+SIOResult SaveWithForce(const std::string& path, bool force,
+                        const std::function<SIOResult()>& save);
+
 // The legacy .con format for a path ending in ".con" (any case), the .xmlcon
-// document for any other. A write-protected file is replaced only with
-// force. An empty text on success, else why it failed.
-std::string SaveConfiguration(const std::string& path, CCTD& ctd, bool force);
+// document for any other, through SaveWithForce.
+SIOResult SaveConfiguration(const std::string& path, CCTD& ctd, bool force);
 
 // True for an existing file that may not be written, or that no one has
 // permission to write.

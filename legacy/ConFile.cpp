@@ -9,6 +9,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileNames.h"
 #include "platform/MessageBox.h"
+#include "platform/xml/AtomicFile.h"
 #include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
 #include "xmlfiles/PreReadConFile.h"
@@ -23,6 +24,9 @@ constexpr const char* kCaptionXmlFailed = "Failed to read .XMLCON file";
 // The exclamation icon of most messages, and the plain box without caption.
 constexpr unsigned kWarning = MB_OK | MB_ICONWARNING;
 constexpr unsigned kPlain = MB_OK;
+constexpr const char* kIncompatibleWithCon =
+    "This configuration is not compatible with the .con file format.  Please save as .XMLCON "
+    "file.";
 
 // A message that the host sees in a message box even when it routes errors to
 // standard error.
@@ -123,20 +127,56 @@ int ReadConFile(const CString& path, CCTD* ctd) {
     return ReadLegacyConFile(path, ctd);
 }
 
-void WriteConFile(const CString& path, CCTD* ctd) {
+namespace {
+
+// Which step of a save failed, for the message the user is shown.
+enum class ESaveStep { none, document, format, file };
+
+struct SSaved {
+    SIOResult result;
+    ESaveStep failed = ESaveStep::none;
+};
+
+SSaved Save(const CString& path, CCTD* ctd) {
     if (IsXmlPath(path)) {
         CCTDImportExport exporter;
-        errno = 0;
-        if (!exporter.WriteConFileXML(ctd, path)) {
-            const unsigned long error = static_cast<unsigned long>(errno);
-            CString text;
+        SIOResult result = exporter.WriteConFileXMLResult(ctd, path);
+        return {result, result ? ESaveStep::none : ESaveStep::document};
+    }
+    std::string text;
+    if (!FormatLegacyConFile(*ctd, &text)) {
+        return {SIOResult::Failure(kIncompatibleWithCon), ESaveStep::format};
+    }
+    SIOResult result = TDWXML::detail::ReplaceFile(path.str(), text);
+    return {result, result ? ESaveStep::none : ESaveStep::file};
+}
+
+}  // namespace
+
+SIOResult WriteConFileResult(const CString& path, CCTD* ctd) {
+    return Save(path, ctd).result;
+}
+
+void WriteConFile(const CString& path, CCTD* ctd) {
+    const SSaved saved = Save(path, ctd);
+    CString text;
+    switch (saved.failed) {
+        case ESaveStep::none:
+            return;
+        case ESaveStep::document:
             text.Format("Failed to write instrument configuration to file '%s'.", path.GetString());
-            CDiagnostics::LogError(text, error, 0);
+            CDiagnostics::LogError(text, static_cast<unsigned long>(saved.result.sysError), 0);
             text.Format("::WriteConFile() failed for '%s'.  See error log for details.",
                         path.GetString());
             Show(text, "", kPlain);
-        }
-        return;
+            return;
+        case ESaveStep::format:
+            Show(kIncompatibleWithCon, "Error", MB_OK | MB_ICONINFORMATION);
+            return;
+        case ESaveStep::file:
+            CDiagnostics::Log(
+                CString("WriteConFile: ") + path + ": " + saved.result.message.c_str(), 0);
+            Show(OpenFailure(path, "WriteConFile"), "", kPlain);
+            return;
     }
-    WriteLegacyConFile(path, ctd);
 }

@@ -12,6 +12,7 @@
 
 #include "core/CTD.h"
 #include "platform/CString.h"
+#include "platform/IOResult.h"
 
 // The CTD ID of the instrument the file describes, or -1 when the file cannot
 // be opened, is not a configuration file or names an unsupported instrument.
@@ -26,3 +27,6 @@ int ReadConFile(const CString& path, CCTD* ctd);
 // or has 4 characters or fewer. Failures are reported to the user; ctd is not
 // changed.
 void WriteConFile(const CString& path, CCTD* ctd);
+// The same save without a message to the user: the outcome, with the
+// system's reason when the file could not be written.
+SIOResult WriteConFileResult(const CString& path, CCTD* ctd);

@@ -13,10 +13,6 @@ int ReadLegacyCTDID(const CString& path);
 // ctd then left as it was.
 int ReadLegacyConFile(const CString& path, CCTD* ctd);
 
-// Writes the configuration in the legacy layout, or tells the user why it
-// cannot. An existing file is replaced in one step.
-void WriteLegacyConFile(const CString& path, CCTD* ctd);
-
 // The legacy text of a configuration; false (text untouched) when the format
 // cannot hold it.
 bool FormatLegacyConFile(CCTD& ctd, std::string* text);

@@ -10,15 +10,10 @@
 #include "core/Catalogue.h"
 #include "core/SensorArray.h"
 #include "instruments/VantrelCTD.h"
-#include "legacy/ConMessages.h"
 #include "legacy/InstrumentLines.h"
 #include "legacy/LegacyConFile.h"
 #include "legacy/Selectors.h"
 #include "legacy/SensorLines.h"
-#include "platform/Diagnostics.h"
-#include "platform/xml/AtomicFile.h"
-
-using namespace ConMessages;
 
 namespace {
 
@@ -355,22 +350,4 @@ bool FormatLegacyConFile(CCTD& ctd, std::string* text) {
     }
     *text = std::move(out);
     return true;
-}
-
-void WriteLegacyConFile(const CString& path, CCTD* ctd) {
-    std::string text;
-    if (!FormatLegacyConFile(*ctd, &text)) {
-        Show(
-            "This configuration is not compatible with the .con file format.  Please save as "
-            ".XMLCON file.",
-            "Error", MB_OK | MB_ICONINFORMATION, Route::ConsoleWhenAsked);
-        return;
-    }
-    std::string why;
-    if (!TDWXML::detail::ReplaceFile(path.str(), text, &why)) {
-        CString message;
-        message.Format("Could not open %s\nin ::WriteConFile().", path.GetString());
-        CDiagnostics::Log(CString("WriteConFile: ") + path + ": " + why.c_str(), 0);
-        Show(message, "", kPlain, Route::ConsoleWhenAsked);
-    }
 }

@@ -72,6 +72,5 @@ bool WriteIniText(const CString& file, const char* section, const char* key, con
         return false;
     }
     std::string text;
-    std::string why;
-    return ini.Save(text) >= 0 && TDWXML::detail::ReplaceFile(file.str(), text, &why);
+    return ini.Save(text) >= 0 && TDWXML::detail::ReplaceFile(file.str(), text).ok;
 }

@@ -10,7 +10,6 @@ namespace Config2004 {
 
 using TDWXML::CDocFactory;
 using TDWXML::CReadDoc;
-using TDWXML::CWriteDoc;
 using TDWXML::E_FAIL_XML;
 using TDWXML::S_OK_XML;
 
@@ -22,7 +21,6 @@ constexpr const char* kNameTag = "Name";
 constexpr const char* kIndexAttribute = "index";
 // The document kinds the factory makes for reading and for writing.
 constexpr int kReadDocKind = 1;
-constexpr int kWriteDocKind = 0;
 
 }  // namespace
 
@@ -91,17 +89,16 @@ CCTD* CCTDImportExport::ReadConFileXML(CString path) {
 }
 
 int CCTDImportExport::WriteConFileXML(CCTD* ctd, CString path) {
+    return WriteConFileXMLResult(ctd, path) ? 1 : 0;
+}
+
+SIOResult CCTDImportExport::WriteConFileXMLResult(CCTD* ctd, CString path) {
     SetWriteVersionInSensorsFlag(0);
     ForgetCTD();
     m_pCTD = ctd;
     // A document the instrument could not write whole is not saved, so the
     // file is either replaced in one step or left as it was.
-    int result = 0;
-    const std::unique_ptr<CWriteDoc> doc(CDocFactory::CreateWriteDoc(kWriteDocKind));
-    if (doc && doc->Create(path) == S_OK_XML && doc->WriteRoot(kRootTag, this) == S_OK_XML &&
-        doc->Close() == S_OK_XML) {
-        result = 1;
-    }
+    SIOResult result = TDWXML::WriteDocument(path, kRootTag, this);
     m_pCTD = nullptr;
     return result;
 }

@@ -34,6 +34,8 @@ class CCTDImportExport : public TDWXML::IDocObj {
     // 1 when the file was written, else 0. The instrument stays the caller's.
     // A failed write leaves an existing file as it was.
     int WriteConFileXML(CCTD* ctd, CString path);
+    // The same, with why the file could not be written.
+    SIOResult WriteConFileXMLResult(CCTD* ctd, CString path);
 
     // Called by the document library on the root element.
     long ReadXML(TDWXML::CInputNode* node) override;

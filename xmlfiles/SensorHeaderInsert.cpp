@@ -14,7 +14,6 @@ using TDWXML::S_OK_XML;
 namespace {
 
 constexpr const char* kRootTag = "Sensors";
-constexpr int kWriteDocKind = 0;
 
 // The temperature sensors whose pressure correction a host can override.
 bool IsCorrectedTemperature(int sensorID) {
@@ -39,17 +38,19 @@ int CSensorHeaderInsert::GetWriteSensorCommentFlag() {
 
 int CSensorHeaderInsert::WriteSensorsXML(CCTD* ctd, CString path,
                                          const CCommandLineIniOptions& options) {
+    return WriteSensorsXMLResult(ctd, path, options) ? 1 : 0;
+}
+
+SIOResult CSensorHeaderInsert::WriteSensorsXMLResult(CCTD* ctd, CString path,
+                                                     const CCommandLineIniOptions& options) {
+    if (!ctd) {
+        return SIOResult::Failure("no instrument to write");
+    }
     m_pCTD = ctd;
     m_pOptions = &options;
     CSensorWriteOptions::SetWriteVersionInSensors(false);
     ClearNote();
-    int result = 0;
-    const std::unique_ptr<TDWXML::CWriteDoc> doc(
-        TDWXML::CDocFactory::CreateWriteDoc(kWriteDocKind));
-    if (ctd && doc && doc->Create(path) == S_OK_XML && doc->WriteRoot(kRootTag, this) == S_OK_XML &&
-        doc->Close() == S_OK_XML) {
-        result = 1;
-    }
+    SIOResult result = TDWXML::WriteDocument(path, kRootTag, this);
     m_pCTD = nullptr;
     m_pOptions = nullptr;
     ClearNote();

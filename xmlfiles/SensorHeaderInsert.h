@@ -24,6 +24,8 @@ class CSensorHeaderInsert : public TDWXML::IDocObj {
     // Writes the document of ctd to path; 1 on success, else 0 (an existing
     // file then stays as it was).
     int WriteSensorsXML(CCTD* ctd, CString path, const CCommandLineIniOptions& options);
+    // The same, with why the file could not be written.
+    SIOResult WriteSensorsXMLResult(CCTD* ctd, CString path, const CCommandLineIniOptions& options);
 
     // Always E_FAIL_XML.
     long ReadXML(TDWXML::CInputNode* node) override;

@@ -34,7 +34,6 @@ constexpr const char* kDefaultExtension = "XML";
 // Message texts are cut to the length the message buffer holds.
 constexpr int kMessageLength = 519;
 constexpr int kReadDocKind = 1;
-constexpr int kWriteDocKind = 0;
 constexpr int kTagSize = 256;
 
 const char* RootTagOf(const CSensor& sensor) {
@@ -143,19 +142,20 @@ void CSensorImportExport::SaveFolderToConfigIni(const char* section, const CStri
 }
 
 int CSensorImportExport::ExportSensor(CSensor* sensor, CString path) {
+    return ExportSensorResult(sensor, path) ? 1 : 0;
+}
+
+SIOResult CSensorImportExport::ExportSensorResult(CSensor* sensor, CString path) {
     if (!sensor) {
-        return 0;
+        return SIOResult::Failure("no sensor to write");
     }
     const char* rootTag = RootTagOf(*sensor);
     CSensorWriteOptions::SetWriteVersionInSensors(true);
-    const std::unique_ptr<TDWXML::CWriteDoc> doc(
-        TDWXML::CDocFactory::CreateWriteDoc(kWriteDocKind));
-    if (!doc || doc->Create(path) != S_OK_XML || doc->WriteRoot(rootTag, sensor) != S_OK_XML ||
-        doc->Close() != S_OK_XML) {
-        return 0;
+    SIOResult result = TDWXML::WriteDocument(path, rootTag, sensor);
+    if (result) {
+        SaveFolderToConfigIni(rootTag, path);
     }
-    SaveFolderToConfigIni(rootTag, path);
-    return 1;
+    return result;
 }
 
 int CSensorImportExport::ExportSensor(CSensor* sensor, CWnd* parent) {

@@ -14,6 +14,7 @@
 
 #include "core/Sensor.h"
 #include "platform/CString.h"
+#include "platform/IOResult.h"
 
 class CWnd;
 
@@ -29,6 +30,8 @@ class CSensorImportExport {
     // Writes the sensor file (replacing an existing file in one step); 1 on
     // success.
     int ExportSensor(CSensor* sensor, CString path);
+    // The same, with why the file could not be written.
+    SIOResult ExportSensorResult(CSensor* sensor, CString path);
     // Asks for the file with a save dialog first; 0 when it is cancelled.
     int ExportSensor(CSensor* sensor, CWnd* parent);
 

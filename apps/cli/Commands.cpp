@@ -17,6 +17,9 @@
 
 const char* const kFileStatuses =
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.";
+const char* const kForceHelp =
+    "Replace a write-protected output file, and write in place one whose folder cannot be "
+    "written";
 
 void DescribeUse(CLI::App* command, const std::string& example, const std::string& statuses) {
     command->footer("Example:\n  " + example + "\n\n" + statuses);
@@ -49,15 +52,9 @@ int Report(const std::string& file, const std::string& output, bool raw, bool fo
     if (SameFile(file, output)) {
         return Fail(output, "is the configuration being reported; the report would replace it");
     }
-    if (IsWriteProtected(output) && !force) {
-        return Fail(output, "is write-protected (--force replaces it)");
-    }
-    std::string why;
-    if (!TDWXML::detail::CanReplaceFile(output, &why) ||
-        !TDWXML::detail::ReplaceFile(output, report.str(), &why)) {
-        return Fail(output, why);
-    }
-    return 0;
+    const SIOResult written = SaveWithForce(
+        output, force, [&] { return TDWXML::detail::ReplaceFile(output, report.str()); });
+    return written ? 0 : WriteFailed(output, written);
 }
 
 int Info(const std::string& file, bool json, bool raw) {
@@ -137,8 +134,7 @@ int Convert(const std::string& input, const std::string& output, bool force) {
     if (!loaded.ctd) {
         return Fail(input, loaded.error);
     }
-    const std::string error = SaveConfiguration(output, *loaded.ctd, force);
-    return error.empty() ? 0 : Fail(output, error);
+    return SaveForCommand(output, *loaded.ctd, force);
 }
 
 int New(int ctdID, const std::string& output, bool force) {
@@ -146,8 +142,7 @@ int New(int ctdID, const std::string& output, bool force) {
     if (!ctd) {
         return Fail(GetCTD_Data(ctdID)->name, "this model cannot be created yet");
     }
-    const std::string error = SaveConfiguration(output, *ctd, force);
-    return error.empty() ? 0 : Fail(output, error);
+    return SaveForCommand(output, *ctd, force);
 }
 
 }  // namespace
@@ -165,7 +160,7 @@ void AddFileCommands(CLI::App& app, int& status) {
     report->add_option("-o,--output", o->output,
                        "Write the report to this file ('-': standard output)");
     report->add_flag("--raw", o->raw, "Print text bytes as stored, without converting to UTF-8");
-    report->add_flag("--force", o->force, "Replace a write-protected output file");
+    report->add_flag("--force", o->force, kForceHelp);
     report->callback([o, &status] { status = Report(o->file, o->output, o->raw, o->force); });
     DescribeUse(report, "tw-configctd report cast01.xmlcon -o cast01.txt", kFileStatuses);
 
@@ -190,7 +185,7 @@ void AddFileCommands(CLI::App& app, int& status) {
         "convert", "Read IN and write it to OUT (.con for an OUT ending in .con, else .xmlcon).");
     convert->add_option("IN", o->input, "Configuration file to read")->required();
     convert->add_option("OUT", o->output, "File to write")->required();
-    convert->add_flag("--force", o->force, "Replace a write-protected OUT");
+    convert->add_flag("--force", o->force, kForceHelp);
     convert->callback([o, &status] { status = Convert(o->input, o->output, o->force); });
     DescribeUse(convert, "tw-configctd convert old/cast01.con cast01.xmlcon", kFileStatuses);
 
@@ -199,7 +194,7 @@ void AddFileCommands(CLI::App& app, int& status) {
         ->required();
     create->add_option("OUT", o->output, "File to write (.con: legacy format, else .xmlcon)")
         ->required();
-    create->add_flag("--force", o->force, "Replace a write-protected OUT");
+    create->add_flag("--force", o->force, kForceHelp);
     create->callback([o, &status] {
         const int ctdID = ParseModel(o->model);
         if (ctdID < 0) {

@@ -20,3 +20,5 @@ constexpr int kUsageError = 2;
 void DescribeUse(CLI::App* command, const std::string& example, const std::string& statuses);
 // The exit statuses of a command that reads and writes files.
 extern const char* const kFileStatuses;
+// What --force allows a command that writes a file.
+extern const char* const kForceHelp;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "access/LoadedConfig.h"
+#include "apps/cli/Commands.h"
+#include "apps/cli/ToolOutput.h"
 #include "platform/ChoiceDialog.h"
 #include "platform/MessageBox.h"
 #include "xmlfiles/SensorHeaderInsert.h"
@@ -15,11 +17,6 @@ using Config2004::CSensorHeaderInsert;
 using Config2004::CSensorImportExport;
 
 namespace {
-
-int Fail(const std::string& file, const std::string& why) {
-    std::cerr << "tw-configctd: " << file << ": " << why << '\n';
-    return 1;
-}
 
 struct SSensorArgs {
     std::string file;
@@ -66,10 +63,10 @@ int RunExportSensor(const SSensorArgs& args) {
     if (!loaded.sensor) {
         return Fail(args.file, loaded.error);
     }
-    CSensorImportExport exporter;
-    return exporter.ExportSensor(loaded.sensor, CString(args.other.c_str()))
-               ? 0
-               : Fail(args.other, "the sensor file could not be written");
+    const SIOResult written = SaveWithForce(args.other, args.force, [&] {
+        return CSensorImportExport().ExportSensorResult(loaded.sensor, args.other.c_str());
+    });
+    return written ? 0 : WriteFailed(args.other, written);
 }
 
 // Answers the choice among several sensors with --pick, or lists the rows
@@ -79,17 +76,18 @@ ChoiceDialogHandler PickHandler(const SSensorArgs& args, bool& asked) {
         asked = true;
         const int count = static_cast<int>(request.rows.size());
         if (args.pick > count) {
-            std::cerr << "tw-configctd: " << args.other << ": --pick " << args.pick
-                      << " is beyond the " << count << " matching sensors\n";
+            std::cerr << args.other << ": --pick " << args.pick << " is beyond the " << count
+                      << " matching sensors\n";
             return -1;
         }
         if (args.pick > 0) {
             return args.pick - 1;
         }
-        std::cerr << "tw-configctd: " << args.other << " holds " << count
+        std::cerr << args.other << ": holds " << count
                   << " matching sensors; choose one with --pick N:\n";
         for (int i = 0; i < count; ++i) {
-            std::cerr << "  " << i + 1 << ") " << request.rows[static_cast<std::size_t>(i)] << '\n';
+            std::cerr << args.other << ":   " << i + 1 << ") "
+                      << request.rows[static_cast<std::size_t>(i)] << '\n';
         }
         return -1;
     };
@@ -116,20 +114,19 @@ int RunImportSensor(const SSensorArgs& args) {
                           ".con)");
     }
     const std::string target = args.output.empty() ? args.file : args.output;
-    const std::string error = SaveConfiguration(target, *loaded.ctd, args.force);
-    return error.empty() ? 0 : Fail(target, error);
+    return SaveForCommand(target, *loaded.ctd, args.force);
 }
 
-int RunSensorsHeader(const std::string& file, const std::string& output,
-                     const CCommandLineIniOptions& options) {
-    SLoadResult loaded = LoadConfiguration(file);
+int RunSensorsHeader(const SSensorArgs& args, const CCommandLineIniOptions& options) {
+    SLoadResult loaded = LoadConfiguration(args.file);
     if (!loaded.ctd) {
-        return Fail(file, loaded.error);
+        return Fail(args.file, loaded.error);
     }
-    CSensorHeaderInsert header;
-    return header.WriteSensorsXML(loaded.ctd.get(), CString(output.c_str()), options)
-               ? 0
-               : Fail(output, "the sensor header could not be written");
+    const SIOResult written = SaveWithForce(args.output, args.force, [&] {
+        return CSensorHeaderInsert().WriteSensorsXMLResult(loaded.ctd.get(), args.output.c_str(),
+                                                           options);
+    });
+    return written ? 0 : WriteFailed(args.output, written);
 }
 
 }  // namespace
@@ -144,6 +141,7 @@ void AddSensorCommands(CLI::App& app, int& status) {
     exportSensor->add_option("CHANNEL", args.channel, "Channel, from 1 as in the report")
         ->required();
     exportSensor->add_option("OUT", args.other, "Sensor file to write (.xml)")->required();
+    exportSensor->add_flag("--force", args.force, kForceHelp);
     exportSensor->callback([&status] { status = RunExportSensor(args); });
 
     auto* importSensor = app.add_subcommand(
@@ -161,7 +159,7 @@ void AddSensorCommands(CLI::App& app, int& status) {
         ->add_option("--pick", args.pick,
                      "Which of several matching sensors to take, from 1 as listed")
         ->check(CLI::PositiveNumber);
-    importSensor->add_flag("--force", args.force, "Replace a write-protected configuration file");
+    importSensor->add_flag("--force", args.force, kForceHelp);
     importSensor->callback([&status] { status = RunImportSensor(args); });
 
     auto* header = app.add_subcommand("sensors-header",
@@ -180,5 +178,6 @@ void AddSensorCommands(CLI::App& app, int& status) {
     header->add_flag_callback(
         "--wrap62cond", [] { options.SetnWrap62CondFreq(1); },
         "The host wraps the TDW 62 conductivity frequency");
-    header->callback([&status] { status = RunSensorsHeader(args.file, args.output, options); });
+    header->add_flag("--force", args.force, kForceHelp);
+    header->callback([&status] { status = RunSensorsHeader(args, options); });
 }

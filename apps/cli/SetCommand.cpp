@@ -1,7 +1,6 @@
 // set: changes settings and coefficients by the names info --json shows,
 // through the model's own checks (access/ItemChanges.h).
 
-#include <iostream>
 #include <memory>
 
 #include "access/ItemChanges.h"
@@ -16,7 +15,7 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
     for (const std::string& assignment : assignments) {
         const std::size_t eq = assignment.find('=');
         if (eq == std::string::npos || eq == 0) {
-            std::cerr << "tw-configctd: set: '" << assignment << "' is not NAME=VALUE\n";
+            Complain("set: '" + assignment + "' is not NAME=VALUE");
             return kUsageError;
         }
         changes.push_back({assignment.substr(0, eq), assignment.substr(eq + 1)});
@@ -27,15 +26,14 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
     }
     const SChangeResult changed = ApplyChanges(*loaded.ctd, changes);
     if (changed.badName) {
-        std::cerr << "tw-configctd: set: " << changed.reason << '\n';
+        Complain("set: " + changed.reason);
         return kUsageError;
     }
     if (!changed.ctd) {
         return Fail(file, changed.reason);
     }
     const std::string target = output.empty() ? file : output;
-    const std::string error = SaveConfiguration(target, *changed.ctd, force);
-    return error.empty() ? 0 : Fail(target, error);
+    return SaveForCommand(target, *changed.ctd, force);
 }
 
 }  // namespace
@@ -56,7 +54,7 @@ void AddSetCommand(CLI::App& app, int& status) {
     set->add_option("FILE", o->file, "Configuration file")->required();
     set->add_option("NAME=VALUE", o->assignments, "Changes, applied together")->required();
     set->add_option("-o,--output", o->output, "Write the result here instead of FILE");
-    set->add_flag("--force", o->force, "Replace a write-protected file");
+    set->add_flag("--force", o->force, kForceHelp);
     set->callback([o, &status] { status = Set(o->file, o->assignments, o->output, o->force); });
     DescribeUse(set,
                 "tw-configctd set cast01.xmlcon settings.ScansToAverage=4 "

@@ -21,10 +21,24 @@ int Fail(const std::string& file, const std::string& why) {
     return 1;
 }
 
+void Complain(const std::string& what) {
+    std::cerr << kToolName << ": " << OneLine(what) << '\n';
+}
+
+int WriteFailed(const std::string& file, const SIOResult& result) {
+    std::cerr << file << ": write error: " << OneLine(result.message) << '\n';
+    return 1;
+}
+
+int SaveForCommand(const std::string& path, CCTD& ctd, bool force) {
+    const SIOResult result = SaveConfiguration(path, ctd, force);
+    return result ? 0 : WriteFailed(path, result);
+}
+
 void RouteLibraryMessagesToStderr() {
     s_bErrorToConsole = false;
     SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
-        std::cerr << "tw-configctd: " << OneLine(text) << '\n';
+        Complain(text);
         const unsigned buttons = flags & 0x000Fu;
         return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
     });

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "apps/cli/Commands.h"
@@ -27,7 +28,7 @@ int CheckOutput(CStdoutBuffer& out, int status) {
         return status;
     }
     const int error = out.Error() != 0 ? out.Error() : EIO;
-    std::cerr << "tw-configctd: write error: " << std::strerror(error) << '\n';
+    Complain(std::string("write error: ") + std::strerror(error));
     return 1;
 }
 
@@ -40,6 +41,11 @@ int Run(int argc, char** argv) {
         "tw-configctd"};
     app.set_version_flag("--version", std::string("tw-configctd ") + TW_CONFIGCTD_VERSION);
     app.require_subcommand(1);
+    // A usage error is one line, like every other.
+    app.failure_message([](const CLI::App*, const CLI::Error& error) {
+        Complain(std::string(error.what()) + " (see --help)");
+        return std::string();
+    });
     app.footer(
         "Exit status: 0 success, 1 a file could not be read or written (diff: the files "
         "differ), 2 usage error.\nSee 'tw-configctd COMMAND --help' for each command.");
@@ -57,14 +63,30 @@ int Run(int argc, char** argv) {
     return status;
 }
 
+// Whatever goes wrong ends the command with one line and status 1.
+int RunCaught(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        Complain(std::strerror(ENOMEM));
+    } catch (const std::exception& error) {
+        Complain(error.what());
+    } catch (...) {
+        Complain("stopped by an unexpected failure");
+    }
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // A closed pipe is an output error to report, not a reason to die.
     std::signal(SIGPIPE, SIG_IGN);
+    // A file-size limit is a write error to report, as a full disk is.
+    std::signal(SIGXFSZ, SIG_IGN);
     CStdoutBuffer out;
     std::streambuf* const previous = std::cout.rdbuf(&out);
-    const int status = Run(argc, argv);
+    const int status = RunCaught(argc, argv);
     const int result = CheckOutput(out, status);
     std::cout.rdbuf(previous);
     return result;

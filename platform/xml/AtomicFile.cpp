@@ -144,75 +144,158 @@ bool FileWritable(const std::string& path) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
-// Replaces the contents of an existing file where it is.
-bool OverwriteInPlace(const std::string& path, std::string_view contents, std::string* why) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0 || !FinishFile(fd, contents)) {
-        *why = std::strerror(errno);
+SIOResult SystemFailure(int error) {
+    return SIOResult::Failure(std::strerror(error), error);
+}
+
+thread_local bool t_inPlaceAllowed = false;
+
+bool InPlaceOnly(const std::string& target) {
+    struct stat info {};
+    return !FolderWritable(target) && ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           FileWritable(target);
+}
+
+// The whole of a file from its start; false when it cannot be read.
+bool ReadAll(int fd, std::string* contents) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
         return false;
+    }
+    contents->resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    while (done < contents->size()) {
+        const ssize_t count =
+            ::pread(fd, contents->data() + done, contents->size() - done, static_cast<off_t>(done));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(count);
     }
     return true;
 }
 
+// Puts contents at the start of the file and cuts it to their length, then
+// syncs; on failure errno says why.
+bool OverwriteFrom(int fd, std::string_view contents) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, contents) &&
+           ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Replaces the contents of an existing file where it is. The room is made
+// first, so that the disk cannot fill up halfway; a write that fails all the
+// same puts the old contents back.
+SIOResult OverwriteInPlace(const std::string& path, std::string_view contents) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        return SystemFailure(errno);
+    }
+    std::string old;
+    int error = ReadAll(fd, &old) ? 0 : errno;
+    if (error == 0 && !contents.empty()) {
+        error = ::posix_fallocate(fd, 0, static_cast<off_t>(contents.size()));
+    }
+    if (error == 0 && !OverwriteFrom(fd, contents)) {
+        error = errno;
+        OverwriteFrom(fd, old);
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error == 0 ? SIOResult() : SystemFailure(error);
+}
+
+// Gives the new file the old one's owner and group (where this process may)
+// and permission bits, in that order: a change of owner clears some bits.
+bool TakeOver(int fd, const struct stat& old) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return false;
+    }
+    if ((info.st_uid != old.st_uid || info.st_gid != old.st_gid) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
+        return false;
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 }  // namespace
 
-bool CanReplaceFile(const std::string& path, std::string* why) {
+CInPlaceSaveScope::CInPlaceSaveScope() : m_previous(t_inPlaceAllowed) {
+    t_inPlaceAllowed = true;
+}
+
+CInPlaceSaveScope::~CInPlaceSaveScope() {
+    t_inPlaceAllowed = m_previous;
+}
+
+bool SavesInPlace(const std::string& path) {
+    return InPlaceOnly(FollowLinks(path));
+}
+
+SIOResult CheckReplaceable(const std::string& path) {
     if (path.empty() || path.back() == '/') {
-        *why = "not a file name";
-        return false;
+        return SIOResult::Failure("not a file name", EINVAL);
     }
     const std::string target = FollowLinks(path);
     struct stat info {};
     const bool exists = ::stat(target.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) {
-        *why = S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file";
-        return false;
+        return S_ISDIR(info.st_mode) ? SIOResult::Failure("is a folder", EISDIR)
+                                     : SIOResult::Failure("is not a regular file", EINVAL);
     }
     const std::string folder = FolderOf(target);
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        *why = "its folder does not exist";
-        return false;
+        return SIOResult::Failure("its folder does not exist", ENOENT);
     }
-    if (!FolderWritable(target) && !(exists && FileWritable(target))) {
-        *why = std::string("its folder cannot be written: ") + std::strerror(errno);
-        return false;
+    if (FolderWritable(target)) {
+        return SIOResult();
     }
-    return true;
+    const int error = errno;
+    if (InPlaceOnly(target)) {
+        return t_inPlaceAllowed
+                   ? SIOResult()
+                   : SIOResult::Failure("its folder " + folder +
+                                            " cannot be written, so the file could only be "
+                                            "written in place, not replaced in one step",
+                                        error);
+    }
+    return SIOResult::Failure("its folder cannot be written: " + std::string(std::strerror(error)),
+                              error);
 }
 
-bool ReplaceFile(const std::string& path, std::string_view contents, std::string* why) {
+SIOResult ReplaceFile(const std::string& path, std::string_view contents) {
+    if (SIOResult usable = CheckReplaceable(path); !usable) {
+        return usable;
+    }
     const std::string target = FollowLinks(path);
+    if (InPlaceOnly(target)) {
+        return OverwriteInPlace(target, contents);
+    }
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    if (!FolderWritable(target) && exists && FileWritable(target)) {
-        return OverwriteInPlace(target, contents, why);
-    }
     SweepStaleTemporaries(target);
     std::string tempPath;
     const int fd = CreateTemporary(target, &tempPath);
     if (fd < 0) {
-        *why = std::string("cannot create a temporary file: ") + std::strerror(errno);
-        return false;
+        return SystemFailure(errno);
     }
-    // A file that is replaced keeps its permissions.
-    if (exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        *why = std::strerror(errno);
+    int error = 0;
+    if (exists && !TakeOver(fd, old)) {
+        error = errno;
         ::close(fd);
-        ::unlink(tempPath.c_str());
-        return false;
+    } else if (!FinishFile(fd, contents) || ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        error = errno;
     }
-    if (!FinishFile(fd, contents)) {
-        *why = std::strerror(errno);
+    if (error != 0) {
         ::unlink(tempPath.c_str());
-        return false;
-    }
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-        *why = std::strerror(errno);
-        ::unlink(tempPath.c_str());
-        return false;
+        return SystemFailure(error);
     }
     SyncFolder(FolderOf(target));
-    return true;
+    return SIOResult();
 }
 
 }  // namespace TDWXML::detail

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "platform/CString.h"
+#include "platform/IOResult.h"
 
 namespace TDWXML {
 
@@ -187,11 +188,18 @@ class CWriteDoc {
     long Close();
     // The document's text (for CreateText documents after WriteRoot).
     CString GetText() const;
+    // Why Create or Close failed, in the system's words when a system call
+    // did; ok when neither did.
+    const SIOResult& GetResult() const;
 
   private:
     struct State;
     std::unique_ptr<State> m_state;
 };
+
+// Creates a document at path, has the object write its root and saves it:
+// the outcome of the whole.
+SIOResult WriteDocument(const char* path, const char* rootTag, IDocObj* object);
 
 class CDocFactory {
   public:

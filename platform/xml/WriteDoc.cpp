@@ -1,6 +1,8 @@
 // Documents being written: the root handed to the object that writes it,
 // and the text saved in one step when the document is closed.
 
+#include <cerrno>
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -25,6 +27,10 @@ class CStringWriter : public pugi::xml_writer {
     std::string* m_text;
 };
 
+SIOResult OutOfMemory() {
+    return SIOResult::Failure(std::strerror(ENOMEM), ENOMEM);
+}
+
 void LogSaveFailure(const char* what, const std::string& path, const std::string& why) {
     CString text;
     text.Format("CWriteDoc: %s '%s' failed: %s", what, path.c_str(), why.c_str());
@@ -42,6 +48,7 @@ struct CWriteDoc::State {
     bool hasRoot = false;
     long rootStatus = S_OK_XML;  // what the root's object answered
     long saveStatus = S_OK_XML;
+    SIOResult result;  // why Create or the save failed
 
     void Start(Mode newMode, std::string newPath) {
         document.reset();
@@ -53,6 +60,7 @@ struct CWriteDoc::State {
         hasRoot = false;
         rootStatus = S_OK_XML;
         saveStatus = S_OK_XML;
+        result = SIOResult();
     }
 
     std::string Text() const {
@@ -62,22 +70,22 @@ struct CWriteDoc::State {
         return text;
     }
 
+    long Fail(SIOResult failure) {
+        LogSaveFailure("saving", path, failure.message);
+        result = std::move(failure);
+        return E_FAIL_XML;
+    }
+
     long Save() {
         if (!hasRoot) {
-            LogSaveFailure("saving", path, "nothing was written");
-            return E_FAIL_XML;
+            return Fail(SIOResult::Failure("nothing was written"));
         }
         if (rootStatus != S_OK_XML) {
             // Half a document must not replace a good file.
-            LogSaveFailure("saving", path, "the document could not be written whole");
-            return E_FAIL_XML;
+            return Fail(SIOResult::Failure("the document could not be written whole"));
         }
-        std::string why;
-        if (!detail::ReplaceFile(path, Text(), &why)) {
-            LogSaveFailure("saving", path, why);
-            return E_FAIL_XML;
-        }
-        return S_OK_XML;
+        SIOResult saved = detail::ReplaceFile(path, Text());
+        return saved ? S_OK_XML : Fail(std::move(saved));
     }
 };
 
@@ -97,9 +105,11 @@ long CWriteDoc::Create(const char* path) {
     if (m_state->mode == State::Mode::file || m_state->mode == State::Mode::text) {
         return E_FAIL_XML;
     }
-    std::string why;
-    if (path == nullptr || !detail::CanReplaceFile(path, &why)) {
-        LogSaveFailure("creating", path ? path : "", why);
+    SIOResult usable =
+        path ? detail::CheckReplaceable(path) : SIOResult::Failure("not a file name", EINVAL);
+    if (!usable) {
+        LogSaveFailure("creating", path ? path : "", usable.message);
+        m_state->result = std::move(usable);
         return E_FAIL_XML;
     }
     try {
@@ -147,6 +157,7 @@ long CWriteDoc::Close() {
                 m_state->saveStatus = m_state->Save();
             } catch (const std::bad_alloc&) {
                 m_state->saveStatus = E_OUT_OF_MEMORY;
+                m_state->result = OutOfMemory();
             }
             m_state->mode = State::Mode::closed;
             return m_state->saveStatus;
@@ -159,6 +170,25 @@ long CWriteDoc::Close() {
             break;
     }
     return E_FAIL_XML;
+}
+
+const SIOResult& CWriteDoc::GetResult() const {
+    return m_state->result;
+}
+
+SIOResult WriteDocument(const char* path, const char* rootTag, IDocObj* object) {
+    try {
+        CWriteDoc doc;
+        if (doc.Create(path) == S_OK_XML) {
+            // A root that failed to write itself keeps the document from
+            // being saved, and Close says so.
+            doc.WriteRoot(rootTag, object);
+            doc.Close();
+        }
+        return doc.GetResult();
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    }
 }
 
 CString CWriteDoc::GetText() const {

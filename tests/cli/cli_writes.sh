@@ -45,11 +45,14 @@ check "report beside" 0 "$tool" report "$example" -o "$scratch/w/report.txt"
 check "report over its input" 1 "$tool" report "$scratch/w/target.xmlcon" -o "$scratch/w/link.xmlcon"
 same "input kept" "$example" "$scratch/w/target.xmlcon"
 
-# A writable file in a folder that cannot be written is saved in place (the
-# system lets the administrator write any folder, so only others can tell).
+# A writable file in a folder that cannot be written is saved in place only
+# with --force (the system lets the administrator write any folder, so only
+# others can tell; the reliability tests do it as another user).
 if [ "$(id -u)" -ne 0 ]; then
     chmod 555 "$scratch/w"
-    check "closed folder" 0 "$tool" set "$scratch/w/target.xmlcon" settings.ScansToAverage=5
+    check "closed folder" 1 "$tool" set "$scratch/w/target.xmlcon" settings.ScansToAverage=5
+    contains "closed folder named" "$scratch/err" "write error: its folder $scratch/w cannot be written"
+    check "closed folder forced" 0 "$tool" set --force "$scratch/w/target.xmlcon" settings.ScansToAverage=5
     contains "saved in place" "$scratch/w/target.xmlcon" "<ScansToAverage>5<"
     chmod 755 "$scratch/w"
 fi
