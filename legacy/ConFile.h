@@ -10,8 +10,11 @@
 // standard error when the host sets s_bErrorToConsole; the few messages that
 // are always shown in a message box say so.
 
+#include <memory>
+
 #include "core/CTD.h"
 #include "platform/CString.h"
+#include "platform/IOResult.h"
 
 // The CTD ID of the instrument the file describes, or -1 when the file cannot
 // be opened, is not a configuration file or names an unsupported instrument.
@@ -26,3 +29,17 @@ int ReadConFile(const CString& path, CCTD* ctd);
 // or has 4 characters or fewer. Failures are reported to the user; ctd is not
 // changed.
 void WriteConFile(const CString& path, CCTD* ctd);
+
+// The same functions with what happened as a value: *result holds the
+// message the user is shown (the library's own first, then what the file
+// says more), its place (line, or element path), the system's error code,
+// and the warnings of a read that succeeded. The message is shown, as the
+// functions above show it, only when show is set; a host with a window then
+// sees the one-line reason (ReasonLine) as the message's detail.
+int ReadCTDID(const CString& path, SIOResult* result, bool show);
+int ReadConFile(const CString& path, CCTD* ctd, SIOResult* result, bool show);
+
+// ReadCTDID, CreateCTDObject and ReadConFile in one read of the file (so a
+// pipe works too), showing nothing: the instrument, or null with *result
+// saying why.
+std::unique_ptr<CCTD> ReadConfiguration(const CString& path, SIOResult* result);

@@ -105,12 +105,12 @@ std::vector<SDifference> Differences(const CCTD& a, const CCTD& b) {
 int Diff(const std::string& fileA, const std::string& fileB, bool json) {
     const SLoadResult a = LoadForCommand(fileA);
     if (!a.ctd) {
-        Fail(fileA, a.error);
+        Fail(fileA, a.result);
         return kUsageError;
     }
     const SLoadResult b = LoadForCommand(fileB);
     if (!b.ctd) {
-        Fail(fileB, b.error);
+        Fail(fileB, b.result);
         return kUsageError;
     }
     const bool equal =

@@ -3,31 +3,10 @@
 #include <iostream>
 #include <utility>
 
-namespace {
-
-// The level of entries that report a value replaced by its default.
-constexpr int kWarningLevel = 1;
-
-std::string OneLine(std::string text) {
-    for (char& ch : text) {
-        if (ch == '\n' || ch == '\r') {
-            ch = ' ';
-        }
-    }
-    return text;
-}
-
-}  // namespace
-
 CLibraryWatch::CLibraryWatch()
     : m_previousSink(CDiagnostics::SetSink([this](const std::string& text, int level) {
-          m_logged.push_back({text, level, CDiagnostics::CurrentPlace()});
+          m_logged.push_back({text, level});
           CDiagnostics::LogToFile(text, level);
-      })),
-      m_previousObserver(CDiagnostics::SetReadObserver([this](CDiagnostics::ReadNote kind,
-                                                              const std::string& place,
-                                                              const std::string& what) {
-          (kind == CDiagnostics::ReadNote::missing ? m_misses : m_unread).push_back({place, what});
       })),
       m_previousHandler(SetMessageBoxHandler([this](const char* text, const char*, unsigned) {
           m_messages.push_back(OneLine(text));
@@ -36,18 +15,7 @@ CLibraryWatch::CLibraryWatch()
 
 CLibraryWatch::~CLibraryWatch() {
     CDiagnostics::SetSink(std::move(m_previousSink));
-    CDiagnostics::SetReadObserver(std::move(m_previousObserver));
     SetMessageBoxHandler(std::move(m_previousHandler));
-}
-
-std::vector<std::string> CLibraryWatch::Warnings() const {
-    std::vector<std::string> warnings;
-    for (const SLogged& entry : m_logged) {
-        if (entry.level == kWarningLevel) {
-            warnings.push_back(entry.text);
-        }
-    }
-    return warnings;
 }
 
 void RouteLibraryMessagesToStderr() {
@@ -57,8 +25,4 @@ void RouteLibraryMessagesToStderr() {
         const unsigned buttons = flags & 0x000Fu;
         return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
     });
-}
-
-std::string AtPlace(const std::string& place, const std::string& text) {
-    return place.empty() ? text : place + ": " + text;
 }

@@ -16,11 +16,6 @@ using Config2004::CSensorImportExport;
 
 namespace {
 
-int Fail(const std::string& file, const std::string& why) {
-    std::cerr << "tw-configctd: " << file << ": " << why << '\n';
-    return 1;
-}
-
 struct SSensorArgs {
     std::string file;
     int channel = 0;  // from 1, as the report numbers channels
@@ -35,25 +30,27 @@ struct SSensorArgs {
 struct SChannelSensor {
     std::unique_ptr<CCTD> ctd;
     CSensor* sensor = nullptr;
-    std::string error;
+    SIOResult error;
 };
 
 SChannelSensor LoadChannel(const std::string& file, int channel) {
     SChannelSensor result;
     SLoadResult loaded = LoadConfiguration(file);
     if (!loaded.ctd) {
-        result.error = loaded.error;
+        result.error = loaded.result;
         return result;
     }
     const int count = loaded.ctd->GetSensorArray().GetSize();
     if (channel < 1 || channel > count) {
-        result.error = "channel " + std::to_string(channel) +
-                       " is outside the configuration (1 to " + std::to_string(count) + ")";
+        result.error = SIOResult::Failure("channel " + std::to_string(channel) +
+                                          " is outside the configuration (1 to " +
+                                          std::to_string(count) + ")");
         return result;
     }
     CSensor& sensor = loaded.ctd->GetSensor(channel - 1);
     if (sensor.GetSensorID() == SID_NULL) {
-        result.error = "channel " + std::to_string(channel) + " holds no sensor";
+        result.error =
+            SIOResult::Failure("channel " + std::to_string(channel) + " holds no sensor");
         return result;
     }
     result.sensor = &sensor;
@@ -124,7 +121,7 @@ int RunSensorsHeader(const std::string& file, const std::string& output,
                      const CCommandLineIniOptions& options) {
     SLoadResult loaded = LoadConfiguration(file);
     if (!loaded.ctd) {
-        return Fail(file, loaded.error);
+        return Fail(file, loaded.result);
     }
     CSensorHeaderInsert header;
     return header.WriteSensorsXML(loaded.ctd.get(), CString(output.c_str()), options)

@@ -11,8 +11,9 @@
 #include "apps/cli/Commands.h"
 #include "apps/cli/ConfigItems.h"
 #include "apps/cli/LoadedConfig.h"
-#include "apps/cli/ReadWatch.h"
+#include "platform/ReadNotes.h"
 #include "platform/xml/NumberText.h"
+#include "xmlfiles/CTDImportExport.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
     }
     const SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {
-        return Fail(file, loaded.error);
+        return Fail(file, loaded.result);
     }
     CConfigItems items(*loaded.ctd);
     for (const SChange& change : changes) {
@@ -84,10 +85,11 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
     }
     std::unique_ptr<CCTD> changed;
     {
-        CLibraryWatch watch;
+        const CReadNotes notes;
         changed = items.ReadBack();
         if (!changed) {
-            return Fail(file, "refused: " + WhyNotRead(watch, *loaded.ctd));
+            const SIOResult why = Config2004::CCTDImportExport::WhyRefused(notes, *loaded.ctd);
+            return Fail(file, "refused: " + AtPlace(why.path, why.message));
         }
     }
     CConfigItems stored(*changed);
