@@ -8,8 +8,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "apps/cli/ConfigItems.h"
-#include "apps/cli/LoadedConfig.h"
+#include "access/ConfigItems.h"
+#include "access/LoadedConfig.h"
+#include "apps/cli/ToolOutput.h"
 #include "core/Catalogue.h"
 #include "core/SensorRegistry.h"
 #include "platform/ReadNotes.h"

@@ -4,7 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "apps/cli/LoadedConfig.h"
+#include "access/LoadedConfig.h"
+#include "apps/cli/ToolOutput.h"
 #include "platform/ChoiceDialog.h"
 #include "platform/MessageBox.h"
 #include "xmlfiles/SensorHeaderInsert.h"

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "apps/cli/Commands.h"
-#include "apps/cli/ReadWatch.h"
 #include "apps/cli/SensorCommands.h"
 #include "apps/cli/StdoutBuffer.h"
+#include "apps/cli/ToolOutput.h"
 
 namespace {
 

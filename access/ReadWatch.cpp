@@ -1,6 +1,5 @@
-#include "apps/cli/ReadWatch.h"
+#include "access/ReadWatch.h"
 
-#include <iostream>
 #include <utility>
 
 CLibraryWatch::CLibraryWatch()
@@ -16,13 +15,4 @@ CLibraryWatch::CLibraryWatch()
 CLibraryWatch::~CLibraryWatch() {
     CDiagnostics::SetSink(std::move(m_previousSink));
     SetMessageBoxHandler(std::move(m_previousHandler));
-}
-
-void RouteLibraryMessagesToStderr() {
-    s_bErrorToConsole = false;
-    SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
-        std::cerr << "tw-configctd: " << OneLine(text) << '\n';
-        const unsigned buttons = flags & 0x000Fu;
-        return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
-    });
 }

@@ -1,12 +1,11 @@
-#include "apps/cli/LoadedConfig.h"
+#include "access/LoadedConfig.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <iostream>
 
-#include "apps/cli/ReadWatch.h"
+#include "access/ReadWatch.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
 #include "xmlfiles/CTDImportExport.h"
@@ -59,26 +58,9 @@ std::string Located(const std::string& file, const std::string& kind, const SIOR
     return ReasonLine(file, kinded);
 }
 
-int Fail(const std::string& file, const std::string& why) {
-    return Fail(file, SIOResult::Failure(why));
-}
-
-int Fail(const std::string& file, const SIOResult& why) {
-    std::cerr << Located(file, "", why) << '\n';
-    return 1;
-}
-
 SLoadResult LoadConfiguration(const std::string& path) {
     SLoadResult loaded;
     loaded.ctd = ReadConfiguration(path == "-" ? "/dev/stdin" : path.c_str(), &loaded.result);
-    return loaded;
-}
-
-SLoadResult LoadForCommand(const std::string& path) {
-    SLoadResult loaded = LoadConfiguration(path);
-    for (const std::string& warning : loaded.result.warnings) {
-        std::cerr << path << ": warning: " << warning << '\n';
-    }
     return loaded;
 }
 

@@ -3,7 +3,8 @@
 // settings as its WriteXML writes them under "Instrument", and per channel
 // the sensor, its serial number, calibration date and each coefficient
 // element. The items are found in the document the library writes, so what
-// the tool shows, compares and changes is what the file holds.
+// the tool and the Python module show, compare and change is what the file
+// holds.
 //
 // Names: a setting is its element's tag, with ".CHILD" for the elements
 // inside it, "[N]" for an index and "@NAME" for an attribute of an element
@@ -71,6 +72,3 @@ nlohmann::ordered_json JsonValue(const std::string& text);
 
 // Configuration bytes (ISO-8859-1) as UTF-8.
 std::string Latin1ToUtf8(const std::string& bytes);
-
-// True when the terminal's character set (the locale's) is UTF-8.
-bool OutputIsUtf8();

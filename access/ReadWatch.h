@@ -1,5 +1,5 @@
 #pragma once
-// What the library says while the tool asks it to write a file: its
+// What the library says while a host asks it to write a file: its
 // diagnostics entries and the messages it would show the user. Reads tell
 // their reasons as values (ReadConfiguration); a save is explained from
 // these until the writers do the same.
@@ -33,7 +33,3 @@ class CLibraryWatch {
     CDiagnostics::Sink m_previousSink;
     MessageBoxHandler m_previousHandler;
 };
-
-// The library's messages outside any watch go to standard error as one line
-// each, after the program's name.
-void RouteLibraryMessagesToStderr();

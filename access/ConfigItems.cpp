@@ -1,10 +1,6 @@
-#include "apps/cli/ConfigItems.h"
+#include "access/ConfigItems.h"
 
-#include <langinfo.h>
-
-#include <clocale>
 #include <cmath>
-#include <cstring>
 #include <map>
 
 #include "core/Catalogue.h"
@@ -311,13 +307,5 @@ std::string Latin1ToUtf8(const std::string& bytes) {
             utf8 += static_cast<char>(0x80 | (byte & 0x3F));
         }
     }
-    return utf8;
-}
-
-bool OutputIsUtf8() {
-    std::setlocale(LC_CTYPE, "");
-    const char* codeset = nl_langinfo(CODESET);
-    const bool utf8 = codeset && std::strcmp(codeset, "UTF-8") == 0;
-    std::setlocale(LC_CTYPE, "C");
     return utf8;
 }

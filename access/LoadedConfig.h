@@ -1,7 +1,8 @@
 #pragma once
-// Reading and writing configuration files for the tool, through the same
-// functions a host program calls, with a one-line reason on failure and the
-// values the reader replaced by defaults.
+// Reading and writing configuration files for hosts without a window (the
+// tool, the Python module), through the same functions a host program calls,
+// with a one-line reason on failure and the values the reader replaced by
+// defaults.
 
 #include <memory>
 #include <string>
@@ -18,8 +19,6 @@ struct SLoadResult {
 
 // The configuration in the file, in one read of it ("-": standard input).
 SLoadResult LoadConfiguration(const std::string& path);
-// The same, with each warning on standard error as "FILE: warning: what".
-SLoadResult LoadForCommand(const std::string& path);
 
 // The legacy .con format for a path ending in ".con" (any case), the .xmlcon
 // document for any other. A write-protected file is replaced only with
@@ -33,10 +32,6 @@ bool IsWriteProtected(const std::string& path);
 // "FILE:LINE:COLUMN: KIND: what" for a reason with a position, else
 // "FILE: KIND: ELEMENT: what" (see ReasonLine).
 std::string Located(const std::string& file, const std::string& kind, const SIOResult& why);
-
-// The located reason on standard error; returns the exit status 1.
-int Fail(const std::string& file, const std::string& why);
-int Fail(const std::string& file, const SIOResult& why);
 
 // The CTD ID a model argument names: a number 0 to 15 or a catalogue name
 // (letters in any case); -1 when it names none.

@@ -1,0 +1,44 @@
+#include "apps/cli/ToolOutput.h"
+
+#include <langinfo.h>
+
+#include <clocale>
+#include <cstring>
+#include <iostream>
+
+#include "platform/MessageBox.h"
+#include "platform/ReadNotes.h"
+
+SLoadResult LoadForCommand(const std::string& path) {
+    SLoadResult result = LoadConfiguration(path);
+    for (const std::string& warning : result.result.warnings) {
+        std::cerr << path << ": warning: " << warning << '\n';
+    }
+    return result;
+}
+
+int Fail(const std::string& file, const std::string& why) {
+    return Fail(file, SIOResult::Failure(why));
+}
+
+int Fail(const std::string& file, const SIOResult& why) {
+    std::cerr << Located(file, "", why) << '\n';
+    return 1;
+}
+
+void RouteLibraryMessagesToStderr() {
+    s_bErrorToConsole = false;
+    SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
+        std::cerr << "tw-configctd: " << OneLine(text) << '\n';
+        const unsigned buttons = flags & 0x000Fu;
+        return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
+    });
+}
+
+bool OutputIsUtf8() {
+    std::setlocale(LC_CTYPE, "");
+    const char* codeset = nl_langinfo(CODESET);
+    const bool utf8 = codeset && std::strcmp(codeset, "UTF-8") == 0;
+    std::setlocale(LC_CTYPE, "C");
+    return utf8;
+}
