@@ -42,12 +42,15 @@ _tw_configctd_files() {
     compopt -o filenames 2>/dev/null
 }
 
-# The names of the models the tool can create, quoted (they hold spaces).
+# The names of the models the tool can create, quoted (they hold spaces);
+# what is typed may be quoted or escaped.
 _tw_configctd_models() {
     local tool=$1 cur=$2 quote= id name rest
     if [[ $cur == [\"\']* ]]; then
         quote=${cur:0:1}
         cur=${cur:1}
+    else
+        cur=${cur//\\/}
     fi
     while IFS=$'\t' read -r id name rest; do
         [[ ${rest##*$'\t'} == yes && $name == "$cur"* ]] || continue

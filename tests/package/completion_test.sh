@@ -38,6 +38,7 @@ cases=(
     "list sensors ''" ""
     "new ''" "$models"
     "new '\"TDW 64plus V2'" "TDW 64plus V2 Vantrel CTD"
+    "new 'TDW\\ 94'" "\"TDW 94 Dartel CTD\""
     "new '\"TDW 94 Dartel CTD\"' ''" "$every_file"
     "set a.xmlcon x = 1 ''" ""
 )
