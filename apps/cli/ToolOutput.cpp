@@ -30,6 +30,11 @@ void RouteLibraryMessagesToStderr() {
     s_bErrorToConsole = false;
     SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
         std::cerr << "tw-configctd: " << OneLine(text) << '\n';
+        // What the message leaves out: the reason in full, or the log to
+        // look in.
+        if (const char* detail = TWMessageDetail(); *detail != '\0') {
+            std::cerr << "tw-configctd: " << OneLine(detail) << '\n';
+        }
         const unsigned buttons = flags & 0x000Fu;
         return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
     });

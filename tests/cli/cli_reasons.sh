@@ -19,6 +19,17 @@ contains "date missing" "$scratch/out" \
     "nodate.xmlcon: warning: Instrument/SensorArray/Sensor[0]/TemperatureSensor: CalibrationDate is missing"
 contains "unknown element" "$scratch/out" "extra.xmlcon: warning: Instrument: Trim is not known; ignored"
 contains "validate summary" "$scratch/out" "3 ok, 0 failed"
+head -50 "$con" > "$scratch/cut.con"
+check "a cut .con reads" 0 "$tool" validate "$scratch/cut.con"
+contains "a cut .con warns" "$scratch/out" \
+    "cut.con: warning: the file ends at line 50; the lines after it take their defaults"
+
+# Each input is read once: standard input, a pipe and /dev/stdin read as files.
+check "info from -" 0 bash -c '"$1" info - < "$2"' _ "$tool" "$example"
+contains "info from - names the model" "$scratch/out" "TDW 64plus V2 Vantrel CTD"
+check "report of a pipe" 0 bash -c '"$1" report <(cat "$2")' _ "$tool" "$example"
+check "validate /dev/stdin from a pipe" 0 bash -c 'cat "$2" | "$1" validate /dev/stdin' _ \
+    "$tool" "$con"
 check "validate clean" 0 "$tool" validate "$example"
 lacks "a sound file has no warning" "$scratch/out" "warning"
 check "validate quiet" 1 "$tool" validate --quiet "$example" "$nomode"
