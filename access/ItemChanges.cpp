@@ -4,8 +4,9 @@
 
 #include "access/ConfigItems.h"
 #include "access/LoadedConfig.h"
-#include "access/ReadWatch.h"
+#include "platform/ReadNotes.h"
 #include "platform/xml/NumberText.h"
+#include "xmlfiles/CTDImportExport.h"
 
 namespace {
 
@@ -66,10 +67,11 @@ SChangeResult ApplyChanges(const CCTD& ctd, const std::vector<SItemChange>& chan
     }
     std::unique_ptr<CCTD> changed;
     {
-        CLibraryWatch watch;
+        const CReadNotes notes;
         changed = items.ReadBack();
         if (!changed) {
-            return Refused("refused: " + WhyNotRead(watch, ctd));
+            const SIOResult why = Config2004::CCTDImportExport::WhyRefused(notes, ctd);
+            return Refused("refused: " + AtPlace(why.path, why.message));
         }
     }
     CConfigItems stored(*changed);

@@ -14,19 +14,12 @@
 
 struct SLoadResult {
     std::unique_ptr<CCTD> ctd;  // null on failure
-    // Why, when ctd is null: "LINE:COLUMN: what", "ELEMENT: what" or "what".
-    std::string error;
-    // Values replaced by defaults and items that were missing, one line each.
-    std::vector<std::string> warnings;
+    // Why, when ctd is null; the warnings of a read that succeeded.
+    SIOResult result;
 };
 
-// ReadCTDID, CreateCTDObject and ReadConFile, in that order.
+// The configuration in the file, in one read of it ("-": standard input).
 SLoadResult LoadConfiguration(const std::string& path);
-
-class CLibraryWatch;
-// Why the model refused a configuration that parsed, from what the library
-// said meanwhile: an element path and what was wrong there.
-std::string WhyNotRead(const CLibraryWatch& watch, const CCTD& model);
 
 // Runs save, which writes path, with what force allows: a write-protected
 // file replaced, a file whose folder cannot be written written in place.
@@ -41,17 +34,9 @@ SIOResult SaveConfiguration(const std::string& path, CCTD& ctd, bool force);
 // permission to write.
 bool IsWriteProtected(const std::string& path);
 
-// A reason split into its position in the file, when it has one, and what.
-struct SReason {
-    int line = 0;  // 0: no position
-    int column = 0;
-    std::string what;
-};
-SReason SplitReason(const std::string& why);
-
 // "FILE:LINE:COLUMN: KIND: what" for a reason with a position, else
-// "FILE: KIND: what"; without a kind, "FILE:LINE:COLUMN: what".
-std::string Located(const std::string& file, const std::string& kind, const std::string& why);
+// "FILE: KIND: ELEMENT: what" (see ReasonLine).
+std::string Located(const std::string& file, const std::string& kind, const SIOResult& why);
 
 // The CTD ID a model argument names: a number 0 to 15 or a catalogue name
 // (letters in any case); -1 when it names none.

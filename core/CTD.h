@@ -129,8 +129,17 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // Only the sensor array of that: one default sensor per minimum channel.
     void DefaultFixedSensors();
     // True when the array holds at least count sensors and the first count
-    // are the catalogue's fixed sensors of the model.
+    // are the catalogue's fixed sensors of the model; otherwise notes which
+    // channel is wrong (see RefuseRead).
     bool HasFixedSensors(int count) const;
+    // While a model reads its element, notes that it refuses the item (a
+    // child of the element, or an element path below it) and why, as the
+    // reason of the failed read (CDiagnostics::NoteRefused); returns false.
+    static bool RefuseRead(const std::string& item, const std::string& what);
+    // True when the voltage channel count read agrees with the voltage
+    // channels found in the sensor array and, when limited, lies within the
+    // model's limit; otherwise notes the refusal of "ExternalVoltageChannels".
+    bool VoltageChannelsFit(int read, int found, bool limited = true) const;
     // The surface PAR pair that ends the channels of some models: a channel
     // that takes no sensor ("SPAR voltage") and the SPAR sensor. Turning on
     // appends the pair, turning off removes the last two channels; added then

@@ -6,6 +6,11 @@
 #include "core/Catalogue.h"
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
+#include "core/SensorRegistry.h"
+#include "platform/Diagnostics.h"
+
+#include <algorithm>
+#include <string>
 
 namespace {
 
@@ -32,13 +37,45 @@ void CCTD::DefaultFixedSensors() {
 
 bool CCTD::HasFixedSensors(int count) const {
     const SCTD_Data* row = GetCTD_Data(GetCTD_ID());
-    if (m_sensorArray.GetSize() < count || count > row->numFixedSensors) {
+    if (count > row->numFixedSensors) {
         return false;
     }
+    if (m_sensorArray.GetSize() < count) {
+        return RefuseRead("SensorArray", "it holds " + std::to_string(m_sensorArray.GetSize()) +
+                                             " channels, fewer than the " + std::to_string(count) +
+                                             " fixed channels of the " + GetCTD_Name().str());
+    }
     for (int i = 0; i < count; ++i) {
-        if (m_sensorArray.GetAt(i)->GetSensorID() != row->fixedSensors[i]) {
-            return false;
+        const int id = m_sensorArray.GetAt(i)->GetSensorID();
+        if (id != row->fixedSensors[i]) {
+            return RefuseRead("SensorArray/Sensor[" + std::to_string(i) + "]",
+                              std::string("SensorID ") + std::to_string(id) + " (" +
+                                  GetSensorData(id)->name + ") stands where the " +
+                                  GetCTD_Name().str() + " has its " +
+                                  GetSensorData(row->fixedSensors[i])->name);
         }
+    }
+    return true;
+}
+
+bool CCTD::RefuseRead(const std::string& item, const std::string& what) {
+    const std::string place = CDiagnostics::CurrentPlace();
+    CDiagnostics::NoteRefused(place.empty() ? item : place + "/" + item, what);
+    return false;
+}
+
+bool CCTD::VoltageChannelsFit(int read, int found, bool limited) const {
+    const char* const item = "ExternalVoltageChannels";
+    const int limit = GetNumVoltAddMax();
+    if (limited && read > limit) {
+        return RefuseRead(item, std::to_string(read) + " is more than the " +
+                                    std::to_string(limit) + " external voltage channels of the " +
+                                    GetCTD_Name().str());
+    }
+    if (found < 0 || read != found) {
+        return RefuseRead(item,
+                          std::to_string(read) + " disagrees with the SensorArray, which holds " +
+                              std::to_string(std::max(found, 0)) + " external voltage channels");
     }
     return true;
 }

@@ -138,7 +138,7 @@ long C56CorvaneCTD::ReadXML(CInputNode* node) {
         ++voltages;
     }
     const int trailing = sensors.GetSize() - kFixedChannels - voltages;
-    if (voltages != voltageChannels || voltages > GetNumVoltAddMax() ||
+    if (!scratch.VoltageChannelsFit(voltageChannels, voltages) ||
         trailing != (scratch.m_bSPAR_Added ? 2 : 0) ||
         (trailing == 2 && (sensors.GetAt(kFixedChannels + voltages)->GetSensorID() != SID_NULL ||
                            sensors.GetAt(kFixedChannels + voltages + 1)->GetSensorID() !=

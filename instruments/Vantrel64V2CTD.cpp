@@ -122,7 +122,13 @@ bool C64V2VantrelCTD::SensorsMatchSettings(int pressureTypeRead) const {
     }
     const int serialFrom = MatchSerialChannels(m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0),
                                                m_serialSensor.Get());
-    return serialFrom >= kVoltagesFrom && serialFrom - kVoltagesFrom == m_nNumVoltAdd;
+    if (serialFrom < 0) {
+        return RefuseRead("SerialRS232C_Sensor",
+                          std::to_string(m_serialSensor.Get()) +
+                              " disagrees with the sensors that end the SensorArray");
+    }
+    // The document may hold more voltage channels than the setters allow.
+    return VoltageChannelsFit(m_nNumVoltAdd, serialFrom - kVoltagesFrom, false);
 }
 
 void C64V2VantrelCTD::Report(std::ostream& os, const CString& fileName, int changed) const {

@@ -86,13 +86,19 @@ bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {
     const int pressureType = pressureID == SID_PRESSURE_DIGIQUARTZ_TC ? kPressureDigiquartz
                              : pressureID == StrainGaugeSensorID()    ? kPressureStrainGauge
                                                                       : -1;
-    return pressureType >= 0 && pressureType == pressureTypeRead;
+    if (pressureType < 0 || pressureType != pressureTypeRead) {
+        return RefuseRead("PressureSensorType",
+                          std::to_string(pressureTypeRead) + " disagrees with the " +
+                              m_sensorArray.GetAt(kPressureChannel)->GetSensorName().str() +
+                              " on channel " + std::to_string(kPressureChannel));
+    }
+    return true;
 }
 
 bool CVantrelSurfaceParCTD::TakeVoltagesFound(int voltageChannelsRead, int serialCount) {
     const int found =
         m_sensorArray.GetSize() - (m_bSPAR_Added ? 2 : 0) - serialCount - kVoltagesFrom;
-    if (found < 0 || found != voltageChannelsRead || found > GetNumVoltAddMax()) {
+    if (!VoltageChannelsFit(voltageChannelsRead, found)) {
         return false;
     }
     m_nNumVoltAdd = found;

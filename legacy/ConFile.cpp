@@ -1,14 +1,13 @@
 #include "legacy/ConFile.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <memory>
 
 #include "core/Catalogue.h"
+#include "legacy/ConMessages.h"
 #include "legacy/LegacyConFile.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileNames.h"
-#include "platform/MessageBox.h"
+#include "platform/ReadNotes.h"
 #include "platform/xml/AtomicFile.h"
 #include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
@@ -16,118 +15,160 @@
 
 using Config2004::CCTDImportExport;
 using Config2004::CPreReadConFile;
+using namespace ConMessages;
 
 namespace {
 
-constexpr const char* kCaptionWrongInstrument = "Wrong Type of Instrument Configuration File";
-constexpr const char* kCaptionXmlFailed = "Failed to read .XMLCON file";
-// The exclamation icon of most messages, and the plain box without caption.
-constexpr unsigned kWarning = MB_OK | MB_ICONWARNING;
-constexpr unsigned kPlain = MB_OK;
-constexpr const char* kIncompatibleWithCon =
-    "This configuration is not compatible with the .con file format.  Please save as .XMLCON "
-    "file.";
-
-// A message that the host sees in a message box even when it routes errors to
-// standard error.
-void ShowInBox(const CString& text, const char* caption, unsigned flags) {
-    struct SConsoleOff {
-        bool was = s_bErrorToConsole;
-        SConsoleOff() { s_bErrorToConsole = false; }
-        ~SConsoleOff() { s_bErrorToConsole = was; }
-    } consoleOff;
-    TWMessageBox(text, caption, flags);
+// Whether the bytes begin, after blanks and a byte order mark, as markup: a
+// file the legacy format never explains.
+bool LooksLikeMarkup(const std::string& bytes) {
+    for (const char ch : bytes) {
+        if (ch == '<') {
+            return true;
+        }
+        if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n' && ch != '\xEF' && ch != '\xBB' &&
+            ch != '\xBF') {
+            return false;
+        }
+    }
+    return false;
 }
 
-// A message that goes to standard error when the host asks for it.
-void Show(const CString& text, const char* caption, unsigned flags) {
-    TWMessageBox(text, caption, flags);
-}
-
-// The file can be opened for reading; otherwise false.
-bool CanOpen(const CString& path) {
-    std::FILE* file = std::fopen(path, "r");
-    if (!file) {
+// The pre-reader's reason for a file that looks like a document but is not
+// one the legacy format reads either.
+bool MarkupReason(const CString& path, const SIOResult& xmlWhy, SIOResult* result) {
+    std::string ignored;
+    int osError = 0;
+    const auto image = TDWXML::CFileImage::Get(path, &ignored, &osError);
+    if (!image || xmlWhy.ok || !LooksLikeMarkup(image->Bytes())) {
         return false;
     }
-    std::fclose(file);
+    *result = xmlWhy;
     return true;
 }
 
-CString OpenFailure(const CString& path, const char* function) {
-    CString text;
-    text.Format("Could not open %s\nin ::%s().", path.GetString(), function);
-    return text;
-}
-
-void ShowXmlReadFailure(const CString& text) {
-    CDiagnostics::Log(text, 0);
-    Show(text, kCaptionXmlFailed, kWarning);
-}
-
 // Reads the .xmlcon file whose model the pre-reader found into ctd.
-int ReadConFileXML(const CString& path, int fileCTD_ID, CCTD* ctd) {
+int ReadConFileXML(const CString& path, int fileCTD_ID, CCTD* ctd, SIOResult* result,
+                   SMessage* message) {
     const CString fileName = ExtractFileName(path);
     const SCTD_Data* fileModel = GetCTD_Data(fileCTD_ID);
     if (fileModel && fileCTD_ID != ctd->GetCTD_ID()) {
-        Show(fileName + " is an instrument configuration file for a " + fileModel->name + ".",
-             kCaptionWrongInstrument, kWarning);
-        return 0;
+        return Refuse(
+            result, message,
+            fileName + " is an instrument configuration file for a " + fileModel->name + ".",
+            kWrongInstrument, kWarning, Route::ConsoleWhenAsked);
     }
+    const CReadNotes notes;
     CCTDImportExport importer;
     const std::unique_ptr<CCTD> read(importer.ReadConFileXML(path));
+    CString text;
     if (!read || read->GetCTD_ID() != ctd->GetCTD_ID()) {
-        CString text;
         text.Format("ReadConFile - failed to read '%s'.", fileName.GetString());
-        ShowXmlReadFailure(text);
-        return 0;
+    } else if (!CopyCTDObject(ctd, read.get())) {
+        text = "ReadConFile failed to copy the CTD object.";
+    } else {
+        // The model's name is written for people and never read back.
+        notes.AddWarnings(result, "Instrument", "Name");
+        return 1;
     }
-    if (!CopyCTDObject(ctd, read.get())) {
-        ShowXmlReadFailure("ReadConFile failed to copy the CTD object.");
-        return 0;
+    CDiagnostics::Log(text, 0);
+    SIOResult refused;
+    Refuse(&refused, message, text, kXmlFailed, kWarning, Route::ConsoleWhenAsked);
+    if (!read) {
+        refused = CCTDImportExport::WhyRefused(notes, *ctd);
     }
-    return 1;
-}
-
-// The path is saved as .xmlcon: longer than 4 characters and not ending in
-// ".con" whatever the case.
-bool IsXmlPath(const CString& path) {
-    return path.GetLength() > 4 && path.Right(4).CompareNoCase(".CON") != 0;
+    *result = refused;
+    return 0;
 }
 
 }  // namespace
 
-int ReadCTDID(const CString& path) {
+int ReadCTDID(const CString& path, SIOResult* result, bool show) {
+    *result = SIOResult();
     int ctdID = -1;
-    if (CPreReadConFile::IsConXML(path, ctdID)) {
+    SIOResult xmlWhy;
+    if (CPreReadConFile::IsConXML(path, ctdID, &xmlWhy)) {
         return ctdID;
     }
-    if (!CanOpen(path)) {
-        Show(OpenFailure(path, "SelectConFile"), "", kPlain);
-        return -1;
+    SMessage message;
+    ctdID = ReadLegacyCTDID(path, result, &message);
+    if (ctdID < 0) {
+        MarkupReason(path, xmlWhy, result);
+        if (show) {
+            message.ShowWith(ReasonLine(path.str(), *result));
+        }
     }
-    return ReadLegacyCTDID(path);
+    return ctdID;
+}
+
+int ReadCTDID(const CString& path) {
+    // One read of the file for the pre-reader and the legacy reader.
+    const TDWXML::CFileReadScope oneRead;
+    SIOResult result;
+    return ReadCTDID(path, &result, true);
+}
+
+int ReadConFile(const CString& path, CCTD* ctd, SIOResult* result, bool show) {
+    *result = SIOResult();
+    if (!ctd) {
+        CDiagnostics::Log("ReadConFile - no instrument object to read into.", 0);
+        *result = SIOResult::Failure("no instrument object to read into");
+        return 0;
+    }
+    // The pre-reader, the document reader and the legacy reader share one
+    // read of the file.
+    const TDWXML::CFileReadScope oneRead;
+    int fileCTD_ID = -1;
+    SIOResult xmlWhy;
+    SMessage message;
+    int read = 0;
+    if (CPreReadConFile::IsConXML(path, fileCTD_ID, &xmlWhy)) {
+        read = ReadConFileXML(path, fileCTD_ID, ctd, result, &message);
+    } else {
+        read = ReadLegacyConFile(path, ctd, result, &message);
+        if (!read) {
+            MarkupReason(path, xmlWhy, result);
+        }
+    }
+    if (!read && show) {
+        message.ShowWith(ReasonLine(path.str(), *result));
+    }
+    return read;
 }
 
 int ReadConFile(const CString& path, CCTD* ctd) {
-    if (!ctd) {
-        CDiagnostics::Log("ReadConFile - no instrument object to read into.", 0);
-        return 0;
-    }
-    // The pre-reader and the document reader share one read of the file.
+    SIOResult result;
+    return ReadConFile(path, ctd, &result, true);
+}
+
+std::unique_ptr<CCTD> ReadConfiguration(const CString& path, SIOResult* result) {
     const TDWXML::CFileReadScope oneRead;
-    int fileCTD_ID = -1;
-    if (CPreReadConFile::IsConXML(path, fileCTD_ID)) {
-        return ReadConFileXML(path, fileCTD_ID, ctd);
+    const int ctdID = ReadCTDID(path, result, false);
+    if (ctdID < 0) {
+        return nullptr;
     }
-    if (!CanOpen(path)) {
-        ShowInBox(OpenFailure(path, "ReadConFile"), "", kPlain);
-        return 0;
+    std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
+    if (!ctd) {
+        const SCTD_Data* row = GetCTD_Data(ctdID);
+        *result = SIOResult::Failure(
+            row ? std::string("the model ") + row->name + " is not supported yet"
+                : "Type " + std::to_string(ctdID) + " names no instrument model");
+        if (!row) {
+            result->path = "Instrument";
+        }
+        return nullptr;
     }
-    return ReadLegacyConFile(path, ctd);
+    if (!ReadConFile(path, ctd.get(), result, false)) {
+        return nullptr;
+    }
+    return ctd;
 }
 
 namespace {
+
+constexpr const char* kIncompatibleWithCon =
+    "This configuration is not compatible with the .con file format.  Please save as .XMLCON "
+    "file.";
 
 // Which step of a save failed, for the message the user is shown.
 enum class ESaveStep { none, document, format, file };
@@ -136,6 +177,12 @@ struct SSaved {
     SIOResult result;
     ESaveStep failed = ESaveStep::none;
 };
+
+// The path is saved as .xmlcon: longer than 4 characters and not ending in
+// ".con" whatever the case.
+bool IsXmlPath(const CString& path) {
+    return path.GetLength() > 4 && path.Right(4).CompareNoCase(".CON") != 0;
+}
 
 SSaved Save(const CString& path, CCTD* ctd) {
     if (IsXmlPath(path)) {
@@ -163,20 +210,24 @@ void WriteConFile(const CString& path, CCTD* ctd) {
     switch (saved.failed) {
         case ESaveStep::none:
             return;
-        case ESaveStep::document:
+        case ESaveStep::document: {
             text.Format("Failed to write instrument configuration to file '%s'.", path.GetString());
             CDiagnostics::LogError(text, static_cast<unsigned long>(saved.result.sysError), 0);
             text.Format("::WriteConFile() failed for '%s'.  See error log for details.",
                         path.GetString());
-            Show(text, "", kPlain);
+            const std::string detail = "The error log: " + CDiagnostics::LogFilePath();
+            Show(text, "", kPlain, Route::ConsoleWhenAsked, detail.c_str());
             return;
+        }
         case ESaveStep::format:
-            Show(kIncompatibleWithCon, "Error", MB_OK | MB_ICONINFORMATION);
+            Show(kIncompatibleWithCon, "Error", MB_OK | MB_ICONINFORMATION,
+                 Route::ConsoleWhenAsked);
             return;
         case ESaveStep::file:
             CDiagnostics::Log(
                 CString("WriteConFile: ") + path + ": " + saved.result.message.c_str(), 0);
-            Show(OpenFailure(path, "WriteConFile"), "", kPlain);
+            text.Format("Could not open %s\nin ::WriteConFile().", path.GetString());
+            Show(text, "", kPlain, Route::ConsoleWhenAsked, saved.result.message.c_str());
             return;
     }
 }

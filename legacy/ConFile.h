@@ -10,6 +10,8 @@
 // standard error when the host sets s_bErrorToConsole; the few messages that
 // are always shown in a message box say so.
 
+#include <memory>
+
 #include "core/CTD.h"
 #include "platform/CString.h"
 #include "platform/IOResult.h"
@@ -30,3 +32,17 @@ void WriteConFile(const CString& path, CCTD* ctd);
 // The same save without a message to the user: the outcome, with the
 // system's reason when the file could not be written.
 SIOResult WriteConFileResult(const CString& path, CCTD* ctd);
+
+// The same functions with what happened as a value: *result holds the
+// message the user is shown (the library's own first, then what the file
+// says more), its place (line, or element path), the system's error code,
+// and the warnings of a read that succeeded. The message is shown, as the
+// functions above show it, only when show is set; a host with a window then
+// sees the one-line reason (ReasonLine) as the message's detail.
+int ReadCTDID(const CString& path, SIOResult* result, bool show);
+int ReadConFile(const CString& path, CCTD* ctd, SIOResult* result, bool show);
+
+// ReadCTDID, CreateCTDObject and ReadConFile in one read of the file (so a
+// pipe works too), showing nothing: the instrument, or null with *result
+// saying why.
+std::unique_ptr<CCTD> ReadConfiguration(const CString& path, SIOResult* result);

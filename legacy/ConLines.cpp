@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/xml/FileImage.h"
+
 CConLines::CConLines(std::string text) : m_text(std::move(text)) {
     // Text mode: "\r\n" is a line end like "\n".
     std::size_t out = 0;
@@ -21,48 +23,36 @@ CConLines::CConLines(std::string text) : m_text(std::move(text)) {
     m_text.resize(out);
 
     const std::string_view text_view(m_text);
+    m_endsWithLineEnd = text_view.empty() || text_view.back() == '\n';
     std::size_t start = 0;
     while (start < text_view.size()) {
         // One buffer: up to and with the line end, at most 255 characters.
-        std::size_t end = start;
         const std::size_t limit = std::min(text_view.size(), start + kLineBuffer - 1);
-        while (end < limit && text_view[end] != '\n') {
-            ++end;
+        const std::size_t lineEnd = text_view.substr(start, limit - start).find('\n');
+        const std::size_t end = lineEnd == std::string_view::npos ? limit : start + lineEnd + 1;
+        if (m_count++ < kIndexedLines) {
+            std::string_view buffer = text_view.substr(start, end - start);
+            buffer = buffer.substr(0, buffer.find('\0'));
+            if (!buffer.empty()) {
+                buffer.remove_suffix(1);
+            }
+            m_lines.push_back(buffer);
         }
-        if (end < limit) {
-            ++end;  // the line end itself
-        }
-        std::string_view buffer = text_view.substr(start, end - start);
-        buffer = buffer.substr(0, buffer.find('\0'));
-        if (!buffer.empty()) {
-            buffer.remove_suffix(1);
-        }
-        m_lines.push_back(buffer);
         start = end;
     }
 }
 
-bool CConLines::Load(const CString& path, CConLines* lines) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"),
-                                                               &std::fclose);
-    if (!file) {
+bool CConLines::Load(const CString& path, CConLines* lines, std::string* why, int* osError) {
+    const auto image = TDWXML::CFileImage::Get(path, why, osError);
+    if (!image) {
         return false;
     }
-    std::string text;
-    char chunk[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-        text.append(chunk, got);
-    }
-    if (std::ferror(file.get())) {
-        return false;
-    }
-    *lines = CConLines(std::move(text));
+    *lines = CConLines(image->Bytes());
     return true;
 }
 
 std::string_view CConLines::Line(int n) const {
-    if (n < 1 || n > GetCount()) {
+    if (n < 1 || n > static_cast<int>(m_lines.size())) {
         return {};
     }
     return m_lines[static_cast<std::size_t>(n - 1)];

@@ -6,7 +6,9 @@
 // longer line counts as several; the buffer ends at its first NUL byte, and its
 // last character (normally the line end) is removed. A line past the end of
 // the file is empty. The file is read once and its lines indexed, so reaching
-// any line costs the same.
+// any line costs the same. Only the lines a configuration can use are
+// indexed; those after them are counted, so that a large file costs no more
+// memory than its bytes.
 
 #include <cstddef>
 #include <string>
@@ -18,22 +20,31 @@
 class CConLines {
   public:
     static constexpr std::size_t kLineBuffer = 256;
+    // Beyond every line of the layout; later lines read as empty.
+    static constexpr int kIndexedLines = 1024;
 
     // Splits the text of a whole file. A carriage return before a line feed
     // is part of the line end, as a text-mode read of a file from another
     // system takes it.
     explicit CConLines(std::string text);
 
-    // False when the file cannot be opened or read; lines is then untouched.
-    static bool Load(const CString& path, CConLines* lines);
+    // The file's lines, read through the same file image as the documents
+    // (so with its size limit, and once for every step of one read). False
+    // when the file is refused or cannot be read: *why and *osError then say
+    // why (see TDWXML::CFileImage::Get) and lines is untouched.
+    static bool Load(const CString& path, CConLines* lines, std::string* why, int* osError);
 
-    int GetCount() const { return static_cast<int>(m_lines.size()); }
+    int GetCount() const { return m_count; }
+    // Whether the text ends with a line end (an empty text does).
+    bool EndsWithLineEnd() const { return m_endsWithLineEnd; }
     // Line n (from 1) without its last character; empty past the end.
     std::string_view Line(int n) const;
 
   private:
     std::string m_text;
     std::vector<std::string_view> m_lines;
+    int m_count = 0;
+    bool m_endsWithLineEnd = true;
 };
 
 // The values of one line read with a scanf-style list of conversions (%d and

@@ -189,3 +189,9 @@ void CDiagnostics::NoteRead(ReadNote kind, const std::string& place, const std::
         // Notes serve an explanation; they never disturb the reader.
     }
 }
+
+void CDiagnostics::NoteRefused(const std::string& place, const std::string& what) {
+    constexpr int kDebugLevel = 3;
+    Log((place.empty() ? what : place + ": " + what).c_str(), kDebugLevel);
+    NoteRead(ReadNote::refused, place, what);
+}

@@ -43,11 +43,16 @@ class CDiagnostics {
     // element or attribute, a text that is not a number), and, at the end of
     // a document, an element it never looked at. Many items are optional, so
     // these notes are not entries of the log; they reach an installed
-    // observer only.
-    enum class ReadNote { missing, unread };
+    // observer only. A model that refuses what it read (a count its sensor
+    // array contradicts, a value beyond its limit) notes the item and why;
+    // that note is the reason of the failed read, and it is logged too, at
+    // the debug level.
+    enum class ReadNote { missing, unread, refused };
     using ReadObserver =
         std::function<void(ReadNote kind, const std::string& place, const std::string& what)>;
     static ReadObserver SetReadObserver(ReadObserver observer);
     static bool WatchesReads();
     static void NoteRead(ReadNote kind, const std::string& place, const std::string& what);
+    // A refusal: "PLACE: what" at the debug level, and the note.
+    static void NoteRefused(const std::string& place, const std::string& what);
 };

@@ -34,3 +34,22 @@ struct SIOResult {
         return result;
     }
 };
+
+// The reason of a failed read or write as one line after the file's name:
+// "FILE:LINE:COLUMN: what", "FILE:LINE: what", "FILE: ELEMENT: what" or
+// "FILE: what". The tool prints it, the desktop program shows it beneath its
+// message, the Python module raises it.
+inline std::string ReasonLine(const std::string& file, const SIOResult& result) {
+    std::string text = file;
+    if (result.line > 0) {
+        text += ":" + std::to_string(result.line);
+        if (result.column > 0) {
+            text += ":" + std::to_string(result.column);
+        }
+    }
+    text += ": ";
+    if (!result.path.empty()) {
+        text += result.path + ": ";
+    }
+    return text + result.message;
+}

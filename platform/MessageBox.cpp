@@ -14,17 +14,38 @@ MessageBoxHandler& Handler() {
 
 long s_messageCount = 0;
 
+const char*& CurrentDetail() {
+    static const char* detail = "";
+    return detail;
+}
+
 }  // namespace
 
 int TWMessageBox(const char* text, const char* caption, unsigned flags) {
+    return TWMessageBox(text, caption, flags, MessageRoute::asHostAsks);
+}
+
+int TWMessageBox(const char* text, const char* caption, unsigned flags, MessageRoute route,
+                 const char* detail) {
     ++s_messageCount;
     const MessageBoxHandler& handler = Handler();
-    if (s_bErrorToConsole || !handler) {
+    if ((s_bErrorToConsole && route == MessageRoute::asHostAsks) || !handler) {
         std::cerr << (text ? text : "") << '\n' << std::flush;
         const unsigned buttons = flags & 0x000Fu;
         return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
     }
+    // The handler may show another message meanwhile; each sees its own.
+    struct SDetailScope {
+        const char* previous;
+        explicit SDetailScope(const char* detail)
+            : previous(std::exchange(CurrentDetail(), detail ? detail : "")) {}
+        ~SDetailScope() { CurrentDetail() = previous; }
+    } scope(detail);
     return handler(text ? text : "", caption ? caption : "", flags);
+}
+
+const char* TWMessageDetail() {
+    return CurrentDetail();
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

@@ -23,9 +23,22 @@ enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 // Hosts without a window set this: every message then goes to standard error.
 extern bool s_bErrorToConsole;
 
+// Where a message goes: as the host asks (standard error when it sets
+// s_bErrorToConsole), or to the message box handler whatever the flag says.
+enum class MessageRoute { asHostAsks, alwaysBox };
+
 // Shows the message and returns the button chosen. On standard error the
-// answer is the first button (IDOK, or IDYES for yes/no questions).
+// answer is the first button (IDOK, or IDYES for yes/no questions). The
+// detail, when given, is what a host with a window shows beneath the message
+// on request (the reason in full, the log file to look in); standard error
+// does not get it.
 int TWMessageBox(const char* text, const char* caption, unsigned flags = MB_OK | MB_ICONERROR);
+int TWMessageBox(const char* text, const char* caption, unsigned flags, MessageRoute route,
+                 const char* detail = nullptr);
+
+// The detail of the message being shown, for a handler to show; empty outside
+// a handler's call or when the message has none.
+const char* TWMessageDetail();
 
 using MessageBoxHandler = std::function<int(const char* text, const char* caption, unsigned flags)>;
 // Installs the handler and returns the one it replaces; an empty handler

@@ -70,6 +70,14 @@ void CCTDImportExport::SetWriteVersionInSensorsFlag(int on) {
     CSensorWriteOptions::SetWriteVersionInSensors(on != 0);
 }
 
+SIOResult CCTDImportExport::WhyRefused(const CReadNotes& notes, const CCTD& model) {
+    SIOResult why = SIOResult::Failure("the " + model.GetCTD_Name().str() +
+                                       " refuses these settings with this SensorArray");
+    why.path = kInstrumentTag;
+    notes.Explain(&why);
+    return why;
+}
+
 CCTD* CCTDImportExport::ReadConFileXML(CString path) {
     m_nModelType = -1;
     ForgetCTD();

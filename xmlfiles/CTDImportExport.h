@@ -10,6 +10,8 @@
 
 #include "core/CTD.h"
 #include "platform/CString.h"
+#include "platform/IOResult.h"
+#include "platform/ReadNotes.h"
 #include "platform/xml/TDWXML.h"
 
 namespace Config2004 {
@@ -40,6 +42,11 @@ class CCTDImportExport : public TDWXML::IDocObj {
     // Called by the document library on the root element.
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
+
+    // Why a document of the model was refused, from what its read noted:
+    // the item and why, or else that the model refuses its settings with
+    // its sensor array.
+    static SIOResult WhyRefused(const CReadNotes& notes, const CCTD& model);
 
     // The CTD ID of the last document read or written; -1 when none.
     int GetModelType() const { return m_nModelType; }

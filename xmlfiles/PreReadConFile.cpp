@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/Diagnostics.h"
+#include "xmlfiles/CTDImportExport.h"
 
 namespace Config2004 {
 
@@ -19,6 +20,8 @@ using TWUtility::CQDParserException;
 using TWUtility::CXMLAttributeList;
 
 namespace {
+
+constexpr const char* kRootTag = CCTDImportExport::kRootTag;
 
 struct STagOperations {
     const char* tag;
@@ -71,6 +74,7 @@ struct SLastAnswer {
     std::weak_ptr<const TDWXML::CFileImage> image;
     int result = 0;
     int ctdType = -1;
+    SIOResult why;
 };
 
 SLastAnswer& LastAnswer() {
@@ -132,11 +136,19 @@ int CPreReadConFile::IsConXML(CString path) {
 }
 
 int CPreReadConFile::IsConXML(CString path, int& ctdID) {
+    SIOResult ignored;
+    return IsConXML(path, ctdID, &ignored);
+}
+
+int CPreReadConFile::IsConXML(CString path, int& ctdID, SIOResult* why) {
     CPreReadConFile reader;
     reader.m_path = path;
     const int result = reader.DoParse();
     if (result) {
         ctdID = reader.m_nCTDType;
+        *why = SIOResult();
+    } else {
+        *why = reader.m_why;
     }
     return result;
 }
@@ -150,6 +162,7 @@ int CPreReadConFile::DoParse() {
     int osError = 0;
     m_image = TDWXML::CFileImage::Get(m_path, &why, &osError);
     if (!m_image) {
+        m_why = SIOResult::Failure(why, osError);
         CString message;
         if (osError == 0) {
             message.Format("CPreReadConFile - %s is not read: %s.", m_path.GetString(),
@@ -164,11 +177,45 @@ int CPreReadConFile::DoParse() {
     SLastAnswer& last = LastAnswer();
     if (last.image.lock() == m_image) {
         m_nCTDType = last.ctdType;
+        m_why = last.why;
         return last.result;
     }
     const int result = Examine();
-    last = SLastAnswer{m_image, result, m_nCTDType};
+    if (!result) {
+        Explain();
+    }
+    last = SLastAnswer{m_image, result, m_nCTDType, m_why};
     return result;
+}
+
+void CPreReadConFile::Explain() {
+    const pugi::xml_node root = m_image->Root();
+    if (!m_image->Parsed()) {
+        // The streaming parse's reason, where it found one, names the fault
+        // the way it always has; otherwise the document reader's.
+        if (!m_why.ok && m_why.line > 0) {
+            return;
+        }
+        const TDWXML::SLoadError& error = m_image->ParseError();
+        m_why = SIOResult::Failure(error.reason.str());
+        m_why.line = error.line;
+        m_why.column = error.position;
+    } else if (std::strcmp(root.name(), kRootTag) != 0) {
+        m_why = SIOResult::Failure(
+            std::string("not an instrument configuration: the root element is <") + root.name() +
+            ">, not <" + kRootTag + ">");
+    } else if (m_bAbandoned) {
+        m_why = SIOResult::Failure(std::string("the root element <") + kRootTag +
+                                   "> must come within the first " +
+                                   std::to_string(kMaxCharsBeforeRoot) + " characters");
+    } else if (m_nCTDType < 0) {
+        m_why = SIOResult::Failure(m_image->LastAttribute("Instrument", "Type")
+                                       ? "attribute Type is not a CTD ID"
+                                       : "attribute Type is missing");
+        m_why.path = "Instrument";
+    } else if (m_why.ok) {
+        m_why = SIOResult::Failure("not an instrument configuration document");
+    }
 }
 
 int CPreReadConFile::Examine() {
@@ -182,7 +229,9 @@ int CPreReadConFile::Examine() {
         whole.m_path = m_path;
         whole.m_image = m_image;
         whole.m_bWholeFile = true;
-        if (whole.StreamingParse()) {
+        const bool streamed = whole.StreamingParse();
+        m_why = whole.m_why;
+        if (streamed) {
             LogFault("Error in .xmlcon file '" + m_path + "' - " + m_image->ParseError().reason +
                      "'.");
         }
@@ -202,11 +251,15 @@ bool CPreReadConFile::StreamingParse() {
         CQDParser::Parse(*this, *this);
     } catch (const CQDParserDataSourceException&) {
         // The reason is logged where the parse was ended, if anywhere.
+        m_bAbandoned = !m_bRootSeen && m_nCharsRead >= kMaxCharsBeforeRoot;
         return false;
     } catch (const CQDParserException& error) {
         char reason[260];
         error.GetErrorMessage(reason, sizeof reason);
         LogFault("Error in .xmlcon file '" + m_path + "' - " + reason + "'.");
+        m_why = SIOResult::Failure(reason);
+        m_why.line = error.GetLine();
+        m_why.column = error.GetColumn();
         return false;
     } catch (const std::bad_alloc&) {
         LogFault("Failed to allocate memory for parsing the .con or .xmlcon file, '" + m_path +

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/CString.h"
+#include "platform/IOResult.h"
 #include "platform/QDParser.h"
 #include "platform/xml/FileImage.h"
 
@@ -98,6 +99,10 @@ class CPreReadConFile : public TWUtility::CQDParserDataSource, public CConFileEv
     // The same; when nonzero, ctdID receives the model's CTD ID (which is not
     // checked against the catalogue), else it is left alone.
     static int IsConXML(CString path, int& ctdID);
+    // The same; when zero, *why says why the file is not such a document
+    // (the system's reason, the parser's with its line and column, the root
+    // element or attribute that is wrong), taken from this one read.
+    static int IsConXML(CString path, int& ctdID, SIOResult* why);
 
     ~CPreReadConFile() override = default;
 
@@ -122,6 +127,8 @@ class CPreReadConFile : public TWUtility::CQDParserDataSource, public CConFileEv
 
     int DoParse();
     int Examine();
+    // Sets m_why for an image that is not such a document.
+    void Explain();
     // The streaming parse, up to the root's start tag or (m_bWholeFile)
     // through the whole file; false when it refused the file (the reason is
     // logged).
@@ -135,6 +142,9 @@ class CPreReadConFile : public TWUtility::CQDParserDataSource, public CConFileEv
     int m_nCTDType = -1;
     CString m_path;
     bool m_bWholeFile = false;
+    SIOResult m_why;
+    // The streaming parse gave up where the root had not opened in time.
+    bool m_bAbandoned = false;
 };
 
 }  // namespace Config2004

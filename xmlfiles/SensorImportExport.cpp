@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/Catalogue.h"
@@ -12,8 +13,10 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
 #include "platform/FileNames.h"
+#include "platform/IOResult.h"
 #include "platform/IniSettings.h"
 #include "platform/MessageBox.h"
+#include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
 
 namespace Config2004 {
@@ -41,8 +44,11 @@ const char* RootTagOf(const CSensor& sensor) {
     return row ? row->xmlTag : "";
 }
 
-void ShowImportFailure(const CString& text, unsigned icon) {
-    TWMessageBox(text.Left(kMessageLength), kImportCaption, MB_OK | icon);
+// The detail, when given, is the reason in full: what the reader found
+// where, which the message itself does not say.
+void ShowImportFailure(const CString& text, unsigned icon, const std::string& detail = {}) {
+    TWMessageBox(text.Left(kMessageLength), kImportCaption, MB_OK | icon, MessageRoute::asHostAsks,
+                 detail.empty() ? nullptr : detail.c_str());
 }
 
 // The message for a sensor file that could not be read; empty when none is
@@ -67,6 +73,8 @@ CString ReadFailureText(const TDWXML::CReadDoc& doc, long status, const CString&
 // The instrument of a configuration file, read as the configuration
 // controller reads a file it is given; null when it cannot be read.
 std::unique_ptr<CCTD> ReadInstrument(const CString& path) {
+    // One read of the file for both steps, so that a pipe works too.
+    const TDWXML::CFileReadScope oneRead;
     std::unique_ptr<CCTD> ctd(CreateCTDObject(ReadCTDID(path)));
     if (ctd && !ReadConFile(path, ctd.get())) {
         ctd.reset();
@@ -186,9 +194,15 @@ int CSensorImportExport::ImportSensor(CSensor* sensor, CString path) {
         return 0;
     }
     CString text;
+    std::string detail;
     if (doc->Load(path) != S_OK_XML) {
         const TDWXML::SLoadError error = doc->GetLastError();
         if (error.line > 0) {
+            // The message gives the place; the detail what the parser found.
+            SIOResult why = SIOResult::Failure(error.reason.str());
+            why.line = error.line;
+            why.column = error.position;
+            detail = ReasonLine(path.str(), why);
             text.Format("Error on line %d, position %d in %s.\n", error.line, error.position,
                         path.GetString());
         } else {
@@ -203,7 +217,7 @@ int CSensorImportExport::ImportSensor(CSensor* sensor, CString path) {
         return 1;
     }
     if (!text.IsEmpty()) {
-        ShowImportFailure(text, MB_ICONERROR);
+        ShowImportFailure(text, MB_ICONERROR, detail);
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "apps/cli/ToolOutput.h"
 #include "core/Catalogue.h"
 #include "core/SensorRegistry.h"
+#include "platform/ReadNotes.h"
 #include "platform/xml/AtomicFile.h"
 
 const char* const kFileStatuses =
@@ -41,7 +42,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 int Report(const std::string& file, const std::string& output, bool raw, bool force) {
     SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {
-        return Fail(file, loaded.error);
+        return Fail(file, loaded.result);
     }
     std::ostringstream report;
     loaded.ctd->Report(report, file.c_str(), 0);
@@ -60,7 +61,7 @@ int Report(const std::string& file, const std::string& output, bool raw, bool fo
 int Info(const std::string& file, bool json, bool raw) {
     SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {
-        return Fail(file, loaded.error);
+        return Fail(file, loaded.result);
     }
     const CCTD& ctd = *loaded.ctd;
     const CConfigItems items(ctd);
@@ -94,29 +95,31 @@ int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
             if (loaded.ctd) {
                 result["model"] = loaded.ctd->GetCTD_Name().str();
             } else {
-                const SReason reason = SplitReason(loaded.error);
-                if (reason.line > 0) {
-                    result["line"] = reason.line;
-                    result["column"] = reason.column;
+                const SIOResult& why = loaded.result;
+                if (why.line > 0) {
+                    result["line"] = why.line;
+                    if (why.column > 0) {
+                        result["column"] = why.column;
+                    }
                 }
-                result["error"] = Latin1ToUtf8(reason.what);
+                result["error"] = Latin1ToUtf8(AtPlace(why.path, why.message));
             }
             result["warnings"] = nlohmann::ordered_json::array();
-            for (const std::string& warning : loaded.warnings) {
+            for (const std::string& warning : loaded.result.warnings) {
                 result["warnings"].push_back(Latin1ToUtf8(warning));
             }
             results.push_back(result);
             continue;
         }
         if (!loaded.ctd) {
-            std::cout << Located(file, "error", loaded.error) << '\n';
+            std::cout << Located(file, "error", loaded.result) << '\n';
             continue;
         }
         if (quiet) {
             continue;
         }
         std::cout << file << ": ok (" << loaded.ctd->GetCTD_Name() << ")\n";
-        for (const std::string& warning : loaded.warnings) {
+        for (const std::string& warning : loaded.result.warnings) {
             std::cout << file << ": warning: " << warning << '\n';
         }
     }
@@ -132,7 +135,7 @@ int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
 int Convert(const std::string& input, const std::string& output, bool force) {
     SLoadResult loaded = LoadForCommand(input);
     if (!loaded.ctd) {
-        return Fail(input, loaded.error);
+        return Fail(input, loaded.result);
     }
     return SaveForCommand(output, *loaded.ctd, force);
 }

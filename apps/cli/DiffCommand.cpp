@@ -17,12 +17,12 @@ constexpr int kDifferent = 1;
 int Diff(const std::string& fileA, const std::string& fileB, bool json) {
     const SLoadResult a = LoadForCommand(fileA);
     if (!a.ctd) {
-        Fail(fileA, a.error);
+        Fail(fileA, a.result);
         return kUsageError;
     }
     const SLoadResult b = LoadForCommand(fileB);
     if (!b.ctd) {
-        Fail(fileB, b.error);
+        Fail(fileB, b.result);
         return kUsageError;
     }
     const bool equal = ConfigurationsEqual(*a.ctd, *b.ctd);

@@ -32,25 +32,27 @@ struct SSensorArgs {
 struct SChannelSensor {
     std::unique_ptr<CCTD> ctd;
     CSensor* sensor = nullptr;
-    std::string error;
+    SIOResult error;
 };
 
 SChannelSensor LoadChannel(const std::string& file, int channel) {
     SChannelSensor result;
     SLoadResult loaded = LoadConfiguration(file);
     if (!loaded.ctd) {
-        result.error = loaded.error;
+        result.error = loaded.result;
         return result;
     }
     const int count = loaded.ctd->GetSensorArray().GetSize();
     if (channel < 1 || channel > count) {
-        result.error = "channel " + std::to_string(channel) +
-                       " is outside the configuration (1 to " + std::to_string(count) + ")";
+        result.error = SIOResult::Failure("channel " + std::to_string(channel) +
+                                          " is outside the configuration (1 to " +
+                                          std::to_string(count) + ")");
         return result;
     }
     CSensor& sensor = loaded.ctd->GetSensor(channel - 1);
     if (sensor.GetSensorID() == SID_NULL) {
-        result.error = "channel " + std::to_string(channel) + " holds no sensor";
+        result.error =
+            SIOResult::Failure("channel " + std::to_string(channel) + " holds no sensor");
         return result;
     }
     result.sensor = &sensor;
@@ -120,7 +122,7 @@ int RunImportSensor(const SSensorArgs& args) {
 int RunSensorsHeader(const SSensorArgs& args, const CCommandLineIniOptions& options) {
     SLoadResult loaded = LoadConfiguration(args.file);
     if (!loaded.ctd) {
-        return Fail(args.file, loaded.error);
+        return Fail(args.file, loaded.result);
     }
     const SIOResult written = SaveWithForce(args.output, args.force, [&] {
         return CSensorHeaderInsert().WriteSensorsXMLResult(loaded.ctd.get(), args.output.c_str(),

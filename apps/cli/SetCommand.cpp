@@ -22,7 +22,7 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
     }
     const SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {
-        return Fail(file, loaded.error);
+        return Fail(file, loaded.result);
     }
     const SChangeResult changed = ApplyChanges(*loaded.ctd, changes);
     if (changed.badName) {

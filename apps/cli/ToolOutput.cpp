@@ -6,17 +6,22 @@
 #include <cstring>
 #include <iostream>
 
-#include "access/ReadWatch.h"
+#include "platform/MessageBox.h"
+#include "platform/ReadNotes.h"
 
 SLoadResult LoadForCommand(const std::string& path) {
     SLoadResult result = LoadConfiguration(path);
-    for (const std::string& warning : result.warnings) {
+    for (const std::string& warning : result.result.warnings) {
         std::cerr << path << ": warning: " << warning << '\n';
     }
     return result;
 }
 
 int Fail(const std::string& file, const std::string& why) {
+    return Fail(file, SIOResult::Failure(why));
+}
+
+int Fail(const std::string& file, const SIOResult& why) {
     std::cerr << Located(file, "", why) << '\n';
     return 1;
 }
@@ -39,6 +44,11 @@ void RouteLibraryMessagesToStderr() {
     s_bErrorToConsole = false;
     SetMessageBoxHandler([](const char* text, const char*, unsigned flags) {
         Complain(text);
+        // What the message leaves out: the reason in full, or the log to
+        // look in.
+        if (const char* detail = TWMessageDetail(); *detail != '\0') {
+            Complain(detail);
+        }
         const unsigned buttons = flags & 0x000Fu;
         return (buttons == MB_YESNO || buttons == MB_YESNOCANCEL) ? IDYES : IDOK;
     });

@@ -27,6 +27,7 @@ SLoadResult LoadForCommand(const std::string& path);
 
 // The located reason on standard error; returns the exit status 1.
 int Fail(const std::string& file, const std::string& why);
+int Fail(const std::string& file, const SIOResult& why);
 
 // "tw-configctd: WHAT" (line ends in what become blanks).
 void Complain(const std::string& what);

@@ -89,6 +89,10 @@ int ShowMessageBox(const char* text, const char* caption, unsigned flags) {
     box->setWindowTitle(FromLatin1(caption));
     box->setTextFormat(Qt::PlainText);
     box->setText(FromLatin1(text));
+    // The reason in full, or the log to look in, under "Show Details...".
+    if (const char* detail = TWMessageDetail(); *detail != '\0') {
+        box->setDetailedText(FromLatin1(detail));
+    }
     box->setIcon(IconOf(flags));
     const SButtonSet* set = &kButtonSets[0];
     for (const SButtonSet& candidate : kButtonSets) {

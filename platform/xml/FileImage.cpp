@@ -94,8 +94,9 @@ const char* RefusalOf(const pugi::xml_document& document, std::vector<pugi::xml_
             ++roots;
         } else if (node.type() == pugi::node_doctype &&
                    std::strstr(node.value(), "<!ENTITY") != nullptr) {
-            // Its entities would read as literal "&name;" text.
-            return "the document declares entities, which this reader does not expand";
+            // Its entities would read as literal "&name;" text, and nothing
+            // is ever fetched from where they point.
+            return "a DOCTYPE or entity declaration is not accepted";
         }
     }
     if (roots != 1) {
@@ -175,22 +176,41 @@ std::shared_ptr<const CFileImage> KeptImageOf(const char* path) {
     return kept.image;
 }
 
-// Reads the whole file, at most kMaxDocumentBytes; on failure says why.
-bool ReadFile(int fd, const struct stat& info, std::string* bytes, std::string* why, int* osError) {
+void TooLarge(std::string* why, int* osError) {
+    *why = "the file is larger than " + std::to_string(kMaxDocumentBytes >> 20) +
+           " MiB, far more than any configuration";
+    *osError = 0;
+}
+
+// Why a file of this kind is not read at all: a folder, a device, a socket,
+// or a regular file over the limit. Only regular files and pipes are read,
+// and opening a device could itself act on it.
+bool RefusedUnread(const struct stat& info, std::string* why, int* osError) {
+    *osError = 0;
     if (S_ISDIR(info.st_mode)) {
         *why = "it is a folder";
         *osError = EISDIR;
+    } else if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+        *why = "it is a device, not a file";
+    } else if (S_ISSOCK(info.st_mode)) {
+        *why = "it is a socket, not a file";
+    } else if (S_ISREG(info.st_mode) && info.st_size > static_cast<off_t>(kMaxDocumentBytes)) {
+        TooLarge(why, osError);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Reads the whole file, at most kMaxDocumentBytes; on failure says why.
+bool ReadFile(int fd, const struct stat& info, std::string* bytes, std::string* why, int* osError) {
+    if (RefusedUnread(info, why, osError)) {
         return false;
     }
     const auto tooLarge = [&] {
-        *why = "the file is larger than " + std::to_string(kMaxDocumentBytes >> 20) +
-               " MiB, far more than any configuration";
-        *osError = 0;
+        TooLarge(why, osError);
         return false;
     };
-    if (info.st_size > static_cast<off_t>(kMaxDocumentBytes)) {
-        return tooLarge();
-    }
     // The size is a hint: the file may change while it is read.
     bytes->resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t have = 0;
@@ -252,6 +272,10 @@ std::shared_ptr<const CFileImage> CFileImage::Get(const char* path, std::string*
                                                   int* osError) {
     if (auto image = KeptImageOf(path)) {
         return image;
+    }
+    struct stat before {};
+    if (::stat(path, &before) == 0 && RefusedUnread(before, why, osError)) {
+        return nullptr;
     }
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

@@ -28,9 +28,11 @@ constexpr std::size_t kMaxDocumentBytes = std::size_t{16} << 20;
 class CFileImage {
   public:
     // The file read and parsed, or the image kept from an earlier call while
-    // the file is unchanged. Null when the file cannot be read or is too
-    // large: *why then holds the reason and *osError the system's error code
-    // (0 when the file is too large).
+    // the file is unchanged. Only regular files and pipes are read; a folder,
+    // a device, a socket and a file over the limit are refused from what the
+    // file system says of them, unread. Null when the file is refused or
+    // cannot be read: *why then holds the reason and *osError the system's
+    // error code (0 when the refusal is not the system's).
     static std::shared_ptr<const CFileImage> Get(const char* path, std::string* why, int* osError);
     // An image of text held in memory (never kept).
     static std::shared_ptr<const CFileImage> FromText(std::string_view text);

@@ -53,5 +53,5 @@ contains "diff mode" "$scratch/out" "settings.Mode: 0 -> 1"
 check "diff json" 1 "$tool" diff --json "$example" "$scratch/edit.xmlcon"
 contains "diff json equal" "$scratch/out" '"equal": false'
 contains "diff json number" "$scratch/out" '"b": -4.1'
-check "diff unreadable" 2 "$tool" diff "$example" "$scratch/nomode.xmlcon"
+check "diff unreadable" 2 "$tool" diff "$example" "$nomode"
 check "diff usage" 2 "$tool" diff "$example"

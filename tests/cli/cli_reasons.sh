@@ -1,36 +1,10 @@
-# Sourced by cli_test.sh: every failed read names its reason in one line,
-# validate counts and warns, help explains, and output errors count.
+# Sourced by cli_test.sh: every failed read names its reason in one line (the
+# table of refusals), validate counts and warns, help explains, and output
+# errors count.
 
-# A damaged file: the parser's reason with line and column.
-printf '<TDW_InstrumentConfiguration>\n  <Instrument Type="11">\n  </Instrumen>\n' \
-    > "$scratch/mismatched.xmlcon"
-check "mismatched tag" 1 "$tool" report "$scratch/mismatched.xmlcon"
-contains "mismatched tag at its place" "$scratch/err" "$scratch/mismatched.xmlcon:3:5: mismatched tag"
-check "truncated file" 1 "$tool" info "$scratch/broken.xmlcon"
-grep -qE "broken.xmlcon:[0-9]+:[0-9]+: " "$scratch/err" && passed=$((passed + 1)) ||
-    { failed=$((failed + 1)); echo "FAIL truncated file has no position"; cat "$scratch/err"; }
-check "plain text" 1 "$tool" report "$scratch/plain.txt"
-contains "plain text is neither format" "$scratch/err" "neither an .xmlcon document nor a legacy .con"
-lacks "plain text: no talk of later" "$scratch/err" "yet"
-printf '<Other/>\n' > "$scratch/other.xml"
-check "another document" 1 "$tool" report "$scratch/other.xml"
-contains "another document names its root" "$scratch/err" "the root element is <Other>"
-
-# A file that parses: the element or attribute that was missing or refused.
-sed 's|<Mode>0</Mode>||' "$example" > "$scratch/nomode.xmlcon"
-sed 's|<CellConst>2000.0000</CellConst>||' "$example" > "$scratch/nocell.xmlcon"
-sed 's|<CellConst>2000.0000<|<CellConst>2k<|' "$example" > "$scratch/textcell.xmlcon"
-sed 's|Sensor index="4" SensorID="67"|Sensor index="4"|' "$example" > "$scratch/noid.xmlcon"
-for case in "nomode|Instrument: Mode is missing" \
-            "nocell|Instrument/SensorArray/Sensor[1]/ConductivitySensor: CellConst is missing" \
-            "textcell|Instrument/SensorArray/Sensor[1]/ConductivitySensor: CellConst is not a number: '2k'" \
-            "noid|Instrument/SensorArray/Sensor[4]: attribute SensorID is missing"; do
-    name=${case%%|*}
-    check "read $name" 1 "$tool" report "$scratch/$name.xmlcon"
-    contains "read $name says why" "$scratch/err" "$scratch/$name.xmlcon: ${case#*|}"
-    [ "$(wc -l < "$scratch/err")" -eq 1 ] && passed=$((passed + 1)) ||
-        { failed=$((failed + 1)); echo "FAIL read $name: not one line"; cat "$scratch/err"; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/cli_refusals.sh"
+nomode=$r/nomode.xmlcon
+mismatched=$r/mismatched.xmlcon
 
 # validate: a summary, failures only with --quiet, JSON, and warnings for
 # values the reader replaced by defaults (the file still reads).
@@ -45,15 +19,26 @@ contains "date missing" "$scratch/out" \
     "nodate.xmlcon: warning: Instrument/SensorArray/Sensor[0]/TemperatureSensor: CalibrationDate is missing"
 contains "unknown element" "$scratch/out" "extra.xmlcon: warning: Instrument: Trim is not known; ignored"
 contains "validate summary" "$scratch/out" "3 ok, 0 failed"
+head -50 "$con" > "$scratch/cut.con"
+check "a cut .con reads" 0 "$tool" validate "$scratch/cut.con"
+contains "a cut .con warns" "$scratch/out" \
+    "cut.con: warning: the file ends at line 50; the lines after it take their defaults"
+
+# Each input is read once: standard input, a pipe and /dev/stdin read as files.
+check "info from -" 0 bash -c '"$1" info - < "$2"' _ "$tool" "$example"
+contains "info from - names the model" "$scratch/out" "TDW 64plus V2 Vantrel CTD"
+check "report of a pipe" 0 bash -c '"$1" report <(cat "$2")' _ "$tool" "$example"
+check "validate /dev/stdin from a pipe" 0 bash -c 'cat "$2" | "$1" validate /dev/stdin' _ \
+    "$tool" "$con"
 check "validate clean" 0 "$tool" validate "$example"
 lacks "a sound file has no warning" "$scratch/out" "warning"
-check "validate quiet" 1 "$tool" validate --quiet "$example" "$scratch/nomode.xmlcon"
+check "validate quiet" 1 "$tool" validate --quiet "$example" "$nomode"
 lacks "quiet hides ok" "$scratch/out" ": ok ("
 contains "quiet shows failures" "$scratch/out" "nomode.xmlcon: error: Instrument: Mode is missing"
-check "validate json" 1 "$tool" validate --json "$example" "$scratch/mismatched.xmlcon"
+check "validate json" 1 "$tool" validate --json "$example" "$mismatched"
 contains "json counts" "$scratch/out" '"failed": 1'
 contains "json position" "$scratch/out" '"line": 3'
-contains "json reason" "$scratch/out" '"error": "mismatched tag"'
+contains "json reason" "$scratch/out" '"error": "Start-end tags mismatch"'
 
 # Help: an example and the exit statuses; the program's own name.
 for command in report info validate convert new diff set "list instruments"; do

@@ -75,12 +75,26 @@ printf 'not XML at all' > "$scratch/bad.xml"
 head -c 400 "$scratch/c.xml" > "$scratch/truncated.xml"
 check "sensor file of another kind" 1 "$tool" import-sensor "$config" 1 "$scratch/c.xml"
 contains "wrong root message" "$scratch/err" "has the wrong tag at the root: 'ConductivitySensor'."
-check "not XML" 1 "$tool" import-sensor "$config" 2 "$scratch/bad.xml"
-contains "parse message" "$scratch/err" "Error on line 1, position"
-check "truncated" 1 "$tool" import-sensor "$config" 2 "$scratch/truncated.xml"
-contains "truncated message" "$scratch/err" "Error on line"
-check "missing sensor file" 1 "$tool" import-sensor "$config" 2 "$scratch/none.xml"
-contains "missing file message" "$scratch/err" "Error parsing XML file $scratch/none.xml"
+# A source that cannot be used: the library's message, then the reason it
+# leaves out. A row is "SOURCE|MESSAGE|REASON".
+mkdir "$scratch/folder.xmlcon"
+head -c 300 "$example" > "$scratch/cut.xmlcon"
+printf 'junk\n' > "$scratch/junk.con"
+sources=(
+    "$scratch/bad.xml|Error on line 1, position 15|bad.xml:1:15: No document element found"
+    "$scratch/truncated.xml|Error on line|truncated.xml:"
+    "$scratch/none.xml|Error parsing XML file $scratch/none.xml|No such file or directory"
+    "$scratch/none.con|Could not open $scratch/none.con|none.con: No such file or directory"
+    "$scratch/folder.xmlcon|Could not open $scratch/folder.xmlcon|folder.xmlcon: it is a folder"
+    "$scratch/cut.xmlcon|cut.xmlcon is not an ASCII|cut.xmlcon:8:5: no element found"
+    "$scratch/junk.con|junk.con is not an ASCII|junk.con: junk.con is not an ASCII instrument configuration file. It has 1 line"
+)
+for row in "${sources[@]}"; do
+    IFS='|' read -r source message reason <<< "$row"
+    check "import from $source" 1 "$tool" import-sensor "$config" 2 "$source"
+    contains "message for $source" "$scratch/err" "tw-configctd: $message"
+    contains "reason for $source" "$scratch/err" "$reason"
+done
 cp "$scratch/c.xml" "$scratch/c.txt"
 check "unknown kind of file" 1 "$tool" import-sensor "$config" 2 "$scratch/c.txt"
 contains "unknown kind message" "$scratch/err" "not a sensor file (.xml) or an instrument configuration"
