@@ -9,12 +9,13 @@ MAKEFLAGS += --no-print-directory
 # inputs per target, the same every time) and the time per target of the
 # long run, `make fuzz`.
 FUZZ_DIR := build/fuzz
-FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element fuzz_import_sensor fuzz_read_con
+FUZZ_TARGETS := fuzz_read_conf fuzz_prereader fuzz_sensor_element fuzz_import_sensor
 FUZZ_RUNS ?= 20000
 FUZZ_SECONDS ?= 600
 FUZZ_FLAGS = -timeout=10 -dict=fuzz/xmlcon.dict -artifact_prefix=$(FUZZ_DIR)/artifacts/$$target/
-# The committed seeds and the inputs of past findings of one target.
-FUZZ_INPUTS = fuzz/corpus/$$target $$(test -d fuzz/regressions/$$target && echo fuzz/regressions/$$target)
+# The committed seeds of one target (fuzz/corpus/TARGET and any further
+# corpus fuzz/corpus/TARGET.KIND) and the inputs of its past findings.
+FUZZ_INPUTS = $$(ls -d fuzz/corpus/$$target fuzz/corpus/$$target.* fuzz/regressions/$$target 2> /dev/null)
 
 BENCH_PROGRAMS := bench_read bench_write bench_report bench_hostile bench_batch bench_con
 BENCH_ARGS ?=
@@ -93,7 +94,7 @@ fuzz-seeds: setup
 	@mkdir -p $(FUZZ_DIR)/seed-examples
 	@$(FUZZ_DIR)/examples/make-examples $(FUZZ_DIR)/seed-examples
 	@$(FUZZ_DIR)/fuzz/tw-fuzz-seeds fuzz $(FUZZ_DIR)/seed-examples/*.xmlcon $(wildcard examples/*.xmlcon)
-	@mkdir -p fuzz/corpus/fuzz_read_con && cp $(FUZZ_DIR)/seed-examples/*.con fuzz/corpus/fuzz_read_con/
+	@mkdir -p fuzz/corpus/fuzz_read_conf.legacy && cp $(FUZZ_DIR)/seed-examples/*.con fuzz/corpus/fuzz_read_conf.legacy/
 
 # Builds the benchmark programs in the default preset and runs each.
 bench: setup

@@ -1,9 +1,14 @@
 #include "BenchConfiguration.h"
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +21,8 @@
 #include "sensors/OpticalSensors.h"
 #include "sensors/PressureSensors.h"
 #include "sensors/TemperatureSensors.h"
+
+extern char** environ;
 
 namespace tw_bench {
 
@@ -255,6 +262,43 @@ int RunWithRatios(int argc, char** argv, std::vector<CRatioReporter::SRatio> rat
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
+}
+
+SToolRun RunTool(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words = {TW_CONFIGCTD_TOOL};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    SToolRun run;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (started != 0) {
+        return run;
+    }
+    // The child's own usage, not that of every child so far.
+    int status = 0;
+    struct rusage usage {};
+    if (wait4(child, &status, 0, &usage) != child) {
+        return run;
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.exited = WIFEXITED(status);
+    run.status = run.exited ? WEXITSTATUS(status) : 0;
+    run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
+    return run;
+}
+
+void PrintBound(const std::string& what, double value, double bound, const char* unit) {
+    std::printf("  %-52s %10.2f %s (bound %g %s) %s\n", what.c_str(), value, unit, bound, unit,
+                value <= bound ? "within" : "OVER");
 }
 
 }  // namespace tw_bench

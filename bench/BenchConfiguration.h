@@ -77,4 +77,16 @@ class CRatioReporter : public benchmark::ConsoleReporter {
 // Runs the benchmarks of the program with the reporter; the body of main.
 int RunWithRatios(int argc, char** argv, std::vector<CRatioReporter::SRatio> ratios);
 
+// One run of the command-line tool, its standard output thrown away.
+struct SToolRun {
+    bool exited = false;  // false when it could not start or was killed
+    int status = 0;       // its exit status
+    double seconds = 0.0;
+    double peakMiB = 0.0;  // the largest resident set of the process
+};
+SToolRun RunTool(const std::vector<std::string>& arguments);
+
+// Prints one line: a measure, its bound and whether it keeps to it.
+void PrintBound(const std::string& what, double value, double bound, const char* unit);
+
 }  // namespace tw_bench

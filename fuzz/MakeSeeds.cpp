@@ -8,6 +8,9 @@
 //                                TDW 64plus V2 with each serial sensor and
 //                                with every sensor class on its voltage
 //                                channels, and the configuration files given
+//                                (its legacy .con seeds, in
+//                                corpus/fuzz_read_conf.legacy/, are the
+//                                example .con files: see make fuzz-seeds)
 //   corpus/fuzz_prereader/       the smaller of those configurations
 //   corpus/fuzz_import_sensor/   every sensor class's calibration file as
 //                                the export writes it, with changed values

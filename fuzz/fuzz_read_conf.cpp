@@ -1,25 +1,52 @@
-// Fuzzes whole configuration files through the functions hosts call: the
-// pre-reader learns the instrument (ReadCTDID), the factory makes it and the
-// document reader fills it (ReadConFile).
+// Fuzzes whole configuration files, .xmlcon documents and legacy ASCII .con
+// files alike, through the functions hosts call: the pre-reader learns the
+// instrument (ReadCTDID), the factory makes it and ReadConFile fills it. Its
+// seeds are two corpora, one of each form.
 //
-// Invariants: a failed read leaves the caller's instrument as it was; a
-// configuration that reads is copied to an equal one that writes the same
-// file; that file reads back, and the configuration read back writes it
-// unchanged.
+// Invariants: a failed read leaves the caller's instrument as it was. A
+// document that reads is copied to an equal configuration that writes the
+// same file; that file reads back, and the configuration read back writes it
+// unchanged. A legacy file that reads has a legacy text that reads back to
+// the same text.
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "FuzzSupport.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
+#include "legacy/LegacyConFile.h"
 #include "xmlfiles/CTDImportExport.h"
+#include "xmlfiles/PreReadConFile.h"
 
 namespace {
 
 using tw_fuzz::Fail;
+
+struct SScratch {
+    tw_fuzz::CScratchFolder folder;
+    // The readers go by content, not by these names.
+    std::string input = folder.File("input.xmlcon");
+    std::string output = folder.File("output.xmlcon");
+};
+
+// An instrument of the model as the factory makes it, made once per model:
+// what a failed read must leave behind.
+const CCTD* Pristine(int ctdID) {
+    static std::map<int, std::unique_ptr<CCTD>> made;
+    std::unique_ptr<CCTD>& ctd = made[ctdID];
+    if (!ctd) {
+        ctd.reset(CreateCTDObject(ctdID));
+        const std::unique_ptr<CCTD> other(CreateCTDObject(ctdID));
+        if (ctd && (!other || !CopyCTDObject(other.get(), ctd.get()))) {
+            Fail("an instrument cannot be copied into one of its own model");
+        }
+    }
+    return ctd.get();
+}
 
 // Writes the instrument to the path and returns the file's text.
 std::string WriteAndLoad(const std::string& path, CCTD* ctd) {
@@ -31,6 +58,53 @@ std::string WriteAndLoad(const std::string& path, CCTD* ctd) {
     return tw_fuzz::ReadFile(path);
 }
 
+void CheckDocumentRoundTrip(const SScratch& scratch, int ctdID, CCTD* ctd) {
+    const std::string written = WriteAndLoad(scratch.output, ctd);
+    const std::unique_ptr<CCTD> copy(CreateCTDObject(ctdID));
+    if (!CopyCTDObject(copy.get(), ctd)) {
+        Fail("a configuration that was read cannot be copied");
+    }
+    // A coefficient that is not a number (NaN) never equals itself.
+    if (CTD_ObjectsEqual(ctd, ctd) && !CTD_ObjectsEqual(copy.get(), ctd)) {
+        Fail("a copy of a configuration differs from it");
+    }
+    if (WriteAndLoad(scratch.output, copy.get()) != written) {
+        Fail("a copy of a configuration writes another file");
+    }
+    // The file written reads back and is written again unchanged. (The
+    // configuration read first may hold more digits than the file's number
+    // formats keep, so it is not compared with the one read back.)
+    if (ReadCTDID(scratch.output.c_str()) != ctdID) {
+        Fail("a written configuration names another instrument");
+    }
+    const std::unique_ptr<CCTD> back(CreateCTDObject(ctdID));
+    if (!ReadConFile(scratch.output.c_str(), back.get())) {
+        Fail("a written configuration does not read back");
+    }
+    if (WriteAndLoad(scratch.output, back.get()) != written) {
+        Fail("a configuration read back is written differently");
+    }
+}
+
+void CheckLegacyRoundTrip(const SScratch& scratch, int ctdID, CCTD* ctd) {
+    std::string text;
+    if (!FormatLegacyConFile(*ctd, &text)) {
+        Fail("a configuration read from a legacy file has no legacy text");
+    }
+    tw_fuzz::WriteFile(scratch.output, reinterpret_cast<const unsigned char*>(text.data()),
+                       text.size());
+    // A legacy file that names another instrument does not read into this
+    // one, so the read back also checks the instrument the text names.
+    const std::unique_ptr<CCTD> back(CreateCTDObject(ctdID));
+    if (!ReadConFile(scratch.output.c_str(), back.get())) {
+        Fail("a written legacy file does not read back");
+    }
+    std::string again;
+    if (!FormatLegacyConFile(*back, &again) || again != text) {
+        Fail("a configuration read back from a legacy file is written differently");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -39,52 +113,25 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const tw_fuzz::CScratchFolder folder;
-    static const std::string input = folder.File("input.xmlcon");
-    static const std::string output = folder.File("output.xmlcon");
+    static const SScratch scratch;
 
-    tw_fuzz::WriteFile(input, data, size);
-    const int ctdID = ReadCTDID(input.c_str());
-    const std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
-    if (!ctd) {
+    tw_fuzz::WriteFile(scratch.input, data, size);
+    const int ctdID = ReadCTDID(scratch.input.c_str());
+    const CCTD* before = Pristine(ctdID);
+    if (!before) {
         return 0;
     }
-    const std::unique_ptr<CCTD> before(CreateCTDObject(ctdID));
-    if (!before || !CopyCTDObject(before.get(), ctd.get())) {
-        Fail("an instrument cannot be copied into one of its own model");
-    }
-    if (!ReadConFile(input.c_str(), ctd.get())) {
-        if (!CTD_ObjectsEqual(ctd.get(), before.get())) {
+    const std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
+    if (!ReadConFile(scratch.input.c_str(), ctd.get())) {
+        if (!CTD_ObjectsEqual(ctd.get(), before)) {
             Fail("a failed read changed the caller's instrument");
         }
         return 0;
     }
-
-    // A copy compares equal and writes the same file.
-    const std::string written = WriteAndLoad(output, ctd.get());
-    const std::unique_ptr<CCTD> copy(CreateCTDObject(ctdID));
-    if (!CopyCTDObject(copy.get(), ctd.get())) {
-        Fail("a configuration that was read cannot be copied");
-    }
-    // A coefficient that is not a number (NaN) never equals itself.
-    if (CTD_ObjectsEqual(ctd.get(), ctd.get()) && !CTD_ObjectsEqual(copy.get(), ctd.get())) {
-        Fail("a copy of a configuration differs from it");
-    }
-    if (WriteAndLoad(output, copy.get()) != written) {
-        Fail("a copy of a configuration writes another file");
-    }
-    // The file written reads back and is written again unchanged. (The
-    // configuration read first may hold more digits than the file's number
-    // formats keep, so it is not compared with the one read back.)
-    if (ReadCTDID(output.c_str()) != ctdID) {
-        Fail("a written configuration names another instrument");
-    }
-    const std::unique_ptr<CCTD> back(CreateCTDObject(ctdID));
-    if (!ReadConFile(output.c_str(), back.get())) {
-        Fail("a written configuration does not read back");
-    }
-    if (WriteAndLoad(output, back.get()) != written) {
-        Fail("a configuration read back is written differently");
+    if (Config2004::CPreReadConFile::IsConXML(scratch.input.c_str())) {
+        CheckDocumentRoundTrip(scratch, ctdID, ctd.get());
+    } else {
+        CheckLegacyRoundTrip(scratch, ctdID, ctd.get());
     }
     return 0;
 }

@@ -139,7 +139,10 @@ long CopyOut(std::string_view text, char* buffer, int size) {
         return E_FAIL_XML;
     }
     const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
-    std::memcpy(buffer, text.data(), count);
+    // An empty element's text is an empty view that may point nowhere.
+    if (count > 0) {
+        std::memcpy(buffer, text.data(), count);
+    }
     buffer[count] = '\0';
     return S_OK_XML;
 }

@@ -1,5 +1,7 @@
 #include "platform/xml/SourcePosition.h"
 
+#include <algorithm>
+
 namespace TDWXML::detail {
 
 namespace {
@@ -81,10 +83,93 @@ class CCharReader {
     std::size_t m_pos = 0;
 };
 
+// The same count for a UTF-8 document, with the line ends found by memchr:
+// a document that is refused at its end, as a legacy file read as XML is,
+// is otherwise decoded a character at a time only to count its lines. Only
+// the text after the last line end is looked at byte by byte.
+SSourcePosition LocateOffsetUtf8(std::string_view source, std::size_t utf8Offset) {
+    const auto continuation = [&](std::size_t pos) {
+        return (static_cast<unsigned char>(source[pos]) & 0xC0) == 0x80;
+    };
+    SSourcePosition position;
+    if (utf8Offset == 0 || source.empty()) {
+        return position;
+    }
+    // A byte order mark takes no column.
+    const std::size_t start = source.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    if (utf8Offset <= start) {
+        return position;
+    }
+    // Characters are consumed whole: the count ends at the first character
+    // that starts at or after the offset.
+    std::size_t end = std::min(utf8Offset, source.size());
+    while (end < source.size() && continuation(end)) {
+        ++end;
+    }
+    const std::string_view counted = source.substr(0, end);
+    const auto each = [&](char byte, auto&& onFound) {
+        for (std::size_t pos = counted.find(byte, start); pos != std::string_view::npos;
+             pos = counted.find(byte, pos + 1)) {
+            onFound(pos);
+        }
+    };
+    std::size_t lastEnd = std::string_view::npos;
+    const auto note = [&](std::size_t pos) {
+        if (lastEnd == std::string_view::npos || pos > lastEnd) {
+            lastEnd = pos;
+        }
+    };
+    // Every carriage return ends a line; a line feed does unless the
+    // character before it is a carriage return.
+    each('\r', [&](std::size_t pos) {
+        ++position.line;
+        note(pos);
+    });
+    each('\n', [&](std::size_t pos) {
+        std::size_t lead = pos;
+        while (lead > start) {
+            --lead;
+            if (!continuation(lead) || lead == start) {
+                break;
+            }
+        }
+        if (pos == start || source[lead] != '\r') {
+            ++position.line;
+        }
+        note(pos);
+    });
+    // The column: one more than the characters after the last line end
+    // (its own trailing bytes included), or than those from the start.
+    std::size_t from = start;
+    if (lastEnd != std::string_view::npos) {
+        from = lastEnd + 1;
+    } else if (start < end) {
+        // The first character counts even if it starts with a trailing byte.
+        ++position.column;
+        from = start + 1;
+    }
+    for (std::size_t pos = from; pos < end; ++pos) {
+        if (!continuation(pos)) {
+            ++position.column;
+        }
+    }
+    return position;
+}
+
 }  // namespace
 
 SSourcePosition LocateOffset(std::string_view source, pugi::xml_encoding encoding,
                              std::ptrdiff_t utf8Offset) {
+    switch (encoding) {
+        case pugi::encoding_latin1:
+        case pugi::encoding_utf16_le:
+        case pugi::encoding_utf16_be:
+        case pugi::encoding_utf32_le:
+        case pugi::encoding_utf32_be:
+            break;
+        default:
+            return LocateOffsetUtf8(source, static_cast<std::size_t>(utf8Offset));
+    }
     SSourcePosition position;
     CCharReader reader(source, encoding);
     std::size_t consumed = 0;
