@@ -9,7 +9,10 @@
 
 #include "platform/CString.h"
 #include "platform/QDParser.h"
-#include "platform/xml/FileImage.h"
+
+namespace TDWXML {
+class CFileImage;
+}
 
 namespace Config2004 {
 
