@@ -5,10 +5,8 @@
 
 #include "core/Catalogue.h"
 #include "core/SensorWriteOptions.h"
-#include "platform/xml/Cursor.h"
-#include "platform/xml/NumberText.h"
+#include "platform/xml/ElementText.h"
 #include "platform/xml/TDWXML.h"
-#include "platform/xml/TextCodec.h"
 #include "xmlfiles/CTDImportExport.h"
 
 namespace {
@@ -71,16 +69,11 @@ class CFrameReader : public TDWXML::IDocObj {
 };
 
 std::string Bytes(const char* utf8) {
-    return TDWXML::detail::DecodeText(utf8);
+    return TDWXML::DecodeText(utf8);
 }
 
 std::string Step(pugi::xml_node element) {
-    return TDWXML::detail::StepName(element);
-}
-
-bool HasChildElements(pugi::xml_node element) {
-    return static_cast<bool>(
-        element.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; }));
+    return TDWXML::StepName(element);
 }
 
 SConfigItem ElementItem(const std::string& key, pugi::xml_node element) {
@@ -94,7 +87,7 @@ SConfigItem TextItem(const std::string& key, pugi::xml_node element) {
 }
 
 void AddSetting(std::vector<SConfigItem>& items, const std::string& key, pugi::xml_node element) {
-    if (!HasChildElements(element) && !element.first_attribute()) {
+    if (!TDWXML::HasChildElements(element) && !element.first_attribute()) {
         items.push_back(ElementItem(key, element));
         return;
     }
@@ -117,7 +110,7 @@ void CollectLeaves(pugi::xml_node element, const std::string& path,
             continue;
         }
         const std::string childPath = path.empty() ? Step(child) : path + "." + Step(child);
-        if (HasChildElements(child)) {
+        if (TDWXML::HasChildElements(child)) {
             CollectLeaves(child, childPath, leaves);
         } else {
             leaves.emplace_back(childPath, child);
@@ -145,7 +138,7 @@ std::vector<SConfigItem> Coefficients(pugi::xml_node sensorElement) {
 
 bool ParseIndex(const std::string& text, std::size_t* index) {
     int value = 0;
-    if (!TDWXML::detail::ParseInt(text, &value) || value < 0 ||
+    if (!TDWXML::ParseInt(text, &value) || value < 0 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
@@ -166,7 +159,7 @@ SConfigItem* FindKey(std::vector<SConfigItem>& items, const std::string& key) {
 
 void SConfigItem::SetText(const std::string& bytes) {
     text = bytes;
-    const std::string utf8 = TDWXML::detail::EncodeText(bytes);
+    const std::string utf8 = TDWXML::EncodeText(bytes);
     if (attribute) {
         attribute.set_value(utf8.c_str());
     } else {
@@ -285,11 +278,11 @@ nlohmann::ordered_json CConfigItems::ToJson(const CCTD& ctd) const {
 
 nlohmann::ordered_json JsonValue(const std::string& text) {
     int integer = 0;
-    if (TDWXML::detail::ParseInt(text, &integer)) {
+    if (TDWXML::ParseInt(text, &integer)) {
         return integer;
     }
     double number = 0.0;
-    if (TDWXML::detail::ParseDouble(text, &number) && std::isfinite(number)) {
+    if (TDWXML::ParseDouble(text, &number) && std::isfinite(number)) {
         return number;
     }
     return Latin1ToUtf8(text);

@@ -1,12 +1,25 @@
 #include "core/CTD.h"
 
 #include <algorithm>
+#include <cassert>
 #include <memory>
 
-#include "core/Catalogue.h"
+#include "core/CTDModels.h"
 #include "core/NullSensor.h"
 
 IMPLEMENT_DYNAMIC(CCTD, CObject)
+
+namespace {
+
+// Every instrument class is a model of the catalogue, so its CTD ID has a row
+// (CTDModel.h checks each class against the table of models when compiled).
+const SCTD_Data& RowOf(const CCTD& ctd) {
+    const SCTD_Data* row = GetCTD_Data(ctd.GetCTD_ID());
+    assert(row);
+    return *row;
+}
+
+}  // namespace
 
 CCTD::CCTD() = default;
 
@@ -92,22 +105,22 @@ double CCTD::GetScanIntervalCalc() const {
 }
 
 CString CCTD::GetCTD_Name() const {
-    return GetCTD_Data(GetCTD_ID())->name;
+    return RowOf(*this).name;
 }
 int CCTD::GetNumFreqAddMax() const {
-    return GetCTD_Data(GetCTD_ID())->numFreqAddMax;
+    return RowOf(*this).numFreqAddMax;
 }
 int CCTD::GetNumVoltAddMax() const {
-    return GetCTD_Data(GetCTD_ID())->numVoltAddMax;
+    return RowOf(*this).numVoltAddMax;
 }
 int CCTD::GetNumChannelLock() const {
-    return GetCTD_Data(GetCTD_ID())->numChannelLock;
+    return RowOf(*this).numChannelLock;
 }
 int CCTD::GetNumChannelMin() const {
-    return GetCTD_Data(GetCTD_ID())->numChannelMin;
+    return RowOf(*this).numChannelMin;
 }
 int CCTD::GetNumChannelMax() const {
-    return GetCTD_Data(GetCTD_ID())->numChannelMax;
+    return RowOf(*this).numChannelMax;
 }
 
 CSensor& CCTD::GetSensor(int channel) const {

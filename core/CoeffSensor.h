@@ -17,6 +17,7 @@
 // one of the static steps ReadOwnXML, WriteOwnXML or ReportOwn, or overrides
 // the virtual operation itself.
 
+#include <cassert>
 #include <cstring>
 #include <span>
 #include <string>
@@ -129,7 +130,7 @@ struct SCoeffLine {
     bool (*when)(const T&) = nullptr;  // shown only when this holds
     int T::*integer = nullptr;
     CSelection T::*selection = nullptr;  // shows choices[value]
-    const char* const* choices = nullptr;
+    std::span<const char* const> choices = {};
     bool keepFormat = false;  // a double in the stream's current format
 };
 
@@ -162,9 +163,10 @@ constexpr SCoeffLine<T> LineInt(const char* label, int T::*member) {
 }
 // The text of the selection's current value; choices holds one text per value
 // from the selection's low limit 0 to its high limit.
-template <class T>
+template <class T, std::size_t N>
 constexpr SCoeffLine<T> LineChoice(const char* label, CSelection T::*member,
-                                   const char* const* choices, bool (*when)(const T&) = nullptr) {
+                                   const char* const (&choices)[N],
+                                   bool (*when)(const T&) = nullptr) {
     SCoeffLine<T> line{label};
     line.selection = member;
     line.choices = choices;
@@ -187,8 +189,8 @@ bool SkippedInGroup(const SCoeffXml<T>& item, int& skipDepth) {
     return true;
 }
 
-// Reads every item into the object, attempting all of them; nonzero when a
-// required item failed.
+// Reads every item into the object, attempting all of them; the status of
+// the first required item that failed, 0 when none did.
 template <class T>
 long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
           std::span<const SCoeffXml<T>> items) {
@@ -252,8 +254,8 @@ long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
                 break;
             }
         }
-        if (status != 0 && !item.optional) {
-            combined |= status;
+        if (status != 0 && !item.optional && combined == 0) {
+            combined = status;
         }
     }
     return combined;
@@ -304,11 +306,21 @@ long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
     return status;
 }
 
+// A choice line names every value its selection can take, from 0 to the
+// selection's high limit: the report and the calibration form index the
+// texts by the value.
+template <class T>
+bool HasTextPerValue(const std::type_identity_t<T>& object, const SCoeffLine<T>& line) {
+    const CSelection& selection = object.*line.selection;
+    return selection.GetLow() == 0 &&
+           line.choices.size() == static_cast<std::size_t>(selection.GetHigh()) + 1;
+}
+
 // The texts that the report line of the selection written as tag shows, one
 // per value from 0 to the selection's high limit; empty when tag is no
 // selection.
 template <class T>
-std::span<const char* const> ChoiceTexts(const std::type_identity_t<T>& object,
+std::span<const char* const> ChoiceTexts([[maybe_unused]] const std::type_identity_t<T>& object,
                                          std::span<const SCoeffXml<T>> items,
                                          std::span<const SCoeffLine<T>> lines, const char* tag) {
     for (const SCoeffXml<T>& item : items) {
@@ -317,8 +329,8 @@ std::span<const char* const> ChoiceTexts(const std::type_identity_t<T>& object,
         }
         for (const SCoeffLine<T>& line : lines) {
             if (line.selection == item.selection) {
-                const int count = (object.*item.selection).GetHigh() + 1;
-                return {line.choices, static_cast<std::size_t>(count)};
+                assert(HasTextPerValue(object, line));
+                return line.choices;
             }
         }
     }
@@ -337,7 +349,10 @@ void Report(std::ostream& os, int indent, int width, const std::type_identity_t<
         } else if (line.integer) {
             ReportLine(os, indent, width, line.label, object.*line.integer);
         } else if (line.selection) {
-            ReportLine(os, indent, width, line.label, line.choices[(object.*line.selection).Get()]);
+            assert(HasTextPerValue(object, line));
+            const auto value = static_cast<std::size_t>((object.*line.selection).Get());
+            ReportLine(os, indent, width, line.label,
+                       value < line.choices.size() ? line.choices[value] : "");
         } else if (line.keepFormat) {
             ReportLine(os, indent, width, line.label, object.*line.dbl);
         } else {

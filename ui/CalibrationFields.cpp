@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "platform/xml/Cursor.h"
+#include "platform/xml/ElementText.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ const char* const kChecks[] = {"UseG_J", "Use2007Equation", "DoSalinityCorrectio
 }  // namespace
 
 bool CalibrationViewHides(ECalibrationView view, pugi::xml_node element) {
-    const std::string step = TDWXML::detail::StepName(element);
+    const std::string step = TDWXML::StepName(element);
     for (const char* hidden : RuleOf(view).hidden) {
         if (std::strcmp(hidden, "*") == 0 || step == hidden) {
             return true;

@@ -7,10 +7,8 @@
 #include "core/SensorArray.h"
 #include "platform/DateText.h"
 #include "platform/MessageBox.h"
-#include "platform/xml/Cursor.h"
-#include "platform/xml/NumberText.h"
+#include "platform/xml/ElementText.h"
 #include "platform/xml/TDWXML.h"
-#include "platform/xml/TextCodec.h"
 #include "ui/CalibrationFields.h"
 #include "ui/DialogButtons.h"
 #include "xmlfiles/SensorImportExport.h"
@@ -46,19 +44,15 @@ void WriteSensor(CSensor& sensor, pugi::xml_document& document) {
 }
 
 std::string TextOfElement(pugi::xml_node element) {
-    return TDWXML::detail::DecodeText(element.child_value());
+    return TDWXML::DecodeText(element.child_value());
 }
 
 void SetTextOfElement(pugi::xml_node element, const std::string& bytes) {
-    element.text().set(TDWXML::detail::EncodeText(bytes).c_str());
+    element.text().set(TDWXML::EncodeText(bytes).c_str());
 }
 
 bool IsElement(pugi::xml_node node) {
     return node.type() == pugi::node_element;
-}
-
-bool HasChildElements(pugi::xml_node element) {
-    return static_cast<bool>(element.find_child(IsElement));
 }
 
 pugi::xml_node NextElement(pugi::xml_node node) {
@@ -88,10 +82,10 @@ std::size_t IndexOf(const std::vector<pugi::xml_node>& elements, pugi::xml_node 
 
 // "Coefficients (equation 1)" for a group element with an attribute.
 CString HeadingOf(pugi::xml_node group) {
-    CString heading(TDWXML::detail::DecodeText(group.name()));
+    CString heading(TDWXML::DecodeText(group.name()));
     if (const pugi::xml_attribute attribute = group.first_attribute()) {
-        heading.AppendFormat(" (%s %s)", TDWXML::detail::DecodeText(attribute.name()).c_str(),
-                             TDWXML::detail::DecodeText(attribute.value()).c_str());
+        heading.AppendFormat(" (%s %s)", TDWXML::DecodeText(attribute.name()).c_str(),
+                             TDWXML::DecodeText(attribute.value()).c_str());
     }
     return heading;
 }
@@ -156,10 +150,10 @@ void CCalibrationForm::AddElementControls(pugi::xml_node parent, int& noteCount)
                 continue;
             }
             Add(EControl::Label, "note" + std::to_string(noteCount++),
-                TDWXML::detail::DecodeText(node.value()));
+                TDWXML::DecodeText(node.value()));
         } else if (IsElement(node) && !IsHidden(node)) {
-            if (HasChildElements(node)) {
-                Add(EControl::Label, TDWXML::detail::StepName(node), HeadingOf(node));
+            if (TDWXML::HasChildElements(node)) {
+                Add(EControl::Label, TDWXML::StepName(node), HeadingOf(node));
                 AddElementControls(node, noteCount);
             } else if (parent != m_root || (std::string_view(node.name()) != kSerialNumberTag &&
                                             std::string_view(node.name()) != kCalibrationDateTag)) {
@@ -182,10 +176,9 @@ std::string CCalibrationForm::FieldId(pugi::xml_node element) const {
         std::count_if(m_elements.begin(), m_elements.end(),
                       [&tag](pugi::xml_node other) { return tag == other.name(); });
     if (sameTag == 1 || element.parent() == m_root) {
-        return TDWXML::detail::DecodeText(element.name());
+        return TDWXML::DecodeText(element.name());
     }
-    return TDWXML::detail::StepName(element.parent()) + "." +
-           TDWXML::detail::DecodeText(element.name());
+    return TDWXML::StepName(element.parent()) + "." + TDWXML::DecodeText(element.name());
 }
 
 void CCalibrationForm::AddField(pugi::xml_node element) {
@@ -197,7 +190,7 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
     field.shown = field.id == kCalibrationDate ? m_work->GetCalDate().str() : field.original;
     const std::span<const char* const> choices = m_work->ChoiceTexts(element.name());
     int index = -1;
-    const bool isInteger = TDWXML::detail::ParseInt(field.original, &index);
+    const bool isInteger = TDWXML::ParseInt(field.original, &index);
     if (field.id == kSerialNumber || field.id == kCalibrationDate) {
         field.kind = EField::Text;
         field.label = field.id == kSerialNumber ? "Serial number" : "Calibration date";
@@ -259,12 +252,12 @@ CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) {
     }
     double number = 0.0;
     const std::optional<std::string> asDouble = kept(kDoubleProbeText);
-    if (asDouble && TDWXML::detail::ParseDouble(*asDouble, &number) &&
+    if (asDouble && TDWXML::ParseDouble(*asDouble, &number) &&
         std::fabs(number - kDoubleProbe) < 1e-9) {
         return EField::Double;
     }
     const std::optional<std::string> asInteger = kept(kIntegerProbeText);
-    if (asInteger && TDWXML::detail::ParseDouble(*asInteger, &number) && number == kIntegerProbe) {
+    if (asInteger && TDWXML::ParseDouble(*asInteger, &number) && number == kIntegerProbe) {
         return EField::Integer;
     }
     return EField::Fixed;
@@ -284,7 +277,7 @@ std::string CCalibrationForm::TextOf(const SField& field) const {
         case EField::Check:
         case EField::Choice:
             // An untouched control keeps the sensor's own text.
-            TDWXML::detail::ParseInt(field.original, &original);
+            TDWXML::ParseInt(field.original, &original);
             if (field.kind == EField::Check ? (original != 0) == (control.value != 0)
                                             : original == control.value) {
                 return field.original;
@@ -336,8 +329,8 @@ std::unique_ptr<CSensor> CCalibrationForm::ReadControls() {
         const std::string text = TextOf(field);
         double number = 0.0;
         int integer = 0;
-        if ((field.kind == EField::Double && !TDWXML::detail::ParseDouble(text, &number)) ||
-            (field.kind == EField::Integer && !TDWXML::detail::ParseInt(text, &integer))) {
+        if ((field.kind == EField::Double && !TDWXML::ParseDouble(text, &number)) ||
+            (field.kind == EField::Integer && !TDWXML::ParseInt(text, &integer))) {
             ShowFieldError(field, text, true);
             return nullptr;
         }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/Diagnostics.h"
+#include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
 
 namespace Config2004 {

@@ -10,7 +10,10 @@
 #include "platform/CString.h"
 #include "platform/IOResult.h"
 #include "platform/QDParser.h"
-#include "platform/xml/FileImage.h"
+
+namespace TDWXML {
+class CFileImage;
+}
 
 namespace Config2004 {
 

@@ -8,7 +8,6 @@
 #include "core/Catalogue.h"
 #include "core/SensorArray.h"
 #include "core/SensorWriteOptions.h"
-#include "legacy/ConFile.h"
 #include "platform/ChoiceDialog.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
@@ -18,6 +17,7 @@
 #include "platform/MessageBox.h"
 #include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
+#include "xmlfiles/InstrumentReader.h"
 
 namespace Config2004 {
 
@@ -68,18 +68,6 @@ CString ReadFailureText(const TDWXML::CReadDoc& doc, long status, const CString&
         text.Format("Failed to read in %s from the XML file\n\n%s.", rootTag, path.GetString());
     }
     return text;
-}
-
-// The instrument of a configuration file, read as the configuration
-// controller reads a file it is given; null when it cannot be read.
-std::unique_ptr<CCTD> ReadInstrument(const CString& path) {
-    // One read of the file for both steps, so that a pipe works too.
-    const TDWXML::CFileReadScope oneRead;
-    std::unique_ptr<CCTD> ctd(CreateCTDObject(ReadCTDID(path)));
-    if (ctd && !ReadConFile(path, ctd.get())) {
-        ctd.reset();
-    }
-    return ctd;
 }
 
 // One row of the choice among several sensors.
