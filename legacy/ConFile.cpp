@@ -27,12 +27,7 @@ constexpr unsigned kPlain = MB_OK;
 // A message that the host sees in a message box even when it routes errors to
 // standard error.
 void ShowInBox(const CString& text, const char* caption, unsigned flags) {
-    struct SConsoleOff {
-        bool was = s_bErrorToConsole;
-        SConsoleOff() { s_bErrorToConsole = false; }
-        ~SConsoleOff() { s_bErrorToConsole = was; }
-    } consoleOff;
-    TWMessageBox(text, caption, flags);
+    TWMessageBoxInBox(text, caption, flags);
 }
 
 // A message that goes to standard error when the host asks for it.

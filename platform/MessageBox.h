@@ -27,12 +27,16 @@ extern bool s_bErrorToConsole;
 // answer is the first button (IDOK, or IDYES for yes/no questions).
 int TWMessageBox(const char* text, const char* caption, unsigned flags = MB_OK | MB_ICONERROR);
 
+// The same for a message the user must see in a box even when the host routes
+// errors to standard error; s_bErrorToConsole is left as it is.
+int TWMessageBoxInBox(const char* text, const char* caption, unsigned flags);
+
 using MessageBoxHandler = std::function<int(const char* text, const char* caption, unsigned flags)>;
-// Installs the handler and returns the one it replaces; an empty handler
-// restores standard error.
+// Installs the handler for the calling thread and returns the one it
+// replaces; an empty handler restores standard error.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
-// How many messages have been shown since the program started. Library
+// How many messages the calling thread has shown since it started. Library
 // functions that report failures only through a message (and return
 // nothing) are checked this way by hosts without a window.
 long TWMessageCount();

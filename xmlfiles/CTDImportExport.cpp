@@ -26,7 +26,7 @@ constexpr int kWriteDocKind = 0;
 
 }  // namespace
 
-char CCTDImportExport::s_versionReadIn[kVersionSize] = "";
+thread_local char CCTDImportExport::s_versionReadIn[kVersionSize] = "";
 
 CCTDImportExport::CCTDImportExport(const CCTDImportExport& other)
     : m_pCTD(other.m_pCTD), m_nModelType(other.m_nModelType), m_bOwnsCTD(other.m_bOwnsCTD) {
