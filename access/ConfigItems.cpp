@@ -283,14 +283,44 @@ nlohmann::ordered_json CConfigItems::ToJson(const CCTD& ctd) const {
     return doc;
 }
 
+namespace {
+
+bool IsNonFiniteNumber(const SConfigItem& item) {
+    double number = 0.0;
+    return !item.isText && TDWXML::detail::ParseDouble(item.text, &number) &&
+           !std::isfinite(number);
+}
+
+void AddNonFinite(const std::vector<SConfigItem>& items, const std::string& prefix,
+                  std::vector<std::string>& warnings) {
+    for (const SConfigItem& item : items) {
+        if (IsNonFiniteNumber(item)) {
+            warnings.push_back(prefix + item.key + ": not a finite number (" + item.text + ")");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> NonFiniteWarnings(const CCTD& ctd) {
+    const CConfigItems items(ctd);
+    std::vector<std::string> warnings;
+    AddNonFinite(items.Settings(), "settings.", warnings);
+    for (const SChannelItems& channel : items.Channels()) {
+        AddNonFinite(channel.coefficients,
+                     "channels." + std::to_string(channel.number - 1) + ".coefficients.", warnings);
+    }
+    return warnings;
+}
+
 nlohmann::ordered_json JsonValue(const std::string& text) {
     int integer = 0;
     if (TDWXML::detail::ParseInt(text, &integer)) {
         return integer;
     }
     double number = 0.0;
-    if (TDWXML::detail::ParseDouble(text, &number) && std::isfinite(number)) {
-        return number;
+    if (TDWXML::detail::ParseDouble(text, &number)) {
+        return std::isfinite(number) ? nlohmann::ordered_json(number) : nlohmann::ordered_json();
     }
     return Latin1ToUtf8(text);
 }

@@ -67,7 +67,13 @@ class CConfigItems {
     std::vector<SChannelItems> m_channels;
 };
 
-// A JSON number for a text that is one, else the text as a UTF-8 string.
+// A warning for each setting and coefficient whose number is not finite
+// ("channels.1.coefficients.G: not a finite number (inf)"), which JSON
+// shows as null.
+std::vector<std::string> NonFiniteWarnings(const CCTD& ctd);
+
+// A JSON number for a text that is one (null for one that is not finite),
+// else the text as a UTF-8 string.
 nlohmann::ordered_json JsonValue(const std::string& text);
 
 // Configuration bytes (ISO-8859-1) as UTF-8.

@@ -208,6 +208,7 @@ SLoadResult LoadConfiguration(const std::string& path) {
     const auto status = std::filesystem::status(path, ec);
     if (ec || !std::filesystem::exists(status)) {
         result.error = "no such file";
+        result.sysError = ec ? ec.value() : ENOENT;
         return result;
     }
     if (std::filesystem::is_directory(status)) {

@@ -14,6 +14,8 @@ struct SLoadResult {
     std::unique_ptr<CCTD> ctd;  // null on failure
     // Why, when ctd is null: "LINE:COLUMN: what", "ELEMENT: what" or "what".
     std::string error;
+    // errno of a failed system call, 0 when the failure is not the system's.
+    int sysError = 0;
     // Values replaced by defaults and items that were missing, one line each.
     std::vector<std::string> warnings;
 };
