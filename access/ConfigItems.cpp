@@ -3,6 +3,8 @@
 #include <cmath>
 #include <map>
 
+#include "access/ControlText.h"
+
 #include "core/Catalogue.h"
 #include "core/SensorWriteOptions.h"
 #include "platform/xml/Cursor.h"
@@ -311,6 +313,28 @@ std::vector<std::string> NonFiniteWarnings(const CCTD& ctd) {
                      "channels." + std::to_string(channel.number - 1) + ".coefficients.", warnings);
     }
     return warnings;
+}
+
+std::unique_ptr<CCTD> WithControlsEscaped(const CCTD& ctd) {
+    CConfigItems items(ctd);
+    bool escaped = false;
+    auto escape = [&escaped](SConfigItem& item) {
+        if (item.element && HasControl(item.text)) {
+            item.SetText(EscapeControls(item.text));
+            escaped = true;
+        }
+    };
+    for (SConfigItem& item : items.m_settings) {
+        escape(item);
+    }
+    for (SChannelItems& channel : items.m_channels) {
+        escape(channel.serialNumber);
+        escape(channel.calibrationDate);
+        for (SConfigItem& item : channel.coefficients) {
+            escape(item);
+        }
+    }
+    return escaped ? items.ReadBack() : nullptr;
 }
 
 nlohmann::ordered_json JsonValue(const std::string& text) {

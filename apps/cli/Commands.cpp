@@ -35,12 +35,23 @@ int Report(const std::string& file, const std::string& output, bool raw, bool fo
         return Fail(file, loaded.error);
     }
     std::ostringstream report;
-    loaded.ctd->Report(report, file.c_str(), 0);
     if (output.empty() || output == "-") {
         const CTerminalText terminal(raw);
-        std::cout << terminal.Out(terminal.Lines(report.str()));
+        // A line end inside a value would pass as one of the report's own:
+        // the values are escaped before the report is made, and then only
+        // the file's name is left to escape.
+        const std::unique_ptr<CCTD> escaped =
+            terminal.Escapes() ? WithControlsEscaped(*loaded.ctd) : nullptr;
+        if (escaped) {
+            escaped->Report(report, terminal.Value(file).c_str(), 0);
+            std::cout << terminal.Out(report.str());
+        } else {
+            loaded.ctd->Report(report, file.c_str(), 0);
+            std::cout << terminal.Out(terminal.Lines(report.str()));
+        }
         return 0;
     }
+    loaded.ctd->Report(report, file.c_str(), 0);
     if (SameFile(file, output)) {
         return Fail(output, "is the configuration being reported; the report would replace it");
     }

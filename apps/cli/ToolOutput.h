@@ -25,6 +25,8 @@ void RouteLibraryMessagesToStderr();
 class CTerminalText {
   public:
     explicit CTerminalText(bool raw);
+    // True on a terminal, where control characters are escaped.
+    bool Escapes() const { return m_escape; }
     // One value: every control character escaped on a terminal.
     std::string Value(const std::string& bytes) const;
     // Lines whose line ends are their own: the other control characters
