@@ -21,7 +21,7 @@ BENCH_ARGS ?=
 
 # Every step builds with -j$(JOBS) itself; the steps run one after another.
 .NOTPARALLEL:
-.PHONY: setup configure build examples run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench clean
+.PHONY: setup configure build examples run test test-asan test-fuzz fuzz-build fuzz fuzz-seeds bench package lint-package clean
 
 setup:
 	@bash scripts/setup.sh
@@ -103,6 +103,17 @@ bench: setup
 	  echo "== $$program"; \
 	  build/default/bench/$$program $(BENCH_ARGS) || exit 1; \
 	done
+
+# The Debian package $(BUILD_DIR)/tw-configctd_VERSION_ARCH.deb of everything
+# the build installs; `sudo apt install ./$(BUILD_DIR)/tw-configctd_*.deb`
+# installs it.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Debian's package checks on the newest package; fails on errors only.
+lint-package: package
+	@command -v lintian > /dev/null || { echo "lint-package: needs lintian (apt install lintian)"; exit 1; }
+	@lintian --fail-on error --info $$(ls -t $(BUILD_DIR)/tw-configctd_*.deb | head -n 1)
 
 clean:
 	@rm -rf build

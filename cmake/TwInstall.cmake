@@ -10,7 +10,7 @@ install(TARGETS tw_configctd tw-configctd
 foreach(folder platform core sensors instruments xmlfiles legacy ui)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}/
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tw_configctd/${folder}
-    FILES_MATCHING PATTERN "*.h")
+    FILES_MATCHING PATTERN "*.h" PATTERN "*.def")
 endforeach()
 
 set(TW_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/TW_ConfigCTD)

@@ -17,6 +17,7 @@
 // one of the static steps ReadOwnXML, WriteOwnXML or ReportOwn, or overrides
 // the virtual operation itself.
 
+#include <cstring>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -24,6 +25,7 @@
 #include "core/Range.h"
 #include "core/ReportLine.h"
 #include "core/Sensor.h"
+#include "core/SensorClassOf.h"
 
 // A selection among numbered choices: a bounded int that refuses values
 // outside its limits. Two selections are equal when they hold the same value.
@@ -302,6 +304,27 @@ long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
     return status;
 }
 
+// The texts that the report line of the selection written as tag shows, one
+// per value from 0 to the selection's high limit; empty when tag is no
+// selection.
+template <class T>
+std::span<const char* const> ChoiceTexts(const std::type_identity_t<T>& object,
+                                         std::span<const SCoeffXml<T>> items,
+                                         std::span<const SCoeffLine<T>> lines, const char* tag) {
+    for (const SCoeffXml<T>& item : items) {
+        if (item.kind != SCoeffXml<T>::Kind::Selection || std::strcmp(item.tag, tag) != 0) {
+            continue;
+        }
+        for (const SCoeffLine<T>& line : lines) {
+            if (line.selection == item.selection) {
+                const int count = (object.*item.selection).GetHigh() + 1;
+                return {line.choices, static_cast<std::size_t>(count)};
+            }
+        }
+    }
+    return {};
+}
+
 template <class T>
 void Report(std::ostream& os, int indent, int width, const std::type_identity_t<T>& object,
             std::span<const SCoeffLine<T>> lines) {
@@ -333,7 +356,11 @@ class CCoeffSensor : public Base {
     static constexpr int kReportWidth = 14;
     static constexpr bool kSilentReport = false;
 
-    int GetSensorID() const override { return Derived::kSensorID; }
+    int GetSensorID() const override {
+        static_assert(kSensorRowNames<Derived, Derived::kSensorID>,
+                      "the sensor table gives this ID to another class");
+        return Derived::kSensorID;
+    }
 
     // Reads into a fresh default object and takes it only when the common
     // items and every required item were read.
@@ -361,6 +388,10 @@ class CCoeffSensor : public Base {
         }
         CSensor::Report(os, indent, Derived::kReportWidth);
         Derived::ReportOwn(os, indent, Self());
+    }
+
+    std::span<const char* const> ChoiceTexts(const char* tag) const override {
+        return CoeffTable::ChoiceTexts(Self(), Derived::XmlItems(), Derived::ReportLines(), tag);
     }
 
     void AssignFrom(const CSensor& other) override { Self() = static_cast<const Derived&>(other); }

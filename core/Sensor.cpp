@@ -103,3 +103,7 @@ void CSensor::Report(std::ostream& os, int indent, int width) const {
     ReportLine(os, indent, width, "Calibrated on",
                m_bUseStrDate ? m_calDate : m_calTime.Format("%m/%d/%Y"));
 }
+
+std::span<const char* const> CSensor::ChoiceTexts(const char*) const {
+    return {};
+}

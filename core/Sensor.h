@@ -4,6 +4,7 @@
 // answers name and output-type questions through the registry.
 
 #include <ostream>
+#include <span>
 
 #include "core/SensorRegistry.h"
 #include "platform/CString.h"
@@ -27,6 +28,10 @@ class CSensor : public CObject, public TDWXML::IDocObj {
     // the same run-time class (the factory functions check it).
     virtual void AssignFrom(const CSensor& other) = 0;
     virtual bool IsEqualTo(const CSensor& other) const = 0;
+
+    // The texts of the integer element tag when it selects one of them by
+    // its number (the texts the report shows); empty for any other element.
+    virtual std::span<const char* const> ChoiceTexts(const char* tag) const;
 
     CString GetSensorName() const;
     OutputType GetOutputType() const;

@@ -26,32 +26,18 @@ struct SSensorData {
     const char* xmlTag;
 };
 
-constexpr int NUM_SENSOR_IDS = 79;
-
-// Sensor IDs that other code names.
+// Every sensor ID by its name in code.
 enum SensorID {
-    SID_BOTTLES_CLOSED = 1,
-    SID_BOTTOM_CONTACT = 2,
-    SID_CONDUCTIVITY = 3,
-    SID_FLUORO_TURNER_RANGE = 15,
-    SID_NO_COEFFICIENT = 26,
-    SID_NULL = 27,
-    SID_OBS_IFREMER_DIRECT = 31,
-    SID_OXYGEN_TDW41 = 38,
-    SID_PRESSURE_DIGIQUARTZ = 44,
-    SID_PRESSURE_DIGIQUARTZ_TC = 45,
-    SID_PRESSURE_DRUCK = 46,
-    SID_PRESSURE_TDW58 = 48,
-    SID_PRESSURE_STRAIN_GAUGE = 49,
-    SID_SUSP_SED_TRANS = 53,
-    SID_TEMP_NO_COEFF = 54,
-    SID_TEMP_TDW2 = 55,
-    SID_TEMP_TDW83 = 56,
-    SID_TEMP_TDW94 = 57,
-    SID_TEMP_VANTREL_PLUS = 58,
-    SID_OXYGEN_TDW41F = 65,
-    SID_OXYGEN_TDW41I = 66,
+#define TW_SENSOR(id, name, ...) name = id,
+#include "core/SensorIDs.def"
+#undef TW_SENSOR
 };
+
+constexpr int NUM_SENSOR_IDS = 0
+#define TW_SENSOR(...) +1
+#include "core/SensorIDs.def"
+#undef TW_SENSOR
+    ;
 
 // The row of a sensor ID, or null outside 0 to 78.
 const SSensorData* GetSensorData(int sensorID);

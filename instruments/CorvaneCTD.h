@@ -17,7 +17,7 @@
 class C56CorvaneCTD : public CCTDModel<C56CorvaneCTD, CVantrelCTD> {
     DECLARE_DYNCREATE(C56CorvaneCTD)
   public:
-    static constexpr int kCTD_ID = 5;
+    static constexpr int kCTD_ID = CTD_56_CORVANE;
 
     C56CorvaneCTD();
     C56CorvaneCTD(const C56CorvaneCTD& other) = default;
@@ -84,7 +84,7 @@ struct S56ExternalVoltageSensor {
 class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
     DECLARE_DYNCREATE(C56PlusCTD)
   public:
-    static constexpr int kCTD_ID = 15;
+    static constexpr int kCTD_ID = CTD_56PLUS_CORVANE;
 
     static const int USAGE_STORED_XML_FILE;
     static const int USAGE_WAVECAP_HEX_FILE;

@@ -13,7 +13,7 @@
 class CNimbrel : public CCTDModel<CNimbrel, CVantrelCTD> {
     DECLARE_DYNCREATE(CNimbrel)
   public:
-    static constexpr int kCTD_ID = 14;
+    static constexpr int kCTD_ID = CTD_73_NIMBREL;
 
     static const int OXYGEN_NONE;
     static const int OXYGEN_TDW41;

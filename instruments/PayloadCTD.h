@@ -23,7 +23,7 @@ class CPayloadCTD : public CCTDModel<CPayloadCTD, CVantrelFixedSensorsCTD> {
     DECLARE_DYNCREATE(CPayloadCTD)
     DECLARE_VANTREL_CONFIGURATION()
   public:
-    static constexpr int kCTD_ID = 13;
+    static constexpr int kCTD_ID = CTD_PAYLOAD;
 
     CPayloadCTD();
     CPayloadCTD(const CPayloadCTD& other) = default;
@@ -59,7 +59,7 @@ class C70420S_CTD : public CCTDModel<C70420S_CTD, CVantrelFixedSensorsCTD> {
     DECLARE_DYNCREATE(C70420S_CTD)
     DECLARE_VANTREL_CONFIGURATION()
   public:
-    static constexpr int kCTD_ID = 9;
+    static constexpr int kCTD_ID = CTD_70420S_UCTD;
 
     C70420S_CTD();
     C70420S_CTD(const C70420S_CTD& other) = default;

@@ -10,7 +10,7 @@
 class C47ThermosalCTD : public CCTDModel<C47ThermosalCTD, CCTD> {
     DECLARE_DYNCREATE(C47ThermosalCTD)
   public:
-    static constexpr int kCTD_ID = 6;
+    static constexpr int kCTD_ID = CTD_47_THERMOSAL;
 
     C47ThermosalCTD();
     C47ThermosalCTD(const C47ThermosalCTD& other) = default;

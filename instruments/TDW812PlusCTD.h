@@ -11,7 +11,7 @@
 class C812PlusCTD : public CCTDModel<C812PlusCTD, CCTD> {
     DECLARE_DYNCREATE(C812PlusCTD)
   public:
-    static constexpr int kCTD_ID = 8;
+    static constexpr int kCTD_ID = CTD_812PLUS;
     static constexpr int kNumDeckUnitVersions = 4;
 
     C812PlusCTD();

@@ -10,7 +10,7 @@
 class C94DartelCTD : public CCTDModel<C94DartelCTD, CVantrelCTD> {
     DECLARE_DYNCREATE(C94DartelCTD)
   public:
-    static constexpr int kCTD_ID = 7;
+    static constexpr int kCTD_ID = CTD_94_DARTEL;
 
     C94DartelCTD();
     C94DartelCTD(const C94DartelCTD& other) = default;

@@ -9,7 +9,7 @@
 class C62VantrelCTD : public CCTDModel<C62VantrelCTD, CVantrelMooredCTD> {
     DECLARE_DYNCREATE(C62VantrelCTD)
   public:
-    static constexpr int kCTD_ID = 0;
+    static constexpr int kCTD_ID = CTD_62_VANTREL;
 
     C62VantrelCTD();
     C62VantrelCTD(const C62VantrelCTD& other) = default;

@@ -9,7 +9,7 @@
 class C62VantrelPlusCTD : public CCTDModel<C62VantrelPlusCTD, C62V2VantrelCTD> {
     DECLARE_DYNCREATE(C62VantrelPlusCTD)
   public:
-    static constexpr int kCTD_ID = 1;
+    static constexpr int kCTD_ID = CTD_62PLUS_VANTREL;
 
     C62VantrelPlusCTD();
     C62VantrelPlusCTD(const C62VantrelPlusCTD& other) = default;

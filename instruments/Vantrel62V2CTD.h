@@ -11,7 +11,7 @@
 class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelMooredCTD> {
     DECLARE_DYNCREATE(C62V2VantrelCTD)
   public:
-    static constexpr int kCTD_ID = 10;
+    static constexpr int kCTD_ID = CTD_62V2_VANTREL;
     // The TDW 68 serial oxygen data: two fields of six hex characters.
     static constexpr int OX_TDW68_FIELD_LENGTH = 6;
     static constexpr int OX_TDW68_NUMBER_OF_FIELDS = 2;

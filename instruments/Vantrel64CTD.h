@@ -11,7 +11,7 @@
 class C64VantrelCTD : public CCTDModel<C64VantrelCTD, CVantrelSurfaceParCTD> {
     DECLARE_DYNCREATE(C64VantrelCTD)
   public:
-    static constexpr int kCTD_ID = 2;
+    static constexpr int kCTD_ID = CTD_64_VANTREL;
 
     C64VantrelCTD();
     C64VantrelCTD(const C64VantrelCTD& other) = default;

@@ -10,7 +10,7 @@
 class C64VantrelPlusCTD : public CCTDModel<C64VantrelPlusCTD, CVantrelProfilerCTD> {
     DECLARE_DYNCREATE(C64VantrelPlusCTD)
   public:
-    static constexpr int kCTD_ID = 3;
+    static constexpr int kCTD_ID = CTD_64PLUS_VANTREL;
 
     C64VantrelPlusCTD();
     C64VantrelPlusCTD(const C64VantrelPlusCTD& other) = default;

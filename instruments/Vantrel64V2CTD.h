@@ -9,7 +9,7 @@
 class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelProfilerCTD> {
     DECLARE_DYNCREATE(C64V2VantrelCTD)
   public:
-    static constexpr int kCTD_ID = 11;
+    static constexpr int kCTD_ID = CTD_64V2_VANTREL;
 
     C64V2VantrelCTD();
     C64V2VantrelCTD(const C64V2VantrelCTD& other) = default;

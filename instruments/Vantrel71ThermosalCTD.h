@@ -55,7 +55,7 @@ class CVantrelThermosalCTD : public CVantrelCTD {
 class C71ThermosalCTD : public CCTDModel<C71ThermosalCTD, CVantrelThermosalCTD> {
     DECLARE_DYNCREATE(C71ThermosalCTD)
   public:
-    static constexpr int kCTD_ID = 4;
+    static constexpr int kCTD_ID = CTD_71_THERMOSAL;
     C71ThermosalCTD();
 };
 
@@ -63,6 +63,6 @@ class C71ThermosalCTD : public CCTDModel<C71ThermosalCTD, CVantrelThermosalCTD> 
 class C71V2ThermosalCTD : public CCTDModel<C71V2ThermosalCTD, CVantrelThermosalCTD> {
     DECLARE_DYNCREATE(C71V2ThermosalCTD)
   public:
-    static constexpr int kCTD_ID = 12;
+    static constexpr int kCTD_ID = CTD_71V2_THERMOSAL;
     C71V2ThermosalCTD();
 };

@@ -2,15 +2,16 @@
 
 #include <cstring>
 #include <map>
-#include <string>
+#include <string_view>
 
 namespace {
 
 // Filled while translation units are loaded. A function-local static is built
 // on first use, so a registration never meets an unconstructed map whatever
-// order the units are initialised in.
-std::map<std::string, const CRuntimeClass*>& Registry() {
-    static std::map<std::string, const CRuntimeClass*> registry;
+// order the units are initialised in. The names are those of the static class
+// records, so the map holds views of them and a look-up copies nothing.
+std::map<std::string_view, const CRuntimeClass*>& Registry() {
+    static std::map<std::string_view, const CRuntimeClass*> registry;
     return registry;
 }
 
@@ -41,7 +42,7 @@ const CRuntimeClass* CRuntimeClass::FromName(const char* className) {
         return nullptr;
     }
     const auto& registry = Registry();
-    const auto found = registry.find(className);
+    const auto found = registry.find(std::string_view(className));
     return found == registry.end() ? nullptr : found->second;
 }
 

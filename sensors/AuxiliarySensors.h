@@ -11,7 +11,7 @@ class CAltimeterSensor : public CCoeffSensor<CAltimeterSensor> {
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 0;
+    static constexpr int kSensorID = SID_ALTIMETER;
     bool operator==(const CAltimeterSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CAltimeterSensor)
 };
@@ -39,14 +39,14 @@ class CBottomContactSensor : public CCoeffSensor<CBottomContactSensor> {
 class CGTD_DO_Sensor : public CCoeffSensor<CGTD_DO_Sensor> {
     DECLARE_DYNCREATE(CGTD_DO_Sensor)
   public:
-    static constexpr int kSensorID = 22;
+    static constexpr int kSensorID = SID_GTD_DO;
     bool operator==(const CGTD_DO_Sensor&) const = default;
 };
 
 class CGTD_N2_Sensor : public CCoeffSensor<CGTD_N2_Sensor> {
     DECLARE_DYNCREATE(CGTD_N2_Sensor)
   public:
-    static constexpr int kSensorID = 23;
+    static constexpr int kSensorID = SID_GTD_N2;
     bool operator==(const CGTD_N2_Sensor&) const = default;
 };
 
@@ -56,7 +56,7 @@ class CSoundVelocitySensor : public CCoeffSensor<CSoundVelocitySensor> {
     TW_SENSOR_VALUE(double, A1, 0.0)
     TW_SENSOR_VALUE(double, A2, 0.0)
   public:
-    static constexpr int kSensorID = 50;
+    static constexpr int kSensorID = SID_SOUND_VELOCITY;
     bool operator==(const CSoundVelocitySensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CSoundVelocitySensor)
 };
@@ -66,7 +66,7 @@ class CSPAR_Sensor : public CCoeffSensor<CSPAR_Sensor> {
     TW_SENSOR_VALUE(double, ConversionFactor, 0.0)
     TW_SENSOR_VALUE(double, RatioMultiplier, 0.0)
   public:
-    static constexpr int kSensorID = 51;
+    static constexpr int kSensorID = SID_SPAR;
     static constexpr int kReportWidth = 18;
     bool operator==(const CSPAR_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CSPAR_Sensor)
@@ -85,7 +85,7 @@ class CZapsSensor : public CCoeffSensor<CZapsSensor> {
     TW_SENSOR_VALUE(double, M, 0.0)
     TW_SENSOR_VALUE(double, B, 0.0)
   public:
-    static constexpr int kSensorID = 62;
+    static constexpr int kSensorID = SID_ZAPS;
     bool operator==(const CZapsSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CZapsSensor)
 };
@@ -99,7 +99,7 @@ class CMethaneConcCAPSUM_Sensor : public CCoeffSensor<CMethaneConcCAPSUM_Sensor>
     TW_SENSOR_VALUE(double, B1, 0.0)
     TW_SENSOR_VALUE(double, B2, 0.0)
   public:
-    static constexpr int kSensorID = 24;
+    static constexpr int kSensorID = SID_METHANE_CONC;
     bool operator==(const CMethaneConcCAPSUM_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CMethaneConcCAPSUM_Sensor)
 };
@@ -109,7 +109,7 @@ class CMethaneTempCAPSUM_Sensor : public CCoeffSensor<CMethaneTempCAPSUM_Sensor>
     TW_SENSOR_VALUE(double, T1, 0.0)
     TW_SENSOR_VALUE(double, T2, 0.0)
   public:
-    static constexpr int kSensorID = 25;
+    static constexpr int kSensorID = SID_METHANE_TEMP;
     bool operator==(const CMethaneTempCAPSUM_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CMethaneTempCAPSUM_Sensor)
 };
@@ -144,7 +144,7 @@ class COxidationRedPotSensor : public CCoeffSensor<COxidationRedPotSensor> {
     TW_SENSOR_VALUE(double, B, 0.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 41;
+    static constexpr int kSensorID = SID_OXIDATION_RED_POT;
     bool operator==(const COxidationRedPotSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COxidationRedPotSensor)
 };
@@ -157,7 +157,7 @@ class CPAR_BiosphericalSensor : public CCoeffSensor<CPAR_BiosphericalSensor> {
     TW_SENSOR_VALUE(double, Multiplier, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 42;
+    static constexpr int kSensorID = SID_PAR_BIOSPHERICAL;
     static constexpr int kReportWidth = 21;
     bool operator==(const CPAR_BiosphericalSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CPAR_BiosphericalSensor)
@@ -170,7 +170,7 @@ class CpH_Sensor : public CCoeffSensor<CpH_Sensor> {
     TW_SENSOR_VALUE(double, Slope, 0.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 43;
+    static constexpr int kSensorID = SID_PH;
     CpH_Sensor() = default;
     const char* GetLpszFormat() const { return m_lpszFormat; }
     TW_DECLARE_SENSOR_TABLES(CpH_Sensor)
@@ -200,8 +200,8 @@ class CpH_Sensor : public CCoeffSensor<CpH_Sensor> {
         using CpH_Sensor::XmlItems;                        \
     };
 
-TW_SEAFET_PH_SENSOR(CpHInt_Sensor, 77)
-TW_SEAFET_PH_SENSOR(CpHExt_Sensor, 78)
+TW_SEAFET_PH_SENSOR(CpHInt_Sensor, SID_PH_SEAFET_INTERNAL)
+TW_SEAFET_PH_SENSOR(CpHExt_Sensor, SID_PH_SEAFET_EXTERNAL)
 
 class CSuspSedScatterSensor : public CCoeffSensor<CSuspSedScatterSensor> {
     DECLARE_DYNCREATE(CSuspSedScatterSensor)
@@ -210,7 +210,7 @@ class CSuspSedScatterSensor : public CCoeffSensor<CSuspSedScatterSensor> {
     TW_SENSOR_VALUE(double, CleanScatterOutput, 0.0)
     TW_SENSOR_VALUE(double, CleanTransOutput, 0.0)
   public:
-    static constexpr int kSensorID = 52;
+    static constexpr int kSensorID = SID_SUSP_SED_SCATTER;
     static constexpr int kReportWidth = 30;
     bool operator==(const CSuspSedScatterSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CSuspSedScatterSensor)
@@ -225,7 +225,7 @@ class CUserPolySensor : public CCoeffSensor<CUserPolySensor> {
     TW_SENSOR_VALUE(double, A2, 0.0)
     TW_SENSOR_VALUE(double, A3, 0.0)
   public:
-    static constexpr int kSensorID = 61;
+    static constexpr int kSensorID = SID_USER_POLY;
     // A name is read up to 259 characters.
     static constexpr int kNameBuffer = 260;
     bool operator==(const CUserPolySensor&) const = default;
@@ -238,7 +238,7 @@ class CPARLog_SatlanticSensor : public CCoeffSensor<CPARLog_SatlanticSensor> {
     TW_SENSOR_VALUE(double, A1, 0.0)
     TW_SENSOR_VALUE(double, Im, 0.0)
   public:
-    static constexpr int kSensorID = 76;
+    static constexpr int kSensorID = SID_PAR_LOG_SATLANTIC;
     static constexpr int kReportWidth = 21;
     bool operator==(const CPARLog_SatlanticSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CPARLog_SatlanticSensor)

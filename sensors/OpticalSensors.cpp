@@ -180,6 +180,10 @@ void CDrHaardtSensor::Report(std::ostream& os, int indent) const {
     CoeffTable::Report(os, indent, kReportWidth, *this, ReportLines());
 }
 
+std::span<const char* const> CDrHaardtSensor::ChoiceTexts(const char* tag) const {
+    return CoeffTable::ChoiceTexts(*this, XmlItems(), ReportLines(), tag);
+}
+
 void CDrHaardtSensor::AssignFrom(const CSensor& other) {
     *this = static_cast<const CDrHaardtSensor&>(other);
 }

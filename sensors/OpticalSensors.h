@@ -65,14 +65,15 @@ class CLinearSensor : public CSensor {
       public:                                           \
         Class();                                        \
         int GetSensorID() const override { return ID; } \
-    };
+    };                                                  \
+    static_assert(kSensorRowNames<Class, ID>, "the sensor table gives " #ID " to another class");
 
-TW_LINEAR_SENSOR(CTurbidityWET_LabsECO_NTU_Sensor, 67)
-TW_LINEAR_SENSOR(CFluoroSeapointUltravioletSensor, 69)
-TW_LINEAR_SENSOR(CTurbidityWET_LabsECO_BB_Sensor, 70)
-TW_LINEAR_SENSOR(CFluoroWET_LabsSeaOWL_CHL_Sensor, 73)
-TW_LINEAR_SENSOR(CFluoroWET_LabsSeaOWL_FDOM_Sensor, 74)
-TW_LINEAR_SENSOR(CTurbidityWET_LabsSeaOWL_BB_Sensor, 75)
+TW_LINEAR_SENSOR(CTurbidityWET_LabsECO_NTU_Sensor, SID_TURBIDITY_ECO_NTU)
+TW_LINEAR_SENSOR(CFluoroSeapointUltravioletSensor, SID_FLUORO_SEAPOINT_UV)
+TW_LINEAR_SENSOR(CTurbidityWET_LabsECO_BB_Sensor, SID_TURBIDITY_ECO_BB)
+TW_LINEAR_SENSOR(CFluoroWET_LabsSeaOWL_CHL_Sensor, SID_FLUORO_SEAOWL_CHL)
+TW_LINEAR_SENSOR(CFluoroWET_LabsSeaOWL_FDOM_Sensor, SID_FLUORO_SEAOWL_FDOM)
+TW_LINEAR_SENSOR(CTurbidityWET_LabsSeaOWL_BB_Sensor, SID_TURBIDITY_SEAOWL_BB)
 
 // Dr. Haardt fluorometers and turbidity sensor: two coefficient pairs, a gain
 // range switch and, when the switch is "Modulo Bit", the modulo bit in use.
@@ -93,6 +94,7 @@ class CDrHaardtSensor : public CSensor {
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
     void Report(std::ostream& os, int indent) const override;
+    std::span<const char* const> ChoiceTexts(const char* tag) const override;
     void AssignFrom(const CSensor& other) override;
     bool IsEqualTo(const CSensor& other) const override;
     TW_DECLARE_SENSOR_TABLES(CDrHaardtSensor)
@@ -105,12 +107,13 @@ class CDrHaardtSensor : public CSensor {
         DECLARE_DYNCREATE(Class)                        \
       public:                                           \
         int GetSensorID() const override { return ID; } \
-    };
+    };                                                  \
+    static_assert(kSensorRowNames<Class, ID>, "the sensor table gives " #ID " to another class");
 
-TW_DR_HAARDT_SENSOR(CFluoroDrHaardtChloroSensor, 8)
-TW_DR_HAARDT_SENSOR(CFluoroDrHaardtPhycoSensor, 9)
-TW_DR_HAARDT_SENSOR(CFluoroDrHaardtYellowSensor, 10)
-TW_DR_HAARDT_SENSOR(COBS_DrHaardtTurbiditySensor, 30)
+TW_DR_HAARDT_SENSOR(CFluoroDrHaardtChloroSensor, SID_FLUORO_DR_HAARDT_CHLORO)
+TW_DR_HAARDT_SENSOR(CFluoroDrHaardtPhycoSensor, SID_FLUORO_DR_HAARDT_PHYCO)
+TW_DR_HAARDT_SENSOR(CFluoroDrHaardtYellowSensor, SID_FLUORO_DR_HAARDT_YELLOW)
+TW_DR_HAARDT_SENSOR(COBS_DrHaardtTurbiditySensor, SID_OBS_DR_HAARDT_TURBIDITY)
 
 class CFluoroBiosphericalSensor : public CCoeffSensor<CFluoroBiosphericalSensor> {
     DECLARE_DYNCREATE(CFluoroBiosphericalSensor)
@@ -119,7 +122,7 @@ class CFluoroBiosphericalSensor : public CCoeffSensor<CFluoroBiosphericalSensor>
     TW_SENSOR_VALUE(double, A2, 0.0)
     TW_SENSOR_VALUE(double, B, 0.0)
   public:
-    static constexpr int kSensorID = 4;
+    static constexpr int kSensorID = SID_FLUORO_BIOSPHERICAL;
     bool operator==(const CFluoroBiosphericalSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroBiosphericalSensor)
 };
@@ -133,7 +136,7 @@ class CFluoroChelseaAqua3Sensor : public CCoeffSensor<CFluoroChelseaAqua3Sensor>
     TW_SENSOR_VALUE(double, Slope, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 5;
+    static constexpr int kSensorID = SID_FLUORO_CHELSEA_AQUA3;
     bool operator==(const CFluoroChelseaAqua3Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroChelseaAqua3Sensor)
 };
@@ -144,7 +147,7 @@ class CFluoroChelseaMiniSensor : public CCoeffSensor<CFluoroChelseaMiniSensor> {
     TW_SENSOR_VALUE(double, Vacetone100, 0.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 6;
+    static constexpr int kSensorID = SID_FLUORO_CHELSEA_MINI;
     static constexpr int kReportWidth = 15;
     bool operator==(const CFluoroChelseaMiniSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroChelseaMiniSensor)
@@ -155,7 +158,7 @@ class CFluoroChelseaUV_AquaSensor : public CCoeffSensor<CFluoroChelseaUV_AquaSen
     TW_SENSOR_VALUE(double, A, 0.001)
     TW_SENSOR_VALUE(double, B, 0.0)
   public:
-    static constexpr int kSensorID = 7;
+    static constexpr int kSensorID = SID_FLUORO_CHELSEA_UV_AQUA;
     bool operator==(const CFluoroChelseaUV_AquaSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroChelseaUV_AquaSensor)
 };
@@ -194,14 +197,14 @@ class CFluoroSeapointKind : public CCoeffSensor<Derived> {
 class CFluoroSeapointSensor : public CFluoroSeapointKind<CFluoroSeapointSensor> {
     DECLARE_DYNCREATE(CFluoroSeapointSensor)
   public:
-    static constexpr int kSensorID = 11;
+    static constexpr int kSensorID = SID_FLUORO_SEAPOINT;
     bool operator==(const CFluoroSeapointSensor&) const = default;
 };
 
 class CFluoroSeapointRhodaSensor : public CFluoroSeapointKind<CFluoroSeapointRhodaSensor> {
     DECLARE_DYNCREATE(CFluoroSeapointRhodaSensor)
   public:
-    static constexpr int kSensorID = 12;
+    static constexpr int kSensorID = SID_FLUORO_SEAPOINT_RHODA;
     bool operator==(const CFluoroSeapointRhodaSensor&) const = default;
 };
 
@@ -210,7 +213,7 @@ class CFluoroSeatechSensor : public CCoeffSensor<CFluoroSeatechSensor> {
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 13;
+    static constexpr int kSensorID = SID_FLUORO_SEATECH;
     bool operator==(const CFluoroSeatechSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroSeatechSensor)
 };
@@ -220,7 +223,7 @@ class CFluoroTurner10005Sensor : public CCoeffSensor<CFluoroTurner10005Sensor> {
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 14;
+    static constexpr int kSensorID = SID_FLUORO_TURNER_10005;
     bool operator==(const CFluoroTurner10005Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroTurner10005Sensor)
 };
@@ -244,7 +247,7 @@ class CFluoroTurner10Au005Sensor : public CCoeffSensor<CFluoroTurner10Au005Senso
     TW_SENSOR_VALUE(double, ZeroPointConc, 0.0)
     TW_SENSOR_VALUE(double, FullScaleConc, 0.0)
   public:
-    static constexpr int kSensorID = 16;
+    static constexpr int kSensorID = SID_FLUORO_TURNER_10AU005;
     static constexpr int kReportWidth = 25;
     bool operator==(const CFluoroTurner10Au005Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroTurner10Au005Sensor)
@@ -259,7 +262,7 @@ class CFluoroTurnerSCUFA_Sensor : public CCoeffSensor<CFluoroTurnerSCUFA_Sensor>
     TW_SENSOR_VALUE(double, MY, 0.0)
     TW_SENSOR_VALUE(double, B, 0.0)
   public:
-    static constexpr int kSensorID = 17;
+    static constexpr int kSensorID = SID_FLUORO_TURNER_SCUFA;
     bool operator==(const CFluoroTurnerSCUFA_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroTurnerSCUFA_Sensor)
 };
@@ -270,7 +273,7 @@ class CFluoroWetlabAC3Sensor : public CCoeffSensor<CFluoroWetlabAC3Sensor> {
     TW_SENSOR_VALUE(double, Vh2o, 0.0)
     TW_SENSOR_VALUE(double, AtoX, 0.0)
   public:
-    static constexpr int kSensorID = 18;
+    static constexpr int kSensorID = SID_FLUORO_WETLAB_AC3;
     bool operator==(const CFluoroWetlabAC3Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CFluoroWetlabAC3Sensor)
 };
@@ -287,9 +290,9 @@ class CFluoroWetlabAC3Sensor : public CCoeffSensor<CFluoroWetlabAC3Sensor> {
         TW_DECLARE_SENSOR_TABLES(Class)                \
     };
 
-TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabCDOM_Sensor, 19)
-TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabECO_AFL_Sensor, 20)
-TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabWetstarSensor, 21)
+TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabCDOM_Sensor, SID_FLUORO_WETLAB_CDOM)
+TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabECO_AFL_Sensor, SID_FLUORO_WETLAB_ECO_AFL)
+TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabWetstarSensor, SID_FLUORO_WETLAB_WETSTAR)
 
 // Turner Cyclops: the measured parameter is a number from 1 to 10 that the
 // element's comments explain. Compared only through SensorObjectsEqual.
@@ -299,7 +302,7 @@ class CFluoroTurnerCyclopsSensor : public CCoeffSensor<CFluoroTurnerCyclopsSenso
     TW_SENSOR_VALUE(double, Offset, 0.0)
     TW_SENSOR_VALUE(int, MeasuredParameter, 1)
   public:
-    static constexpr int kSensorID = 68;
+    static constexpr int kSensorID = SID_FLUORO_TURNER_CYCLOPS;
     TW_DECLARE_SENSOR_TABLES(CFluoroTurnerCyclopsSensor)
 
     friend class CCoeffSensor<CFluoroTurnerCyclopsSensor>;
@@ -311,7 +314,7 @@ class COBS_BackscatteranceSensor : public CCoeffSensor<COBS_BackscatteranceSenso
     TW_SENSOR_VALUE(double, Gain, 0.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 28;
+    static constexpr int kSensorID = SID_OBS_BACKSCATTERANCE;
     bool operator==(const COBS_BackscatteranceSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_BackscatteranceSensor)
 };
@@ -321,7 +324,7 @@ class COBS_ChelseaNepheloSensor : public CCoeffSensor<COBS_ChelseaNepheloSensor>
     TW_SENSOR_VALUE(double, ClearWaterValue, 0.0)
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
   public:
-    static constexpr int kSensorID = 29;
+    static constexpr int kSensorID = SID_OBS_CHELSEA_NEPHELO;
     static constexpr int kReportWidth = 18;
     bool operator==(const COBS_ChelseaNepheloSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_ChelseaNepheloSensor)
@@ -334,7 +337,7 @@ class COBS_IFREMER_MeasuredSensor : public CCoeffSensor<COBS_IFREMER_MeasuredSen
     TW_SENSOR_VALUE(double, D0, 0.0)
     TW_SENSOR_VALUE(double, K, 1.0)
   public:
-    static constexpr int kSensorID = 32;
+    static constexpr int kSensorID = SID_OBS_IFREMER_MEASURED;
     bool operator==(const COBS_IFREMER_MeasuredSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_IFREMER_MeasuredSensor)
 };
@@ -344,7 +347,7 @@ class COBS_SeapointTurbiditySensor : public CCoeffSensor<COBS_SeapointTurbidityS
     TW_SENSOR_SELECTION(GainSetting, 0, 0, 3)
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
   public:
-    static constexpr int kSensorID = 33;
+    static constexpr int kSensorID = SID_OBS_SEAPOINT_TURBIDITY;
     bool operator==(const COBS_SeapointTurbiditySensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_SeapointTurbiditySensor)
 };
@@ -355,7 +358,7 @@ class COBS_SeatechLS6000Sensor : public CCoeffSensor<COBS_SeatechLS6000Sensor> {
     TW_SENSOR_VALUE(double, Slope, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 34;
+    static constexpr int kSensorID = SID_OBS_SEATECH_LS6000;
     bool operator==(const COBS_SeatechLS6000Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_SeatechLS6000Sensor)
 };
@@ -365,7 +368,7 @@ class COBS_TurnerSCUFA_Sensor : public CCoeffSensor<COBS_TurnerSCUFA_Sensor> {
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 35;
+    static constexpr int kSensorID = SID_OBS_TURNER_SCUFA;
     bool operator==(const COBS_TurnerSCUFA_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_TurnerSCUFA_Sensor)
 };
@@ -376,7 +379,7 @@ class COBS_DA_3plusSensor : public CCoeffSensor<COBS_DA_3plusSensor> {
     TW_SENSOR_VALUE(double, A1, 0.0)
     TW_SENSOR_VALUE(double, A2, 0.0)
   public:
-    static constexpr int kSensorID = 63;
+    static constexpr int kSensorID = SID_OBS_DA_3PLUS;
     bool operator==(const COBS_DA_3plusSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COBS_DA_3plusSensor)
 };
@@ -413,14 +416,14 @@ class CTransBeamKind : public CCoeffSensor<Derived> {
 class CTransChelseaSensor : public CTransBeamKind<CTransChelseaSensor> {
     DECLARE_DYNCREATE(CTransChelseaSensor)
   public:
-    static constexpr int kSensorID = 59;
+    static constexpr int kSensorID = SID_TRANS_CHELSEA;
     bool operator==(const CTransChelseaSensor&) const = default;
 };
 
 class CTransWET_LabsCStarSensor : public CTransBeamKind<CTransWET_LabsCStarSensor> {
     DECLARE_DYNCREATE(CTransWET_LabsCStarSensor)
   public:
-    static constexpr int kSensorID = 71;
+    static constexpr int kSensorID = SID_TRANS_CSTAR;
     bool operator==(const CTransWET_LabsCStarSensor&) const = default;
 };
 
@@ -431,7 +434,7 @@ class CTransWetlabAC3Sensor : public CCoeffSensor<CTransWetlabAC3Sensor> {
     TW_SENSOR_VALUE(double, VDark, 0.0)
     TW_SENSOR_VALUE(double, X, 0.0)
   public:
-    static constexpr int kSensorID = 60;
+    static constexpr int kSensorID = SID_TRANS_WETLAB_AC3;
     bool operator==(const CTransWetlabAC3Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CTransWetlabAC3Sensor)
 };

@@ -22,7 +22,7 @@ class COxTDW_68_Sensor : public CCoeffSensor<COxTDW_68_Sensor> {
     TW_SENSOR_VALUE(double, TA3, 0.0)
     TW_SENSOR_VALUE(double, pcor, 0.0)
   public:
-    static constexpr int kSensorID = 72;
+    static constexpr int kSensorID = SID_OXYGEN_TDW68;
     static constexpr int kReportWidth = 20;
     bool operator==(const COxTDW_68_Sensor&) const = default;
 
@@ -44,7 +44,7 @@ class COxOptodeSensor : public CCoeffSensor<COxOptodeSensor> {
     TW_SENSOR_VALUE(int, DoDepthCorrection, 0)
     TW_SENSOR_VALUE(double, InternalSalinity, 0.0)
   public:
-    static constexpr int kSensorID = 64;
+    static constexpr int kSensorID = SID_OXYGEN_OPTODE;
     static constexpr int kReportWidth = 20;
     TW_DECLARE_SENSOR_TABLES(COxOptodeSensor)
 
@@ -63,7 +63,7 @@ class COxCurrentBeckmanSensor : public CCoeffSensor<COxCurrentBeckmanSensor> {
     TW_SENSOR_VALUE(double, Tau, 0.0)
     TW_SENSOR_VALUE(double, Wt, 0.0)
   public:
-    static constexpr int kSensorID = 36;
+    static constexpr int kSensorID = SID_OX_CURRENT_BECKMAN;
     bool operator==(const COxCurrentBeckmanSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COxCurrentBeckmanSensor)
 };
@@ -73,7 +73,7 @@ class COxTempBeckmanSensor : public CCoeffSensor<COxTempBeckmanSensor> {
     TW_SENSOR_VALUE(double, K, 0.0)
     TW_SENSOR_VALUE(double, C, 0.0)
   public:
-    static constexpr int kSensorID = 39;
+    static constexpr int kSensorID = SID_OX_TEMP_BECKMAN;
     bool operator==(const COxTempBeckmanSensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COxTempBeckmanSensor)
 };
@@ -83,7 +83,7 @@ class COxCurrentIOW_Sensor : public CCoeffSensor<COxCurrentIOW_Sensor> {
     TW_SENSOR_VALUE(double, B0, 0.0)
     TW_SENSOR_VALUE(double, B1, 0.0)
   public:
-    static constexpr int kSensorID = 37;
+    static constexpr int kSensorID = SID_OX_CURRENT_IOW;
     bool operator==(const COxCurrentIOW_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COxCurrentIOW_Sensor)
 };
@@ -95,7 +95,7 @@ class COxTempIOW_Sensor : public CCoeffSensor<COxTempIOW_Sensor> {
     TW_SENSOR_VALUE(double, A2, 0.0)
     TW_SENSOR_VALUE(double, A3, 0.0)
   public:
-    static constexpr int kSensorID = 40;
+    static constexpr int kSensorID = SID_OX_TEMP_IOW;
     bool operator==(const COxTempIOW_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(COxTempIOW_Sensor)
 };

@@ -90,7 +90,7 @@ class CPressureFGP_Sensor : public CCoeffSensor<CPressureFGP_Sensor> {
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
-    static constexpr int kSensorID = 47;
+    static constexpr int kSensorID = SID_PRESSURE_FGP;
     bool operator==(const CPressureFGP_Sensor&) const = default;
     TW_DECLARE_SENSOR_TABLES(CPressureFGP_Sensor)
 };

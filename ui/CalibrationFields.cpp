@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/xml/Cursor.h"
-#include "sensors/OpticalSensors.h"
 
 namespace {
 
@@ -59,35 +58,6 @@ const SLabel kLabels[] = {
 const char* const kChecks[] = {"UseG_J", "Use2007Equation", "DoSalinityCorrection",
                                "DoDepthCorrection"};
 
-// The texts the sensors' reports show for these selections.
-const char* const kDrHaardtGainRangeTexts[] = {"Output Voltage Level", "Modulo Bit", "None"};
-const char* const kDrHaardtModuloBitTexts[] = {"8", "9", "10", "11", "None"};
-const char* const kScufaUnitsTexts[] = {"RFU", "ppb", "ppm", "ppt", "ug/L", "ng/L", "mg/m^3"};
-const char* const kSeapointTurbidityGainTexts[] = {"1 x", "5 x", "20 x", "100 x"};
-const char* const kLS6000GainTexts[] = {
-    "Full Scale Range = 2.25 NTU", "Full Scale Range = 7.5 NTU", "Full Scale Range = 25 NTU",
-    "Full Scale Range = 75 NTU",   "Full Scale Range = 225 NTU", "Full Scale Range = 250 NTU",
-    "Full Scale Range = 750 NTU",  "Full Scale Range = 33 mg/l", "Full Scale Range = 100 mg/l"};
-
-struct SChoice {
-    std::initializer_list<int> sensorIDs;
-    const char* tag;
-    std::span<const char* const> texts;
-};
-
-const SChoice kChoices[] = {
-    {{8, 9, 10, 30}, "GainRange", kDrHaardtGainRangeTexts},
-    {{8, 9, 10, 30}, "ModuloBit", kDrHaardtModuloBitTexts},
-    {{11, 12}, "GainSetting", kSeapointFluoroGainTexts},
-    {{17}, "Units", kScufaUnitsTexts},
-    {{33}, "GainSetting", kSeapointTurbidityGainTexts},
-    {{34}, "GainSetting", kLS6000GainTexts},
-};
-
-bool Contains(std::initializer_list<int> list, int value) {
-    return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 }  // namespace
 
 bool CalibrationViewHides(ECalibrationView view, pugi::xml_node element) {
@@ -116,13 +86,4 @@ CString CalibrationLabel(const char* tag) {
 bool IsCalibrationCheck(const char* tag) {
     return std::any_of(std::begin(kChecks), std::end(kChecks),
                        [tag](const char* check) { return std::strcmp(check, tag) == 0; });
-}
-
-std::span<const char* const> CalibrationChoices(int sensorID, const char* tag) {
-    for (const SChoice& choice : kChoices) {
-        if (Contains(choice.sensorIDs, sensorID) && std::strcmp(choice.tag, tag) == 0) {
-            return choice.texts;
-        }
-    }
-    return {};
 }

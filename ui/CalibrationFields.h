@@ -2,10 +2,9 @@
 // What the calibration form needs to know beyond what a sensor's element
 // says: which elements each view leaves out, the set switch of the views that
 // have one, nicer labels for some tags, and which integer elements are
-// on/off switches or a choice among texts.
+// on/off switches (the sensor itself names the texts of a choice).
 
 #include <pugixml.hpp>
-#include <span>
 
 #include "platform/CString.h"
 #include "ui/CalibrationForm.h"
@@ -22,7 +21,3 @@ CString CalibrationLabel(const char* tag);
 
 // True for an integer element that is an on/off switch (shown as a check box).
 bool IsCalibrationCheck(const char* tag);
-
-// The texts of an integer element that selects one of them by its index, for
-// the sensor ID; empty when the element is no such choice.
-std::span<const char* const> CalibrationChoices(int sensorID, const char* tag);

@@ -152,8 +152,7 @@ void CCalibrationForm::AddElementControls(pugi::xml_node parent, int& noteCount)
             // A comment speaks of the element after it: it goes where that
             // element goes, and a choice's texts say what it would.
             const pugi::xml_node next = NextElement(node);
-            if (next && (IsHidden(next) ||
-                         !CalibrationChoices(m_work->GetSensorID(), next.name()).empty())) {
+            if (next && (IsHidden(next) || !m_work->ChoiceTexts(next.name()).empty())) {
                 continue;
             }
             Add(EControl::Label, "note" + std::to_string(noteCount++),
@@ -196,8 +195,7 @@ void CCalibrationForm::AddField(pugi::xml_node element) {
     field.original = TextOfElement(element);
     // A date held as a time value is shown as a date text.
     field.shown = field.id == kCalibrationDate ? m_work->GetCalDate().str() : field.original;
-    const std::span<const char* const> choices =
-        CalibrationChoices(m_work->GetSensorID(), element.name());
+    const std::span<const char* const> choices = m_work->ChoiceTexts(element.name());
     int index = -1;
     const bool isInteger = TDWXML::detail::ParseInt(field.original, &index);
     if (field.id == kSerialNumber || field.id == kCalibrationDate) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "platform/xml/TDWXML.h"
@@ -56,9 +57,26 @@ class CObjectScope {
 
 }  // namespace TDWXML::detail
 
+namespace TDWXML::detail {
+
+// The children of one element that have one tag, by the number their index
+// attribute holds: the first such child for each number, in the order of the
+// numbers. Built at the first look-up by number in that element and kept while
+// the look-ups stay there, so that reading n numbered children costs one pass
+// over them rather than n.
+struct SNumberedChildren {
+    pugi::xml_node parent;
+    std::string tag;
+    std::string indexAttr;
+    std::vector<std::pair<int, pugi::xml_node>> children;
+};
+
+}  // namespace TDWXML::detail
+
 struct TDWXML::CInputNode::State {
     explicit State(pugi::xml_node start) : cursor(start) {}
     detail::CCursor cursor;
+    detail::SNumberedChildren numbered;
     // The diagnostics place in force before this node began to read.
     std::function<std::string()> previousPlace;
     // While someone watches reads: the elements looked up, so that those

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/Diagnostics.h"
 #include "platform/xml/Cursor.h"
@@ -15,55 +18,109 @@ namespace TDWXML {
 
 namespace {
 
-// The child of parent named tag: the first one for index -1, else the first
-// whose attribute indexAttr reads as the number index. Empty when there is
-// none or the arguments are unusable.
-pugi::xml_node FindChild(pugi::xml_node parent, const char* tag, int index, const char* indexAttr) {
+// The children of parent named name whose attribute attrName reads as a
+// number: the first one for each number, in the order of the numbers.
+void NumberChildren(pugi::xml_node parent, const char* name, const char* attrName,
+                    std::vector<std::pair<int, pugi::xml_node>>* children) {
+    children->clear();
+    for (pugi::xml_node child = parent.child(name); child; child = child.next_sibling(name)) {
+        const pugi::xml_attribute attr = child.attribute(attrName);
+        int number = 0;
+        if (attr && detail::ParseInt(attr.value(), &number)) {
+            children->emplace_back(number, child);
+        }
+    }
+    const auto byNumber = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::stable_sort(children->begin(), children->end(), byNumber);
+    const auto sameNumber = [](const auto& a, const auto& b) { return a.first == b.first; };
+    children->erase(std::unique(children->begin(), children->end(), sameNumber), children->end());
+}
+
+// The child of parent named name whose attribute attrName reads as index.
+pugi::xml_node NumberedChild(detail::SNumberedChildren* numbered, pugi::xml_node parent,
+                             const char* name, const char* attrName, int index) {
+    if (numbered->parent != parent || numbered->tag != name || numbered->indexAttr != attrName) {
+        numbered->parent = pugi::xml_node();
+        numbered->tag = name;
+        numbered->indexAttr = attrName;
+        NumberChildren(parent, name, attrName, &numbered->children);
+        numbered->parent = parent;
+    }
+    const auto& children = numbered->children;
+    const auto found = std::lower_bound(children.begin(), children.end(), index,
+                                        [](const auto& entry, int n) { return entry.first < n; });
+    return found != children.end() && found->first == index ? found->second : pugi::xml_node();
+}
+
+// The child of the state's current element named tag: the first one for
+// index -1, else the first whose attribute indexAttr reads as the number
+// index; remembered as looked at. Empty when there is none or the arguments
+// are unusable.
+template <class State>
+pugi::xml_node Child(State& state, const char* tag, int index, const char* indexAttr) {
     std::string nameStorage;
     const char* name = detail::NameText(tag, &nameStorage);
     if (name == nullptr || index < -1) {
         return {};
     }
+    const pugi::xml_node parent = state.cursor.Current();
+    pugi::xml_node child;
     if (index == -1) {
-        return parent.child(name);
-    }
-    std::string attrStorage;
-    const char* attrName = detail::NameText(indexAttr, &attrStorage);
-    if (attrName == nullptr) {
-        return {};
-    }
-    for (pugi::xml_node child = parent.child(name); child; child = child.next_sibling(name)) {
-        const pugi::xml_attribute attr = child.attribute(attrName);
-        int number = 0;
-        if (attr && detail::ParseInt(attr.value(), &number) && number == index) {
-            return child;
+        child = parent.child(name);
+    } else {
+        std::string attrStorage;
+        const char* attrName = detail::NameText(indexAttr, &attrStorage);
+        if (attrName == nullptr) {
+            return {};
         }
+        child = NumberedChild(&state.numbered, parent, name, attrName, index);
     }
-    return {};
+    if (child && state.tracking) {
+        state.visited.insert(child.internal_object());
+    }
+    return child;
 }
 
-// The element's own text: its text and character-data children joined.
-std::string ElementText(pugi::xml_node element) {
-    std::string text;
+// The element's own text: its text and character-data children joined, as a
+// view of the document's bytes when it is one piece that needs no decoding,
+// else of storage.
+std::string_view ElementText(pugi::xml_node element, std::string* storage) {
+    std::string_view first;
+    std::string joined;
+    int pieces = 0;
     for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            text += child.value();
+        if (child.type() != pugi::node_pcdata && child.type() != pugi::node_cdata) {
+            continue;
         }
+        if (++pieces == 1) {
+            first = child.value();
+            continue;
+        }
+        if (pieces == 2) {
+            joined.assign(first);
+        }
+        joined += child.value();
     }
-    return detail::DecodeText(text);
+    if (pieces > 1) {
+        *storage = detail::DecodeText(joined);
+        return *storage;
+    }
+    return detail::DecodeView(first, storage);
 }
 
-long CopyOut(const std::string& text, char* buffer, int size) {
-    if (buffer == nullptr || size <= 0) {
-        return E_FAIL_XML;
+// The text of the child, false when there is no child.
+bool ChildText(pugi::xml_node child, std::string* storage, std::string_view* text) {
+    if (!child) {
+        return false;
     }
-    const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
-    std::memcpy(buffer, text.data(), count);
-    buffer[count] = '\0';
-    return S_OK_XML;
+    *text = ElementText(child, storage);
+    return true;
 }
 
-bool AttributeText(pugi::xml_node element, const char* name, std::string* text) {
+// The attribute's decoded text (a view as for ElementText); false when the
+// element has no such attribute.
+bool AttributeText(pugi::xml_node element, const char* name, std::string* storage,
+                   std::string_view* text) {
     std::string attrStorage;
     const char* attrName = detail::NameText(name, &attrStorage);
     if (attrName == nullptr) {
@@ -73,18 +130,18 @@ bool AttributeText(pugi::xml_node element, const char* name, std::string* text) 
     if (!attr) {
         return false;
     }
-    *text = detail::DecodeText(attr.value());
+    *text = detail::DecodeView(attr.value(), storage);
     return true;
 }
 
-// The child of the state's current element, remembered as looked at.
-template <class State>
-pugi::xml_node Child(State& state, const char* tag, int index, const char* indexAttr) {
-    const pugi::xml_node child = FindChild(state.cursor.Current(), tag, index, indexAttr);
-    if (child && state.tracking) {
-        state.visited.insert(child.internal_object());
+long CopyOut(std::string_view text, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) {
+        return E_FAIL_XML;
     }
-    return child;
+    const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+    return S_OK_XML;
 }
 
 // Notes the elements below element that no one looked at, the outermost of
@@ -104,19 +161,11 @@ void NoteUnread(const State& state, pugi::xml_node element, const std::string& p
     }
 }
 
-bool ChildText(pugi::xml_node child, std::string* text) {
-    if (!child) {
-        return false;
-    }
-    *text = ElementText(child);
-    return true;
-}
-
-bool ParseNumber(const std::string& text, int* value) {
+bool ParseNumber(std::string_view text, int* value) {
     return detail::ParseInt(text, value);
 }
 
-bool ParseNumber(const std::string& text, double* value) {
+bool ParseNumber(std::string_view text, double* value) {
     return detail::ParseDouble(text, value);
 }
 
@@ -177,11 +226,12 @@ long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const c
 }
 
 long CInputNode::GetAttribute(const char* name, char* buffer, int size) {
-    std::string text;
+    std::string storage;
+    std::string_view text;
     if (buffer == nullptr || size <= 0) {
         return E_FAIL_XML;
     }
-    if (!AttributeText(m_state->cursor.Current(), name, &text)) {
+    if (!AttributeText(m_state->cursor.Current(), name, &storage, &text)) {
         NoteMissingAttribute(name);
         return E_FAIL_XML;
     }
@@ -198,16 +248,17 @@ long CInputNode::GetAttribute(const char* name, double* value) {
 
 template <class T>
 long CInputNode::AttributeNumber(const char* name, T* value) {
-    std::string text;
+    std::string storage;
+    std::string_view text;
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    if (!AttributeText(m_state->cursor.Current(), name, &text)) {
+    if (!AttributeText(m_state->cursor.Current(), name, &storage, &text)) {
         NoteMissingAttribute(name);
         return E_FAIL_XML;
     }
     if (!ParseNumber(text, value)) {
-        NoteNotANumber((std::string("attribute ") + name).c_str(), text);
+        NoteNotANumber((std::string("attribute ") + name).c_str(), std::string(text));
         return E_FAIL_XML;
     }
     return S_OK_XML;
@@ -229,11 +280,12 @@ long CInputNode::CloseElement() {
 
 long CInputNode::ReadString(const char* tag, char* buffer, int size, int index,
                             const char* indexAttr) {
-    std::string text;
+    std::string storage;
+    std::string_view text;
     if (buffer == nullptr || size <= 0) {
         return E_FAIL_XML;
     }
-    if (!ChildText(Child(*m_state, tag, index, indexAttr), &text)) {
+    if (!ChildText(Child(*m_state, tag, index, indexAttr), &storage, &text)) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
@@ -250,16 +302,17 @@ long CInputNode::ReadDouble(const char* tag, double* value, int index, const cha
 
 template <class T>
 long CInputNode::ChildNumber(const char* tag, T* value, int index, const char* indexAttr) {
-    std::string text;
+    std::string storage;
+    std::string_view text;
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    if (!ChildText(Child(*m_state, tag, index, indexAttr), &text)) {
+    if (!ChildText(Child(*m_state, tag, index, indexAttr), &storage, &text)) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
     if (!ParseNumber(text, value)) {
-        NoteNotANumber(ChildName(tag, index).c_str(), text);
+        NoteNotANumber(ChildName(tag, index).c_str(), std::string(text));
         return E_FAIL_XML;
     }
     return S_OK_XML;

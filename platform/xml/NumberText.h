@@ -16,9 +16,15 @@ bool ParseInt(std::string_view text, int* value);
 // sign, no hexadecimal form, and nothing that overflows.
 bool ParseDouble(std::string_view text, double* value);
 
-std::string FormatInt(int value);
+// The decimal text of value, printed into the buffer.
+std::string_view FormatInt(int value, char (&buffer)[16]);
 // The shortest text that reads back as the same double.
 std::string FormatDouble(double value);
+
+// The text printf prints for the value with a format that IsDoubleFormat
+// accepts, in the "C" locale. The forms that configurations use ("%1.8e",
+// "% 6.4lf", ...) are printed without going through printf, to the same text.
+std::string FormatWithPrintf(const char* format, double value);
 
 // True when the printf format prints one double: any literal text and "%%",
 // and exactly one conversion among e, E, f, F, g, G, a, A with flags, width,

@@ -2,6 +2,7 @@
 // attribute), attributes, element text, numbers and comments.
 
 #include <string>
+#include <string_view>
 
 #include "platform/xml/Cursor.h"
 #include "platform/xml/NumberText.h"
@@ -13,16 +14,17 @@ namespace TDWXML {
 namespace {
 
 // Sets the attribute, replacing the value of one already there in place.
-bool SetAttributeText(pugi::xml_node element, const char* name, const std::string& utf8) {
-    std::string attrName;
-    if (!detail::EncodeName(name, &attrName)) {
+bool SetAttributeText(pugi::xml_node element, const char* name, std::string_view utf8) {
+    std::string nameStorage;
+    const char* attrName = detail::NameText(name, &nameStorage);
+    if (attrName == nullptr) {
         return false;
     }
-    pugi::xml_attribute attr = element.attribute(attrName.c_str());
+    pugi::xml_attribute attr = element.attribute(attrName);
     if (!attr) {
-        attr = element.append_attribute(attrName.c_str());
+        attr = element.append_attribute(attrName);
     }
-    return attr && attr.set_value(utf8.c_str());
+    return attr && attr.set_value(utf8.data(), utf8.size());
 }
 
 // Appends the child named tag; for index >= 0 its first attribute is
@@ -30,28 +32,32 @@ bool SetAttributeText(pugi::xml_node element, const char* name, const std::strin
 // memory ran out.
 pugi::xml_node AppendChild(pugi::xml_node parent, const char* tag, int index,
                            const char* indexAttr) {
-    std::string name;
-    std::string attrName;
-    if (!detail::EncodeName(tag, &name) || index < -1 ||
-        (index >= 0 && !detail::EncodeName(indexAttr, &attrName))) {
+    std::string nameStorage;
+    std::string attrStorage;
+    const char* name = detail::NameText(tag, &nameStorage);
+    if (name == nullptr || index < -1 ||
+        (index >= 0 && detail::NameText(indexAttr, &attrStorage) == nullptr)) {
         return {};
     }
-    pugi::xml_node child = parent.append_child(name.c_str());
-    if (child && index >= 0 && !SetAttributeText(child, indexAttr, detail::FormatInt(index))) {
+    pugi::xml_node child = parent.append_child(name);
+    char number[16];
+    if (child && index >= 0 &&
+        !SetAttributeText(child, indexAttr, detail::FormatInt(index, number))) {
         parent.remove_child(child);
         return {};
     }
     return child;
 }
 
-long WriteText(pugi::xml_node parent, const char* tag, const std::string& utf8, int index,
+long WriteText(pugi::xml_node parent, const char* tag, std::string_view utf8, int index,
                const char* indexAttr) {
     pugi::xml_node child = AppendChild(parent, tag, index, indexAttr);
     if (!child) {
         return E_FAIL_XML;
     }
     // An empty text leaves an empty element, which reads back as empty text.
-    if (!utf8.empty() && !child.append_child(pugi::node_pcdata).set_value(utf8.c_str())) {
+    if (!utf8.empty() &&
+        !child.append_child(pugi::node_pcdata).set_value(utf8.data(), utf8.size())) {
         parent.remove_child(child);
         return E_FAIL_XML;
     }
@@ -94,14 +100,17 @@ long COutputNode::SetAttribute(const char* name, const char* value) {
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    return SetAttributeText(m_state->cursor.Current(), name, detail::EncodeText(value))
+    std::string storage;
+    return SetAttributeText(m_state->cursor.Current(), name, detail::EncodeView(value, &storage))
                ? S_OK_XML
                : E_FAIL_XML;
 }
 
 long COutputNode::SetAttribute(const char* name, int value) {
-    return SetAttributeText(m_state->cursor.Current(), name, detail::FormatInt(value)) ? S_OK_XML
-                                                                                       : E_FAIL_XML;
+    char number[16];
+    return SetAttributeText(m_state->cursor.Current(), name, detail::FormatInt(value, number))
+               ? S_OK_XML
+               : E_FAIL_XML;
 }
 
 long COutputNode::SetAttribute(const char* name, double value) {
@@ -127,22 +136,29 @@ long COutputNode::WriteString(const char* tag, const char* text, int index, cons
     if (text == nullptr) {
         return E_FAIL_XML;
     }
-    return WriteText(m_state->cursor.Current(), tag, detail::EncodeText(text), index, indexAttr);
+    std::string storage;
+    return WriteText(m_state->cursor.Current(), tag, detail::EncodeView(text, &storage), index,
+                     indexAttr);
 }
 
 long COutputNode::WriteInt(const char* tag, int value, int index, const char* indexAttr) {
-    return WriteText(m_state->cursor.Current(), tag, detail::FormatInt(value), index, indexAttr);
+    char number[16];
+    return WriteText(m_state->cursor.Current(), tag, detail::FormatInt(value, number), index,
+                     indexAttr);
 }
 
 long COutputNode::WriteDouble(const char* tag, double value, const char* format, int index,
                               const char* indexAttr) {
-    std::string text;
+    std::string printed;
+    std::string storage;
+    std::string_view text;
     if (format == nullptr) {
-        text = detail::FormatDouble(value);
+        printed = detail::FormatDouble(value);
+        text = printed;
     } else if (detail::IsDoubleFormat(format)) {
-        CString printed;
-        printed.Format(format, value);
-        text = detail::EncodeText(printed.str());
+        // A format's own text may hold any bytes.
+        printed = detail::FormatWithPrintf(format, value);
+        text = detail::EncodeView(printed, &storage);
     } else {
         return E_FAIL_XML;
     }

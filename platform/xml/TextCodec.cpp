@@ -112,10 +112,17 @@ bool IsPlainAscii(std::string_view text) {
 }  // namespace
 
 std::string EncodeText(std::string_view bytes) {
+    std::string storage;
+    const std::string_view text = EncodeView(bytes, &storage);
+    return text.data() == storage.data() ? std::move(storage) : std::string(text);
+}
+
+std::string_view EncodeView(std::string_view bytes, std::string* storage) {
     if (IsPlainAscii(bytes)) {
-        return std::string(bytes);
+        return bytes;
     }
-    std::string out;
+    std::string& out = *storage;
+    out.clear();
     out.reserve(bytes.size() + bytes.size() / 4);
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
@@ -129,10 +136,17 @@ std::string EncodeText(std::string_view bytes) {
 }
 
 std::string DecodeText(std::string_view utf8) {
+    std::string storage;
+    const std::string_view text = DecodeView(utf8, &storage);
+    return text.data() == storage.data() ? std::move(storage) : std::string(text);
+}
+
+std::string_view DecodeView(std::string_view utf8, std::string* storage) {
     if (IsPlainAscii(utf8)) {
-        return std::string(utf8);
+        return utf8;
     }
-    std::string out;
+    std::string& out = *storage;
+    out.clear();
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
@@ -159,15 +173,16 @@ const char* NameText(const char* bytes, std::string* storage) {
     if (bytes == nullptr || !IsNameStart(static_cast<unsigned char>(bytes[0]))) {
         return nullptr;
     }
-    bool ascii = static_cast<unsigned char>(bytes[0]) < 0x80;
+    // The bytes or'ed together: below 0x80 when all are ASCII.
+    unsigned seen = static_cast<unsigned char>(bytes[0]);
     for (const char* p = bytes + 1; *p != '\0'; ++p) {
         const auto byte = static_cast<unsigned char>(*p);
         if (!IsNameChar(byte)) {
             return nullptr;
         }
-        ascii = ascii && byte < 0x80;
+        seen |= byte;
     }
-    if (ascii) {
+    if (seen < 0x80) {
         return bytes;
     }
     *storage = EncodeText(bytes);

@@ -15,7 +15,14 @@
 namespace TDWXML::detail {
 
 std::string EncodeText(std::string_view bytes);
+// The encoded text without a copy for plain ASCII bytes: a view of bytes
+// itself, or of the encoded text kept in storage.
+std::string_view EncodeView(std::string_view bytes, std::string* storage);
 std::string DecodeText(std::string_view utf8);
+// The decoded text without a copy when the document's bytes stand for
+// themselves (plain ASCII, the usual case): a view of utf8 itself, or of the
+// decoded text kept in storage.
+std::string_view DecodeView(std::string_view utf8, std::string* storage);
 
 // Encodes an element or attribute name; false when the bytes are not a name
 // that XML allows (empty, starting with a digit, holding blanks or markup

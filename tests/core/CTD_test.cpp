@@ -205,16 +205,4 @@ TEST(SensorArrayXML, FailedReadsLeaveTheArrayAndSayWhy) {
     }
 }
 
-TEST(Catalogue, RowsAndFactoryLimits) {
-    EXPECT_STREQ(GetCTD_Data(CTD_812PLUS)->name, "TDW 812plus/814plus CTD");
-    EXPECT_EQ(GetCTD_Data(CTD_64V2_VANTREL)->numChannelMax, 14);
-    EXPECT_EQ(GetCTD_Data(CTD_64V2_VANTREL)->fixedSensors[2], 46);
-    EXPECT_EQ(CreateCTDObject(16), nullptr);
-    EXPECT_EQ(CreateCTDObject(-1), nullptr);
-    CFakeCTD ctd;
-    EXPECT_EQ(ctd.GetCTD_Name(), "TDW 64plus V2 Vantrel CTD");
-    EXPECT_EQ(ctd.GetNumVoltAddMax(), 6);
-    EXPECT_EQ(Find_TDW41_Sensor_Channel(&ctd, 0), -1);
-}
-
 }  // namespace

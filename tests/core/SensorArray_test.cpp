@@ -12,21 +12,6 @@
 
 namespace {
 
-TEST(Registry, RowsNamesAndLimits) {
-    EXPECT_STREQ(GetSensorData(0)->name, "Altimeter");
-    EXPECT_STREQ(GetSensorData(78)->xmlTag, "ExternalpHSeaFETSensor");
-    EXPECT_EQ(GetSensorData(79), nullptr);
-    EXPECT_EQ(GetSensorData(-1), nullptr);
-    EXPECT_STREQ(GetSensorData(46)->name, GetSensorData(49)->name);
-    EXPECT_NE(GetSensorData(46)->outputType, GetSensorData(49)->outputType);
-    EXPECT_EQ(MaxSensorTypeAllowed(27), 1);
-    EXPECT_EQ(MaxSensorTypeAllowed(47), 8);
-    EXPECT_EQ(MaxSensorTypeAllowed(68), 7);
-    EXPECT_EQ(MaxSensorTypeAllowed(61), 3);
-    EXPECT_EQ(MaxSensorTypeAllowed(100), 1);
-    EXPECT_STREQ(GetOutputTypeName(OT_SERIAL), "Serial RS-232");
-}
-
 TEST(SensorFactory, CreatesTheClassOfEachIDAndNothingElse) {
     std::unique_ptr<CSensor> placeholder(CreateSensorObject(SID_NULL));
     ASSERT_NE(placeholder, nullptr);
@@ -35,6 +20,10 @@ TEST(SensorFactory, CreatesTheClassOfEachIDAndNothingElse) {
     EXPECT_EQ(CreateSensorObject(26), nullptr);
     EXPECT_EQ(CreateSensorObject(79), nullptr);
     EXPECT_EQ(CreateSensorObject(-1), nullptr);
+    EXPECT_EQ(GetSensorData(NUM_SENSOR_IDS), nullptr);
+    EXPECT_EQ(GetSensorData(-1), nullptr);
+    EXPECT_EQ(MaxSensorTypeAllowed(NUM_SENSOR_IDS), 1);
+    EXPECT_EQ(MaxSensorTypeAllowed(-1), 1);
 }
 
 TEST(SensorFactory, CopyAndCompareRefuseOtherClasses) {

@@ -116,14 +116,6 @@ TEST(TDW812Plus, SettingsAreComparedWrittenInOrderAndReadBack) {
         [](C812PlusCTD& c, bool on) { c.SetbNMEA_Added(on); },
         [](C812PlusCTD& c, bool on) { c.SetbNMEA_PC(on); },
     });
-    ExpectInOrder(Document<C812PlusCTD>([](C812PlusCTD&) {}),
-                  {"<FrequencyChannelsSuppressed>2<", "<VoltageWordsSuppressed>4<",
-                   "<ComputerInterface>0<", "<!--0 == TDW12plus Firmware Version >= 5.0-->",
-                   "<!--1 == TDW12plus Firmware Version < 5.0-->", "<!--2 == TDW 14plus STORAX-->",
-                   "<!--3 == None-->", "<DeckUnitVersion>0<", "<ScansToAverage>1<",
-                   "<SurfaceParVoltageAdded>0<", "<ScanTimeAdded>0<", "<NmeaPositionDataAdded>0<",
-                   "<NmeaDepthDataAdded>0<", "<NmeaTimeAdded>0<", "<NmeaDeviceConnectedToPC>0<",
-                   "<SensorArray Size=\"3\">"});
 }
 
 TEST(TDW812Plus, InconsistentDocumentsAreRefusedAndChangeNothing) {

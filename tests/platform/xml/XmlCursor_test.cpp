@@ -24,7 +24,7 @@ std::string ReadText(CInputNode* node, const char* tag, int index = -1,
 TEST(XmlIndexLookup, FindsChildrenByIndexAttributeWhateverTheirOrder) {
     ReadFromText(
         "<Root><S index='2'>c</S><S index='0'>a</S><S>plain</S><S index='x1'>n</S>"
-        "<S index=' 1 '>b</S><S index='1'>later</S>"
+        "<S index=' 1 '>b</S><S index='1'>later</S><P><S index='0'>inner</S></P>"
         "<Coefficients equation='1'>e1</Coefficients><Coefficients equation='0'>e0</Coefficients>"
         "</Root>",
         [](CInputNode* node) {
@@ -33,6 +33,11 @@ TEST(XmlIndexLookup, FindsChildrenByIndexAttributeWhateverTheirOrder) {
             EXPECT_EQ(ReadText(node, "S", 2), "c");
             EXPECT_EQ(ReadText(node, "S", -1), "c");  // the first "S"
             EXPECT_EQ(ReadText(node, "S", 3), "<failed>");
+            // The same look-up inside another element, then back.
+            EXPECT_EQ(node->OpenElement("P"), S_OK_XML);
+            EXPECT_EQ(ReadText(node, "S", 0), "inner");
+            EXPECT_EQ(node->CloseElement(), S_OK_XML);
+            EXPECT_EQ(ReadText(node, "S", 0), "a");
             EXPECT_EQ(ReadText(node, "Coefficients", 0, "equation"), "e0");
             EXPECT_EQ(ReadText(node, "Coefficients", 1, "equation"), "e1");
             EXPECT_EQ(ReadText(node, "Coefficients", 0, "index"), "<failed>");

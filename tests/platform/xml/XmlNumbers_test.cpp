@@ -6,10 +6,14 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <locale>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "platform/PlatformTestSupport.h"
 #include "platform/xml/NumberText.h"
@@ -81,6 +85,30 @@ TEST(XmlNumbers, FormatsArePrintfFormsForOneDouble) {
     EXPECT_NE(text.find("<F>1.235</F>\n  <E> -1.2300e-04</E>\n  <G>x=0.5%</G>\n</Root>"),
               std::string::npos)
         << text;
+}
+
+// The forms printed without printf give printf's text exactly, ties and
+// extremes included.
+TEST(XmlNumbers, PrintedFormsAreThoseOfPrintf) {
+    std::vector<double> values = {
+        0.0,        -0.0,       0.125,    0.375,     2.5,
+        -2.5,       1e22,       1e-300,   5e-324,    std::numeric_limits<double>::max(),
+        123456.789, -9.9999995, HUGE_VAL, -HUGE_VAL, std::nan("")};
+    std::mt19937_64 random(24);
+    for (int i = 0; i < 3000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        values.push_back(i % 2 ? value : static_cast<double>(bits % 2000000) / 1000.0 - 1000.0);
+    }
+    for (const char* format : {"%1.8e", "%1.8f", "%1.3f", "% 6.4le", "% 7.5le", "% 6.4lf", "%f",
+                               "%.0e", "%.0f", "%-12.3e|", "%+-14.2f", "%+ e", "%12.4e", "%.f"}) {
+        for (const double value : values) {
+            char expected[512];
+            std::snprintf(expected, sizeof expected, format, value);
+            ASSERT_EQ(detail::FormatWithPrintf(format, value), expected) << format << " " << value;
+        }
+    }
 }
 
 // A host may run with a locale whose decimal separator is a comma; the
