@@ -3,6 +3,8 @@
 #include <cmath>
 #include <map>
 
+#include "access/ControlText.h"
+
 #include "core/Catalogue.h"
 #include "core/SensorWriteOptions.h"
 #include "platform/xml/ElementText.h"
@@ -276,14 +278,66 @@ nlohmann::ordered_json CConfigItems::ToJson(const CCTD& ctd) const {
     return doc;
 }
 
+namespace {
+
+bool IsNonFiniteNumber(const SConfigItem& item) {
+    double number = 0.0;
+    return !item.isText && TDWXML::detail::ParseDouble(item.text, &number) &&
+           !std::isfinite(number);
+}
+
+void AddNonFinite(const std::vector<SConfigItem>& items, const std::string& prefix,
+                  std::vector<std::string>& warnings) {
+    for (const SConfigItem& item : items) {
+        if (IsNonFiniteNumber(item)) {
+            warnings.push_back(prefix + item.key + ": not a finite number (" + item.text + ")");
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> NonFiniteWarnings(const CCTD& ctd) {
+    const CConfigItems items(ctd);
+    std::vector<std::string> warnings;
+    AddNonFinite(items.Settings(), "settings.", warnings);
+    for (const SChannelItems& channel : items.Channels()) {
+        AddNonFinite(channel.coefficients,
+                     "channels." + std::to_string(channel.number - 1) + ".coefficients.", warnings);
+    }
+    return warnings;
+}
+
+std::unique_ptr<CCTD> WithControlsEscaped(const CCTD& ctd) {
+    CConfigItems items(ctd);
+    bool escaped = false;
+    auto escape = [&escaped](SConfigItem& item) {
+        if (item.element && HasControl(item.text)) {
+            item.SetText(EscapeControls(item.text));
+            escaped = true;
+        }
+    };
+    for (SConfigItem& item : items.m_settings) {
+        escape(item);
+    }
+    for (SChannelItems& channel : items.m_channels) {
+        escape(channel.serialNumber);
+        escape(channel.calibrationDate);
+        for (SConfigItem& item : channel.coefficients) {
+            escape(item);
+        }
+    }
+    return escaped ? items.ReadBack() : nullptr;
+}
+
 nlohmann::ordered_json JsonValue(const std::string& text) {
     int integer = 0;
     if (TDWXML::ParseInt(text, &integer)) {
         return integer;
     }
     double number = 0.0;
-    if (TDWXML::ParseDouble(text, &number) && std::isfinite(number)) {
-        return number;
+    if (TDWXML::ParseDouble(text, &number)) {
+        return std::isfinite(number) ? nlohmann::ordered_json(number) : nlohmann::ordered_json();
     }
     return Latin1ToUtf8(text);
 }

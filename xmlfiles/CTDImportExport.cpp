@@ -24,7 +24,7 @@ constexpr int kReadDocKind = 1;
 
 }  // namespace
 
-char CCTDImportExport::s_versionReadIn[kVersionSize] = "";
+thread_local char CCTDImportExport::s_versionReadIn[kVersionSize] = "";
 
 CCTDImportExport::CCTDImportExport(const CCTDImportExport& other)
     : m_pCTD(other.m_pCTD), m_nModelType(other.m_nModelType), m_bOwnsCTD(other.m_bOwnsCTD) {

@@ -64,7 +64,8 @@ class CCTDImportExport : public TDWXML::IDocObj {
     int m_nModelType = -1;
     bool m_bOwnsCTD = false;
 
-    static char s_versionReadIn[kVersionSize];
+    // The last document the calling thread read.
+    static thread_local char s_versionReadIn[kVersionSize];
 };
 
 }  // namespace Config2004
