@@ -12,6 +12,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
 #include "platform/HelpLauncher.h"
+#include "ui/ConDlgs.h"
 #include "ui/ConfigCTD.h"
 #include "ui/FormScripts.h"
 #include "ui/UiTestSupport.h"
@@ -38,7 +39,7 @@ class ConDlgTest : public tw_test::CUiTest {
 
 TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
     enum EFile { kNew, kOpened, kReadOnly };
-    enum EAction { kNothing, kChange, kChangeAndSave };
+    enum EAction { kNothing, kChange, kChangeAndSave, kChangeAndCancel };
     enum ESaved { kNowhere, kInTheFile, kElsewhere };
     // The question each kind of file asks before saving a change.
     const char* questions[] = {
@@ -60,6 +61,7 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
         {kOpened, 1, kNothing, 0, kNowhere},
         {kOpened, 1, kChangeAndSave, 0, kInTheFile},
         {kOpened, 0, kChange, 0, kInTheFile},
+        {kOpened, 0, kChangeAndCancel, 0, kNowhere},
         {kReadOnly, 0, kChange, IDNO, kNowhere},
         {kReadOnly, 0, kChange, IDYES, kElsewhere}};
     const CString other = Path("other.xmlcon");
@@ -87,9 +89,10 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
             if (action == kChangeAndSave) {
                 Press(dialog, kSave);
             }
-            Press(dialog, kLeave);
+            Press(dialog, action == kChangeAndCancel ? kCancel : kLeave);
         });
-        EXPECT_EQ(result, answer == IDCANCEL ? IDCANCEL : IDOK);
+        const bool stays = answer == IDCANCEL || action == kChangeAndCancel;
+        EXPECT_EQ(result, stays ? IDCANCEL : IDOK);
         ASSERT_EQ(shown.size(), answer != 0 ? 1u : 0u);
         if (answer != 0) {
             EXPECT_EQ(shown[0].caption + " | " + shown[0].text, questions[file]);
@@ -109,14 +112,6 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
         }
         EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), saved == kElsewhere ? other : path);
         chmod(path, 0644);
-    }
-}
-
-TEST_F(ConDlgTest, UntouchedNewConfigurationsOfEveryModelLeaveWithoutAQuestion) {
-    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
-        if (ctdID != CTD_70420S_UCTD && ctdID != CTD_56PLUS_CORVANE) {
-            EXPECT_EQ(Run([](CConDlg& dialog) { Press(dialog, kLeave); }, ctdID), IDOK) << ctdID;
-        }
     }
 }
 
@@ -160,18 +155,38 @@ TEST_F(ConDlgTest, OpenReopensAfterAFileOfAnotherInstrument) {
     }
 }
 
-TEST_F(ConDlgTest, GridCommandsActOnTheCurrentChannel) {
-    CConDlg dialog(config, CTD_64V2_VANTREL);
-    CScriptedForms forms({[&](CFormDialog&) {
-        // A voltage channel joins the grid as soon as it is chosen. A free
-        // channel may take a sensor but has nothing to modify, a fixed one
-        // the reverse.
+// An unreadable remembered file leaves a new configuration, and the
+// controller keeps its path. A voltage channel joins the grid as soon as it
+// is chosen; a free channel may take a sensor but has nothing to modify, a
+// fixed one the reverse, and a double-click does what the channel offers.
+// Help... opens the model's page and logs its help context.
+TEST_F(ConDlgTest, GridCommandsHelpAndAnUnreadableRememberedFile) {
+    const CString broken = Path("broken.xmlcon");
+    tw_test::WriteFile(broken.str(), "<TDW_InstrumentConfiguration>");
+    config.SetInstrumentPath(CTD_64V2_VANTREL, broken);
+    const std::string help = (m_folder / "help").string();
+    std::filesystem::create_directories(help);
+    for (const char* page : {"index.html", "tdw-64plus-v2-vantrel-ctd.html"}) {
+        tw_test::WriteFile(help + "/" + page, "<html></html>");
+    }
+    tw_test::ScopedEnv helpDir("TW_CONFIGCTD_HELP_DIR", help.c_str());
+    std::vector<CString> opened;
+    const HelpHandler previous = SetHelpHandler([&](const CString& page) {
+        opened.push_back(page);
+        return true;
+    });
+    std::vector<std::string> logged;
+    const CDiagnostics::Sink sink =
+        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
+
+    CScriptedForms forms({[&](CFormDialog& form) {
+        auto& dialog = dynamic_cast<CConDlg&>(form);
+        EXPECT_EQ(dialog.At(kStatus).label, "Configuration file opened: None");
+        Press(dialog, kHelp);
         const SControl& grid = dialog.At(kChannels);
         ASSERT_TRUE(SetValue(dialog, "externalVoltages", 1));
         ASSERT_EQ(grid.rows.size(), 4u);
-        EXPECT_EQ(grid.rows[1][0].text + " | " + grid.rows[1][1].text,
-                  "2. Frequency 0 | Conductivity");
-        EXPECT_EQ(grid.rows[3][0].text, "4. A/D voltage 0");
+        EXPECT_EQ(grid.rows[3][0].text + " | " + grid.rows[3][1].text, "4. A/D voltage 0 | Free");
         for (const int row : {1, 3}) {
             ASSERT_TRUE(SetValue(dialog, kChannels, row));
             EXPECT_EQ(dialog.At(kSelect).enabled, row == 3);
@@ -179,23 +194,34 @@ TEST_F(ConDlgTest, GridCommandsActOnTheCurrentChannel) {
         }
         // The chosen sensor is on the channel and in the grid, and has a
         // calibration to modify.
-        Press(dialog, kSelect);
+        Press(dialog, kChannels);
         EXPECT_EQ(dialog.Instrument().GetSensor(3).GetSensorID(), 0);
         EXPECT_EQ(grid.rows[3][1].text, "Altimeter");
         EXPECT_TRUE(dialog.At(kModify).enabled);
-        Press(dialog, kModify);
+        ASSERT_TRUE(SetValue(dialog, kChannels, 1));
+        Press(dialog, kChannels);
     }});
-    forms.Then([](CFormDialog& chooser) {
-        EXPECT_TRUE(SelectTreeNode(chooser, "sensors", {"Altimeter"}));
-        EXPECT_TRUE(Press(chooser, "ok"));
-    });
-    TWRunModal(dialog);
-    // The dialog, the chooser, the new altimeter's calibration and the one
-    // Modify opens.
-    ASSERT_EQ(forms.titles.size(), 4u);
-    EXPECT_EQ(forms.titles[0], "Configuration for the TDW 64plus V2 Vantrel CTD");
-    EXPECT_EQ(forms.titles[1], "Select New Voltage Sensor");
-    EXPECT_EQ(forms.titles[2], forms.titles[3]);
+    forms.Then(tw_test::Choose({"Altimeter"}));
+    forms.Then(tw_test::Pressing("cancel"));
+    forms.Then(tw_test::Pressing("cancel"));
+    EXPECT_EQ(Disp64V2VantrelConDlg(&config), IDCANCEL);
+    CDiagnostics::SetSink(sink);
+    SetHelpHandler(previous);
+
+    // The dialog, the chooser, the new altimeter's calibration and the
+    // conductivity sensor's.
+    EXPECT_EQ(forms.titles,
+              (std::vector<CString>{
+                  "Configuration for the TDW 64plus V2 Vantrel CTD", "Select New Voltage Sensor",
+                  "Altimeter Calibration Coefficients", "Conductivity Calibration Coefficients"}));
+    EXPECT_EQ(opened,
+              std::vector<CString>{CString(help.c_str()) + "/tdw-64plus-v2-vantrel-ctd.html"});
+    EXPECT_NE(
+        std::find(logged.begin(), logged.end(), "Launching help file - Help context ID = 1011"),
+        logged.end());
+    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
+    Run([](CConDlg& d) { Press(d, kLeave); });
+    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
 }
 
 TEST_F(ConDlgTest, ReportWritesTheFileAndNamesTheViewersRequest) {
@@ -280,63 +306,6 @@ TEST_F(ConDlgTest, WithoutAViewerHandlerTheUsersProgramShowsTheReport) {
         }
     }
     SetReportViewerHandler(recording);
-}
-
-}  // namespace
-
-namespace {
-
-// An unreadable remembered file is reported and leaves a new configuration,
-// but the controller keeps its path; Help... opens the model's page and logs
-// its help context; a double-click on a channel modifies its sensor, or
-// selects one for a free channel.
-TEST_F(ConDlgTest, RememberedPathHelpAndDoubleClick) {
-    const CString broken = Path("broken.xmlcon");
-    tw_test::WriteFile(broken.str(), "<TDW_InstrumentConfiguration>");
-    config.SetInstrumentPath(CTD_64V2_VANTREL, broken);
-    const std::string help = (m_folder / "help").string();
-    std::filesystem::create_directories(help);
-    for (const char* page : {"index.html", "tdw-64plus-v2-vantrel-ctd.html"}) {
-        tw_test::WriteFile(help + "/" + page, "<html></html>");
-    }
-    tw_test::ScopedEnv helpDir("TW_CONFIGCTD_HELP_DIR", help.c_str());
-    std::vector<CString> opened;
-    const HelpHandler previous = SetHelpHandler([&](const CString& page) {
-        opened.push_back(page);
-        return true;
-    });
-    std::vector<std::string> logged;
-    const CDiagnostics::Sink sink =
-        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
-
-    CConDlg dialog(config, CTD_64V2_VANTREL);
-    CScriptedForms forms({[&](CFormDialog&) {
-        EXPECT_EQ(dialog.At(kStatus).label, "Configuration file opened: None");
-        Press(dialog, kHelp);
-        ASSERT_TRUE(SetValue(dialog, "externalVoltages", 1));
-        ASSERT_TRUE(SetValue(dialog, kChannels, 3));
-        Press(dialog, kChannels);  // the free channel: Select...
-        ASSERT_TRUE(SetValue(dialog, kChannels, 1));
-        Press(dialog, kChannels);  // the conductivity sensor: Modify...
-        EXPECT_EQ(dialog.Instrument().GetNumChannel(), 4);
-    }});
-    forms.Then(tw_test::Pressing("cancel"));
-    forms.Then(tw_test::Pressing("cancel"));
-    TWRunModal(dialog);
-    CDiagnostics::SetSink(sink);
-    SetHelpHandler(previous);
-
-    EXPECT_EQ(forms.titles,
-              (std::vector<CString>{"Configuration for the TDW 64plus V2 Vantrel CTD",
-                                    "Select New Voltage Sensor", forms.titles.back()}));
-    EXPECT_EQ(opened,
-              std::vector<CString>{CString(help.c_str()) + "/tdw-64plus-v2-vantrel-ctd.html"});
-    EXPECT_NE(
-        std::find(logged.begin(), logged.end(), "Launching help file - Help context ID = 1011"),
-        logged.end());
-    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
-    Run([](CConDlg& d) { Press(d, kLeave); });
-    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <optional>
 #include <tuple>
 
+#include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
 #include "ui/ConDlg.h"
 #include "ui/UiTestSupport.h"
@@ -191,40 +192,62 @@ TEST_F(ConfigCTDTest, DispSelectedConFileRefusesInstrumentsWithoutADialog) {
     EXPECT_EQ(shown.at(0).flags, MB_OK | MB_ICONERROR);
 }
 
+// The picker starts with nothing chosen; OK logs the model chosen, and a
+// new configuration of it opens in its dialog, with the model's old file
+// forgotten. Nothing chosen, Cancel or the 56plus (whose sheet is not
+// offered here) opens none.
 TEST_F(ConfigCTDTest, NewConfigurationsStartFromThePickedInstrument) {
-    // The instrument picked (empty: the picker is cancelled), the result,
-    // and what follows the picker: the caption of a message or the title of
-    // a dialog.
-    const std::tuple<const char*, int, const char*> cases[] = {
-        {"", -1, nullptr},
-        {"TDW 56plus Corvane CTD", -1, "Under Construction"},
-        {"TDW 62 Vantrel CTD", IDCANCEL, "Configuration for the TDW 62 Vantrel CTD"},
+    // The instrument picked (empty: none), the button, the result, the model
+    // logged (-2: nothing logged) and what follows the picker: the caption
+    // of a message or the title of a dialog.
+    const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
+        {"", "cancel", -1, -2, nullptr},
+        {"TDW 94 Dartel CTD", "cancel", -1, -2, nullptr},
+        {"", "ok", -1, -1, nullptr},
+        {"TDW 56plus Corvane CTD", "ok", -1, 15, "Under Construction"},
+        {"TDW 62 Vantrel CTD", "ok", IDCANCEL, 0, "Configuration for the TDW 62 Vantrel CTD"},
+        {"TDW 62plus V2 Vantrel CTD", "ok", IDCANCEL, 10,
+         "Configuration for the TDW 62plus V2 Vantrel CTD"},
+        {"TDW 812plus/814plus CTD", "ok", IDCANCEL, 8,
+         "Configuration for the TDW 812plus/814plus CTD"},
     };
-    for (const auto& [picked, result, after] : cases) {
+    std::vector<std::string> logged;
+    const CDiagnostics::Sink sink =
+        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
+    for (const auto& [picked, button, result, loggedID, after] : cases) {
         SCOPED_TRACE(picked);
         shown.clear();
+        logged.clear();
         config.m_bNewConfiguration = 0;
-        config.SetInstrumentPath(CTD_62_VANTREL, "old.xmlcon");
+        config.SetInstrumentPath(CTD_62_VANTREL, CopyExample("62-default.xmlcon"));
+        CString opened = "none";
         CScriptedForms forms({[&](CFormDialog& picker) {
+            EXPECT_EQ(picker.At("instrument").value, -1);
             if (*picked != '\0') {
                 EXPECT_TRUE(PickChoice(picker, "instrument", picked));
-                EXPECT_TRUE(Press(picker, "ok"));
             }
+            EXPECT_TRUE(Press(picker, button));
         }});
+        forms.Then([&](CFormDialog& form) { opened = dynamic_cast<CConDlg&>(form).CurrentPath(); });
         EXPECT_EQ(config.CreateNewConFile(nullptr), result);
         EXPECT_EQ(config.m_bNewConfiguration, 1);
         std::vector<std::string> followed = Captions();
         for (std::size_t form = 1; form < forms.titles.size(); ++form) {
             followed.push_back(forms.titles[form].str());
+            EXPECT_TRUE(opened.IsEmpty());
         }
         EXPECT_EQ(followed, after ? std::vector<std::string>{after} : std::vector<std::string>{});
         if (!shown.empty()) {
             EXPECT_EQ(shown[0].text,
                       "The instrument is not supported yet.  Thank you for your patience!");
         }
+        EXPECT_EQ(logged, loggedID == -2 ? std::vector<std::string>{}
+                                         : std::vector<std::string>{
+                                               "CPickInstrumentDlg::OnOK() - Selected Instrument "
+                                               "is " +
+                                               std::to_string(loggedID)});
     }
-    // The new configuration's dialog did not open the model's old file.
-    EXPECT_TRUE(config.GetInstrumentPath(CTD_62_VANTREL).IsEmpty());
+    CDiagnostics::SetSink(sink);
 }
 
 TEST_F(ConfigCTDTest, OpenersKeepOrEmptyTheRememberedPath) {

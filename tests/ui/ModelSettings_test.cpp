@@ -4,8 +4,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -91,33 +94,12 @@ class ModelSettingsTest : public tw_test::CUiTest {
 
 }  // namespace
 
-// Every model but the UCTD and the 56plus has settings; their controls show
-// the default instrument (a combo has a choice).
-TEST_F(ModelSettingsTest, EveryModelWithAChannelGridHasSettingsThatShowItsDefaults) {
-    for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
-        SCOPED_TRACE(ctdID);
-        const std::unique_ptr<CModelSettings> settings = MakeModelSettings(ctdID);
-        const bool expected = ctdID >= 0 && ctdID < NUM_CTD_IDS && ctdID != CTD_70420S_UCTD &&
-                              ctdID != CTD_56PLUS_CORVANE;
-        ASSERT_EQ(settings != nullptr, expected);
-        if (!expected) {
-            continue;
-        }
-        CHost host(ctdID);
-        for (const SControl& control : host->controls) {
-            if (control.kind == EControl::Combo && control.enabled) {
-                EXPECT_GE(control.value, 0) << control.id;
-            }
-        }
-        EXPECT_EQ(settings->SelectAndModify(), ctdID != CTD_47_THERMOSAL);
-        EXPECT_EQ(settings->XmlOnly(), ctdID == CTD_PAYLOAD || ctdID == CTD_73_NIMBREL);
-    }
-}
-
 // Every example configuration of these models goes through its controls and
 // back unchanged: each setting shows the instrument's value and stores it.
+// Only the models that the legacy format cannot hold (no .con example) keep
+// to .xmlcon.
 TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
-    int examples = 0;
+    std::map<int, bool> legacyExample;  // by model
     for (const auto& entry : std::filesystem::directory_iterator(tw_test::ExamplePath(""))) {
         const std::string path = entry.path().string();
         const std::string extension = entry.path().extension().string();
@@ -126,14 +108,17 @@ TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
             continue;
         }
         SCOPED_TRACE(path);
-        ++examples;
+        legacyExample[ctdID] |= extension == ".con";
         const std::unique_ptr<CCTD> original = tw_test::Stored(path.c_str());
         CHost host(ctdID, path.c_str());
         EXPECT_FALSE(host->Modified());
         EXPECT_TRUE(Store(*host));
         EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), original.get()));
     }
-    EXPECT_GE(examples, 20);
+    EXPECT_EQ(legacyExample.size(), 14u);
+    for (const auto& [ctdID, legacy] : legacyExample) {
+        EXPECT_EQ(MakeModelSettings(ctdID)->XmlOnly(), !legacy) << ctdID;
+    }
 }
 
 // A setting of each model reaches the model when the dialog stores the
@@ -268,7 +253,7 @@ TEST_F(ModelSettingsTest, DependentControlsFollowTheModelsRules) {
 }
 
 // "Data..." of the moored CTDs edits the moored pressure that stands in for a
-// missing pressure sensor.
+// missing pressure sensor; its Cancel keeps what was typed from the model.
 TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
     CHost host(CTD_62_VANTREL);
     CScriptedForms forms({[](CFormDialog& d) {
@@ -281,6 +266,11 @@ TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
         TypeText(d, "userTemperature", "4.25");
         Press(d, "ok");
     }});
+    forms.Then([](CFormDialog& d) {
+        TypeText(d, "mooredPressure", "99");
+        Press(d, "cancel");
+    });
+    ASSERT_TRUE(Press(*host, "pressureData"));
     ASSERT_TRUE(Press(*host, "pressureData"));
     EXPECT_EQ(InputErrors(),
               std::vector<std::string>{"Moored pressure must be a number from 0 to 15000."});
@@ -298,102 +288,68 @@ TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
 // before storing, it leaves every sensor and the file as they were; changed
 // and stored, the sensors of the channels that remain keep theirs.
 TEST_F(ModelSettingsTest, ChannelSettingsUndoneLoseNothingAndStoredKeepTheRest) {
-    using SEntry = std::pair<const char*, const char*>;
-    struct SLayoutCase {
-        int ctdID;
-        std::vector<SEntry> setup;  // entered and stored first
-        SEntry change;
-        const char* back;
-        int kept;  // sensors of the configuration still on a channel once stored
+    // The model, the settings entered and stored first ("id=text;..."), the
+    // setting changed, the text it is changed back to, and how many sensors
+    // of the configuration are still on a channel once the change is stored.
+    const std::tuple<int, const char*, const char*, const char*, int> kCases[] = {
+        {CTD_62_VANTREL, "pressureType=Strain Gauge;externalVoltages=2",
+         "pressureType=No Pressure Sensor", "Strain Gauge", 4},
+        {CTD_62PLUS_VANTREL, "externalVoltages=1;serialSensor=Temperature, TDW 83",
+         "serialSensor=None", "Temperature, TDW 83", 3},
+        {CTD_62V2_VANTREL, "pressureType=Strain Gauge;externalVoltages=2", "externalVoltages=0",
+         "2", 3},
+        {CTD_64_VANTREL, "", "pressureType=Digiquartz with Temp Comp", "Strain Gauge", 2},
+        {CTD_64_VANTREL, "externalVoltages=1;surfacePar=1", "surfacePar=0", "1", 4},
+        {CTD_64PLUS_VANTREL, "externalVoltages=1;surfacePar=1", "mode=Moored", "Profile", 4},
+        {CTD_64V2_VANTREL, "externalVoltages=1;serialSensor=GTD-DO;surfacePar=1", "mode=Moored",
+         "Profile", 4},
+        {CTD_64V2_VANTREL, "externalVoltages=2", "pressureType=Digiquartz with Temp Comp",
+         "Strain Gauge", 4},
+        {CTD_71_THERMOSAL, "remoteTemperature=TDW 83", "remoteTemperature=None", "TDW 83", 2},
+        {CTD_56_CORVANE, "surfacePar=1", "surfacePar=0", "1", 3},
+        {CTD_94_DARTEL, "surfacePar=1", "surfacePar=0", "1", 3},
+        {CTD_47_THERMOSAL, "tdw83Added=1", "tdw83Added=0", "1", 2},
+        {CTD_812PLUS, "voltageWordsSuppressed=0", "voltageWordsSuppressed=2", "0", 7},
+        {CTD_PAYLOAD, "oxygenSensor=1", "oxygenSensor=0", "1", 3},
+        {CTD_73_NIMBREL, "pressureSensor=1;oxygenSensor=TDW 68", "oxygenSensor=None", "TDW 68", 3},
+        {CTD_73_NIMBREL, "pressureSensor=1;oxygenSensor=TDW 41I", "pressureSensor=0", "1", 3},
     };
-    const SLayoutCase kCases[] = {
-        {CTD_62_VANTREL,
-         {{"pressureType", "Strain Gauge"}, {"externalVoltages", "2"}},
-         {"pressureType", "No Pressure Sensor"},
-         "Strain Gauge",
-         4},
-        {CTD_62PLUS_VANTREL,
-         {{"externalVoltages", "1"}, {"serialSensor", "Temperature, TDW 83"}},
-         {"serialSensor", "None"},
-         "Temperature, TDW 83",
-         3},
-        {CTD_62V2_VANTREL,
-         {{"pressureType", "Strain Gauge"}, {"externalVoltages", "2"}},
-         {"externalVoltages", "0"},
-         "2",
-         3},
-        {CTD_64_VANTREL, {}, {"pressureType", "Digiquartz with Temp Comp"}, "Strain Gauge", 2},
-        {CTD_64_VANTREL,
-         {{"externalVoltages", "1"}, {"surfacePar", "1"}},
-         {"surfacePar", "0"},
-         "1",
-         4},
-        {CTD_64PLUS_VANTREL,
-         {{"externalVoltages", "1"}, {"surfacePar", "1"}},
-         {"mode", "Moored"},
-         "Profile",
-         4},
-        {CTD_64V2_VANTREL,
-         {{"externalVoltages", "1"}, {"serialSensor", "GTD-DO"}, {"surfacePar", "1"}},
-         {"mode", "Moored"},
-         "Profile",
-         4},
-        {CTD_64V2_VANTREL,
-         {{"externalVoltages", "2"}},
-         {"pressureType", "Digiquartz with Temp Comp"},
-         "Strain Gauge",
-         4},
-        {CTD_71_THERMOSAL,
-         {{"remoteTemperature", "TDW 83"}},
-         {"remoteTemperature", "None"},
-         "TDW 83",
-         2},
-        {CTD_56_CORVANE, {{"surfacePar", "1"}}, {"surfacePar", "0"}, "1", 3},
-        {CTD_94_DARTEL, {{"surfacePar", "1"}}, {"surfacePar", "0"}, "1", 3},
-        {CTD_47_THERMOSAL, {{"tdw83Added", "1"}}, {"tdw83Added", "0"}, "1", 2},
-        {CTD_812PLUS, {{"voltageWordsSuppressed", "0"}}, {"voltageWordsSuppressed", "2"}, "0", 7},
-        {CTD_PAYLOAD, {{"oxygenSensor", "1"}}, {"oxygenSensor", "0"}, "1", 3},
-        {CTD_73_NIMBREL,
-         {{"pressureSensor", "1"}, {"oxygenSensor", "TDW 68"}},
-         {"oxygenSensor", "None"},
-         "TDW 68",
-         3},
-        {CTD_73_NIMBREL,
-         {{"pressureSensor", "1"}, {"oxygenSensor", "TDW 41I"}},
-         {"pressureSensor", "0"},
-         "1",
-         3},
-    };
-    for (const SLayoutCase& layout : kCases) {
-        SCOPED_TRACE(std::string(GetCTD_Data(layout.ctdID)->name) + " " + layout.change.first);
-        CHost host(layout.ctdID);
-        CConDlg& dialog = *host;
-        for (const auto& [id, text] : layout.setup) {
-            Enter(dialog, id, text);
+    // Enters each "id=text" of the list.
+    const auto enter = [](CFormDialog& dialog, const std::string& entries) {
+        std::istringstream list(entries);
+        for (std::string entry; std::getline(list, entry, ';');) {
+            const size_t equals = entry.find('=');
+            Enter(dialog, entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str());
         }
-        ASSERT_TRUE(Store(dialog));
-        CCTD& working = dialog.Instrument();
+    };
+    for (const auto& [ctdID, setup, change, back, kept] : kCases) {
+        SCOPED_TRACE(std::string(GetCTD_Data(ctdID)->name) + " " + change);
+        CHost host(ctdID);
+        enter(*host, setup);
+        ASSERT_TRUE(Store(*host));
+        CCTD& working = host->Instrument();
         for (int channel = 0; channel < working.GetNumChannel(); ++channel) {
             working.GetSensor(channel).SetSerialNum(CString("SN-") +
                                                     std::to_string(channel).c_str());
         }
         const CString path = Path("layout.xmlcon");
         WriteConFile(path, &working);
-        CHost opened(layout.ctdID, path);
+        CHost opened(ctdID, path);
         const std::unique_ptr<CCTD> original(opened->Instrument().Clone());
+        const std::string id = std::string(change).substr(0, std::string(change).find('='));
 
-        Enter(*opened, layout.change.first, layout.change.second);
+        enter(*opened, change);
         EXPECT_TRUE(opened->Modified());
-        Enter(*opened, layout.change.first, layout.back);
+        enter(*opened, id + "=" + back);
         EXPECT_FALSE(opened->Modified());
         EXPECT_TRUE(CTD_ObjectsEqual(&opened->Instrument(), original.get()));
         EXPECT_EQ(opened->At(ConDlgIds::kChannels).rows.size(),
                   static_cast<size_t>(original->GetNumChannel()));
 
-        Enter(*opened, layout.change.first, layout.change.second);
+        enter(*opened, change);
         ASSERT_TRUE(Store(*opened));
         const CCTD& stored = opened->Instrument();
-        int kept = 0;
+        int keptSensors = 0;
         for (int channel = 0; channel < stored.GetNumChannel(); ++channel) {
             const CSensor& sensor = stored.GetSensor(channel);
             for (int was = 0; was < original->GetNumChannel(); ++was) {
@@ -401,10 +357,10 @@ TEST_F(ModelSettingsTest, ChannelSettingsUndoneLoseNothingAndStoredKeepTheRest) 
                 if (!sensor.GetSerialNum().IsEmpty() &&
                     sensor.GetSerialNum() == before.GetSerialNum()) {
                     EXPECT_TRUE(SensorObjectsEqual(&sensor, &before)) << channel;
-                    ++kept;
+                    ++keptSensors;
                 }
             }
         }
-        EXPECT_EQ(kept, layout.kept);
+        EXPECT_EQ(keptSensors, kept);
     }
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +8,6 @@
 #include "core/SensorArray.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel64V2CTD.h"
-#include "instruments/Vantrel71ThermosalCTD.h"
 #include "platform/MessageBox.h"
 #include "ui/FormScripts.h"
 #include "ui/SelectSensorDlg.h"
@@ -21,25 +19,6 @@ namespace {
 
 using Labels = std::vector<CString>;
 using tw_test::Choose;
-
-// A TDW 64plus V2 with three external voltages (channels 3 to 5) and, when
-// asked, the WET Labs serial triplet after them (channels 6 to 8).
-std::unique_ptr<CCTD> Vantrel64V2(bool wetLabsTriplet = false) {
-    auto ctd = std::make_unique<C64V2VantrelCTD>();
-    ctd->SetNumVoltAdd(3);
-    if (wetLabsTriplet) {
-        EXPECT_EQ(ctd->SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_TRIPLET), 1);
-    }
-    return ctd;
-}
-
-// A TDW 812plus with one extra frequency channel (3) and two voltages (4, 5).
-std::unique_ptr<CCTD> Ctd812Plus() {
-    auto ctd = std::make_unique<C812PlusCTD>();
-    ctd->SetNumFreqSuppress(1);
-    ctd->SetNumVoltWordSuppress(3);
-    return ctd;
-}
 
 const STreeNode* Child(const std::vector<STreeNode>& nodes, const char* label) {
     for (const STreeNode& node : nodes) {
@@ -54,84 +33,14 @@ using SelectSensorTest = tw_test::CUiTest;
 
 }  // namespace
 
-// The title names the channel kind; the items that depend on the model are
-// offered only where they belong, subgroups too.
-TEST(SelectSensor, TheTreeFollowsTheChannelKindAndTheModel) {
-    const std::unique_ptr<CCTD> vantrel = Vantrel64V2(), serial = Vantrel64V2(true),
-                                ctd812 = Ctd812Plus();
-    // Thermosalinographs with one external voltage on channel 2.
-    C71ThermosalCTD tsg71;
-    C71V2ThermosalCTD tsg71V2;
-    tsg71.SetNumVoltAdd(1);
-    tsg71V2.SetNumVoltAdd(1);
-    struct STree {
-        const CCTD& ctd;
-        int channel;
-        const char* kind;
-    };
-    const STree trees[] = {
-        {*vantrel, 0, "Frequency"}, {*vantrel, 4, "Voltage"},        {tsg71, 2, "Voltage"},
-        {tsg71V2, 2, "Voltage"},    {*ctd812, 3, "Frequency"},       {*ctd812, 4, "Voltage"},
-        {*serial, 5, "Voltage"},    {*serial, 6, "WET Labs Serial"},
-    };
-    // Which of the trees above offer the item at the top ('x').
-    const std::pair<const char*, const char*> items[] = {
-        {"Free", "xxxxxxx."},
-        {"Conductivity", "x...x..."},
-        {"Altimeter", ".x...xx."},
-        {"Bottom Contact", ".x....x."},
-        {"Pressure, FGP", ".....x.."},
-        {"PAR/Irradiance, Biospherical/Licor", ".x...xx."},
-        {"PAR/Logarithmic, Satlantic", ".x...xx."},
-        {"SPAR/Surface Irradiance", "..xx...."},
-        {"Zaps", ".....x.."},
-        {"Turbidity Meters", ".......x"},
-    };
-    for (std::size_t i = 0; i < std::size(trees); ++i) {
-        SCOPED_TRACE(i);
-        const CSelectSensorDlg dialog(trees[i].ctd, trees[i].channel);
-        EXPECT_EQ(dialog.title, CString("Select New ") + trees[i].kind + " Sensor");
-        for (const auto& [label, offeredIn] : items) {
-            EXPECT_EQ(Child(dialog.At("sensors").nodes, label) != nullptr, offeredIn[i] == 'x')
-                << label;
-        }
-    }
-    // The IOW oxygen sensors only on the 812plus.
-    for (const auto& [ctd, offered] :
-         {std::pair{vantrel.get(), false}, std::pair{ctd812.get(), true}}) {
-        const CSelectSensorDlg dialog(*ctd, 4);
-        const STreeNode* oxygen = Child(dialog.At("sensors").nodes, "Oxygen");
-        ASSERT_NE(oxygen, nullptr);
-        EXPECT_EQ(Child(oxygen->children, "Oxygen, IOW") != nullptr, offered);
-    }
-}
-
-// Each confirmed leaf gives its own sensor ID, whether by OK or by a
-// double-click.
-TEST(SelectSensor, TheChooserGivesTheConfirmedLeaf) {
-    const std::unique_ptr<CCTD> ctd = Ctd812Plus();
-    struct SCase {
-        Labels path;
-        const char* confirm;
-        int expected;
-    };
-    const SCase cases[] = {
-        {{"Fluorometers", "Fluorometer, Turner 10-005", "Range"}, "sensors", 15},
-        {{"Oxygen", "Oxygen, IOW", "Oxygen Temperature"}, "ok", 40},
-        {{"Transmissometers", "Transmissometer, WET Labs C-Star"}, "sensors", 71},
-        {{"Pressure, FGP"}, "ok", 47},
-    };
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(c.expected);
-        CScriptedForms forms({Choose(c.path, c.confirm)});
-        EXPECT_EQ(DisplaySelectSensorDialog(*ctd, 4), c.expected);
-    }
-}
-
+// The current sensor is selected with its groups open; the buttons shrink
+// and expand the tree without closing the dialog.
 TEST(SelectSensor, TheCurrentSensorIsSelectedAndTheTreeShrinksAndExpands) {
-    const std::unique_ptr<CCTD> ctd = Ctd812Plus();
-    ctd->ReplaceSensor(5, CreateSensorObject(40));
-    CSelectSensorDlg dialog(*ctd, 5);
+    C812PlusCTD ctd;
+    ctd.SetNumFreqSuppress(1);
+    ctd.SetNumVoltWordSuppress(3);
+    ctd.ReplaceSensor(5, CreateSensorObject(40));
+    CSelectSensorDlg dialog(ctd, 5);
     SControl& tree = dialog.At("sensors");
     const STreeNode* oxygen = Child(tree.nodes, "Oxygen");
     const STreeNode* fluorometers = Child(tree.nodes, "Fluorometers");
@@ -158,7 +67,9 @@ TEST(SelectSensor, TheCurrentSensorIsSelectedAndTheTreeShrinksAndExpands) {
 // a limit or the Turner exclusion refuses it; a free channel takes the
 // channel's kind; no choice, or the sensor already there, changes nothing.
 TEST_F(SelectSensorTest, AChoiceReplacesTheSensorWithinTheLimits) {
-    const std::unique_ptr<CCTD> ctd = Vantrel64V2();
+    // A TDW 64plus V2 with three external voltages (channels 3 to 5).
+    const auto ctd = std::make_unique<C64V2VantrelCTD>();
+    ctd->SetNumVoltAdd(3);
     ctd->ReplaceSensor(3, CreateSensorObject(38));
     ctd->ReplaceSensor(4, CreateSensorObject(43));
     const Labels tdw41 = {"Oxygen", "Oxygen, TDW 41"};

@@ -23,14 +23,17 @@
 
 namespace tw_test {
 
-// A file of the source tree's examples folder. The compiler names this header
-// relative to the folder it compiled in, which is the test program's folder.
-inline std::filesystem::path ExamplePath(const std::string& name) {
+// A file of the source tree, named from its top. The compiler names this
+// header relative to the folder it compiled in, which is the test program's.
+inline std::filesystem::path SourcePath(const std::string& name) {
     std::filesystem::path header(__FILE__);
     if (header.is_relative()) {
         header = std::filesystem::canonical("/proc/self/exe").parent_path() / header;
     }
-    return header.parent_path().parent_path().parent_path() / "examples" / name;
+    return header.parent_path().parent_path().parent_path() / name;
+}
+inline std::filesystem::path ExamplePath(const std::string& name) {
+    return SourcePath("examples/" + name);
 }
 
 // A message box as shown: its caption, text and flags.
