@@ -1,12 +1,10 @@
 // Every dialog as the user first sees it, written out as text (title; each
 // shown control's kind, id, label, state, value and choices; grid rows; tree
 // nodes with their sensor IDs) and compared with the committed
-// DialogLayouts.txt beside this file. TW_UPDATE_LAYOUTS=1 writes the file
-// again after a deliberate change; read its difference before committing.
+// DialogLayouts.txt beside this file.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 
 #include "instruments/TDW812PlusCTD.h"
@@ -98,9 +96,5 @@ TEST(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
         out << "-- " << ctd->GetCTD_Name() << ", channel " << channel + 1 << '\n';
         WriteForm(out, CSelectSensorDlg(*ctd, channel));
     }
-    const std::filesystem::path golden = tw_test::SourcePath("tests/ui/DialogLayouts.txt");
-    if (std::getenv("TW_UPDATE_LAYOUTS") != nullptr) {
-        tw_test::WriteFile(golden, out.str());
-    }
-    EXPECT_EQ(tw_test::ReadFile(golden), out.str());
+    tw_test::ExpectCommitted("DialogLayouts.txt", out.str());
 }

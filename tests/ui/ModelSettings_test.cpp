@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -58,19 +59,22 @@ struct CHost {
     std::unique_ptr<CConDlg> dialog;
 };
 
-// A value entered into the settings of a model, after a check box that
-// enables it or changes something besides; the channels after it (0:
-// unchanged) and, once stored, its effect on the model or the message that
-// refuses it.
-struct SChange {
-    int ctdID;
-    const char* id;
-    const char* text;
-    int channels;
-    std::function<bool(CCTD&)> took = nullptr;
-    const char* check = nullptr;
-    const char* refusal = nullptr;
-};
+// The report lines of the instrument's settings and channels, without the
+// sensors' coefficients.
+std::vector<std::string> SettingsReport(const CCTD& ctd) {
+    std::ostringstream report;
+    ctd.Report(report, "", 0);
+    std::istringstream lines(report.str());
+    std::vector<std::string> kept;
+    bool body = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (body && !line.empty() && line[0] != ' ') {
+            kept.push_back(line);
+        }
+        body = body || line.rfind("---", 0) == 0;
+    }
+    return kept;
+}
 
 // The texts of the messages shown, and that each was an input error.
 class ModelSettingsTest : public tw_test::CUiTest {
@@ -121,90 +125,74 @@ TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
     }
 }
 
-// A setting of each model reaches the model when the dialog stores the
-// controls, or at once, asking for the grid to be drawn again, when it
-// changes the channels. A refused value shows its message under "Input
-// Error" and leaves the instrument as it was, the settings stored before it
-// too.
-TEST_F(ModelSettingsTest, AChangedSettingReachesTheModelUnlessRefused) {
-    const SChange kChanges[] = {
-        {CTD_62_VANTREL, "sampleInterval", " 60 ", 0,
-         [](CCTD& c) { return dynamic_cast<C62VantrelCTD&>(c).GetnSampleInterval().Get() == 60; }},
-        {CTD_62_VANTREL, "externalVoltages", "4", 6},
-        {CTD_62PLUS_VANTREL, "pressureType", "Strain Gauge", 3},
-        {CTD_62PLUS_VANTREL, "serialSensor", "Pressure, TDW 58", 3,
-         [](CCTD& c) { return dynamic_cast<CVantrelCTD&>(c).GetSerialSensor() == 8; }},
-        {CTD_62V2_VANTREL, "sampleInterval", "12.5", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 12.5; }},
-        {CTD_62V2_VANTREL, "serialSensor", "GTD-DO, GTD-N2", 4},
-        {CTD_64_VANTREL, "halfSecondIntervals", "7", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 3.5; }},
-        {CTD_64_VANTREL, "surfacePar", "1", 5},
-        {CTD_64PLUS_VANTREL, "scansToAverage", "8", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 2.0; }},
-        {CTD_64PLUS_VANTREL, "externalVoltages", "3", 6},
-        {CTD_64V2_VANTREL, "serialSensor", "pH, SeaFET", 5,
-         [](CCTD& c) { return dynamic_cast<CVantrelCTD&>(c).GetSerialSensor() == 13; }},
-        {CTD_64V2_VANTREL, "serialSensor", "Oxygen, TDW 68", 4},
-        {CTD_71_THERMOSAL, "remoteTemperature", "TDW 83", 3,
-         [](CCTD& c) { return c.GetSensor(2).GetSensorID() == 56; }},
-        {CTD_71V2_THERMOSAL, "scanTimeAdded", "1", 0,
-         [](CCTD& c) { return dynamic_cast<CVantrelCTD&>(c).GetScanTimeAdded() == 1; }},
-        {CTD_71V2_THERMOSAL, "externalVoltages", "6", 8},
-        {CTD_56_CORVANE, "outputRate", "8 scans/sec", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 0.125; }},
-        {CTD_56_CORVANE, "surfacePar", "1", 5},
-        {CTD_47_THERMOSAL, "tdw83Added", "1", 3},
-        {CTD_94_DARTEL, "scansToAverage", "16", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 1.0; }},
-        {CTD_94_DARTEL, "surfacePar", "1", 5},
-        {CTD_812PLUS, "computerInterface", "IEEE-488 (GPIB)", 0,
-         [](CCTD& c) { return c.GetComputerInterface().Get() == 1; }},
-        {CTD_812PLUS, "voltageWordsSuppressed", "1", 9},
-        {CTD_PAYLOAD, "oxygenSensor", "1", 4,
-         [](CCTD& c) { return c.GetSensor(3).GetSensorID() == 65; }},
-        {CTD_73_NIMBREL, "mooredLatitude", "-33.25", 0,
-         [](CCTD& c) { return dynamic_cast<CNimbrel&>(c).GetMooredLatitude() == -33.25; },
-         "useMooredLatitude"},
-        {CTD_73_NIMBREL, "oxygenSensor", "TDW 68", 3},
-        {CTD_73_NIMBREL, "sampleInterval", "0.5", 0, nullptr, "useMooredLatitude",
-         "Sample interval must be a number from 0.9 to 21600."},
-        {CTD_73_NIMBREL, "mooredPressure", "deep", 0, nullptr, "useMooredLatitude",
-         "Deployment pressure must be a number."},
-        {CTD_64V2_VANTREL, "scansToAverage", "4x", 0, nullptr, "scanTimeAdded",
-         "Scans to average must be a number from 1 to 32767."},
-        {CTD_62V2_VANTREL, "sampleInterval", "9.5", 0, nullptr, "nmeaPosition",
-         "Sample interval must be a number from 10 to 14400."},
-        {CTD_PAYLOAD, "sampleInterval", "3601", 0, nullptr, nullptr,
-         "Sample interval must be a number from 1 to 3600."},
-        {CTD_812PLUS, "scansToAverage", "", 0, nullptr, "nmeaPosition",
-         "Scans to average must be a number from 1 to 50."},
-    };
-    for (const SChange& change : kChanges) {
-        SCOPED_TRACE(std::string(GetCTD_Data(change.ctdID)->name) + " " + change.id);
-        CHost host(change.ctdID);
-        const std::unique_ptr<CCTD> fresh = NewModel(change.ctdID);
-        if (change.check == nullptr || Enter(*host, change.check, "1")) {
-            Enter(*host, change.id, change.text);
+// Every setting of every model, changed alone on a new configuration: the
+// other state of a check box, each other choice of a list, and in an edit a
+// number beyond any limit, then the highest its refusal allows. Nothing
+// reaches the instrument before the dialog stores its controls, while the
+// grid shows at once the channels the choice gives; once stored, the
+// report's lines that changed tell the effect, or the message under "Input
+// Error" why it was refused (the instrument then stays as it was). The
+// effects are compared with the committed SettingEffects.txt.
+TEST_F(ModelSettingsTest, EverySettingReachesTheModelOnlyWhenStored) {
+    std::ostringstream out;
+    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
+        if (!MakeModelSettings(ctdID)) {
+            continue;
         }
-        // Nothing reaches the instrument before it is stored; the grid shows
-        // the channels the settings will give.
-        EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
-        EXPECT_TRUE(host->Modified());
-        const size_t rows = host->At(ConDlgIds::kChannels).rows.size();
-        EXPECT_EQ(rows, change.channels == 0 ? static_cast<size_t>(fresh->GetNumChannel())
-                                             : static_cast<size_t>(change.channels));
-        shown.clear();
-        EXPECT_EQ(Store(*host), change.refusal == nullptr);
-        if (change.refusal) {
-            EXPECT_EQ(InputErrors(), std::vector<std::string>{change.refusal});
-            EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
-        } else {
-            EXPECT_TRUE(shown.empty());
-            EXPECT_EQ(host->Instrument().GetNumChannel(), static_cast<int>(rows));
-            EXPECT_TRUE(change.took == nullptr || change.took(host->Instrument()));
+        const std::unique_ptr<CCTD> fresh = NewModel(ctdID);
+        const std::vector<std::string> before = SettingsReport(*fresh);
+        out << "== " << fresh->GetCTD_Name() << '\n';
+        const CHost layout(ctdID);
+        for (const SControl& control : layout.dialog->controls) {
+            std::vector<std::string> entries;
+            if (!control.enabled || !control.visible || control.id == ConDlgIds::kChannels) {
+                continue;
+            } else if (control.kind == EControl::Check) {
+                entries.push_back(control.value ? "0" : "1");
+            } else if (control.kind == EControl::Edit) {
+                entries.push_back("1e9");
+            } else if (control.kind == EControl::Combo || control.kind == EControl::Radio) {
+                for (int choice = 0; choice < static_cast<int>(control.choices.size()); ++choice) {
+                    if (choice != control.value) {
+                        entries.push_back(control.choices[choice].str());
+                    }
+                }
+            }
+            for (size_t entry = 0; entry < entries.size(); ++entry) {
+                SCOPED_TRACE(control.id + " = " + entries[entry]);
+                out << control.id << " = " << entries[entry] << '\n';
+                CHost host(ctdID);
+                shown.clear();
+                Enter(*host, control.id.c_str(), entries[entry].c_str());
+                EXPECT_TRUE(host->Modified());
+                EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
+                const size_t rows = host->At(ConDlgIds::kChannels).rows.size();
+                if (!Store(*host)) {
+                    const std::string refusal = InputErrors().at(0);
+                    out << "  refused: " << refusal << '\n';
+                    EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
+                    const size_t to = refusal.rfind(" to ");
+                    if (entry == 0 && to != std::string::npos) {
+                        entries.push_back(refusal.substr(to + 4, refusal.size() - to - 5));
+                    }
+                    continue;
+                }
+                EXPECT_EQ(host->Instrument().GetNumChannel(), static_cast<int>(rows));
+                const std::vector<std::string> after = SettingsReport(host->Instrument());
+                for (const std::string& line : before) {
+                    if (std::find(after.begin(), after.end(), line) == after.end()) {
+                        out << "  - " << line << '\n';
+                    }
+                }
+                for (const std::string& line : after) {
+                    if (std::find(before.begin(), before.end(), line) == before.end()) {
+                        out << "  + " << line << '\n';
+                    }
+                }
+            }
         }
     }
+    tw_test::ExpectCommitted("SettingEffects.txt", out.str());
 }
 
 // The controls follow the model's rules: NMEA options only with NMEA
@@ -242,14 +230,19 @@ TEST_F(ModelSettingsTest, DependentControlsFollowTheModelsRules) {
     EXPECT_EQ(dialog.Instrument().GetbNMEA_PC(), 1);
     EXPECT_EQ(dialog.Instrument().GetNumChannel(), 6);
 
-    // The moored 62plus models have no mode to choose, and keep no scan time.
-    CHost moored(CTD_62PLUS_VANTREL);
-    EXPECT_EQ(ChoiceOf(*moored, "mode"), "Moored");
-    EXPECT_FALSE(moored->At("mode").enabled || moored->At("scansToAverage").enabled);
-    EXPECT_TRUE(moored->At("sampleInterval").enabled);
-    EXPECT_FALSE(moored->At("scanTimeAdded").enabled);
-    EXPECT_EQ(moored->At("scanTimeAdded").toolTip,
-              "The TDW 62plus Vantrel CTD does not store this setting in its file.");
+    // A setting waiting for a check box is stored with it; a value refused
+    // after another leaves both out.
+    CHost nimbrel(CTD_73_NIMBREL);
+    ASSERT_TRUE(Enter(*nimbrel, "useMooredLatitude", "1"));
+    ASSERT_TRUE(Enter(*nimbrel, "mooredLatitude", "-33.25"));
+    ASSERT_TRUE(Store(*nimbrel));
+    EXPECT_EQ(dynamic_cast<CNimbrel&>(nimbrel->Instrument()).GetMooredLatitude(), -33.25);
+    const std::unique_ptr<CCTD> stored(nimbrel->Instrument().Clone());
+    ASSERT_TRUE(Enter(*nimbrel, "sampleInterval", "120"));
+    ASSERT_TRUE(Enter(*nimbrel, "mooredPressure", "deep"));
+    EXPECT_FALSE(Store(*nimbrel));
+    EXPECT_TRUE(CTD_ObjectsEqual(&nimbrel->Instrument(), stored.get()));
+    EXPECT_EQ(InputErrors(), std::vector<std::string>{"Deployment pressure must be a number."});
 }
 
 // "Data..." of the moored CTDs edits the moored pressure that stands in for a

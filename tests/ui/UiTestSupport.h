@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -34,6 +35,17 @@ inline std::filesystem::path SourcePath(const std::string& name) {
 }
 inline std::filesystem::path ExamplePath(const std::string& name) {
     return SourcePath("examples/" + name);
+}
+
+// Compares text with the committed file of that name beside the dialog
+// tests; TW_UPDATE_EXPECTED=1 writes the file instead, whose difference is
+// then read before it is committed.
+inline void ExpectCommitted(const std::string& name, const std::string& text) {
+    const std::filesystem::path file = SourcePath("tests/ui/" + name);
+    if (std::getenv("TW_UPDATE_EXPECTED") != nullptr) {
+        WriteFile(file, text);
+    }
+    EXPECT_EQ(ReadFile(file), text) << file;
 }
 
 // A message box as shown: its caption, text and flags.
