@@ -5,6 +5,8 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <sstream>
+#include <string>
 #include <tuple>
 
 #include "platform/Diagnostics.h"
@@ -28,32 +30,30 @@ class ConfigCTDTest : public tw_test::CUiTest {
     CConfigCTD config;
 };
 
+// For each host, the instruments it may open, and the message that refuses
+// each other one, compared with the committed Hosts.txt.
 TEST_F(ConfigCTDTest, HostsAndTheInstrumentsTheyMayOpen) {
-    // CTD ID, application, whether that host may open the instrument.
-    const int supported[][3] = {{9, 7, 1},  {9, 6, 0},  {14, 0, 1}, {14, 2, 0}, {13, 1, 1},
-                                {13, 0, 0}, {15, 6, 1}, {-1, 8, 0}, {16, 8, 0}};
-    for (const auto& [ctdID, application, expected] : supported) {
-        EXPECT_EQ(CConfigCTD::CTD_ID_Supported(ctdID, application), expected)
-            << ctdID << " for " << application;
-    }
-    for (int application = 0; application <= 9; ++application) {
-        EXPECT_EQ(CConfigCTD::CTD_ID_Supported(CTD_71V2_THERMOSAL, application), 0);
-    }
-    // Application, CTD ID and the message that refuses it.
-    const std::tuple<int, int, const char*> messages[] = {
-        {6, 13, "WavecapV7 does not support the TDW Glider Payload CTD."},
-        {42, 9, "This module does not support the TDW 70420S UCTD."},
-        {5, -1, "Not a valid .con or .xmlcon file."},
-    };
-    for (const auto& [application, ctdID, text] : messages) {
-        shown.clear();
+    std::ostringstream out;
+    for (const int application : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 42}) {
         config.SetApplication(application);
-        config.UnsupportedMessage(ctdID, nullptr);
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].text, text);
-        EXPECT_EQ(shown[0].caption, "Error Selecting Instrument Configuration File.");
-        EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
+        out << "application " << application << " opens";
+        for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
+            out << (CConfigCTD::CTD_ID_Supported(ctdID, application) ? " " + std::to_string(ctdID)
+                                                                     : "");
+        }
+        out << '\n';
+        for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
+            if (!CConfigCTD::CTD_ID_Supported(ctdID, application)) {
+                shown.clear();
+                config.UnsupportedMessage(ctdID, nullptr);
+                ASSERT_EQ(shown.size(), 1u);
+                EXPECT_EQ(shown[0].caption, "Error Selecting Instrument Configuration File.");
+                EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
+                out << "  " << ctdID << ": " << shown[0].text << '\n';
+            }
+        }
     }
+    tw_test::ExpectCommitted("Hosts.txt", out.str());
 }
 
 TEST_F(ConfigCTDTest, CopiesHaveTheirOwnInstrumentAndCompareEveryField) {

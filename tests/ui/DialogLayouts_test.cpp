@@ -79,7 +79,8 @@ TEST(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
     }
     WriteForm(out, Config2004::CPickInstrumentDlg());
     // The sensor chooser of each kind of channel, on the models whose trees
-    // differ: frequency and voltage channels, and a WET Labs serial one.
+    // differ: frequency and voltage channels, and a WET Labs serial one; the
+    // channel's sensor is selected.
     C64V2VantrelCTD vantrel, serial;
     vantrel.SetNumVoltAdd(3);
     serial.SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_TRIPLET);
@@ -90,8 +91,9 @@ TEST(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
     C812PlusCTD ctd812;
     ctd812.SetNumFreqSuppress(1);
     ctd812.SetNumVoltWordSuppress(3);
+    ctd812.ReplaceSensor(5, CreateSensorObject(40));
     const std::pair<const CCTD*, int> choosers[] = {{&vantrel, 4}, {&tsg71, 2},  {&tsg71V2, 2},
-                                                    {&ctd812, 3},  {&ctd812, 4}, {&serial, 3}};
+                                                    {&ctd812, 3},  {&ctd812, 5}, {&serial, 3}};
     for (const auto& [ctd, channel] : choosers) {
         out << "-- " << ctd->GetCTD_Name() << ", channel " << channel + 1 << '\n';
         WriteForm(out, CSelectSensorDlg(*ctd, channel));
