@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/NullSensor.h"
@@ -56,67 +58,53 @@ TEST(SelectSensor, TheTreeShrinksAndExpands) {
     EXPECT_FALSE(dialog.Ended());
 }
 
-// The choice replaces the channel's sensor and opens its calibration, unless
-// a limit or the Turner exclusion refuses it; a free channel takes the
-// channel's kind; no choice, or the sensor already there, changes nothing.
+// Choices on a TDW 64plus V2 with three external voltages (channels 4 to
+// 6), two of them holding a TDW 41 and a pH: each replaces the channel's
+// sensor and opens its calibration, unless a limit or the Turner exclusion
+// refuses it; a free channel takes the channel's kind; a group, Cancel or
+// the sensor already there change nothing. The outcomes are compared with
+// the committed SensorChoices.txt.
 TEST_F(SelectSensorTest, AChoiceReplacesTheSensorWithinTheLimits) {
-    // A TDW 64plus V2 with three external voltages (channels 3 to 5).
     const auto ctd = std::make_unique<C64V2VantrelCTD>();
     ctd->SetNumVoltAdd(3);
     ctd->ReplaceSensor(3, CreateSensorObject(38));
     ctd->ReplaceSensor(4, CreateSensorObject(43));
-    const Labels tdw41 = {"Oxygen", "Oxygen, TDW 41"};
-    const Labels turner10005 = {"Fluorometers", "Fluorometer, Turner 10-005", "Fluorescence"};
-    const Labels turner10Au005 = {"Fluorometers", "Fluorometer, Turner 10-Au-005"};
-    struct SCase {
-        const char* what;
-        int channel;  // whose sensor the choice replaces
-        Labels choice;
-        int expectedID;  // on the channel afterwards
-        bool replaced;
-        const char* refusal = nullptr;
-        const char* confirm = "ok";
+    const char* const tdw41 = "Oxygen/Oxygen, TDW 41";
+    const char* const turner10005 = "Fluorometers/Fluorometer, Turner 10-005/Fluorescence";
+    const char* const turner10Au005 = "Fluorometers/Fluorometer, Turner 10-Au-005";
+    // The channel whose sensor is chosen, the labels of the chosen node and
+    // the button that confirms it.
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {5, tdw41, "ok"},         {4, tdw41, "ok"},       {3, "pH", "ok"},
+        {3, turner10Au005, "ok"}, {5, turner10005, "ok"}, {3, turner10005, "ok"},
+        {5, turner10Au005, "ok"}, {3, turner10005, "ok"}, {0, "Free", "sensors"},
+        {4, "Free", "ok"},        {4, "Oxygen", "ok"},    {4, tdw41, "cancel"},
     };
-    const SCase cases[] = {
-        {"the second TDW 41 is allowed", 5, tdw41, 38, true},
-        {"a third is not", 4, tdw41, 43, false,
-         "A maximum of 2 Oxygen, TDW 41 sensors can be selected."},
-        {"a second pH", 3, {"pH"}, 38, false, "Only one pH sensor can be selected."},
-        {"a Turner 10-Au-005", 3, turner10Au005, 16, true},
-        {"a Turner 10-005 beside it", 5, turner10005, 38, false,
-         "Cannot select a Fluorometer, Turner 10-005, Fluorescence sensor when a\n"
-         "Fluorometer, Turner 10-Au-005 sensor is already present."},
-        {"the Turner 10-005 in its place", 3, turner10005, 14, true},
-        {"the Turner 10-Au-005 beside that", 5, turner10Au005, 38, false,
-         "Cannot select a Fluorometer, Turner 10-Au-005 sensor when a\n"
-         "Fluorometer, Turner 10-005, Fluorescence sensor is already present."},
-        {"the same sensor again", 3, turner10005, 14, false},
-        {"free on a frequency channel", 0, {"Free"}, SID_NULL, true, nullptr, "sensors"},
-        {"free on a voltage channel", 4, {"Free"}, SID_NULL, true},
-        {"a group", 4, {"Oxygen"}, SID_NULL, false},
-        {"cancelled", 4, tdw41, SID_NULL, false, nullptr, "cancel"},
-    };
-    for (const SCase& c : cases) {
-        SCOPED_TRACE(c.what);
+    std::ostringstream out;
+    for (const auto& [channel, path, confirm] : cases) {
         shown.clear();
-        CScriptedForms forms({Choose(c.choice, c.confirm)});
-        const CSensor* before = &ctd->GetSensor(c.channel);
-        EXPECT_EQ(SelectSensorForChannel(*ctd, c.channel), c.replaced ? 1 : 0);
-        const CSensor& after = ctd->GetSensor(c.channel);
-        EXPECT_EQ(after.GetSensorID(), c.expectedID);
-        EXPECT_EQ(&after == before, !c.replaced);
-        EXPECT_EQ(shown.size(), c.refusal ? 1u : 0u);
-        if (c.refusal && !shown.empty()) {
-            EXPECT_EQ(shown[0].caption, "Cannot Select Sensor");
-            EXPECT_EQ(shown[0].text, c.refusal);
-            EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
+        Labels labels;
+        std::istringstream parts(path);
+        for (std::string label; std::getline(parts, label, '/');) {
+            labels.emplace_back(label.c_str());
         }
-        // A new sensor with a calibration opens it.
-        EXPECT_EQ(forms.titles.size(), c.replaced && c.expectedID != SID_NULL ? 2u : 1u);
-        if (c.expectedID == SID_NULL) {
-            EXPECT_EQ(after.GetOutputType(), c.channel < 3 ? OT_FREQUENCY : OT_VOLTAGE);
+        CScriptedForms forms({Choose(labels, confirm)});
+        const CSensor* before = &ctd->GetSensor(channel);
+        const int replaced = SelectSensorForChannel(*ctd, channel);
+        const CSensor& after = ctd->GetSensor(channel);
+        EXPECT_EQ(&after != before, replaced == 1);
+        out << "channel " << channel + 1 << ", " << path << " by " << confirm << ": "
+            << (replaced ? "replaced by " : "keeps ") << after.GetSensorName() << " #"
+            << after.GetSensorID() << ", output type " << after.GetOutputType() << '\n';
+        for (const tw_test::SShownMessage& message : shown) {
+            out << "  " << message.caption << " | " << message.text << " | " << std::hex
+                << message.flags << std::dec << '\n';
+        }
+        for (size_t form = 1; form < forms.titles.size(); ++form) {
+            out << "  opens " << forms.titles[form] << '\n';
         }
     }
+    tw_test::ExpectCommitted("SensorChoices.txt", out.str());
 }
 
 // The importer's choice among several sensors runs the list dialog: OK
