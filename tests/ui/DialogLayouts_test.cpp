@@ -66,17 +66,15 @@ TEST(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
     std::ostringstream out;
     CConfigCTD config;
     for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
-        std::unique_ptr<CConDlg> dialog;
-        if (ctdID == CTD_56PLUS_CORVANE) {
-            dialog = std::make_unique<CCorvane56PlusSheet>(config);
-        } else if (MakeModelSettings(ctdID)) {
-            dialog = std::make_unique<CConDlg>(config, ctdID);
-        } else {
-            continue;
+        if (MakeModelSettings(ctdID)) {
+            CConDlg dialog(config, ctdID);
+            dialog.Initialise();
+            WriteForm(out, dialog);
         }
-        dialog->Initialise();
-        WriteForm(out, *dialog);
     }
+    CCorvane56PlusSheet sheet(config);
+    sheet.Initialise();
+    WriteForm(out, sheet);
     WriteForm(out, Config2004::CPickInstrumentDlg());
     // The sensor chooser of each kind of channel, on the models whose trees
     // differ: frequency and voltage channels, and a WET Labs serial one; the
