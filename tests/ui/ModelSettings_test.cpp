@@ -22,6 +22,7 @@
 #include "platform/MessageBox.h"
 #include "ui/ConDlg.h"
 #include "ui/ConfigCTD.h"
+#include "ui/Corvane56PlusSheet.h"
 #include "ui/FormScripts.h"
 #include "ui/UiTestSupport.h"
 
@@ -45,12 +46,14 @@ bool Enter(CFormDialog& dialog, const char* id, const char* text) {
     return entered;
 }
 
-// The configuration dialog of a model, initialised on the remembered path
-// (none: a new configuration) and driven without a modal run.
+// The configuration dialog of a model (the 56plus: its sheet), initialised
+// on the remembered path (none: a new configuration) and driven without a
+// modal run.
 struct CHost {
     explicit CHost(int ctdID, const CString& path = CString()) {
         config.SetInstrumentPath(ctdID, path);
-        dialog = std::make_unique<CConDlg>(config, ctdID);
+        dialog = ctdID == CTD_56PLUS_CORVANE ? std::make_unique<CCorvane56PlusSheet>(config)
+                                             : std::make_unique<CConDlg>(config, ctdID);
         dialog->Initialise();
     }
     CConDlg& operator*() { return *dialog; }
@@ -98,30 +101,37 @@ class ModelSettingsTest : public tw_test::CUiTest {
 
 }  // namespace
 
-// Every example configuration of these models goes through its controls and
-// back unchanged: each setting shows the instrument's value and stores it.
-// Only the models that the legacy format cannot hold (no .con example) keep
-// to .xmlcon.
+// Every example configuration of a model with a dialog opens into its
+// controls and goes back unchanged: each setting shows the instrument's
+// value and stores it, and leaving asks nothing. Only the models that the
+// legacy format cannot hold (no .con example) keep to .xmlcon.
 TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
-    std::map<int, bool> legacyExample;  // by model
+    std::map<int, std::pair<bool, bool>> formats;  // by model: a .con example, XML only
     for (const auto& entry : std::filesystem::directory_iterator(tw_test::ExamplePath(""))) {
         const std::string path = entry.path().string();
+        const std::string name = entry.path().filename().string();
         const std::string extension = entry.path().extension().string();
         const int ctdID = ReadCTDID(path.c_str());
-        if ((extension != ".xmlcon" && extension != ".con") || !MakeModelSettings(ctdID)) {
+        if ((extension != ".xmlcon" && extension != ".con") ||
+            (ctdID != CTD_56PLUS_CORVANE && !MakeModelSettings(ctdID))) {
             continue;
         }
         SCOPED_TRACE(path);
-        legacyExample[ctdID] |= extension == ".con";
         const std::unique_ptr<CCTD> original = tw_test::Stored(path.c_str());
         CHost host(ctdID, path.c_str());
+        EXPECT_EQ(host->At(ConDlgIds::kStatus).label,
+                  ("Configuration file opened: " + name).c_str());
         EXPECT_FALSE(host->Modified());
         EXPECT_TRUE(Store(*host));
         EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), original.get()));
+        Press(*host, ConDlgIds::kLeave);
+        EXPECT_EQ(host->Result(), IDOK);
+        formats[ctdID].first |= extension == ".con";
+        formats[ctdID].second = host->Settings()->XmlOnly();
     }
-    EXPECT_EQ(legacyExample.size(), 14u);
-    for (const auto& [ctdID, legacy] : legacyExample) {
-        EXPECT_EQ(MakeModelSettings(ctdID)->XmlOnly(), !legacy) << ctdID;
+    EXPECT_EQ(formats.size(), 15u);
+    for (const auto& [ctdID, format] : formats) {
+        EXPECT_EQ(format.second, !format.first) << ctdID;
     }
 }
 
