@@ -99,15 +99,21 @@ TEST_F(ReadPathTest, OversizedFilesAndDeclaredEntitiesAreRefusedWithTheirReason)
     const std::string oversized =
         Replaced(text, "<Instrument",
                  "<!--" + std::string(TDWXML::kMaxDocumentBytes, '=') + "--><Instrument");
+    std::string tags;
+    for (std::size_t i = 0; i <= TDWXML::kMaxDocumentTags; ++i) {
+        tags += "<x/>";
+    }
+    const std::string manyTags = Replaced(text, "<Instrument", tags + "<Instrument");
     for (const auto& [name, contents] :
-         {std::pair{"entities.xmlcon", entities}, std::pair{"huge.xmlcon", oversized}}) {
+         {std::pair{"entities.xmlcon", entities}, std::pair{"huge.xmlcon", oversized},
+          std::pair{"many.xmlcon", manyTags}}) {
         tw_test::WriteFile(Path(name), contents);
         EXPECT_EQ(Config2004::CPreReadConFile::IsConXML(Path(name).c_str()), 0) << name;
         TDWXML::CReadDoc doc;
         EXPECT_NE(doc.Load(Path(name).c_str()), TDWXML::S_OK_XML) << name;
         log.entries.push_back(doc.GetLastError().reason.str());
     }
-    ASSERT_EQ(log.entries.size(), 4u);
+    ASSERT_EQ(log.entries.size(), 6u);
     const std::string entityReason = "a DOCTYPE or entity declaration is not accepted";
     EXPECT_EQ(log.entries[0], "0: Error in .xmlcon file '" + Path("entities.xmlcon") + "' - " +
                                   entityReason + "'.");
@@ -117,4 +123,10 @@ TEST_F(ReadPathTest, OversizedFilesAndDeclaredEntitiesAreRefusedWithTheirReason)
     EXPECT_EQ(log.entries[2],
               "0: CPreReadConFile - " + Path("huge.xmlcon") + " is not read: " + sizeReason + ".");
     EXPECT_EQ(log.entries[3], "cannot read the file '" + Path("huge.xmlcon") + "': " + sizeReason);
+    const std::string tagsReason = "the document holds more than " +
+                                   std::to_string(TDWXML::kMaxDocumentTags) +
+                                   " tags, far more than any configuration";
+    EXPECT_EQ(log.entries[4],
+              "0: Error in .xmlcon file '" + Path("many.xmlcon") + "' - " + tagsReason + "'.");
+    EXPECT_EQ(log.entries[5], tagsReason);
 }
