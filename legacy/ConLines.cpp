@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -123,4 +124,108 @@ int ClampToInt(double value) {
     }
     return static_cast<int>(
         std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+namespace {
+
+// One printf conversion: its flags, width, precision and kind.
+struct SConversion {
+    bool blank = false;
+    bool plus = false;
+    bool left = false;
+    bool zeros = false;
+    std::size_t width = 0;
+    int precision = 6;
+    char kind = 0;
+};
+
+std::size_t Digits(std::string_view text, std::size_t* at) {
+    std::size_t value = 0;
+    while (*at < text.size() && text[*at] >= '0' && text[*at] <= '9') {
+        value = 10 * value + static_cast<std::size_t>(text[(*at)++] - '0');
+    }
+    return value;
+}
+
+// The conversion that starts after the '%' at *at; *at moves past it.
+SConversion ParseConversion(std::string_view format, std::size_t* at) {
+    SConversion conversion;
+    for (; *at < format.size(); ++*at) {
+        const char flag = format[*at];
+        if (flag == ' ') {
+            conversion.blank = true;
+        } else if (flag == '+') {
+            conversion.plus = true;
+        } else if (flag == '-') {
+            conversion.left = true;
+        } else if (flag == '0') {
+            conversion.zeros = true;
+        } else {
+            break;
+        }
+    }
+    conversion.width = Digits(format, at);
+    if (*at < format.size() && format[*at] == '.') {
+        ++*at;
+        conversion.precision = static_cast<int>(std::min<std::size_t>(Digits(format, at), 100));
+    }
+    while (*at < format.size() && (format[*at] == 'l' || format[*at] == 'h')) {
+        ++*at;
+    }
+    if (*at < format.size()) {
+        conversion.kind = format[(*at)++];
+    }
+    return conversion;
+}
+
+void AppendConverted(const SConversion& conversion, double value, std::string* out) {
+    // The largest double in fixed notation with 100 decimals, and its sign.
+    char text[420];
+    std::to_chars_result written{};
+    if (conversion.kind == 'd') {
+        written = std::to_chars(text, text + sizeof text, ClampToInt(value));
+    } else {
+        written = std::to_chars(
+            text, text + sizeof text, value,
+            conversion.kind == 'e' ? std::chars_format::scientific : std::chars_format::fixed,
+            conversion.precision);
+    }
+    const std::string_view number(text, static_cast<std::size_t>(written.ptr - text));
+    const bool negative = !number.empty() && number.front() == '-';
+    const std::string_view sign = negative           ? "-"
+                                  : conversion.plus  ? "+"
+                                  : conversion.blank ? " "
+                                                     : "";
+    const std::string_view digits = number.substr(negative ? 1 : 0);
+    const std::size_t length = sign.size() + digits.size();
+    const std::size_t padding = conversion.width > length ? conversion.width - length : 0;
+    // printf pads infinities and NaNs with blanks even under the '0' flag.
+    const bool zeros =
+        conversion.zeros && !conversion.left && (conversion.kind == 'd' || std::isfinite(value));
+    if (!conversion.left && !zeros) {
+        out->append(padding, ' ');
+    }
+    out->append(sign);
+    if (zeros) {
+        out->append(padding, '0');
+    }
+    out->append(digits);
+    if (conversion.left) {
+        out->append(padding, ' ');
+    }
+}
+
+}  // namespace
+
+void FormatLine(std::string_view conversions, const double* values, std::string* out) {
+    std::size_t at = 0;
+    while (at < conversions.size()) {
+        const std::size_t percent = conversions.find('%', at);
+        out->append(conversions.substr(at, percent - at));
+        if (percent == std::string_view::npos) {
+            break;
+        }
+        at = percent + 1;
+        AppendConverted(ParseConversion(conversions, &at), *values++, out);
+    }
 }
