@@ -6,8 +6,8 @@
 // Invariants: a failed read leaves the caller's instrument as it was. A
 // document that reads is copied to an equal configuration that writes the
 // same file; that file reads back, and the configuration read back writes it
-// unchanged. A legacy file that reads has a legacy text that reads back to
-// the same text.
+// unchanged. A legacy file that reads has a legacy text (unless it names a
+// serial sensor the format cannot place) that reads back to the same text.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +17,7 @@
 
 #include "FuzzSupport.h"
 #include "core/Catalogue.h"
+#include "instruments/VantrelCTD.h"
 #include "legacy/ConFile.h"
 #include "legacy/LegacyConFile.h"
 #include "xmlfiles/CTDImportExport.h"
@@ -86,9 +87,21 @@ void CheckDocumentRoundTrip(const SScratch& scratch, int ctdID, CCTD* ctd) {
     }
 }
 
+// Line 186 may name a serial sensor whose channels the legacy format has no
+// selectors for: such a file reads, but only an .xmlcon can hold it.
+bool HasSerialSensorWithoutSelectors(const CCTD& ctd) {
+    const auto* vantrel = dynamic_cast<const CVantrelCTD*>(&ctd);
+    const int serial = vantrel ? vantrel->GetSerialSensor() : CVantrelCTD::NO_SERIAL_SENSOR;
+    return serial == CVantrelCTD::WETLABS_SERIAL_TRIPLET ||
+           serial == CVantrelCTD::WETLABS_SERIAL_SEAOWL || serial == CVantrelCTD::SATLANTIC_SEAFET;
+}
+
 void CheckLegacyRoundTrip(const SScratch& scratch, int ctdID, CCTD* ctd) {
     std::string text;
     if (!FormatLegacyConFile(*ctd, &text)) {
+        if (HasSerialSensorWithoutSelectors(*ctd)) {
+            return;
+        }
         Fail("a configuration read from a legacy file has no legacy text");
     }
     tw_fuzz::WriteFile(scratch.output, reinterpret_cast<const unsigned char*>(text.data()),
