@@ -12,19 +12,36 @@
 
 #include "platform/xml/FileImage.h"
 
-CConLines::CConLines(std::string text) : m_text(std::move(text)) {
-    // Text mode: "\r\n" is a line end like "\n".
-    std::size_t out = 0;
-    for (std::size_t in = 0; in < m_text.size(); ++in) {
-        if (m_text[in] == '\r' && in + 1 < m_text.size() && m_text[in + 1] == '\n') {
-            continue;
-        }
-        m_text[out++] = m_text[in];
+namespace {
+
+// The number of line ends in the text, counting up to limit.
+std::size_t LineEnds(std::string_view text, std::size_t limit) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos && count < limit;
+         at = text.find('\n', at + 1)) {
+        ++count;
     }
-    m_text.resize(out);
+    return count;
+}
+
+}  // namespace
+
+CConLines::CConLines(std::string text) : m_text(std::move(text)) {
+    // Text mode: "\r\n" is a line end like "\n". Most files have no carriage
+    // return, and then the text is taken as it is.
+    if (std::size_t out = m_text.find('\r'); out != std::string::npos) {
+        for (std::size_t in = out; in < m_text.size(); ++in) {
+            if (m_text[in] == '\r' && in + 1 < m_text.size() && m_text[in + 1] == '\n') {
+                continue;
+            }
+            m_text[out++] = m_text[in];
+        }
+        m_text.resize(out);
+    }
 
     const std::string_view text_view(m_text);
     m_endsWithLineEnd = text_view.empty() || text_view.back() == '\n';
+    m_lines.reserve(LineEnds(text_view, kIndexedLines) + 1);
     std::size_t start = 0;
     while (start < text_view.size()) {
         // One buffer: up to and with the line end, at most 255 characters.
