@@ -145,17 +145,6 @@ int ClampToInt(double value) {
 
 namespace {
 
-// One printf conversion: its flags, width, precision and kind.
-struct SConversion {
-    bool blank = false;
-    bool plus = false;
-    bool left = false;
-    bool zeros = false;
-    std::size_t width = 0;
-    int precision = 6;
-    char kind = 0;
-};
-
 std::size_t Digits(std::string_view text, std::size_t* at) {
     std::size_t value = 0;
     while (*at < text.size() && text[*at] >= '0' && text[*at] <= '9') {
@@ -165,8 +154,8 @@ std::size_t Digits(std::string_view text, std::size_t* at) {
 }
 
 // The conversion that starts after the '%' at *at; *at moves past it.
-SConversion ParseConversion(std::string_view format, std::size_t* at) {
-    SConversion conversion;
+CLineFormat::SConversion ParseConversion(std::string_view format, std::size_t* at) {
+    CLineFormat::SConversion conversion;
     for (; *at < format.size(); ++*at) {
         const char flag = format[*at];
         if (flag == ' ') {
@@ -195,7 +184,7 @@ SConversion ParseConversion(std::string_view format, std::size_t* at) {
     return conversion;
 }
 
-void AppendConverted(const SConversion& conversion, double value, std::string* out) {
+void AppendConverted(const CLineFormat::SConversion& conversion, double value, std::string* out) {
     // The largest double in fixed notation with 100 decimals, and its sign.
     char text[420];
     std::to_chars_result written{};
@@ -244,5 +233,31 @@ void FormatLine(std::string_view conversions, const double* values, std::string*
         }
         at = percent + 1;
         AppendConverted(ParseConversion(conversions, &at), *values++, out);
+    }
+}
+
+CLineFormat::CLineFormat(std::string_view conversions) {
+    std::size_t at = 0;
+    while (at < conversions.size()) {
+        const std::size_t percent = conversions.find('%', at);
+        SPiece piece;
+        piece.text = conversions.substr(at, percent - at);
+        if (percent == std::string_view::npos) {
+            m_pieces.push_back(piece);
+            break;
+        }
+        at = percent + 1;
+        piece.conversion = ParseConversion(conversions, &at);
+        piece.converts = true;
+        m_pieces.push_back(piece);
+    }
+}
+
+void CLineFormat::Append(const double* values, std::string* out) const {
+    for (const SPiece& piece : m_pieces) {
+        out->append(piece.text);
+        if (piece.converts) {
+            AppendConverted(piece.conversion, *values++, out);
+        }
     }
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,7 @@ std::string LineText(const CString& text) {
 // Where the composer keeps each line's values: the line's format and the
 // index of its first value, one value for each conversion of the format.
 struct SValueLayout {
-    std::array<const char*, kConLastLine + 1> format{};
+    std::array<std::optional<CLineFormat>, kConLastLine + 1> format{};
     std::array<std::size_t, kConLastLine + 2> first{};
 };
 
@@ -108,7 +109,7 @@ const SValueLayout& ValueLayout() {
         for (int line = 1; line <= kConLastLine; ++line) {
             built.first[line] = next;
             if (const char* format = LegacyLineFormat(line)) {
-                built.format[line] = format;
+                built.format[line].emplace(format);
                 next +=
                     static_cast<std::size_t>(std::count(format, format + std::strlen(format), '%'));
             }
@@ -178,8 +179,8 @@ class CSensorLineComposer {
     void AppendLine(int line, std::string* out) const {
         if (m_texts[line].standing > 0) {
             *out += m_texts[line].text;
-        } else if (const char* format = m_layout.format[line]) {
-            FormatLine(format, &m_values[m_layout.first[line]], out);
+        } else if (const std::optional<CLineFormat>& format = m_layout.format[line]) {
+            format->Append(&m_values[m_layout.first[line]], out);
         }
     }
 

@@ -100,6 +100,9 @@ TEST(ConLines, ValuesAreWrittenAsSnprintfWritesThem) {
             std::string written = "kept ";
             FormatLine(format, values, &written);
             EXPECT_EQ(written, "kept " + Snprintf(format, values)) << format;
+            std::string again = "kept ";
+            CLineFormat(format).Append(values, &again);
+            EXPECT_EQ(again, written) << format;
         }
     }
 }
