@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "FuzzSupport.h"
@@ -20,6 +21,7 @@
 #include "instruments/VantrelCTD.h"
 #include "legacy/ConFile.h"
 #include "legacy/LegacyConFile.h"
+#include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
 #include "xmlfiles/PreReadConFile.h"
 
@@ -129,6 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const SScratch scratch;
 
     tw_fuzz::WriteFile(scratch.input, data, size);
+    // One read of the input for the steps below, as a host that learns the
+    // model, reads the file and asks its kind in one go has (each step then
+    // takes the image, and the pre-reader's answer, of the first).
+    std::optional<TDWXML::CFileReadScope> oneRead(std::in_place);
     const int ctdID = ReadCTDID(scratch.input.c_str());
     const CCTD* before = Pristine(ctdID);
     if (!before) {
@@ -141,7 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    if (Config2004::CPreReadConFile::IsConXML(scratch.input.c_str())) {
+    const bool document = Config2004::CPreReadConFile::IsConXML(scratch.input.c_str());
+    oneRead.reset();
+    if (document) {
         CheckDocumentRoundTrip(scratch, ctdID, ctd.get());
     } else {
         CheckLegacyRoundTrip(scratch, ctdID, ctd.get());
