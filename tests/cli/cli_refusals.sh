@@ -65,15 +65,9 @@ for row in "${refusals[@]}"; do
     fi
     expected="$place: $reason"
     check "refused $file" 1 "$tool" report "$file"
-    if [ "$(cat "$scratch/err")" = "$expected" ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL refused $file: expected '$expected'"
-        sed 's/^/  got: /' "$scratch/err"
-    fi
-    check "validate refuses $file" 1 "$tool" validate "$file"
-    contains "validate says why for $file" "$scratch/out" "$place: error: $reason"
+    [ "$(cat "$scratch/err")" = "$expected" ] && pass ||
+        { fail "refused $file: expected '$expected'"; sed 's/^/  got: /' "$scratch/err"; }
+    says 1 out "$place: error: $reason" "$tool" validate "$file"
 done
 echo "cli: ${#refusals[@]} refusals in the table"
 chmod 600 "$r/locked.xmlcon"
