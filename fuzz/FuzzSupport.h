@@ -88,6 +88,14 @@ inline std::string ReadFile(const std::string& path) {
     std::abort();
 }
 
+// Fails unless the sensors are equal, or the first never equals itself (it
+// holds a coefficient that is not a number).
+inline void FailUnlessEqual(const CSensor& a, const CSensor& b, std::string_view what) {
+    if (SensorObjectsEqual(&a, &a) && !SensorObjectsEqual(&a, &b)) {
+        Fail(what);
+    }
+}
+
 // The invariants of a reader of one sensor's text. The first byte of the
 // input picks the sensor ID (modulo the number of IDs); read(sensor, text)
 // reads the text into the sensor, write(sensor) gives the text it writes.
@@ -95,8 +103,7 @@ inline std::string ReadFile(const std::string& path) {
 // copied to an equal sensor that writes the same text; that text reads back,
 // twice into equal sensors, and the sensor read back writes it unchanged.
 // (The sensor read first may hold more digits than the text's number formats
-// keep, so it is not compared with the one read back; and a coefficient that
-// is not a number never equals itself.)
+// keep, so it is not compared with the one read back.)
 inline void CheckSensorReader(const std::uint8_t* data, std::size_t size,
                               const std::function<bool(CSensor&, std::string_view)>& read,
                               const std::function<std::string(CSensor&)>& write) {
@@ -124,10 +131,7 @@ inline void CheckSensorReader(const std::uint8_t* data, std::size_t size,
     if (!CopySensorObject(copy.get(), sensor.get())) {
         Fail("a sensor that was read cannot be copied");
     }
-    if (SensorObjectsEqual(sensor.get(), sensor.get()) &&
-        !SensorObjectsEqual(copy.get(), sensor.get())) {
-        Fail("a copy of a sensor differs from it");
-    }
+    FailUnlessEqual(*sensor, *copy, "a copy of a sensor differs from it");
     if (write(*copy) != written) {
         Fail("a copy of a sensor writes another text");
     }
@@ -136,10 +140,7 @@ inline void CheckSensorReader(const std::uint8_t* data, std::size_t size,
     if (!read(*back, written) || !read(*again, written)) {
         Fail("a written sensor does not read back");
     }
-    if (SensorObjectsEqual(back.get(), back.get()) &&
-        !SensorObjectsEqual(again.get(), back.get())) {
-        Fail("a sensor's text reads into unequal sensors");
-    }
+    FailUnlessEqual(*back, *again, "a sensor's text reads into unequal sensors");
     if (write(*back) != written) {
         Fail("a sensor read back is written differently");
     }
