@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/xml/FileImage.h"
+#include "platform/xml/NumberText.h"
 
 namespace {
 
@@ -126,6 +127,9 @@ int ScanLine(std::string_view line, std::string_view conversions, double* values
             const double value = strtod_l(cursor, &end, CLocale());
             if (end == cursor) {
                 break;
+            }
+            if (!std::isfinite(value)) {
+                TDWXML::detail::CountNonFiniteNumber();
             }
             values[read] = value;
         }
