@@ -69,17 +69,24 @@ check "diff usage" 2 "$tool" diff "$example"
 # A number a file holds out of range: null in JSON, a warning from validate.
 sed '110s/^-1.03520000e+01/1e400/' examples/812plus-configured.con > "$scratch/huge.con"
 check "json of a non-finite number" 0 "$tool" info --json "$scratch/huge.con"
-check "json stays JSON" 0 jq -e '.channels[1].coefficients.G == null' "$scratch/out"
+cp "$scratch/out" "$scratch/huge.json"
+check "json stays JSON" 0 python3 -c \
+    'import json, sys; sys.exit(json.load(open(sys.argv[1]))["channels"][1]["coefficients"]["G"] is not None)' \
+    "$scratch/huge.json"
 says 0 out "channels.1.coefficients.G: not a finite number (inf)" "$tool" validate "$scratch/huge.con"
 
 # Control characters a file holds reach a terminal escaped, and a pipe as stored.
 sed 's|<SerialNumber>62148</SerialNumber>|<SerialNumber>62\&#10;148</SerialNumber>|' \
     "$example" > "$scratch/newline.xmlcon"
-for command in "info 0 62\n148" "report 0 62\n148" "diff 1 62148 -> 62\n148"; do
-    read -r name status text <<< "$command"
-    files="'$scratch/newline.xmlcon'"
-    [ "$name" = diff ] && files="'$example' $files"
-    says "$status" out "$text" script -qec "'$tool' $name $files" /dev/null
-done
+if ! script -qec true /dev/null > /dev/null 2>&1; then
+    echo "SKIP terminal escapes: this machine gives no pseudo-terminal"
+else
+    for command in "info 0 62\n148" "report 0 62\n148" "diff 1 62148 -> 62\n148"; do
+        read -r name status text <<< "$command"
+        files="'$scratch/newline.xmlcon'"
+        [ "$name" = diff ] && files="'$example' $files"
+        says "$status" out "$text" script -qec "'$tool' $name $files" /dev/null
+    done
+fi
 check "pipe keeps bytes" 0 "$tool" info "$scratch/newline.xmlcon"
 lacks "pipe is not escaped" "$scratch/out" '62\n148'
