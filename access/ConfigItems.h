@@ -62,12 +62,25 @@ class CConfigItems {
     nlohmann::ordered_json ToJson(const CCTD& ctd) const;
 
   private:
+    friend std::unique_ptr<CCTD> WithControlsEscaped(const CCTD& ctd);
+
     pugi::xml_document m_document;
     std::vector<SConfigItem> m_settings;
     std::vector<SChannelItems> m_channels;
 };
 
-// A JSON number for a text that is one, else the text as a UTF-8 string.
+// A warning for each setting and coefficient whose number is not finite
+// ("channels.1.coefficients.G: not a finite number (inf)"), which JSON
+// shows as null.
+std::vector<std::string> NonFiniteWarnings(const CCTD& ctd);
+
+// A copy whose texts have their control characters escaped (ControlText.h),
+// for a report shown on a terminal; null when no text holds one, or when the
+// model does not take the escaped texts.
+std::unique_ptr<CCTD> WithControlsEscaped(const CCTD& ctd);
+
+// A JSON number for a text that is one (null for one that is not finite),
+// else the text as a UTF-8 string.
 nlohmann::ordered_json JsonValue(const std::string& text);
 
 // Configuration bytes (ISO-8859-1) as UTF-8.

@@ -1,8 +1,11 @@
 #include "access/ItemChanges.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <set>
 
 #include "access/ConfigItems.h"
+#include "access/ControlText.h"
 #include "access/LoadedConfig.h"
 #include "platform/ReadNotes.h"
 #include "platform/xml/NumberText.h"
@@ -43,6 +46,18 @@ bool IsNumber(const std::string& text) {
     return TDWXML::detail::ParseDouble(text, &value);
 }
 
+// Any spelling the C library reads as infinite or not a number ("NaN",
+// "-Infinity", "1e400"), which no reader of a configuration should meet.
+bool IsNonFinite(const std::string& text) {
+    const char* start = text.c_str();
+    char* end = nullptr;
+    const double value = std::strtod(start, &end);
+    while (end != start && (*end == ' ' || *end == '\t')) {
+        ++end;
+    }
+    return end != start && *end == '\0' && !std::isfinite(value);
+}
+
 SChangeResult Refused(std::string reason, bool badName = false) {
     SChangeResult result;
     result.badName = badName;
@@ -52,15 +67,49 @@ SChangeResult Refused(std::string reason, bool badName = false) {
 
 }  // namespace
 
+bool ParseAssignment(const std::string& text, SItemChange* change) {
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '[') {
+            ++depth;
+        } else if (ch == ']' && depth > 0) {
+            --depth;
+        } else if (ch == '=' && depth == 0) {
+            if (i == 0) {
+                return false;
+            }
+            *change = {text.substr(0, i), text.substr(i + 1)};
+            return true;
+        }
+    }
+    return false;
+}
+
 SChangeResult ApplyChanges(const CCTD& ctd, const std::vector<SItemChange>& changes) {
+    std::set<std::string> named;
+    for (const SItemChange& change : changes) {
+        if (!named.insert(change.name).second) {
+            return Refused(EscapeControls(change.name) + ": named more than once", true);
+        }
+    }
     CConfigItems items(ctd);
     for (const SItemChange& change : changes) {
         SConfigItem* item = items.Find(change.name);
         if (!item) {
-            return Refused(change.name + ": no such setting or coefficient (see info --json)",
-                           true);
+            return Refused(
+                EscapeControls(change.name) + ": no such setting or coefficient (see info --json)",
+                true);
         }
-        if (!item->isText && IsNumber(item->text) && !IsNumber(change.value)) {
+        if (HasControl(change.value)) {
+            return Refused(change.name + ": '" + EscapeControls(change.value) +
+                           "' holds a control character; a value may not");
+        }
+        const bool numeric = !item->isText && IsNumber(item->text);
+        if (numeric && IsNonFinite(change.value)) {
+            return Refused(change.name + ": '" + change.value + "' is not a finite number");
+        }
+        if (numeric && !IsNumber(change.value)) {
             return Refused(change.name + ": '" + change.value + "' is not a number");
         }
         item->SetText(change.value);
@@ -80,7 +129,7 @@ SChangeResult ApplyChanges(const CCTD& ctd, const std::vector<SItemChange>& chan
         if (!item || !Kept(change.value, item->text, item->isText)) {
             return Refused(change.name + ": " + change.value + " is refused; the " +
                            changed->GetCTD_Name().str() + " keeps " +
-                           (item ? item->text : "another value"));
+                           (item ? EscapeControls(item->text) : "another value"));
         }
     }
     SChangeResult result;

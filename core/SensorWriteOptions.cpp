@@ -1,10 +1,11 @@
 #include "core/SensorWriteOptions.h"
 
 namespace {
-bool s_bWriteVersion = false;
-bool s_bWriteComment = false;
+// Each thread's own: a write on one thread never changes what another writes.
+thread_local bool s_bWriteVersion = false;
+thread_local bool s_bWriteComment = false;
 CString& Comment() {
-    static CString text;
+    thread_local CString text;
     return text;
 }
 }  // namespace

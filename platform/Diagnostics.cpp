@@ -13,18 +13,20 @@
 
 namespace {
 
+// The sink, place source and observer are each thread's own: a host that
+// reads on several threads at once watches each read on the thread that reads.
 CDiagnostics::Sink& CurrentSink() {
-    static CDiagnostics::Sink sink;
+    thread_local CDiagnostics::Sink sink;
     return sink;
 }
 
 CDiagnostics::PlaceSource& PlaceSourceSlot() {
-    static CDiagnostics::PlaceSource source;
+    thread_local CDiagnostics::PlaceSource source;
     return source;
 }
 
 CDiagnostics::ReadObserver& ReadObserverSlot() {
-    static CDiagnostics::ReadObserver observer;
+    thread_local CDiagnostics::ReadObserver observer;
     return observer;
 }
 

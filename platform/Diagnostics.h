@@ -17,8 +17,8 @@ class CDiagnostics {
     // "text (no system error)" for code 0.
     static void LogError(const char* text, unsigned long errorCode, int level);
 
-    // Receives every entry instead of the log file while installed; returns
-    // the sink it replaces. An empty sink restores the file.
+    // Receives every entry of the calling thread instead of the log file
+    // while installed; returns the sink it replaces. An empty sink restores the file.
     using Sink = std::function<void(const std::string& text, int level)>;
     static Sink SetSink(Sink sink);
 

@@ -7,15 +7,17 @@ bool s_bErrorToConsole = false;
 
 namespace {
 
+// Each thread has its own handler and count: a host that reads on several
+// threads at once watches each read's messages on the thread that reads.
 MessageBoxHandler& Handler() {
-    static MessageBoxHandler handler;
+    thread_local MessageBoxHandler handler;
     return handler;
 }
 
-long s_messageCount = 0;
+thread_local long s_messageCount = 0;
 
 const char*& CurrentDetail() {
-    static const char* detail = "";
+    thread_local const char* detail = "";
     return detail;
 }
 

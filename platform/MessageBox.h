@@ -41,11 +41,11 @@ int TWMessageBox(const char* text, const char* caption, unsigned flags, MessageR
 const char* TWMessageDetail();
 
 using MessageBoxHandler = std::function<int(const char* text, const char* caption, unsigned flags)>;
-// Installs the handler and returns the one it replaces; an empty handler
-// restores standard error.
+// Installs the handler for the calling thread and returns the one it
+// replaces; an empty handler restores standard error.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
-// How many messages have been shown since the program started. Library
+// How many messages the calling thread has shown since it started. Library
 // functions that report failures only through a message (and return
 // nothing) are checked this way by hosts without a window.
 long TWMessageCount();

@@ -10,7 +10,8 @@ packages=(
   libcli11-dev nlohmann-json3-dev libsimpleini-dev
   clang libclang-rt-dev
   qt6-base-dev xvfb xauth
-  dpkg-dev scdoc
+  python3-dev python3-pybind11 python3-pytest
+  dpkg-dev file scdoc
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cassert>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <sstream>
 
 #include "access/ConfigItems.h"
+#include "access/Listings.h"
 #include "access/LoadedConfig.h"
 #include "apps/cli/ToolOutput.h"
 #include "core/Catalogue.h"
@@ -28,12 +30,6 @@ void DescribeUse(CLI::App* command, const std::string& example, const std::strin
 
 namespace {
 
-// The configuration's text for the terminal: its Latin-1 bytes as UTF-8 when
-// the terminal takes UTF-8, unless the raw bytes are asked for.
-std::string ForTerminal(const std::string& bytes, bool raw) {
-    return !raw && OutputIsUtf8() ? Latin1ToUtf8(bytes) : bytes;
-}
-
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code ec;
     return std::filesystem::equivalent(a, b, ec);
@@ -45,11 +41,23 @@ int Report(const std::string& file, const std::string& output, bool raw, bool fo
         return Fail(file, loaded.result);
     }
     std::ostringstream report;
-    loaded.ctd->Report(report, file.c_str(), 0);
     if (output.empty() || output == "-") {
-        std::cout << ForTerminal(report.str(), raw);
+        const CTerminalText terminal(raw);
+        // A line end inside a value would pass as one of the report's own:
+        // the values are escaped before the report is made, and then only
+        // the file's name is left to escape.
+        const std::unique_ptr<CCTD> escaped =
+            terminal.Escapes() ? WithControlsEscaped(*loaded.ctd) : nullptr;
+        if (escaped) {
+            escaped->Report(report, terminal.Value(file).c_str(), 0);
+            std::cout << terminal.Out(report.str());
+        } else {
+            loaded.ctd->Report(report, file.c_str(), 0);
+            std::cout << terminal.Out(terminal.Lines(report.str()));
+        }
         return 0;
     }
+    loaded.ctd->Report(report, file.c_str(), 0);
     if (SameFile(file, output)) {
         return Fail(output, "is the configuration being reported; the report would replace it");
     }
@@ -69,6 +77,7 @@ int Info(const std::string& file, bool json, bool raw) {
         std::cout << items.ToJson(ctd).dump(2) << '\n';
         return 0;
     }
+    const CTerminalText terminal(raw);
     std::ostringstream text;
     text << "Model: " << ctd.GetCTD_Name() << " (CTD ID " << ctd.GetCTD_ID() << ")\n"
          << "Scan length: " << ctd.GetScanLen() << '\n'
@@ -77,9 +86,10 @@ int Info(const std::string& file, bool json, bool raw) {
          << "Channel\tLabel\tSensor ID\tSensor\tSerial number\tCalibration date\n";
     for (const SChannelItems& c : items.Channels()) {
         text << c.number << '\t' << c.label << '\t' << c.sensorID << '\t' << c.sensor << '\t'
-             << c.serialNumber.text << '\t' << c.calibrationDate.text << '\n';
+             << terminal.Value(c.serialNumber.text) << '\t'
+             << terminal.Value(c.calibrationDate.text) << '\n';
     }
-    std::cout << ForTerminal(text.str(), raw);
+    std::cout << terminal.Out(text.str());
     return 0;
 }
 
@@ -88,8 +98,13 @@ int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
     int failed = 0;
     nlohmann::ordered_json results = nlohmann::ordered_json::array();
     for (const std::string& file : files) {
-        const SLoadResult loaded = LoadConfiguration(file);
+        SLoadResult loaded = LoadConfiguration(file);
         loaded.ctd ? ++ok : ++failed;
+        if (loaded.ctd) {
+            for (const std::string& warning : NonFiniteWarnings(*loaded.ctd)) {
+                loaded.result.warnings.push_back(warning);
+            }
+        }
         if (json) {
             nlohmann::ordered_json result = {{"file", file}, {"ok", loaded.ctd != nullptr}};
             if (loaded.ctd) {
@@ -141,10 +156,9 @@ int Convert(const std::string& input, const std::string& output, bool force) {
 }
 
 int New(int ctdID, const std::string& output, bool force) {
+    // ParseModel names only catalogue rows, and the factory builds each.
     std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
-    if (!ctd) {
-        return Fail(GetCTD_Data(ctdID)->name, "this model cannot be created yet");
-    }
+    assert(ctd);
     return SaveForCommand(output, *ctd, force);
 }
 
@@ -215,34 +229,30 @@ void AddListCommands(CLI::App& app, int& status) {
     auto* instruments = list->add_subcommand(
         "instruments",
         "One line per model: ID, name, frequency and voltage channel maxima, locked, minimum and "
-        "maximum channels, fixed sensor IDs, and whether it can be created (yes/no); fields "
-        "separated by tabs.");
+        "maximum channels and fixed sensor IDs; fields separated by tabs.");
     instruments->callback([&] {
-        for (int id = 0; id < NUM_CTD_IDS; ++id) {
-            const SCTD_Data& row = *GetCTD_Data(id);
-            std::cout << id << '\t' << row.name << '\t' << row.numFreqAddMax << '\t'
-                      << row.numVoltAddMax << '\t' << row.numChannelLock << '\t'
-                      << row.numChannelMin << '\t' << row.numChannelMax << '\t';
-            for (int i = 0; i < row.numFixedSensors; ++i) {
+        for (const SInstrumentRow& row : InstrumentRows()) {
+            std::cout << row.id << '\t' << row.name << '\t' << row.frequencyChannelsMax << '\t'
+                      << row.voltageChannelsMax << '\t' << row.channelsLocked << '\t'
+                      << row.channelsMin << '\t' << row.channelsMax << '\t';
+            for (std::size_t i = 0; i < row.fixedSensors.size(); ++i) {
                 std::cout << (i ? "," : "") << row.fixedSensors[i];
             }
-            const std::unique_ptr<CCTD> ctd(CreateCTDObject(id));
-            std::cout << '\t' << (ctd ? "yes" : "no") << '\n';
+            std::cout << '\n';
         }
         status = 0;
     });
-    DescribeUse(instruments, "tw-configctd list instruments | awk -F'\\t' '$9 == \"yes\"'",
+    DescribeUse(instruments, "tw-configctd list instruments | awk -F'\\t' '$4 > 0 { print $2 }'",
                 "Exit status: 0 success, 1 the list could not be written.");
     auto* sensors = list->add_subcommand(
         "sensors",
         "One line per sensor type: ID, name, output type, calibratable, XML element, maximum per "
         "configuration; fields separated by tabs.");
     sensors->callback([&] {
-        for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
-            const SSensorData& row = *GetSensorData(id);
-            std::cout << id << '\t' << row.name << '\t' << row.outputType << '\t'
-                      << (row.calibratable ? 1 : 0) << '\t' << row.xmlTag << '\t'
-                      << MaxSensorTypeAllowed(id) << '\n';
+        for (const SSensorRow& row : SensorRows()) {
+            std::cout << row.id << '\t' << row.name << '\t' << row.outputType << '\t'
+                      << (row.calibratable ? 1 : 0) << '\t' << row.xmlElement << '\t'
+                      << row.maxPerConfiguration << '\n';
         }
         status = 0;
     });

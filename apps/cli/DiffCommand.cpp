@@ -5,7 +5,6 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "access/ConfigItems.h"
 #include "access/Differences.h"
 #include "apps/cli/Commands.h"
 #include "apps/cli/ToolOutput.h"
@@ -32,14 +31,14 @@ int Diff(const std::string& fileA, const std::string& fileB, bool json) {
                                             {"differences", DifferencesJson(differences)}};
         std::cout << doc.dump(2) << '\n';
     } else {
-        const bool utf8 = OutputIsUtf8();
+        const CTerminalText terminal(false);
         for (const SDifference& d : differences) {
-            std::string line = d.name;
+            std::string line = terminal.Value(d.name);
             if (!d.context.empty()) {
-                line += " (" + d.context + ")";
+                line += " (" + terminal.Value(d.context) + ")";
             }
-            line += ": " + d.a + " -> " + d.b;
-            std::cout << (utf8 ? Latin1ToUtf8(line) : line) << '\n';
+            line += ": " + terminal.Value(d.a) + " -> " + terminal.Value(d.b);
+            std::cout << terminal.Out(line) << '\n';
         }
     }
     return equal ? 0 : kDifferent;

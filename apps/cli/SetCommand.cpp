@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "access/ControlText.h"
 #include "access/ItemChanges.h"
 #include "apps/cli/Commands.h"
 #include "apps/cli/ToolOutput.h"
@@ -13,12 +14,12 @@ int Set(const std::string& file, const std::vector<std::string>& assignments,
         const std::string& output, bool force) {
     std::vector<SItemChange> changes;
     for (const std::string& assignment : assignments) {
-        const std::size_t eq = assignment.find('=');
-        if (eq == std::string::npos || eq == 0) {
-            Complain("set: '" + assignment + "' is not NAME=VALUE");
+        SItemChange change;
+        if (!ParseAssignment(assignment, &change)) {
+            Complain("set: '" + EscapeControls(assignment) + "' is not NAME=VALUE");
             return kUsageError;
         }
-        changes.push_back({assignment.substr(0, eq), assignment.substr(eq + 1)});
+        changes.push_back(change);
     }
     const SLoadResult loaded = LoadForCommand(file);
     if (!loaded.ctd) {

@@ -1,18 +1,26 @@
 #include "apps/cli/ToolOutput.h"
 
 #include <langinfo.h>
+#include <unistd.h>
 
 #include <clocale>
 #include <cstring>
 #include <iostream>
 
+#include "access/ConfigItems.h"
+#include "access/ControlText.h"
 #include "platform/MessageBox.h"
 #include "platform/ReadNotes.h"
 
 SLoadResult LoadForCommand(const std::string& path) {
     SLoadResult result = LoadConfiguration(path);
+    if (result.ctd) {
+        for (const std::string& warning : NonFiniteWarnings(*result.ctd)) {
+            result.result.warnings.push_back(warning);
+        }
+    }
     for (const std::string& warning : result.result.warnings) {
-        std::cerr << path << ": warning: " << warning << '\n';
+        std::cerr << path << ": warning: " << EscapeControls(warning) << '\n';
     }
     return result;
 }
@@ -54,10 +62,30 @@ void RouteLibraryMessagesToStderr() {
     });
 }
 
+namespace {
+
+// True when the terminal's character set (the locale's) is UTF-8.
 bool OutputIsUtf8() {
     std::setlocale(LC_CTYPE, "");
     const char* codeset = nl_langinfo(CODESET);
     const bool utf8 = codeset && std::strcmp(codeset, "UTF-8") == 0;
     std::setlocale(LC_CTYPE, "C");
     return utf8;
+}
+
+}  // namespace
+
+CTerminalText::CTerminalText(bool raw)
+    : m_escape(!raw && ::isatty(STDOUT_FILENO) == 1), m_utf8(!raw && OutputIsUtf8()) {}
+
+std::string CTerminalText::Value(const std::string& bytes) const {
+    return m_escape ? EscapeControls(bytes) : bytes;
+}
+
+std::string CTerminalText::Lines(const std::string& bytes) const {
+    return m_escape ? EscapeControls(bytes, "\n") : bytes;
+}
+
+std::string CTerminalText::Out(const std::string& bytes) const {
+    return m_utf8 ? Latin1ToUtf8(bytes) : bytes;
 }

@@ -23,9 +23,24 @@ check "set refused by the model" 1 "$tool" set "$scratch/edit.xmlcon" \
     settings.ExternalVoltageChannels=99
 check "set not a number" 1 "$tool" set "$scratch/edit.xmlcon" channels.1.coefficients.G=big
 contains "not a number says so" "$scratch/err" "'big' is not a number"
-same "refused changes leave the file" "$scratch/edit.xmlcon" "$scratch/edit.before"
 check "set unknown name" 2 "$tool" set "$scratch/edit.xmlcon" settings.Bogus=1
 check "set without a value" 2 "$tool" set "$scratch/edit.xmlcon" settings.Mode
+check "set a name twice" 2 "$tool" set "$scratch/edit.xmlcon" settings.ScansToAverage=4 \
+    settings.ScansToAverage=5
+contains "a name twice is named" "$scratch/err" "settings.ScansToAverage: named more than once"
+for spelling in NaN nan inf -Infinity 1e400; do
+    check "set G=$spelling" 1 "$tool" set "$scratch/edit.xmlcon" "channels.1.coefficients.G=$spelling"
+    contains "G=$spelling is not finite" "$scratch/err" "'$spelling' is not a finite number"
+done
+check "set a control character" 1 "$tool" set "$scratch/edit.xmlcon" \
+    "channels.3.serial_number=$(printf '04\n1234')"
+contains "control character named" "$scratch/err" "channels.3.serial_number: '04\n1234' holds a control"
+same "refused changes leave the file" "$scratch/edit.xmlcon" "$scratch/edit.before"
+check "set a grouped name" 0 "$tool" set "$scratch/edit.xmlcon" \
+    "channels.1.coefficients.Coefficients[equation=0].CPcor=-9.5e-08"
+check "grouped name set" 0 "$tool" info --json "$scratch/edit.xmlcon"
+contains "grouped value" "$scratch/out" '"Coefficients[equation=0].CPcor": -9.5e-08'
+cp "$scratch/edit.before" "$scratch/edit.xmlcon"
 check "set to another file" 0 "$tool" set "$example" settings.Mode=1 -o "$scratch/moored.xmlcon"
 
 # Text is Latin-1 in the configuration and UTF-8 in JSON and on a UTF-8
@@ -55,3 +70,22 @@ contains "diff json equal" "$scratch/out" '"equal": false'
 contains "diff json number" "$scratch/out" '"b": -4.1'
 check "diff unreadable" 2 "$tool" diff "$example" "$nomode"
 check "diff usage" 2 "$tool" diff "$example"
+
+# A number a file holds out of range: null in JSON, a warning from validate.
+sed '110s/^-1.03520000e+01/1e400/' examples/812plus-configured.con > "$scratch/huge.con"
+check "json of a non-finite number" 0 "$tool" info --json "$scratch/huge.con"
+check "json stays JSON" 0 jq -e '.channels[1].coefficients.G == null' "$scratch/out"
+check "validate a non-finite number" 0 "$tool" validate "$scratch/huge.con"
+contains "validate warns" "$scratch/out" "channels.1.coefficients.G: not a finite number (inf)"
+
+# Control characters a file holds reach a terminal escaped, and a pipe as stored.
+sed 's|<SerialNumber>62148</SerialNumber>|<SerialNumber>62\&#10;148</SerialNumber>|' \
+    "$example" > "$scratch/newline.xmlcon"
+check "terminal escapes" 0 script -qec "'$tool' info '$scratch/newline.xmlcon'" /dev/null
+contains "info escapes" "$scratch/out" '62\n148'
+check "report escapes" 0 script -qec "'$tool' report '$scratch/newline.xmlcon'" /dev/null
+contains "report escapes" "$scratch/out" '62\n148'
+check "diff escapes" 1 script -qec "'$tool' diff '$example' '$scratch/newline.xmlcon'" /dev/null
+contains "diff escapes" "$scratch/out" '62148 -> 62\n148'
+check "pipe keeps bytes" 0 "$tool" info "$scratch/newline.xmlcon"
+lacks "pipe is not escaped" "$scratch/out" '62\n148'
