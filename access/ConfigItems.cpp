@@ -14,61 +14,9 @@
 namespace {
 
 using Config2004::CCTDImportExport;
-using TDWXML::E_FAIL_XML;
-using TDWXML::S_OK_XML;
 
 constexpr const char* kInstrumentTag = "Instrument";
 constexpr const char* kSensorArrayTag = "SensorArray";
-
-// The document frame around the model's own elements, as the configuration
-// file holds it.
-class CFrameWriter : public TDWXML::IDocObj {
-  public:
-    explicit CFrameWriter(CCTD* ctd) : m_ctd(ctd) {}
-    long ReadXML(TDWXML::CInputNode*) override { return E_FAIL_XML; }
-    long WriteXML(TDWXML::COutputNode* node) override {
-        node->SetAttribute(CCTDImportExport::kVersionAttribute, CSensorWriteOptions::kFileVersion);
-        long status = node->OpenElement(kInstrumentTag, -1, "index");
-        if (status != S_OK_XML) {
-            return status;
-        }
-        status = node->SetAttribute("Type", m_ctd->GetCTD_ID());
-        if (status == S_OK_XML) {
-            status = node->WriteString("Name", m_ctd->GetCTD_Name(), -1, "index");
-        }
-        if (status == S_OK_XML) {
-            status = m_ctd->WriteXML(node);
-        }
-        node->CloseElement();
-        return status;
-    }
-
-  private:
-    CCTD* m_ctd;
-};
-
-// Reads the frame into a new instrument of the model it names.
-class CFrameReader : public TDWXML::IDocObj {
-  public:
-    long WriteXML(TDWXML::COutputNode*) override { return E_FAIL_XML; }
-    long ReadXML(TDWXML::CInputNode* node) override {
-        if (node->OpenElement(kInstrumentTag, -1, "index") != S_OK_XML) {
-            return E_FAIL_XML;
-        }
-        int type = -1;
-        long status = node->GetAttribute("Type", &type);
-        if (status == S_OK_XML) {
-            ctd.reset(CreateCTDObject(type));
-            status = ctd ? ctd->ReadXML(node) : E_FAIL_XML;
-            if (status != S_OK_XML) {
-                ctd.reset();
-            }
-        }
-        node->CloseElement();
-        return status;
-    }
-    std::unique_ptr<CCTD> ctd;
-};
 
 std::string Bytes(const char* utf8) {
     return TDWXML::DecodeText(utf8);
@@ -171,12 +119,7 @@ void SConfigItem::SetText(const std::string& bytes) {
 
 CConfigItems::CConfigItems(const CCTD& ctd) {
     const std::unique_ptr<CCTD> copy(ctd.Clone());
-    CCTDImportExport::SetWriteVersionInSensorsFlag(0);
-    TDWXML::CWriteDoc doc;
-    CFrameWriter frame(copy.get());
-    doc.CreateText();
-    doc.WriteRoot(CCTDImportExport::kRootTag, &frame);
-    const CString text = doc.GetText();
+    const CString text = CCTDImportExport().WriteText(copy.get());
     m_document.load_buffer(text.GetString(), static_cast<std::size_t>(text.GetLength()),
                            pugi::parse_default | pugi::parse_ws_pcdata_single);
 
@@ -242,13 +185,7 @@ std::unique_ptr<CCTD> CConfigItems::ReadBack() const {
     } writer;
     writer.out = &text;
     m_document.save(writer, "  ", pugi::format_indent, pugi::encoding_utf8);
-    TDWXML::CReadDoc doc;
-    CFrameReader frame;
-    if (doc.LoadText(text.data(), text.size()) != S_OK_XML ||
-        doc.ReadRoot(CCTDImportExport::kRootTag, &frame) != S_OK_XML) {
-        return nullptr;
-    }
-    return std::move(frame.ctd);
+    return std::unique_ptr<CCTD>(CCTDImportExport().ReadText(text.data(), text.size()));
 }
 
 nlohmann::ordered_json CConfigItems::ToJson(const CCTD& ctd) const {

@@ -1,7 +1,5 @@
 #include "access/Listings.h"
 
-#include <memory>
-
 #include "core/Catalogue.h"
 #include "core/SensorRegistry.h"
 
@@ -9,11 +7,10 @@ std::vector<SInstrumentRow> InstrumentRows() {
     std::vector<SInstrumentRow> rows;
     for (int id = 0; id < NUM_CTD_IDS; ++id) {
         const SCTD_Data& row = *GetCTD_Data(id);
-        const std::unique_ptr<CCTD> ctd(CreateCTDObject(id));
-        rows.push_back({id, row.name, row.numFreqAddMax, row.numVoltAddMax, row.numChannelLock,
-                        row.numChannelMin, row.numChannelMax,
-                        std::vector<int>(row.fixedSensors, row.fixedSensors + row.numFixedSensors),
-                        ctd != nullptr});
+        rows.push_back(
+            {id, row.name, row.numFreqAddMax, row.numVoltAddMax, row.numChannelLock,
+             row.numChannelMin, row.numChannelMax,
+             std::vector<int>(row.fixedSensors, row.fixedSensors + row.numFixedSensors)});
     }
     return rows;
 }

@@ -14,7 +14,6 @@ struct SInstrumentRow {
     int channelsMin;
     int channelsMax;
     std::vector<int> fixedSensors;
-    bool creatable;  // the factory builds this model
 };
 
 struct SSensorRow {

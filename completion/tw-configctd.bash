@@ -42,18 +42,18 @@ _tw_configctd_files() {
     compopt -o filenames 2>/dev/null
 }
 
-# The names of the models the tool can create, quoted (they hold spaces);
+# The names of the instrument models, quoted (they hold spaces);
 # what is typed may be quoted or escaped.
 _tw_configctd_models() {
-    local tool=$1 cur=$2 quote= id name rest
+    local tool=$1 cur=$2 quote= id name
     if [[ $cur == [\"\']* ]]; then
         quote=${cur:0:1}
         cur=${cur:1}
     else
         cur=${cur//\\/}
     fi
-    while IFS=$'\t' read -r id name rest; do
-        [[ ${rest##*$'\t'} == yes && $name == "$cur"* ]] || continue
+    while IFS=$'\t' read -r id name _; do
+        [[ $name == "$cur"* ]] || continue
         # Inside an open quote the shell closes it; otherwise the word is
         # given with its quotes.
         if [[ -n $quote ]]; then

@@ -149,13 +149,11 @@ std::unique_ptr<CCTD> ReadConfiguration(const CString& path, SIOResult* result) 
     }
     std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
     if (!ctd) {
-        const SCTD_Data* row = GetCTD_Data(ctdID);
-        *result = SIOResult::Failure(
-            row ? std::string("the model ") + row->name + " is not supported yet"
-                : "Type " + std::to_string(ctdID) + " names no instrument model");
-        if (!row) {
-            result->path = "Instrument";
-        }
+        // The document's Type as it stands; the factory builds every model
+        // of the catalogue.
+        *result =
+            SIOResult::Failure("Type " + std::to_string(ctdID) + " names no instrument model");
+        result->path = "Instrument";
         return nullptr;
     }
     if (!ReadConFile(path, ctd.get(), result, false)) {

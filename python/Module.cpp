@@ -5,6 +5,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <cassert>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -142,11 +143,9 @@ std::unique_ptr<CConfiguration> New(const py::handle& model) {
     if (ctdID < 0) {
         throw py::value_error("'" + name + "' names no instrument model");
     }
+    // ParseModel names only catalogue rows, and the factory builds each.
     std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
-    if (!ctd) {
-        throw py::value_error(std::string(GetCTD_Data(ctdID)->name) +
-                              ": this model cannot be created yet");
-    }
+    assert(ctd);
     return std::make_unique<CConfiguration>(std::move(ctd), std::string());
 }
 
@@ -162,7 +161,6 @@ py::list Instruments() {
         d["channels_min"] = row.channelsMin;
         d["channels_max"] = row.channelsMax;
         d["fixed_sensors"] = row.fixedSensors;
-        d["can_create"] = row.creatable;
         rows.append(d);
     }
     return rows;

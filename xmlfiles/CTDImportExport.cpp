@@ -90,6 +90,20 @@ CCTD* CCTDImportExport::ReadConFileXML(CString path) {
         // Whether an instrument was built is the result; the status adds nothing.
         doc->ReadRoot(kRootTag, this);
     }
+    return TakeCTD();
+}
+
+CCTD* CCTDImportExport::ReadText(const char* text, std::size_t length) {
+    m_nModelType = -1;
+    ForgetCTD();
+    CReadDoc doc;
+    if (doc.LoadText(text, length) != S_OK_XML || doc.ReadRoot(kRootTag, this) != S_OK_XML) {
+        ForgetCTD();
+    }
+    return TakeCTD();
+}
+
+CCTD* CCTDImportExport::TakeCTD() {
     CCTD* ctd = m_pCTD;
     m_pCTD = nullptr;
     m_bOwnsCTD = false;
@@ -109,6 +123,17 @@ SIOResult CCTDImportExport::WriteConFileXMLResult(CCTD* ctd, CString path) {
     SIOResult result = TDWXML::WriteDocument(path, kRootTag, this);
     m_pCTD = nullptr;
     return result;
+}
+
+CString CCTDImportExport::WriteText(CCTD* ctd) {
+    SetWriteVersionInSensorsFlag(0);
+    ForgetCTD();
+    m_pCTD = ctd;
+    TDWXML::CWriteDoc doc;
+    doc.CreateText();
+    const long status = doc.WriteRoot(kRootTag, this);
+    m_pCTD = nullptr;
+    return status == S_OK_XML ? doc.GetText() : CString();
 }
 
 long CCTDImportExport::ReadXML(TDWXML::CInputNode* node) {

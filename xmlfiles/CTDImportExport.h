@@ -39,6 +39,13 @@ class CCTDImportExport : public TDWXML::IDocObj {
     // The same, with why the file could not be written.
     SIOResult WriteConFileXMLResult(CCTD* ctd, CString path);
 
+    // The document in memory: its text as WriteConFileXML writes it (empty
+    // when the instrument could not write itself whole), and a new
+    // instrument owned by the caller read from such a text (null as for
+    // ReadConFileXML, and for any document not read whole).
+    CString WriteText(CCTD* ctd);
+    CCTD* ReadText(const char* text, std::size_t length);
+
     // Called by the document library on the root element.
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
@@ -59,6 +66,8 @@ class CCTDImportExport : public TDWXML::IDocObj {
 
   private:
     void ForgetCTD();
+    // The instrument read, now the caller's.
+    CCTD* TakeCTD();
 
     CCTD* m_pCTD = nullptr;  // owned when it was read (m_bOwnsCTD)
     int m_nModelType = -1;

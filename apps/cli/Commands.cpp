@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cassert>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -155,10 +156,9 @@ int Convert(const std::string& input, const std::string& output, bool force) {
 }
 
 int New(int ctdID, const std::string& output, bool force) {
+    // ParseModel names only catalogue rows, and the factory builds each.
     std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
-    if (!ctd) {
-        return Fail(GetCTD_Data(ctdID)->name, "this model cannot be created yet");
-    }
+    assert(ctd);
     return SaveForCommand(output, *ctd, force);
 }
 
@@ -229,8 +229,7 @@ void AddListCommands(CLI::App& app, int& status) {
     auto* instruments = list->add_subcommand(
         "instruments",
         "One line per model: ID, name, frequency and voltage channel maxima, locked, minimum and "
-        "maximum channels, fixed sensor IDs, and whether it can be created (yes/no); fields "
-        "separated by tabs.");
+        "maximum channels and fixed sensor IDs; fields separated by tabs.");
     instruments->callback([&] {
         for (const SInstrumentRow& row : InstrumentRows()) {
             std::cout << row.id << '\t' << row.name << '\t' << row.frequencyChannelsMax << '\t'
@@ -239,11 +238,11 @@ void AddListCommands(CLI::App& app, int& status) {
             for (std::size_t i = 0; i < row.fixedSensors.size(); ++i) {
                 std::cout << (i ? "," : "") << row.fixedSensors[i];
             }
-            std::cout << '\t' << (row.creatable ? "yes" : "no") << '\n';
+            std::cout << '\n';
         }
         status = 0;
     });
-    DescribeUse(instruments, "tw-configctd list instruments | awk -F'\\t' '$9 == \"yes\"'",
+    DescribeUse(instruments, "tw-configctd list instruments | awk -F'\\t' '$4 > 0 { print $2 }'",
                 "Exit status: 0 success, 1 the list could not be written.");
     auto* sensors = list->add_subcommand(
         "sensors",

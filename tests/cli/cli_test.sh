@@ -43,7 +43,7 @@ same "convert keeps the document" "$example" "$scratch/copy.xmlcon"
 check "new by name" 0 "$tool" new "tdw 64plus v2 vantrel ctd" "$scratch/new.xmlcon"
 same "new is the default" examples/64plusV2-default.xmlcon "$scratch/new.xmlcon"
 check "list instruments" 0 "$tool" list instruments
-contains "catalogue row" "$scratch/out" "$(printf '11\tTDW 64plus V2 Vantrel CTD\t0\t6\t2\t3\t14\t58,3,46\tyes')"
+contains "catalogue row" "$scratch/out" "$(printf '11\tTDW 64plus V2 Vantrel CTD\t0\t6\t2\t3\t14\t58,3,46')"
 check "list sensors" 0 "$tool" list sensors
 contains "registry row" "$scratch/out" "$(printf '47\tPressure, FGP\t2\t1\tPressureFGP_Sensor\t8')"
 check version 0 "$tool" --version

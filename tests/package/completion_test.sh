@@ -18,7 +18,7 @@ complete_words() {
     printf '%s\n' "${COMPREPLY[@]}" | LC_ALL=C sort | paste -sd '|'
 }
 
-models=$("$tool" list instruments | awk -F '\t' '$NF == "yes" { print "\"" $2 "\"" }' |
+models=$("$tool" list instruments | awk -F '\t' '{ print "\"" $2 "\"" }' |
     LC_ALL=C sort | paste -sd '|')
 configurations='a.xmlcon|b.CON|folder'
 every_file='a.xmlcon|b.CON|c.xml|d.txt|folder'
