@@ -77,7 +77,8 @@ struct SCoeffField {
     int groupIndex = -1;  // groups: the index and its attribute
     const char* groupIndexAttr = "index";
 
-    const char* label = nullptr;  // the report's label (or a dialog's)
+    const char* label = nullptr;        // the report's label
+    const char* dialogLabel = nullptr;  // a dialog's, when it differs
     bool reported = false;
     long floatFlags = 0;  // SF_SCIENTIFIC or SF_FIXED; 0: the stream's format
     int precision = 0;
@@ -111,10 +112,10 @@ struct SCoeffField {
         field.line = place;
         return field;
     }
-    // The label of a field that the report leaves out.
+    // The label a dialog shows, when it is not the report's.
     constexpr SCoeffField Labelled(const char* fieldLabel) const {
         SCoeffField field = *this;
-        field.label = fieldLabel;
+        field.dialogLabel = fieldLabel;
         return field;
     }
 
@@ -390,6 +391,7 @@ std::vector<SSensorField> Describe(const std::type_identity_t<T>& object,
         out.kind = field.kind;
         out.tag = field.tag;
         out.label = field.label;
+        out.dialogLabel = field.dialogLabel;
         if (field.kind == EKind::Choice) {
             out.choices = (object.*field.selection).Choices();
         }

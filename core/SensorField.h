@@ -22,10 +22,11 @@ struct SSensorField {
     };
 
     EKind kind = EKind::Comment;
-    const char* tag = "";         // element tag; the text of a comment
-    const char* label = nullptr;  // the report's label, or the one a dialog shows
+    const char* tag = "";                       // element tag; the text of a comment
+    const char* label = nullptr;                // the report's label
+    const char* dialogLabel = nullptr;          // a dialog's own label, when it differs
     std::span<const char* const> choices = {};  // one per value, from 0
-    int groupIndex = -1;                   // groups: the index and its attribute
+    int groupIndex = -1;                        // groups: the index and its attribute
     const char* groupIndexAttr = nullptr;
     // The name of a value among the sensor's fields: its tag, or, for a tag
     // that occurs in more than one group, the group's step and the tag
@@ -34,6 +35,6 @@ struct SSensorField {
     bool inGroup = false;
 
     bool IsValue() const { return kind <= EKind::Constant; }
-    // The label when there is one, else the tag.
-    const char* Label() const { return label ? label : tag; }
+    // The label a dialog shows: its own, the report's, or the tag.
+    const char* Label() const { return dialogLabel ? dialogLabel : label ? label : tag; }
 };

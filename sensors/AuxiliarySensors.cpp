@@ -76,9 +76,12 @@ TW_SENSOR_FIELDS(CPAR_BiosphericalSensor, Coeff("M", &S::m_M, "%1.8f").Fixed("M"
                  Coeff("Multiplier", &S::m_Multiplier, "%1.8f").Fixed("Multiplier", 8),
                  Coeff("Offset", &S::m_Offset, "%1.8f").Fixed("Offset", 8))
 
-TW_SENSOR_FIELDS(CpH_Sensor,
-                 CoeffFormatOf("Slope", &S::m_Slope, &S::m_lpszFormat).Fixed("pH slope", 4),
-                 CoeffFormatOf("Offset", &S::m_Offset, &S::m_lpszFormat).Fixed("pH offset", 4))
+TW_SENSOR_FIELDS(
+    CpH_Sensor,
+    CoeffFormatOf("Slope", &S::m_Slope, &S::m_lpszFormat).Fixed("pH slope", 4).Labelled("Slope"),
+    CoeffFormatOf("Offset", &S::m_Offset, &S::m_lpszFormat)
+        .Fixed("pH offset", 4)
+        .Labelled("Offset"))
 
 TW_SENSOR_FIELDS(
     CSuspSedScatterSensor,

@@ -105,6 +105,40 @@ long CPressureDigiquartzTC_Sensor::WriteOwnXML(TDWXML::COutputNode* node,
     return CoeffTable::Write(node, self, items, status);
 }
 
+std::vector<SSensorField> CPressureDigiquartzTC_Sensor::Fields() const {
+    std::vector<SSensorField> fields = CoeffTable::Describe<CPressureDigiquartzSensor>(
+        *this, CPressureDigiquartzSensor::FieldTable());
+    const std::vector<SSensorField> own = CoeffTable::Describe(*this, FieldTable());
+    fields.insert(fields.end(), own.begin(), own.end());
+    AssignFieldKeys(fields);
+    return fields;
+}
+
+// A position among the fields is the Digiquartz table's, or past it this
+// class's own.
+#define TW_TC_FIELD(Operation, field, ...)                                                        \
+    (field) < CPressureDigiquartzSensor::FieldTable().size()                                      \
+        ? CoeffTable::Operation<CPressureDigiquartzSensor>(                                       \
+              *this, CPressureDigiquartzSensor::FieldTable()[field] __VA_OPT__(, ) __VA_ARGS__)   \
+        : CoeffTable::Operation(                                                                  \
+              *this,                                                                              \
+              FieldTable()[(field)-CPressureDigiquartzSensor::FieldTable().size()] __VA_OPT__(, ) \
+                  __VA_ARGS__)
+
+CString CPressureDigiquartzTC_Sensor::GetFieldText(std::size_t field) const {
+    return TW_TC_FIELD(GetText, field);
+}
+bool CPressureDigiquartzTC_Sensor::SetFieldText(std::size_t field, const CString& text) {
+    return TW_TC_FIELD(SetText, field, text);
+}
+double CPressureDigiquartzTC_Sensor::GetFieldValue(std::size_t field) const {
+    return TW_TC_FIELD(GetValue, field);
+}
+bool CPressureDigiquartzTC_Sensor::SetFieldValue(std::size_t field, double value) {
+    return TW_TC_FIELD(SetValue, field, value);
+}
+#undef TW_TC_FIELD
+
 void CPressureDigiquartzTC_Sensor::Report(std::ostream& os, int indent) const {
     Report1(os, indent, kReportWidth);
     CoeffTable::Report(os, indent, kReportWidth, *this, FieldTable().first(kT5Items));

@@ -60,6 +60,13 @@ class CPressureDigiquartzTC_Sensor
                             long status);
     void Report(std::ostream& os, int indent) const override;
 
+    // The Digiquartz fields, then its own.
+    std::vector<SSensorField> Fields() const override;
+    CString GetFieldText(std::size_t field) const override;
+    bool SetFieldText(std::size_t field, const CString& text) override;
+    double GetFieldValue(std::size_t field) const override;
+    bool SetFieldValue(std::size_t field, double value) override;
+
     TW_DECLARE_SENSOR_FIELDS(CPressureDigiquartzTC_Sensor)
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
-#include <string_view>
+#include <string>
 
 namespace {
 
@@ -34,8 +34,7 @@ const SViewRule& RuleOf(ECalibrationView view) {
 }  // namespace
 
 bool CalibrationViewHides(ECalibrationView view, const SSensorField& field) {
-    const std::string_view name =
-        field.kind == SSensorField::EKind::OpenGroup ? field.key : field.tag;
+    const std::string name = field.kind == SSensorField::EKind::OpenGroup ? field.key : field.tag;
     for (const char* hidden : RuleOf(view).hidden) {
         if (std::strcmp(hidden, "*") == 0 || name == hidden) {
             return true;
