@@ -5,9 +5,11 @@
 
 #include <optional>
 
+#include "access/ConfigItems.h"
 #include "core/Catalogue.h"
 #include "legacy/ConFile.h"
 #include "platform/xml/AtomicFile.h"
+#include "platform/xml/NumberText.h"
 #include "xmlfiles/CTDImportExport.h"
 
 namespace {
@@ -42,7 +44,14 @@ std::string Located(const std::string& file, const std::string& kind, const SIOR
 
 SLoadResult LoadConfiguration(const std::string& path) {
     SLoadResult loaded;
+    const long nonFinite = TDWXML::detail::NonFiniteNumbersRead();
     loaded.ctd = ReadConfiguration(path == "-" ? "/dev/stdin" : path.c_str(), &loaded.result);
+    // Only a read that met a number that is not finite can have stored one.
+    if (loaded.ctd && TDWXML::detail::NonFiniteNumbersRead() != nonFinite) {
+        for (std::string& warning : NonFiniteWarnings(*loaded.ctd)) {
+            loaded.result.warnings.push_back(std::move(warning));
+        }
+    }
     return loaded;
 }
 

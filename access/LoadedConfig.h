@@ -18,7 +18,8 @@ struct SLoadResult {
     SIOResult result;
 };
 
-// The configuration in the file, in one read of it ("-": standard input).
+// The configuration in the file, in one read of it ("-": standard input);
+// its warnings name the values that are not finite numbers.
 SLoadResult LoadConfiguration(const std::string& path);
 
 // Runs save, which writes path, with what force allows: a write-protected

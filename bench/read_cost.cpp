@@ -8,9 +8,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "BenchConfiguration.h"
 #include "access/LoadedConfig.h"
 #include "legacy/ConFile.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
@@ -36,7 +36,11 @@ double Cost(Read read) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    tw_bench::QuietLibrary();
+    // Message boxes are quiet, as the module's are; the diagnostics log is
+    // written as the module writes it (a legacy file's pre-read logs that it
+    // is not a document), to where bench_python_read.py points both sides.
+    s_bErrorToConsole = false;
+    SetMessageBoxHandler([](const char*, const char*, unsigned) { return IDOK; });
     for (int i = 1; i < argc; ++i) {
         const char* path = argv[i];
         SLoadResult loaded = LoadConfiguration(path);

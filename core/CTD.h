@@ -5,6 +5,7 @@
 // array with one sensor per channel in scan order.
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "core/Range.h"
@@ -12,6 +13,17 @@
 #include "platform/CString.h"
 #include "platform/Object.h"
 #include "platform/xml/TDWXML.h"
+
+// One setting element of a model's document: its tag (with the tags of the
+// elements that hold it, "Group/Tag", below the instrument's element),
+// whether a read needs it, and the setting's limits where it has them.
+struct SSettingElement {
+    std::string tag;
+    bool required;
+    bool bounded;
+    double low;
+    double high;
+};
 
 class CCTD : public CObject, public TDWXML::IDocObj {
     DECLARE_DYNAMIC(CCTD)
@@ -45,6 +57,8 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // the same run-time class (the catalogue functions check it).
     virtual void AssignFrom(const CCTD& other) = 0;
     virtual bool IsEqualTo(const CCTD& other) const = 0;
+    // The setting elements of the model's document, in document order.
+    virtual std::vector<SSettingElement> SettingElements() const { return {}; }
 
     bool operator==(const CCTD& other) const;
 

@@ -38,12 +38,16 @@
 
 #include "core/Catalogue.h"
 #include "core/SensorArray.h"
+#include "core/SensorWriteOptions.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
 #include "platform/Diagnostics.h"
 #include "platform/MessageBox.h"
 #include "platform/xml/TDWXML.h"
 #include "xmlfiles/SensorImportExport.h"
+
+#include "FuzzSupport.h"
+#include "support/XmlFixture.h"
 
 namespace fs = std::filesystem;
 
@@ -84,47 +88,19 @@ void CollectNames(const std::string& text, std::set<std::string>& names) {
     }
 }
 
-bool WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    return static_cast<bool>(out);
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    tw_fuzz::WriteFile(path, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 // --- Sensor elements ---
-
-std::string SensorText(const char* tag, CSensor& sensor) {
-    TDWXML::CWriteDoc doc;
-    doc.CreateText();
-    doc.WriteRoot(tag, &sensor);
-    return doc.GetText().str();
-}
-
-long ReadSensorText(const std::string& text, const char* tag, CSensor& sensor) {
-    TDWXML::CReadDoc doc;
-    const long status = doc.LoadText(text.data(), text.size());
-    return status != TDWXML::S_OK_XML ? status : doc.ReadRoot(tag, &sensor);
-}
-
-bool HasElementChildren(const pugi::xml_node& node) {
-    for (const pugi::xml_node& child : node.children()) {
-        if (child.type() == pugi::node_element) {
-            return true;
-        }
-    }
-    return false;
-}
 
 void NumberLeaves(const pugi::xml_node& node, std::vector<pugi::xml_node>& leaves) {
     for (const pugi::xml_node& child : node.children()) {
         if (child.type() != pugi::node_element) {
             continue;
         }
-        if (HasElementChildren(child)) {
+        if (child.find_child(
+                [](const pugi::xml_node& n) { return n.type() == pugi::node_element; })) {
             NumberLeaves(child, leaves);
             continue;
         }
@@ -158,7 +134,7 @@ std::unique_ptr<CSensor> ChangedSensor(int sensorID, const char* tag) {
     current->SetSerialNum(("SN" + std::to_string(4100 + sensorID)).c_str());
     current->SetCalDate("17-Apr-25");
     pugi::xml_document doc;
-    const std::string start = SensorText(tag, *current);
+    const std::string start = tw_test::WriteObject(tag, *current);
     if (!doc.load_buffer(start.data(), start.size())) {
         return current;
     }
@@ -171,7 +147,7 @@ std::unique_ptr<CSensor> ChangedSensor(int sensorID, const char* tag) {
             std::ostringstream text;
             doc.save(text);
             std::unique_ptr<CSensor> trial(CreateSensorObject(sensorID));
-            if (ReadSensorText(text.str(), tag, *trial) == TDWXML::S_OK_XML &&
+            if (tw_test::ReadObject(text.str(), tag, *trial) == TDWXML::S_OK_XML &&
                 !SensorObjectsEqual(trial.get(), current.get())) {
                 current = std::move(trial);
                 break;
@@ -182,16 +158,26 @@ std::unique_ptr<CSensor> ChangedSensor(int sensorID, const char* tag) {
     // The sensor as its own element gives it back: values that the class
     // writes with a fixed number of decimals are rounded here once.
     std::unique_ptr<CSensor> written(CreateSensorObject(sensorID));
-    if (ReadSensorText(SensorText(tag, *current), tag, *written) != TDWXML::S_OK_XML) {
+    if (tw_test::ReadObject(tw_test::WriteObject(tag, *current), tag, *written) !=
+        TDWXML::S_OK_XML) {
         std::cerr << "tw-fuzz-seeds: sensor " << sensorID << " does not read its own element\n";
         return current;
     }
     return written;
 }
 
+// The element of every sensor class, default and changed, and its
+// calibration file as the export writes it with the changed values; each
+// seed starts with the sensor ID's byte.
 void WriteSensorSeeds(SGenerator& generator) {
-    const fs::path corpus = generator.Corpus(kSensorTarget);
+    const fs::path elements = generator.Corpus(kSensorTarget);
+    const fs::path files = generator.Corpus(kImportSensorTarget);
+    // The export remembers its folder in a settings file: here, for a moment.
+    const fs::path settings = generator.folder / "settings";
+    setenv("LOCALAPPDATA", settings.c_str(), 1);
     for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
+        // The export leaves the version attribute on; an element goes without.
+        CSensorWriteOptions::SetWriteVersionInSensors(false);
         const char* tag = GetSensorData(id)->xmlTag;
         generator.names.insert(tag);
         std::unique_ptr<CSensor> sensor(CreateSensorObject(id));
@@ -200,41 +186,25 @@ void WriteSensorSeeds(SGenerator& generator) {
         }
         char name[32];
         const std::string idByte(1, static_cast<char>(id));
-        const std::string plain = SensorText(tag, *sensor);
+        const std::string plain = tw_test::WriteObject(tag, *sensor);
         std::snprintf(name, sizeof name, "sensor-%02d-default", id);
-        WriteBytes(corpus / name, idByte + plain);
+        WriteBytes(elements / name, idByte + plain);
         CollectNames(plain, generator.names);
 
-        const std::string changed = SensorText(tag, *ChangedSensor(id, tag));
-        if (changed != plain) {
+        const std::unique_ptr<CSensor> changed = ChangedSensor(id, tag);
+        const std::string changedText = tw_test::WriteObject(tag, *changed);
+        if (changedText != plain) {
             std::snprintf(name, sizeof name, "sensor-%02d-changed", id);
-            WriteBytes(corpus / name, idByte + changed);
+            WriteBytes(elements / name, idByte + changedText);
         }
-    }
-}
-
-// --- Sensor calibration files ---
-
-void WriteSensorFileSeeds(SGenerator& generator) {
-    const fs::path corpus = generator.Corpus(kImportSensorTarget);
-    fs::create_directories(corpus);
-    // The export remembers its folder in a settings file: here, for a moment.
-    const fs::path settings = generator.folder / "settings";
-    setenv("LOCALAPPDATA", settings.c_str(), 1);
-    for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
-        if (!std::unique_ptr<CSensor>(CreateSensorObject(id))) {
-            continue;
-        }
-        const std::unique_ptr<CSensor> sensor = ChangedSensor(id, GetSensorData(id)->xmlTag);
-        char name[32];
         std::snprintf(name, sizeof name, "sensor-file-%02d", id);
-        const fs::path path = corpus / name;
-        if (!Config2004::CSensorImportExport().ExportSensor(sensor.get(), path.c_str())) {
+        if (!Config2004::CSensorImportExport().ExportSensor(changed.get(),
+                                                            (files / name).c_str())) {
             std::cerr << "tw-fuzz-seeds: cannot export sensor " << id << "\n";
             ++generator.failures;
             continue;
         }
-        WriteBytes(path, std::string(1, static_cast<char>(id)) + ReadBytes(path));
+        WriteBytes(files / name, idByte + tw_fuzz::ReadFile(files / name));
     }
     fs::remove_all(settings);
 }
@@ -254,7 +224,7 @@ void AddConfiguration(SGenerator& generator, const std::string& name, CCTD& ctd)
         ++generator.failures;
         return;
     }
-    CollectNames(ReadBytes(path), generator.names);
+    CollectNames(tw_fuzz::ReadFile(path), generator.names);
 }
 
 void WriteConfigurationSeeds(SGenerator& generator, const std::vector<fs::path>& given) {
@@ -307,7 +277,7 @@ void WriteConfigurationSeeds(SGenerator& generator, const std::vector<fs::path>&
         }
         fs::copy_file(path, generator.Corpus(kConfigurationTarget) / path.filename(),
                       fs::copy_options::overwrite_existing);
-        CollectNames(ReadBytes(path), generator.names);
+        CollectNames(tw_fuzz::ReadFile(path), generator.names);
     }
 
     for (const fs::directory_entry& entry :
@@ -340,35 +310,33 @@ void WriteDictionary(const SGenerator& generator) {
     for (const std::string& name : generator.names) {
         out << Quoted(name) << "\n";
     }
-    static const char* const kSyntax[] = {
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
-        "<!-- ",
-        " -->",
-        "<![CDATA[",
-        "]]>",
-        "<!DOCTYPE ",
-        "</",
-        "/>",
-        "=\"",
-        "&amp;",
-        "&lt;",
-        "&#x",
-        "&#",
-        "index=\"",
-        "SensorID=\"",
-        "Type=\"",
-        "Size=\"",
-        "equation=\"",
-        "-1",
-        "1e308",
-        "-1e-308",
-        "4.9e-324",
-        "nan",
-        "inf",
-        "2147483648",
-        "-2147483649",
-        "0x10",
-    };
+    static const char* const kSyntax[] = {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
+                                          "<!-- ",
+                                          " -->",
+                                          "<![CDATA[",
+                                          "]]>",
+                                          "<!DOCTYPE ",
+                                          "</",
+                                          "/>",
+                                          "=\"",
+                                          "&amp;",
+                                          "&lt;",
+                                          "&#x",
+                                          "&#",
+                                          "index=\"",
+                                          "SensorID=\"",
+                                          "Type=\"",
+                                          "Size=\"",
+                                          "equation=\"",
+                                          "-1",
+                                          "1e308",
+                                          "-1e-308",
+                                          "4.9e-324",
+                                          "nan",
+                                          "inf",
+                                          "2147483648",
+                                          "-2147483649",
+                                          "0x10"};
     for (const char* token : kSyntax) {
         out << Quoted(token) << "\n";
     }
@@ -385,11 +353,11 @@ int main(int argc, char** argv) {
     CDiagnostics::SetSink([](const std::string&, int) {});
     SGenerator generator;
     generator.folder = argv[1];
-    for (const char* target : {kSensorTarget, kConfigurationTarget, kPreReaderTarget}) {
+    for (const char* target :
+         {kSensorTarget, kImportSensorTarget, kConfigurationTarget, kPreReaderTarget}) {
         fs::create_directories(generator.Corpus(target));
     }
     WriteSensorSeeds(generator);
-    WriteSensorFileSeeds(generator);
     WriteConfigurationSeeds(generator, std::vector<fs::path>(argv + 2, argv + argc));
     WriteDictionary(generator);
     return generator.failures == 0 ? 0 : 1;

@@ -4,8 +4,7 @@
 
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
-#include "instruments/NmeaElements.h"
+#include "instruments/SharedSettings.h"
 #include "platform/Diagnostics.h"
 
 using namespace TDWXML;
@@ -95,35 +94,33 @@ void C56CorvaneCTD::SetbSPAR_Added(int on) {
     ChangeSurfacePAR(m_bSPAR_Added, on);
 }
 
-long C56CorvaneCTD::WriteXML(COutputNode* node) {
-    node->WriteComment("Firmware version: 0 = version 2.0 or later, 1 = older than version 2.0");
-    node->WriteInt("FirmwareVersion", m_firmwareVersion.Get());
-    for (const char* comment : {"Data output rate:", "    0 = 1 scan/sec", "    1 = 2 scan/sec",
-                                "    2 = 4 scan/sec", "    3 = 8 scan/sec"}) {
-        node->WriteComment(comment);
-    }
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteInt("RealTimeDataOutputRate", m_outputRate.Get());
-    WriteNmeaElements(node, *this);
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C56CorvaneCTD>> C56CorvaneCTD::Settings() {
+    using M = C56CorvaneCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Comment("Firmware version: 0 = version 2.0 or later, 1 = older than version 2.0"),
+        S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+        S::Comment("Data output rate:"),
+        S::Comment("    0 = 1 scan/sec"),
+        S::Comment("    1 = 2 scan/sec"),
+        S::Comment("    2 = 4 scan/sec"),
+        S::Comment("    3 = 8 scan/sec"),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::Bounded("RealTimeDataOutputRate", &M::m_outputRate).RefuseFails(),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+    };
+    return rows;
 }
 
 long C56CorvaneCTD::ReadXML(CInputNode* node) {
     C56CorvaneCTD scratch;
-    CElementReader read(node);
-    const int voltageChannels = read.Int("ExternalVoltageChannels", -1, true);
-    read.Into("FirmwareVersion", scratch.m_firmwareVersion, true);
-    const int outputRate = read.Int("RealTimeDataOutputRate", -1, true);
-    scratch.m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    scratch.m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
-    scratch.m_bDepthAdded = read.Int("NmeaDepthDataAdded", 0, false);
-    scratch.m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, false);
-    scratch.m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, false);
-    if (read.Failed() || !scratch.m_outputRate.Set(outputRate) ||
-        scratch.ReadSensorArrayXML(node) != 0) {
+    const CSettingsRead read(node, scratch, Settings());
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0) {
         return E_FAIL_XML;
     }
     const CSensorArray& sensors = scratch.m_sensorArray;
@@ -138,7 +135,7 @@ long C56CorvaneCTD::ReadXML(CInputNode* node) {
         ++voltages;
     }
     const int trailing = sensors.GetSize() - kFixedChannels - voltages;
-    if (!scratch.VoltageChannelsFit(voltageChannels, voltages) ||
+    if (!scratch.VoltageChannelsFit(read.Int(SettingTag::ExternalVoltageChannels), voltages) ||
         trailing != (scratch.m_bSPAR_Added ? 2 : 0) ||
         (trailing == 2 && (sensors.GetAt(kFixedChannels + voltages)->GetSensorID() != SID_NULL ||
                            sensors.GetAt(kFixedChannels + voltages + 1)->GetSensorID() !=
@@ -223,7 +220,14 @@ namespace {
 constexpr int kStoredChannelsBeforeSerial = 11;
 constexpr int kStoredScanLength = 72;
 constexpr double kStoredScanInterval = 0.0625;
+constexpr const char* kRealTimeOptionsTag = "RealTimeOptions";
 constexpr const char* kSerialChannelTags[2] = {"SerialChannel1", "SerialChannel2"};
+
+// What a serial port stores and which serial sensor it carries.
+const SSettingRow<S56SerialChannel> kSerialChannelRows[] = {
+    SSettingRow<S56SerialChannel>::Flag("Storage", &S56SerialChannel::storage),
+    SSettingRow<S56SerialChannel>::Flag("Type", &S56SerialChannel::type),
+};
 
 }  // namespace
 
@@ -533,12 +537,59 @@ const char* C56PlusCTD::GetInstrumentBaudDescription() const {
                : "9600 or higher";
 }
 
+std::span<const SSettingRow<C56PlusCTD>> C56PlusCTD::Settings() {
+    using M = C56PlusCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::CommentOf([](const M& ctd) {
+            return CString(ctd.IsWavecap() ? "This XMLCON file is for real-time data acquisition "
+                                             "with Wavecap or processing the .HEX file."
+                                           : "This XMLCON file is for processing .XML data files "
+                                             "uploaded from the TDW 56plus storage card.");
+        }),
+        S::Flag("Usage", &M::m_usage),
+    };
+    return rows;
+}
+
+std::span<const SSettingRow<C56PlusCTD>> C56PlusCTD::RealTimeOptions() {
+    using M = C56PlusCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Comment("    0 = Slower"),
+        S::Comment("    1 = Faster"),
+        S::Flag("HistoricRate", &M::m_historicRate)
+            .Limits(HISTORIC_RATE__SLOWER, HISTORIC_RATE__FASTER)
+            .RefuseFails(),
+        S::Flag("DeckUnit", &M::m_bUsingDeckUnit).Optional(),
+        S::Flag("BaudConsole", &M::m_consoleBaud).Optional(),
+        NmeaPosition<M>(),
+        NmeaDepth<M>().Required(),
+        NmeaTime<M>().Required(),
+        NmeaToPC<M>().Required(),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
+    };
+    return rows;
+}
+
+std::vector<SSettingElement> C56PlusCTD::SettingElements() const {
+    std::vector<SSettingElement> elements = SettingRows::Elements<C56PlusCTD>(*this, Settings());
+    for (SSettingElement& element :
+         SettingRows::Elements<C56PlusCTD>(*this, RealTimeOptions(), kRealTimeOptionsTag)) {
+        elements.push_back(std::move(element));
+    }
+    for (const char* group : kSerialChannelTags) {
+        for (SSettingElement& element : SettingRows::Elements<S56SerialChannel>(
+                 m_serialChannels[0], kSerialChannelRows, group)) {
+            elements.push_back(std::move(element));
+        }
+    }
+    return elements;
+}
+
 long C56PlusCTD::WriteXML(COutputNode* node) {
-    node->WriteComment(IsWavecap() ? "This XMLCON file is for real-time data acquisition with "
-                                     "Wavecap or processing the .HEX file."
-                                   : "This XMLCON file is for processing .XML data files "
-                                     "uploaded from the TDW 56plus storage card.");
-    node->WriteInt("Usage", m_usage);
+    SettingRows::Write<C56PlusCTD>(node, *this, Settings());
     long status = WriteAnySensorArrayXML("TCP_Sensors", m_defaultSensors, node);
     status |= WriteExternalVoltageSensorsXML(node);
     status |= WriteRealTimeOptionsXML(node);
@@ -548,8 +599,7 @@ long C56PlusCTD::WriteXML(COutputNode* node) {
             status = E_FAIL_XML;
             continue;
         }
-        status |= node->WriteInt("Storage", channel.storage);
-        status |= node->WriteInt("Type", channel.type);
+        status |= SettingRows::Write<S56SerialChannel>(node, channel, kSerialChannelRows);
         status |= WriteAnySensorArrayXML("Sensors", channel.sensors, node);
         status |= node->CloseElement();
     }
@@ -586,17 +636,10 @@ long C56PlusCTD::WriteExternalVoltageSensorsXML(COutputNode* node) {
 }
 
 long C56PlusCTD::WriteRealTimeOptionsXML(COutputNode* node) {
-    if (node->OpenElement("RealTimeOptions") != 0) {
+    if (node->OpenElement(kRealTimeOptionsTag) != 0) {
         return S_OK_XML;
     }
-    node->WriteComment("    0 = Slower");
-    node->WriteComment("    1 = Faster");
-    node->WriteInt("HistoricRate", m_historicRate);
-    node->WriteInt("DeckUnit", m_bUsingDeckUnit);
-    node->WriteInt("BaudConsole", m_consoleBaud);
-    WriteNmeaElements(node, *this);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
+    SettingRows::Write<C56PlusCTD>(node, *this, RealTimeOptions());
     long status = S_OK_XML;
     if (m_bSPAR_Added && m_sparSensor) {
         if (node->OpenElement("Sensor") != 0) {
@@ -611,9 +654,7 @@ long C56PlusCTD::WriteRealTimeOptionsXML(COutputNode* node) {
 
 long C56PlusCTD::ReadXML(CInputNode* node) {
     C56PlusCTD scratch;
-    CElementReader read(node);
-    scratch.m_usage = read.Int("Usage", USAGE_STORED_XML_FILE, true);
-    if (read.Failed() ||
+    if (CSettingsRead<C56PlusCTD>(node, scratch, Settings()).Failed() ||
         ReadAnySensorArrayXML("TCP_Sensors", scratch.m_defaultSensors, node) != 0 ||
         scratch.m_defaultSensors.GetSize() != kFixedChannels ||
         scratch.ReadExternalVoltageSensorsXML(node) != 0 ||
@@ -625,11 +666,9 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
             continue;  // a file without serial sensors may leave the channel out
         }
         S56SerialChannel& channel = scratch.m_serialChannels[i];
-        CElementReader readChannel(node);
-        channel.storage = readChannel.Int("Storage", 0, true);
-        channel.type = readChannel.Int("Type", NO_SERIAL_SENSOR, true);
         const bool failed =
-            readChannel.Failed() || ReadAnySensorArrayXML("Sensors", channel.sensors, node) != 0;
+            CSettingsRead<S56SerialChannel>(node, channel, kSerialChannelRows).Failed() ||
+            ReadAnySensorArrayXML("Sensors", channel.sensors, node) != 0;
         node->CloseElement();
         if (failed) {
             return E_FAIL_XML;
@@ -691,21 +730,10 @@ long C56PlusCTD::ReadExternalVoltageSensorsXML(CInputNode* node) {
 }
 
 long C56PlusCTD::ReadRealTimeOptionsXML(CInputNode* node) {
-    if (node->OpenElement("RealTimeOptions") != 0) {
+    if (node->OpenElement(kRealTimeOptionsTag) != 0) {
         return E_FAIL_XML;
     }
-    CElementReader read(node);
-    m_historicRate = read.Int("HistoricRate", -1, true);
-    m_bUsingDeckUnit = read.Int("DeckUnit", m_bUsingDeckUnit, false);
-    m_consoleBaud = read.Int("BaudConsole", m_consoleBaud, false);
-    m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
-    m_bDepthAdded = read.Int("NmeaDepthDataAdded", 0, true);
-    m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, true);
-    m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, true);
-    bool ok = !read.Failed() &&
-              (m_historicRate == HISTORIC_RATE__SLOWER || m_historicRate == HISTORIC_RATE__FASTER);
+    bool ok = !CSettingsRead<C56PlusCTD>(node, *this, RealTimeOptions()).Failed();
     // Without a deck unit NMEA data can only come through the computer, and
     // there is no surface PAR input.
     if (ok && !m_bUsingDeckUnit) {

@@ -33,8 +33,7 @@ class C56CorvaneCTD : public CCTDModel<C56CorvaneCTD, CVantrelCTD> {
     double GetScanInterval() const override;
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C56CorvaneCTD)
 
     // 0 "Version >= 2.0", 1 "Version < 2.0".
     CRange<int> GetFirmwareVersion() const { return m_firmwareVersion; }
@@ -119,6 +118,10 @@ class C56PlusCTD : public CCTDModel<C56PlusCTD, CVantrelCTD> {
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
+    // The usage, then the real-time options below "RealTimeOptions".
+    std::vector<SSettingElement> SettingElements() const override;
+    static std::span<const SSettingRow<C56PlusCTD>> Settings();
+    static std::span<const SSettingRow<C56PlusCTD>> RealTimeOptions();
 
     // Every setter below that changes a collection or the usage rebuilds the
     // channel list, so that it always shows the collections.

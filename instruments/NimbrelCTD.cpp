@@ -1,7 +1,7 @@
 #include "instruments/NimbrelCTD.h"
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
+#include "instruments/SharedSettings.h"
 #include "sensors/ConductivitySensor.h"
 #include "sensors/PressureSensors.h"
 
@@ -15,12 +15,11 @@ const int CNimbrel::OXYGEN_TDW68 = 2;
 
 namespace {
 
+constexpr const char* kFrequencyChannelsTag = "FrequencyChannelsAdded";
 constexpr int kLabelWidth = 26;
 constexpr int kFixedChannels = 2;
 constexpr int kOxygenChannel = 2;
 constexpr int kConductivityChannel = 1;
-// The free-text items hold up to 255 characters.
-constexpr int kTextBuffer = 256;
 
 // The oxygen sensor of each oxygen type, and the hex characters of its data.
 struct SOxygenKind {
@@ -163,38 +162,32 @@ void CNimbrel::InitializeForCalculations() {
     m_nPlusScanTimeOffset = (m_bPressureInstalled ? 22 : 12) + OxygenHexLength(m_oxygenType);
 }
 
-long CNimbrel::WriteXML(COutputNode* node) {
-    node->WriteInt("FrequencyChannelsAdded", m_nNumFreqAdd);
-    node->WriteDouble("SampleIntervalSeconds", m_dSampleInterval);
-    node->WriteComment("MooredPressure not applicable if instrument has pressure sensor.");
-    node->WriteDouble("MooredPressure", m_dMooredPressure);
-    node->WriteDouble("MooredLatitude", m_dMooredLatitude);
-    node->WriteInt("UseMooredLatitude", m_bUseMooredLatitude);
-    node->WriteString("DeviceType", m_deviceType);
-    node->WriteString("FirmwareVersion", m_firmwareVersion);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<CNimbrel>> CNimbrel::Settings() {
+    using M = CNimbrel;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Flag(kFrequencyChannelsTag, &M::m_nNumFreqAdd).Checked(),
+        S::Access(SettingTag::SampleInterval, &M::GetScanInterval, &M::SetSampleInterval)
+            .Limits(GetMinSampleInterval(), GetMaxSampleInterval()),
+        S::Comment("MooredPressure not applicable if instrument has pressure sensor."),
+        S::Number(SettingTag::MooredPressure, &M::m_dMooredPressure),
+        S::Number("MooredLatitude", &M::m_dMooredLatitude),
+        S::Flag("UseMooredLatitude", &M::m_bUseMooredLatitude),
+        S::Text("DeviceType", &M::m_deviceType),
+        S::Text(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+    };
+    return rows;
 }
 
 long CNimbrel::ReadXML(CInputNode* node) {
     CNimbrel scratch;
-    CElementReader read(node);
-    const int frequencyChannels = read.Int("FrequencyChannelsAdded", -1, true);
-    scratch.SetNumFreqAdd(frequencyChannels);
-    scratch.SetSampleInterval(read.Double("SampleIntervalSeconds", 0.0, true));
-    scratch.m_dMooredPressure = read.Double("MooredPressure", 0.0, true);
-    scratch.m_dMooredLatitude = read.Double("MooredLatitude", 0.0, true);
-    scratch.m_bUseMooredLatitude = read.Int("UseMooredLatitude", 0, true);
-    char deviceType[kTextBuffer] = {};
-    char firmwareVersion[kTextBuffer] = {};
-    if (read.Failed() || node->ReadString("DeviceType", deviceType, kTextBuffer) != 0 ||
-        node->ReadString("FirmwareVersion", firmwareVersion, kTextBuffer) != 0 ||
-        scratch.ReadSensorArrayXML(node) != 0 || !scratch.HasFixedSensors(kFixedChannels) ||
-        frequencyChannels >= 3 ||
+    const CSettingsRead read(node, scratch, Settings());
+    const int frequencyChannels = read.Int(kFrequencyChannelsTag);
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
+        !scratch.HasFixedSensors(kFixedChannels) || frequencyChannels >= 3 ||
         frequencyChannels != scratch.m_sensorArray.GetSize() - kFixedChannels) {
         return E_FAIL_XML;
     }
-    scratch.m_deviceType = deviceType;
-    scratch.m_firmwareVersion = firmwareVersion;
     scratch.m_nNumFreqAdd = frequencyChannels;
     DefaultConfig();
     *this = scratch;

@@ -34,8 +34,7 @@ class CNimbrel : public CCTDModel<CNimbrel, CVantrelCTD> {
     int GetScanLen() const override;
     void InitializeForCalculations() override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(CNimbrel)
 
     // Worked out from the sensors, stored and returned: OXYGEN_TDW41 for a
     // TDW 41I, OXYGEN_TDW68 for a TDW 68, else OXYGEN_NONE.

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
+#include "instruments/SharedSettings.h"
 #include "sensors/ConductivitySensor.h"
 
 using namespace TDWXML;
@@ -14,6 +14,7 @@ IMPLEMENT_DYNCREATE(C70420S_CTD, CVantrelFixedSensorsCTD)
 
 namespace {
 
+constexpr const char* kFrequencyChannelsTag = "ExternalFrequencyChannels";
 constexpr int kFixedChannels = 3;
 
 }  // namespace
@@ -61,29 +62,33 @@ int CPayloadCTD::OxygenInstalled() const {
     return FindSensor(SID_OXYGEN_TDW41F, 0) >= 0 ? 1 : 0;
 }
 
-long CPayloadCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("ExternalFrequencyChannels", m_nNumFreqAdd);
-    node->WriteInt("SampleIntervalSeconds", m_nSampleInterval);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<CPayloadCTD>> CPayloadCTD::Settings() {
+    using M = CPayloadCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Flag(kFrequencyChannelsTag, &M::m_nNumFreqAdd).Checked(),
+        S::Access(SettingTag::SampleInterval, &M::GetSampleInterval, &M::SetSampleInterval)
+            .Optional()
+            .Limits(1, GetMaxSampleInterval()),
+    };
+    return rows;
 }
 
 long CPayloadCTD::ReadXML(CInputNode* node) {
     CPayloadCTD scratch;
-    CElementReader read(node);
-    const int frequencyChannelsRead = read.Int("ExternalFrequencyChannels", -1, true);
-    scratch.SetNumFreqAdd(frequencyChannelsRead);
-    scratch.SetSampleInterval(read.Int("SampleIntervalSeconds", 1, false));
+    const CSettingsRead read(node, scratch, Settings());
     if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0) {
         return E_FAIL_XML;
     }
-    const int size = scratch.m_sensorArray.GetSize();
     // A count the instrument could not take is refused like one that
     // disagrees with the sensors.
-    if (size < kFixedChannels || !scratch.HasFixedSensors(kFixedChannels) ||
-        frequencyChannelsRead >= 4 || frequencyChannelsRead != size - kFixedChannels ||
-        scratch.m_nNumFreqAdd != frequencyChannelsRead) {
+    const int frequencyChannelsRead = read.Int(kFrequencyChannelsTag);
+    if (!scratch.HasFixedSensors(kFixedChannels) || frequencyChannelsRead < 0 ||
+        frequencyChannelsRead > GetNumFreqAddMax() ||
+        frequencyChannelsRead != scratch.m_sensorArray.GetSize() - kFixedChannels) {
         return E_FAIL_XML;
     }
+    scratch.m_nNumFreqAdd = frequencyChannelsRead;
     DefaultConfig();
     *this = scratch;
     return S_OK_XML;
@@ -127,8 +132,8 @@ int C70420S_CTD::GetScanLen() const {
     return 22 + NmeaHexLength() + (m_bScanTimeAdded ? 8 : 0);
 }
 
-long C70420S_CTD::WriteXML(COutputNode* node) {
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C70420S_CTD>> C70420S_CTD::Settings() {
+    return {};
 }
 
 long C70420S_CTD::ReadXML(CInputNode* node) {

@@ -21,7 +21,7 @@ class CVantrelFixedSensorsCTD : public CVantrelCTD {
 // "TDW Glider Payload CTD": no hex scan of its own; a sample interval.
 class CPayloadCTD : public CCTDModel<CPayloadCTD, CVantrelFixedSensorsCTD> {
     DECLARE_DYNCREATE(CPayloadCTD)
-    DECLARE_VANTREL_CONFIGURATION()
+    DECLARE_VANTREL_CONFIGURATION(CPayloadCTD)
   public:
     static constexpr int kCTD_ID = CTD_PAYLOAD;
 
@@ -57,7 +57,7 @@ class CPayloadCTD : public CCTDModel<CPayloadCTD, CVantrelFixedSensorsCTD> {
 // NMEA and scan-time options are not kept in its document.
 class C70420S_CTD : public CCTDModel<C70420S_CTD, CVantrelFixedSensorsCTD> {
     DECLARE_DYNCREATE(C70420S_CTD)
-    DECLARE_VANTREL_CONFIGURATION()
+    DECLARE_VANTREL_CONFIGURATION(C70420S_CTD)
   public:
     static constexpr int kCTD_ID = CTD_70420S_UCTD;
 

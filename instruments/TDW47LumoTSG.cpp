@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
+#include "instruments/SharedSettings.h"
 
 using namespace TDWXML;
 
@@ -44,29 +44,25 @@ void C47ThermosalCTD::SetbTDW83_Added(int on) {
     m_bTDW83_Added = on;
 }
 
-long C47ThermosalCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("SampleIntervalSeconds", m_sampleInterval.Get());
-    node->WriteInt("OutputConductivity", m_bOutputCond);
-    node->WriteInt("OutputSalinity", m_bOutputSalinity);
-    node->WriteInt("OutputSoundVelocity", m_bOutputSoundVelocity);
-    node->WriteInt("UseJunctionBox", m_bUseJunctionBox);
-    node->WriteInt("TDW83TemperatureAdded", m_bTDW83_Added);
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C47ThermosalCTD>> C47ThermosalCTD::Settings() {
+    using M = C47ThermosalCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
+        S::Flag("OutputConductivity", &M::m_bOutputCond),
+        S::Flag("OutputSalinity", &M::m_bOutputSalinity),
+        S::Flag("OutputSoundVelocity", &M::m_bOutputSoundVelocity),
+        S::Flag("UseJunctionBox", &M::m_bUseJunctionBox),
+        S::Flag("TDW83TemperatureAdded", &M::m_bTDW83_Added),
+        NmeaPosition<M>(),
+    };
+    return rows;
 }
 
 long C47ThermosalCTD::ReadXML(CInputNode* node) {
     C47ThermosalCTD scratch;
-    CElementReader read(node);
-    const bool intervalKnown =
-        scratch.SetnSampleInterval(read.Int("SampleIntervalSeconds", 0, true)) != 0;
-    scratch.m_bOutputCond = read.Int("OutputConductivity", 0, true);
-    scratch.m_bOutputSalinity = read.Int("OutputSalinity", 0, true);
-    scratch.m_bOutputSoundVelocity = read.Int("OutputSoundVelocity", 0, true);
-    scratch.m_bUseJunctionBox = read.Int("UseJunctionBox", 0, true);
-    scratch.m_bTDW83_Added = read.Int("TDW83TemperatureAdded", 0, true);
-    scratch.m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    if (read.Failed() || !intervalKnown || scratch.ReadSensorArrayXML(node) != 0 ||
+    const CSettingsRead read(node, scratch, Settings());
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
         !scratch.HasFixedSensors(kFixedChannels) ||
         scratch.m_sensorArray.GetSize() != scratch.GetNumChannel()) {
         return E_FAIL_XML;

@@ -6,6 +6,7 @@
 // it has no scan length.
 
 #include "core/CTDModel.h"
+#include "instruments/SettingRows.h"
 
 class C47ThermosalCTD : public CCTDModel<C47ThermosalCTD, CCTD> {
     DECLARE_DYNCREATE(C47ThermosalCTD)
@@ -20,8 +21,7 @@ class C47ThermosalCTD : public CCTDModel<C47ThermosalCTD, CCTD> {
 
     void DefaultConfig() override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C47ThermosalCTD)
 
     // Temperature, conductivity, and the remote temperature when added. The
     // user changes none of them, and the channels have no names.

@@ -3,8 +3,7 @@
 #include <cstdint>
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
-#include "instruments/NmeaElements.h"
+#include "instruments/SharedSettings.h"
 #include "sensors/AuxiliarySensors.h"
 
 using namespace TDWXML;
@@ -13,6 +12,8 @@ IMPLEMENT_DYNCREATE(C812PlusCTD, CCTD)
 
 namespace {
 
+constexpr const char* kVoltageWordsSuppressedTag = "VoltageWordsSuppressed";
+constexpr const char* kFrequencySuppressedTag = "FrequencyChannelsSuppressed";
 constexpr int kLabelWidth = 30;
 constexpr int kWordBytes = 3;
 constexpr int kNmeaPositionBytes = 7;
@@ -180,38 +181,49 @@ double C812PlusCTD::ReadScanTime() const {
     return static_cast<double>(static_cast<std::int32_t>(bits));
 }
 
-long C812PlusCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("FrequencyChannelsSuppressed", GetNumFreqSuppress());
-    node->WriteInt("VoltageWordsSuppressed", GetNumVoltWordSuppress());
-    node->WriteInt("ComputerInterface", m_computerInterface.Get());
-    for (int version = 0; version < kNumDeckUnitVersions; ++version) {
-        CString comment;
-        comment.Format("%d == %s", version, kDeckUnitDescriptions[version]);
-        node->WriteComment(comment);
-    }
-    node->WriteInt("DeckUnitVersion", m_nDeckUnitVersion);
-    node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    WriteNmeaElements(node, *this);
-    return WriteSensorArrayXML(node);
+template <int version>
+CString C812PlusCTD::DeckUnitComment(const C812PlusCTD&) {
+    CString comment;
+    comment.Format("%d == %s", version, kDeckUnitDescriptions[version]);
+    return comment;
+}
+
+std::span<const SSettingRow<C812PlusCTD>> C812PlusCTD::Settings() {
+    using M = C812PlusCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Access(kFrequencySuppressedTag, &M::GetNumFreqSuppress, &M::SetNumFreqSuppress)
+            .Checked(),
+        S::Access(kVoltageWordsSuppressedTag, &M::GetNumVoltWordSuppress,
+                  &M::SetNumVoltWordSuppress)
+            .Checked(),
+        S::Bounded("ComputerInterface", &M::m_computerInterface).RefuseFails(),
+        S::CommentOf(DeckUnitComment<0>),
+        S::CommentOf(DeckUnitComment<1>),
+        S::CommentOf(DeckUnitComment<2>),
+        S::CommentOf(DeckUnitComment<3>),
+        // Any other version reads as the first.
+        S::Access("DeckUnitVersion", &M::GetDeckUnitVersion, &M::SetDeckUnitVersion)
+            .Optional()
+            .Limits(0, kNumDeckUnitVersions - 1),
+        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).RefuseFails(),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+    };
+    static_assert(kNumDeckUnitVersions == 4, "one comment a deck unit version");
+    return rows;
 }
 
 long C812PlusCTD::ReadXML(CInputNode* node) {
     C812PlusCTD scratch;
-    CElementReader read(node);
-    const int freqSuppressed = read.Int("FrequencyChannelsSuppressed", 0, true);
-    const int voltWordsSuppressed = read.Int("VoltageWordsSuppressed", 0, true);
-    const bool interfaceKnown =
-        scratch.SetComputerInterface(read.Int("ComputerInterface", 0, true)) != 0;
-    const int deckUnit = read.Int("DeckUnitVersion", 0, false);
-    scratch.m_nDeckUnitVersion = deckUnit >= 0 && deckUnit < kNumDeckUnitVersions ? deckUnit : 0;
-    const bool scansKnown = scratch.SetnScansToAvg(read.Int("ScansToAverage", 0, true)) != 0;
-    scratch.m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
-    scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    ReadNmeaElements(read, scratch);
-    if (read.Failed() || !interfaceKnown || !scansKnown || scratch.ReadSensorArrayXML(node) != 0 ||
-        !scratch.TakeChannelsRead(freqSuppressed, voltWordsSuppressed)) {
+    const CSettingsRead read(node, scratch, Settings());
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
+        !scratch.TakeChannelsRead(read.Int(kFrequencySuppressedTag),
+                                  read.Int(kVoltageWordsSuppressedTag))) {
         return E_FAIL_XML;
     }
     DefaultConfig();

@@ -7,6 +7,7 @@
 // the instrument suppresses.
 
 #include "core/CTDModel.h"
+#include "instruments/SettingRows.h"
 
 class C812PlusCTD : public CCTDModel<C812PlusCTD, CCTD> {
     DECLARE_DYNCREATE(C812PlusCTD)
@@ -22,8 +23,7 @@ class C812PlusCTD : public CCTDModel<C812PlusCTD, CCTD> {
 
     void DefaultConfig() override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C812PlusCTD)
 
     // Channels: the three fixed ones, the frequency channels in use, the
     // voltage channels in use, and the surface PAR pair when added.
@@ -90,6 +90,9 @@ class C812PlusCTD : public CCTDModel<C812PlusCTD, CCTD> {
     const unsigned char* ScanPosition() const;
     // The checks a read configuration must pass; fills the channel counts.
     bool TakeChannelsRead(int freqSuppressed, int voltWordsSuppressed);
+    // "%d == %s": a deck unit version and its description.
+    template <int version>
+    static CString DeckUnitComment(const C812PlusCTD&);
 
     int m_nDeckUnitVersion = 0;
     CRange<int> m_scansToAvg{1, 1, 50};

@@ -1,8 +1,7 @@
 #include "instruments/TDW94DartelCTD.h"
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
-#include "instruments/NmeaElements.h"
+#include "instruments/SharedSettings.h"
 #include "sensors/AuxiliarySensors.h"
 
 using namespace TDWXML;
@@ -43,27 +42,28 @@ int C94DartelCTD::GetBaseLength() const {
     return kFixedDataLength + (m_bSPAR_Added ? kSurfacePAR_Length : 0);
 }
 
-long C94DartelCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    WriteNmeaElements(node, *this);
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C94DartelCTD>> C94DartelCTD::Settings() {
+    using M = C94DartelCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded).Optional(),
+        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).Optional(),
+        NmeaPosition<M>().Optional(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added).Optional(),
+    };
+    return rows;
 }
 
 long C94DartelCTD::ReadXML(CInputNode* node) {
     C94DartelCTD scratch;
-    scratch.m_bScanTimeAdded = CElementReader(node).Int("ScanTimeAdded", 0, false);
-    // Surface PAR is taken only from a document that holds the whole group.
-    CElementReader group(node);
-    group.Into("ScansToAverage", scratch.m_scansToAvg, true);
-    scratch.m_bNMEA_Added = group.Int("NmeaPositionDataAdded", 0, true);
-    scratch.m_bDepthAdded = group.Int("NmeaDepthDataAdded", 0, true);
-    scratch.m_bNMEA_TimeAdded = group.Int("NmeaTimeAdded", 0, true);
-    scratch.m_bNMEA_PC = group.Int("NmeaDeviceConnectedToPC", 0, true);
-    const int sparAdded = group.Int("SurfaceParVoltageAdded", 0, true);
-    if (!group.Failed()) {
-        scratch.m_bSPAR_Added = sparAdded;
+    const CSettingsRead read(node, scratch, Settings());
+    // Surface PAR is taken only from a document that holds every element
+    // after the scan time.
+    if (read.Missing() > (read.Found(SettingTag::ScanTimeAdded) ? 0 : 1)) {
+        scratch.m_bSPAR_Added = 0;
     }
     if (scratch.ReadSensorArrayXML(node) != 0 || !scratch.HasFixedSensors(kFixedChannels) ||
         scratch.m_sensorArray.GetSize() != scratch.GetNumChannel()) {

@@ -26,8 +26,7 @@ class C94DartelCTD : public CCTDModel<C94DartelCTD, CVantrelCTD> {
     double GetScanInterval() const override;
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C94DartelCTD)
 
     CRange<int> GetnScansToAvg() const { return m_scansToAvg; }
     int SetnScansToAvg(int scans) { return m_scansToAvg.Set(scans); }

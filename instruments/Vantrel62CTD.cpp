@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/ReportLine.h"
-#include "instruments/NmeaElements.h"
+#include "instruments/SharedSettings.h"
 
 using namespace TDWXML;
 
@@ -23,14 +23,6 @@ constexpr SPressureData kPressureData[] = {
     {SID_PRESSURE_DIGIQUARTZ_TC, 18},
     {SID_PRESSURE_STRAIN_GAUGE, 12},
     {-1, 8},
-};
-
-const char* const kDocumentComments[] = {
-    "Pressure sensor type:",
-    "    0 = digiquartz without temp comp",
-    "    1 = digiquartz with temp comp",
-    "    2 = strain gauge",
-    "    3 = no pressure sensor",
 };
 
 }  // namespace
@@ -56,44 +48,45 @@ int C62VantrelCTD::GetBaseLength() const {
            (voltages % 2) + (m_bNMEA_Added || m_bScanTimeAdded ? 4 : 0);
 }
 
-long C62VantrelCTD::WriteXML(COutputNode* node) {
-    for (const char* comment : kDocumentComments) {
-        node->WriteComment(comment);
-    }
-    node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
-    node->WriteComment(
-        "Moored pressure is only applicable if pressure sensor type = no pressure sensor.");
-    node->WriteDouble("MooredPressure", m_mooredPressure.Get(), "%1.12f");
-    node->WriteComment(
-        "Temperature type is only applicable if pressure sensor type = "
-        "digiquartz without temp comp.");
-    node->WriteComment("   0 = water temperature");
-    node->WriteComment("   1 = user supplied temperature");
-    node->WriteInt("TemperatureType", m_tempType.Get());
-    node->WriteDouble("UserSuppliedTemperature", m_userSuppliedTemp.Get(), "%1.12f");
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteComment("Firmware version: 0 = version 4.0 or newer, 1 = older than version 4.0");
-    node->WriteInt("FirmwareVersion", m_firmwareVersion.Get());
-    node->WriteInt("SampleIntervalSeconds", m_sampleInterval.Get());
-    WriteNmeaElements(node, *this);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C62VantrelCTD>> C62VantrelCTD::Settings() {
+    using M = C62VantrelCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Comment("Pressure sensor type:"),
+        S::Comment("    0 = digiquartz without temp comp"),
+        S::Comment("    1 = digiquartz with temp comp"),
+        S::Comment("    2 = strain gauge"),
+        S::Comment("    3 = no pressure sensor"),
+        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+        S::Comment(
+            "Moored pressure is only applicable if pressure sensor type = no pressure sensor."),
+        S::Bounded(SettingTag::MooredPressure, &M::m_mooredPressure, "%1.12f"),
+        S::Comment("Temperature type is only applicable if pressure sensor type = "
+                   "digiquartz without temp comp."),
+        S::Comment("   0 = water temperature"),
+        S::Comment("   1 = user supplied temperature"),
+        S::Bounded(SettingTag::TemperatureType, &M::m_tempType),
+        S::Bounded(SettingTag::UserSuppliedTemperature, &M::m_userSuppliedTemp, "%1.12f"),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::Comment("Firmware version: 0 = version 4.0 or newer, 1 = older than version 4.0"),
+        S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+    };
+    return rows;
 }
 
 long C62VantrelCTD::ReadXML(CInputNode* node) {
     C62VantrelCTD scratch;
-    CElementReader read(node);
-    const int pressureTypeRead = read.Int("PressureSensorType", -1, true);
-    scratch.ReadMooredPressureXML(read);
-    const int voltageChannelsRead = read.Int("ExternalVoltageChannels", -1, true);
-    read.Into("FirmwareVersion", scratch.m_firmwareVersion, true);
-    read.Into("SampleIntervalSeconds", scratch.m_sampleInterval, true);
-    ReadNmeaElements(read, scratch);
-    scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
+    const CSettingsRead read(node, scratch, Settings());
     if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
         !scratch.TakeSettingsFromSensors(scratch.m_sensorArray.GetSize()) ||
-        scratch.m_pressureSensorType.Get() != pressureTypeRead ||
-        scratch.m_nNumVoltAdd != voltageChannelsRead) {
+        scratch.m_pressureSensorType.Get() != read.Int(SettingTag::PressureSensorType) ||
+        scratch.m_nNumVoltAdd != read.Int(SettingTag::ExternalVoltageChannels)) {
         return E_FAIL_XML;
     }
     DefaultConfig();

@@ -20,8 +20,7 @@ class C62VantrelCTD : public CCTDModel<C62VantrelCTD, CVantrelMooredCTD> {
     double GetScanInterval() const override { return m_sampleInterval.Get(); }
     void InitializeForCalculations() override { InitializeOffsets(); }
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C62VantrelCTD)
 
     // 0 version 4.0 or newer, 1 older.
     CRange<int> GetFirmwareVersion() const { return m_firmwareVersion; }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
+#include "instruments/SharedSettings.h"
 
 using namespace TDWXML;
 
@@ -86,20 +86,26 @@ int C62V2VantrelCTD::SetSerialSensor(int serialSensor) {
     return 1;
 }
 
-long C62V2VantrelCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
-    node->WriteDouble("MooredPressure", m_mooredPressure.Get());
-    node->WriteInt("TemperatureType", m_tempType.Get());
-    node->WriteDouble("UserSuppliedTemperature", m_userSuppliedTemp.Get());
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteComment(GetSerialSensorComment(m_serialSensor.Get()));
-    node->WriteInt("SerialRS232C_Sensor", m_serialSensor.Get());
-    node->WriteDouble("SampleIntervalSeconds", m_sampleInterval.Get());
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C62V2VantrelCTD>> C62V2VantrelCTD::Settings() {
+    using M = C62V2VantrelCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+        S::Bounded(SettingTag::MooredPressure, &M::m_mooredPressure),
+        S::Bounded(SettingTag::TemperatureType, &M::m_tempType),
+        S::Bounded(SettingTag::UserSuppliedTemperature, &M::m_userSuppliedTemp),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::CommentOf([](const M& ctd) { return GetSerialSensorComment(ctd.m_serialSensor.Get()); }),
+        S::Bounded(SettingTag::SerialSensor, &M::m_serialSensor).Checked(),
+        // An interval out of range is an error here, not a reason for the
+        // default.
+        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+    };
+    return rows;
 }
 
 long C62V2VantrelCTD::ReadXML(CInputNode* node) {
@@ -107,22 +113,12 @@ long C62V2VantrelCTD::ReadXML(CInputNode* node) {
     // predecessor that shares this design.
     std::unique_ptr<CObject> fresh(GetRuntimeClass()->CreateObject());
     auto& scratch = static_cast<C62V2VantrelCTD&>(*fresh);
-    CElementReader read(node);
-    const int pressureTypeRead = read.Int("PressureSensorType", -1, true);
-    const int voltageChannelsRead = read.Int("ExternalVoltageChannels", -1, true);
-    const int serialRead = read.Int("SerialRS232C_Sensor", -1, true);
-    scratch.ReadMooredPressureXML(read);
-    // An interval out of range is an error here, not a reason for the default.
-    const bool intervalTaken = scratch.m_sampleInterval.Set(
-        read.Double("SampleIntervalSeconds", scratch.m_sampleInterval.Get(), true));
-    scratch.m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    scratch.m_bDepthAdded = read.Int("NmeaDepthDataAdded", 0, false);
-    scratch.m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, false);
-    scratch.m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, false);
-    if (read.Failed() || !intervalTaken || scratch.ReadSensorArrayXML(node) != 0 ||
-        !scratch.TakeSettingsFromSensors(scratch.TakeSerialSensorFromSensors(serialRead)) ||
-        scratch.m_pressureSensorType.Get() != pressureTypeRead ||
-        scratch.m_nNumVoltAdd != voltageChannelsRead) {
+    const CSettingsRead read(node, scratch, Settings());
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
+        !scratch.TakeSettingsFromSensors(
+            scratch.TakeSerialSensorFromSensors(read.Int(SettingTag::SerialSensor))) ||
+        scratch.m_pressureSensorType.Get() != read.Int(SettingTag::PressureSensorType) ||
+        scratch.m_nNumVoltAdd != read.Int(SettingTag::ExternalVoltageChannels)) {
         return E_FAIL_XML;
     }
     DefaultConfig();

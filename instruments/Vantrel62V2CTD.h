@@ -27,8 +27,7 @@ class C62V2VantrelCTD : public CCTDModel<C62V2VantrelCTD, CVantrelMooredCTD> {
     // The instrument's time follows the serial data.
     void InitializeForCalculations() override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C62V2VantrelCTD)
 
     // Any serial sensor, the TDW 58 included.
     int GetSerialSensor() const override { return m_serialSensor.Get(); }

@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
-#include "instruments/NmeaElements.h"
+#include "instruments/SharedSettings.h"
 #include "platform/Diagnostics.h"
 
 using namespace TDWXML;
@@ -118,35 +117,33 @@ double C64VantrelCTD::CalcCorFreq(double frequency) const {
     return std::sqrt(std::max(g, D) - D);
 }
 
-long C64VantrelCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteComment(
-        "Firmware version: 0 means version 3.0 or newer, 1 means older than version 3.0");
-    node->WriteInt("FirmwareVersion", m_firmwareVersion.Get());
-    node->WriteInt("HalfSecondIntervals", m_halfSecIntervals.Get());
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    WriteNmeaElements(node, *this);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<C64VantrelCTD>> C64VantrelCTD::Settings() {
+    using M = C64VantrelCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::Comment(
+            "Firmware version: 0 means version 3.0 or newer, 1 means older than version 3.0"),
+        S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+        S::Bounded(SettingTag::HalfSecondIntervals, &M::m_halfSecIntervals).RefuseFails(),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+    };
+    return rows;
 }
 
 long C64VantrelCTD::ReadXML(CInputNode* node) {
     C64VantrelCTD scratch;
-    CElementReader read(node);
-    const int pressureTypeRead = read.Int("PressureSensorType", -1, true);
-    const int voltageChannels = read.Int("ExternalVoltageChannels", -1, true);
-    read.Into("FirmwareVersion", scratch.m_firmwareVersion, true);
-    const bool intervalTaken =
-        scratch.m_halfSecIntervals.Set(read.Int("HalfSecondIntervals", -1, true));
-    scratch.m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
-    scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    ReadNmeaElements(read, scratch);
-    if (read.Failed() || !intervalTaken || scratch.ReadSensorArrayXML(node) != 0 ||
-        !scratch.LeadingSensorsMatch(pressureTypeRead)) {
-        return E_FAIL_XML;
-    }
-    if (!scratch.TakeVoltagesFound(voltageChannels, 0)) {
+    const CSettingsRead read(node, scratch, Settings());
+    const int pressureTypeRead = read.Int(SettingTag::PressureSensorType);
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
+        !scratch.LeadingSensorsMatch(pressureTypeRead) ||
+        !scratch.TakeVoltagesFound(read.Int(SettingTag::ExternalVoltageChannels), 0)) {
         return E_FAIL_XML;
     }
     scratch.m_pressureSensorType.Set(pressureTypeRead);

@@ -23,8 +23,7 @@ class C64VantrelCTD : public CCTDModel<C64VantrelCTD, CVantrelSurfaceParCTD> {
     double GetScanInterval() const override;
     void InitializeForCalculations() override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
-    long WriteXML(TDWXML::COutputNode* node) override;
+    DECLARE_SETTING_ROWS(C64VantrelCTD)
 
     // 0 version 3.0 or newer, 1 older.
     CRange<int> GetFirmwareVersion() const { return m_firmwareVersion; }

@@ -1,7 +1,6 @@
 #include "instruments/Vantrel64PlusCTD.h"
 
-#include "instruments/ElementReader.h"
-#include "instruments/NmeaElements.h"
+#include "instruments/SharedSettings.h"
 
 using namespace TDWXML;
 
@@ -18,24 +17,32 @@ void C64VantrelPlusCTD::Report(std::ostream& os, const CString& fileName, int ch
     ReportParScanTimeSensors(os, changed);
 }
 
+std::span<const SSettingRow<C64VantrelPlusCTD>> C64VantrelPlusCTD::Settings() {
+    using M = C64VantrelPlusCTD;
+    using S = SSettingRow<M>;
+    // Every setting must lie in its range; there is no default to fall back on.
+    static const S rows[] = {
+        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).RefuseFails(),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::Bounded(SettingTag::Mode, &M::m_mode).RefuseFails(),
+        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
+        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).RefuseFails(),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded).Optional(),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+    };
+    return rows;
+}
+
 long C64VantrelPlusCTD::ReadXML(CInputNode* node) {
     C64VantrelPlusCTD scratch;
-    CElementReader read(node);
-    // Every setting must lie in its range; there is no default to fall back on.
-    const int pressureTypeRead = read.Int("PressureSensorType", -1, true);
-    const int voltageChannels = read.Int("ExternalVoltageChannels", -1, true);
-    const bool inRange = scratch.m_pressureSensorType.Set(pressureTypeRead) &
-                         scratch.m_mode.Set(read.Int("Mode", -1, true)) &
-                         scratch.m_sampleInterval.Set(read.Int("SampleIntervalSeconds", -1, true)) &
-                         scratch.m_scansToAvg.Set(read.Int("ScansToAverage", -1, true));
-    scratch.m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
-    ReadNmeaElements(read, scratch);
-    scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, false);
-    if (read.Failed() || !inRange || scratch.ReadSensorArrayXML(node) != 0 ||
-        !scratch.LeadingSensorsMatch(pressureTypeRead)) {
-        return E_FAIL_XML;
-    }
-    if (!scratch.TakeVoltagesFound(voltageChannels, 0)) {
+    const CSettingsRead read(node, scratch, Settings());
+    if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0 ||
+        !scratch.LeadingSensorsMatch(scratch.m_pressureSensorType.Get()) ||
+        !scratch.TakeVoltagesFound(read.Int(SettingTag::ExternalVoltageChannels), 0)) {
         return E_FAIL_XML;
     }
     DefaultConfig();

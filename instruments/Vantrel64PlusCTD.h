@@ -18,5 +18,5 @@ class C64VantrelPlusCTD : public CCTDModel<C64VantrelPlusCTD, CVantrelProfilerCT
     bool operator==(const C64VantrelPlusCTD& other) const = default;
 
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
+    DECLARE_SETTING_ROWS(C64VantrelPlusCTD)
 };

@@ -1,7 +1,7 @@
 #include "instruments/Vantrel64V2CTD.h"
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
+#include "instruments/SharedSettings.h"
 #include "platform/Diagnostics.h"
 
 using namespace TDWXML;
@@ -78,36 +78,44 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
     return 1;
 }
 
-void C64V2VantrelCTD::WriteSerialSensorXML(COutputNode* node) {
-    node->WriteComment(GetSerialSensorComment(m_serialSensor.Get()));
-    node->WriteInt("SerialRS232C_Sensor", m_serialSensor.Get());
+std::span<const SSettingRow<C64V2VantrelCTD>> C64V2VantrelCTD::Settings() {
+    using M = C64V2VantrelCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::Bounded(SettingTag::Mode, &M::m_mode),
+        S::CommentOf([](const M& ctd) { return GetSerialSensorComment(ctd.m_serialSensor.Get()); }),
+        S::Bounded(SettingTag::SerialSensor, &M::m_serialSensor)
+            .Checked(NO_SERIAL_SENSOR)
+            .Optional(),
+        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
+        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg),
+        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+    };
+    return rows;
 }
 
 long C64V2VantrelCTD::ReadXML(CInputNode* node) {
     C64V2VantrelCTD scratch;
-    CElementReader read(node);
-    const int pressureTypeRead = read.Int("PressureSensorType", -1, false);
-    const int voltageChannels = read.Int("ExternalVoltageChannels", -1, true);
-    read.Into("Mode", scratch.m_mode, true);
-    const int serialSensor = read.Int("SerialRS232C_Sensor", NO_SERIAL_SENSOR, false);
-    read.Into("SampleIntervalSeconds", scratch.m_sampleInterval, true);
-    read.Into("ScansToAverage", scratch.m_scansToAvg, true);
-    scratch.m_bSPAR_Added = read.Int("SurfaceParVoltageAdded", 0, true);
-    scratch.m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    scratch.m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, false);
-    scratch.m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, false);
-    scratch.m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    scratch.m_bDepthAdded = read.Int("NmeaDepthDataAdded", 0, false);
+    const CSettingsRead read(node, scratch, Settings());
     if (read.Failed() || scratch.ReadSensorArrayXML(node) != 0) {
         return E_FAIL_XML;
     }
+    const int serialSensor = read.Int(SettingTag::SerialSensor);
     if (serialSensor == PRESSURE_TDW_58 || serialSensor < 0 || serialSensor > SATLANTIC_SEAFET) {
         CDiagnostics::Log("C64V2VantrelCTD::ReadXML - unsupported serial sensor - TDW 58.", 0);
         return E_FAIL_XML;
     }
+    const int pressureTypeRead = read.Int(SettingTag::PressureSensorType);
     scratch.m_serialSensor.Set(serialSensor);
     scratch.m_pressureSensorType.Set(pressureTypeRead);
-    scratch.m_nNumVoltAdd = voltageChannels;
+    scratch.m_nNumVoltAdd = read.Int(SettingTag::ExternalVoltageChannels);
     if (!scratch.SensorsMatchSettings(pressureTypeRead)) {
         return E_FAIL_XML;
     }

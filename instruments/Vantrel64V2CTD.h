@@ -19,7 +19,7 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelProfilerCTD> {
     void DefaultConfig() override;
     void InitializeForCalculations() override;
     void Report(std::ostream& os, const CString& fileName, int changed) const override;
-    long ReadXML(TDWXML::CInputNode* node) override;
+    DECLARE_SETTING_ROWS(C64V2VantrelCTD)
     int GetSerialSensor() const override { return m_serialSensor.Get(); }
 
     // Also drops a gas tension device or TDW 58 setting.
@@ -28,7 +28,6 @@ class C64V2VantrelCTD : public CCTDModel<C64V2VantrelCTD, CVantrelProfilerCTD> {
 
   protected:
     int GetBaseLength() const override;
-    void WriteSerialSensorXML(TDWXML::COutputNode* node) override;
 
   private:
     // Index of the first serial channel.

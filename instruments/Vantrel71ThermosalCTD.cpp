@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "core/ReportLine.h"
-#include "instruments/ElementReader.h"
+#include "instruments/SharedSettings.h"
 #include "sensors/TemperatureSensors.h"
 
 using namespace TDWXML;
@@ -92,33 +92,29 @@ int CVantrelThermosalCTD::SetRemoteTempType(int type) {
     return SetChannelSensorType(m_remoteTempType, type, kRemoteChannel, 0, NewRemoteTempSensor);
 }
 
-long CVantrelThermosalCTD::WriteXML(COutputNode* node) {
-    node->WriteComment("Remote temperature: 0 = none, 1 = TDW 2, 2 = TDW 83.");
-    node->WriteInt("RemoteTemperature", m_remoteTempType.Get());
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteInt("SampleIntervalSeconds", m_sampleInterval.Get());
-    node->WriteInt("NmeaPositionDataAdded", m_bNMEA_Added);
-    node->WriteInt("NmeaDepthDataAdded", m_bDepthAdded);
-    node->WriteInt("NmeaTimeAdded", m_bNMEA_TimeAdded);
-    node->WriteInt("NmeaDeviceConnectedToPC", m_bNMEA_PC);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    return WriteSensorArrayXML(node);
+std::span<const SSettingRow<CVantrelThermosalCTD>> CVantrelThermosalCTD::Settings() {
+    using M = CVantrelThermosalCTD;
+    using S = SSettingRow<M>;
+    static const S rows[] = {
+        S::Comment("Remote temperature: 0 = none, 1 = TDW 2, 2 = TDW 83."),
+        S::Bounded("RemoteTemperature", &M::m_remoteTempType).RefuseFails(),
+        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
+        NmeaPosition<M>(),
+        NmeaDepth<M>(),
+        NmeaTime<M>(),
+        NmeaToPC<M>(),
+        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
+    };
+    return rows;
 }
 
 long CVantrelThermosalCTD::ReadXML(CInputNode* node) {
     std::unique_ptr<CVantrelThermosalCTD> scratch(static_cast<CVantrelThermosalCTD*>(Clone()));
     scratch->DefaultConfig();
-    CElementReader read(node);
-    const int remoteRead = read.Int("RemoteTemperature", -1, true);
-    const int voltageChannelsRead = read.Int("ExternalVoltageChannels", -1, true);
-    read.Into("SampleIntervalSeconds", scratch->m_sampleInterval, true);
-    scratch->m_bNMEA_Added = read.Int("NmeaPositionDataAdded", 0, true);
-    scratch->m_bScanTimeAdded = read.Int("ScanTimeAdded", 0, true);
-    scratch->m_bDepthAdded = read.Int("NmeaDepthDataAdded", 0, false);
-    scratch->m_bNMEA_TimeAdded = read.Int("NmeaTimeAdded", 0, false);
-    scratch->m_bNMEA_PC = read.Int("NmeaDeviceConnectedToPC", 0, false);
-    if (read.Failed() || !scratch->m_remoteTempType.Set(remoteRead) ||
-        scratch->ReadSensorArrayXML(node) != 0 ||
+    const CSettingsRead read(node, *scratch, Settings());
+    const int voltageChannelsRead = read.Int(SettingTag::ExternalVoltageChannels);
+    if (read.Failed() || scratch->ReadSensorArrayXML(node) != 0 ||
         !scratch->SensorsMatchSettings(voltageChannelsRead)) {
         return E_FAIL_XML;
     }

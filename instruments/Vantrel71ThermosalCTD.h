@@ -11,7 +11,7 @@
 
 class CVantrelThermosalCTD : public CVantrelCTD {
     DECLARE_DYNAMIC(CVantrelThermosalCTD)
-    DECLARE_VANTREL_CONFIGURATION()
+    DECLARE_VANTREL_CONFIGURATION(CVantrelThermosalCTD)
   public:
     CVantrelThermosalCTD() = default;
     CVantrelThermosalCTD(const CVantrelThermosalCTD& other) = default;

@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "core/CTD.h"
+#include "instruments/SettingRows.h"
 
 // In a model's class body, like DECLARE_DYNCREATE: the operations that every
-// model defines for itself, its default configuration, its document and its
+// model defines for itself, its default configuration, its settings and its
 // report.
-#define DECLARE_VANTREL_CONFIGURATION()                                                 \
+#define DECLARE_VANTREL_CONFIGURATION(Model)                                            \
   public:                                                                               \
     void DefaultConfig() override;                                                      \
     void Report(std::ostream& os, const CString& fileName, int changed) const override; \
-    long ReadXML(TDWXML::CInputNode* node) override;                                    \
-    long WriteXML(TDWXML::COutputNode* node) override;                                  \
+    DECLARE_SETTING_ROWS(Model)                                                         \
                                                                                         \
   private:
 

@@ -85,12 +85,6 @@ int CVantrelMooredCTD::SetPressureSensorType(int type) {
     return 1;
 }
 
-void CVantrelMooredCTD::ReadMooredPressureXML(CElementReader& read) {
-    read.Into("MooredPressure", m_mooredPressure, true);
-    read.Into("TemperatureType", m_tempType, true);
-    read.Into("UserSuppliedTemperature", m_userSuppliedTemp, true);
-}
-
 bool CVantrelMooredCTD::TakeSettingsFromSensors(int serialFrom) {
     const int size = m_sensorArray.GetSize();
     if (size < GetNumChannelMin() || size > GetNumChannelMax() || !HasFixedSensors(2)) {

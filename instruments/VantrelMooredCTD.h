@@ -8,7 +8,6 @@
 
 #include <ostream>
 
-#include "instruments/ElementReader.h"
 #include "instruments/VantrelCTD.h"
 
 class CVantrelMooredCTD : public CVantrelCTD {
@@ -53,9 +52,6 @@ class CVantrelMooredCTD : public CVantrelCTD {
     // The common settings and the pressure settings at their defaults, and
     // the model's fixed sensors.
     void ResetPressureSettings();
-    // The moored pressure and its temperature from a document; each value is
-    // taken when it lies in its range.
-    void ReadMooredPressureXML(CElementReader& read);
     // Takes the pressure type and the voltage count from a read sensor array
     // whose serial channels start at serialFrom; false when its length or
     // its fixed sensors cannot be this model's.

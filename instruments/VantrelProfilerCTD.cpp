@@ -3,9 +3,6 @@
 #include <string>
 
 #include "core/ReportLine.h"
-#include "instruments/NmeaElements.h"
-
-using namespace TDWXML;
 
 IMPLEMENT_DYNAMIC(CVantrelProfilerCTD, CVantrelSurfaceParCTD)
 
@@ -88,19 +85,6 @@ int CVantrelProfilerCTD::SetnScansToAvg(int scans) {
     }
     m_scansToAvg.Set(scans);
     return 1;
-}
-
-long CVantrelProfilerCTD::WriteXML(COutputNode* node) {
-    node->WriteInt("PressureSensorType", m_pressureSensorType.Get());
-    node->WriteInt("ExternalVoltageChannels", m_nNumVoltAdd);
-    node->WriteInt("Mode", m_mode.Get());
-    WriteSerialSensorXML(node);
-    node->WriteInt("SampleIntervalSeconds", m_sampleInterval.Get());
-    node->WriteInt("ScansToAverage", m_scansToAvg.Get());
-    node->WriteInt("SurfaceParVoltageAdded", m_bSPAR_Added);
-    node->WriteInt("ScanTimeAdded", m_bScanTimeAdded);
-    WriteNmeaElements(node, *this);
-    return WriteSensorArrayXML(node);
 }
 
 void CVantrelProfilerCTD::ReportPressureVoltagesMode(std::ostream& os) const {

@@ -24,7 +24,6 @@ class CVantrelProfilerCTD : public CVantrelSurfaceParCTD {
     void DefaultConfig() override;
     double GetScanInterval() const override;
     void InitializeForCalculations() override;
-    long WriteXML(TDWXML::COutputNode* node) override;
 
     // 0 profile, 1 moored; moored mode has no surface PAR.
     CRange<int> GetMode() const { return m_mode; }
@@ -44,9 +43,6 @@ class CVantrelProfilerCTD : public CVantrelSurfaceParCTD {
     int DataLengthBeforeSerial() const;
     // The moored-mode time follows the serial data; then the appended fields.
     void InitializeProfilerOffsets(int serialFieldLength);
-    // Written between "Mode" and "SampleIntervalSeconds" by a model with a
-    // serial sensor.
-    virtual void WriteSerialSensorXML(TDWXML::COutputNode*) {}
 
     // The report's pressure, voltage and mode lines, and the interval line
     // of the mode.

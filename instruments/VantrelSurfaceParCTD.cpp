@@ -2,6 +2,7 @@
 
 #include "core/Catalogue.h"
 #include "core/ReportLine.h"
+#include "instruments/SharedSettings.h"
 #include "sensors/PressureSensors.h"
 
 IMPLEMENT_DYNAMIC(CVantrelSurfaceParCTD, CVantrelCTD)
@@ -87,7 +88,7 @@ bool CVantrelSurfaceParCTD::LeadingSensorsMatch(int pressureTypeRead) const {
                              : pressureID == StrainGaugeSensorID()    ? kPressureStrainGauge
                                                                       : -1;
     if (pressureType < 0 || pressureType != pressureTypeRead) {
-        return RefuseRead("PressureSensorType",
+        return RefuseRead(SettingTag::PressureSensorType,
                           std::to_string(pressureTypeRead) + " disagrees with the " +
                               m_sensorArray.GetAt(kPressureChannel)->GetSensorName().str() +
                               " on channel " + std::to_string(kPressureChannel));

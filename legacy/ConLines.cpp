@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -10,20 +11,38 @@
 #include <memory>
 
 #include "platform/xml/FileImage.h"
+#include "platform/xml/NumberText.h"
+
+namespace {
+
+// The number of line ends in the text, counting up to limit.
+std::size_t LineEnds(std::string_view text, std::size_t limit) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos && count < limit;
+         at = text.find('\n', at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace
 
 CConLines::CConLines(std::string text) : m_text(std::move(text)) {
-    // Text mode: "\r\n" is a line end like "\n".
-    std::size_t out = 0;
-    for (std::size_t in = 0; in < m_text.size(); ++in) {
-        if (m_text[in] == '\r' && in + 1 < m_text.size() && m_text[in + 1] == '\n') {
-            continue;
+    // Text mode: "\r\n" is a line end like "\n". Most files have no carriage
+    // return, and then the text is taken as it is.
+    if (std::size_t out = m_text.find('\r'); out != std::string::npos) {
+        for (std::size_t in = out; in < m_text.size(); ++in) {
+            if (m_text[in] == '\r' && in + 1 < m_text.size() && m_text[in + 1] == '\n') {
+                continue;
+            }
+            m_text[out++] = m_text[in];
         }
-        m_text[out++] = m_text[in];
+        m_text.resize(out);
     }
-    m_text.resize(out);
 
     const std::string_view text_view(m_text);
     m_endsWithLineEnd = text_view.empty() || text_view.back() == '\n';
+    m_lines.reserve(LineEnds(text_view, kIndexedLines) + 1);
     std::size_t start = 0;
     while (start < text_view.size()) {
         // One buffer: up to and with the line end, at most 255 characters.
@@ -109,6 +128,9 @@ int ScanLine(std::string_view line, std::string_view conversions, double* values
             if (end == cursor) {
                 break;
             }
+            if (!std::isfinite(value)) {
+                TDWXML::detail::CountNonFiniteNumber();
+            }
             values[read] = value;
         }
         cursor = end;
@@ -123,4 +145,123 @@ int ClampToInt(double value) {
     }
     return static_cast<int>(
         std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+namespace {
+
+std::size_t Digits(std::string_view text, std::size_t* at) {
+    std::size_t value = 0;
+    while (*at < text.size() && text[*at] >= '0' && text[*at] <= '9') {
+        value = 10 * value + static_cast<std::size_t>(text[(*at)++] - '0');
+    }
+    return value;
+}
+
+// The conversion that starts after the '%' at *at; *at moves past it.
+CLineFormat::SConversion ParseConversion(std::string_view format, std::size_t* at) {
+    CLineFormat::SConversion conversion;
+    for (; *at < format.size(); ++*at) {
+        const char flag = format[*at];
+        if (flag == ' ') {
+            conversion.blank = true;
+        } else if (flag == '+') {
+            conversion.plus = true;
+        } else if (flag == '-') {
+            conversion.left = true;
+        } else if (flag == '0') {
+            conversion.zeros = true;
+        } else {
+            break;
+        }
+    }
+    conversion.width = Digits(format, at);
+    if (*at < format.size() && format[*at] == '.') {
+        ++*at;
+        conversion.precision = static_cast<int>(std::min<std::size_t>(Digits(format, at), 100));
+    }
+    while (*at < format.size() && (format[*at] == 'l' || format[*at] == 'h')) {
+        ++*at;
+    }
+    if (*at < format.size()) {
+        conversion.kind = format[(*at)++];
+    }
+    return conversion;
+}
+
+void AppendConverted(const CLineFormat::SConversion& conversion, double value, std::string* out) {
+    // The largest double in fixed notation with 100 decimals, and its sign.
+    char text[420];
+    std::to_chars_result written{};
+    if (conversion.kind == 'd') {
+        written = std::to_chars(text, text + sizeof text, ClampToInt(value));
+    } else {
+        written = std::to_chars(
+            text, text + sizeof text, value,
+            conversion.kind == 'e' ? std::chars_format::scientific : std::chars_format::fixed,
+            conversion.precision);
+    }
+    const std::string_view number(text, static_cast<std::size_t>(written.ptr - text));
+    const bool negative = !number.empty() && number.front() == '-';
+    const std::string_view sign = negative           ? "-"
+                                  : conversion.plus  ? "+"
+                                  : conversion.blank ? " "
+                                                     : "";
+    const std::string_view digits = number.substr(negative ? 1 : 0);
+    const std::size_t length = sign.size() + digits.size();
+    const std::size_t padding = conversion.width > length ? conversion.width - length : 0;
+    // printf pads infinities and NaNs with blanks even under the '0' flag.
+    const bool zeros =
+        conversion.zeros && !conversion.left && (conversion.kind == 'd' || std::isfinite(value));
+    if (!conversion.left && !zeros) {
+        out->append(padding, ' ');
+    }
+    out->append(sign);
+    if (zeros) {
+        out->append(padding, '0');
+    }
+    out->append(digits);
+    if (conversion.left) {
+        out->append(padding, ' ');
+    }
+}
+
+}  // namespace
+
+void FormatLine(std::string_view conversions, const double* values, std::string* out) {
+    std::size_t at = 0;
+    while (at < conversions.size()) {
+        const std::size_t percent = conversions.find('%', at);
+        out->append(conversions.substr(at, percent - at));
+        if (percent == std::string_view::npos) {
+            break;
+        }
+        at = percent + 1;
+        AppendConverted(ParseConversion(conversions, &at), *values++, out);
+    }
+}
+
+CLineFormat::CLineFormat(std::string_view conversions) {
+    std::size_t at = 0;
+    while (at < conversions.size()) {
+        const std::size_t percent = conversions.find('%', at);
+        SPiece piece;
+        piece.text = conversions.substr(at, percent - at);
+        if (percent == std::string_view::npos) {
+            m_pieces.push_back(piece);
+            break;
+        }
+        at = percent + 1;
+        piece.conversion = ParseConversion(conversions, &at);
+        piece.converts = true;
+        m_pieces.push_back(piece);
+    }
+}
+
+void CLineFormat::Append(const double* values, std::string* out) const {
+    for (const SPiece& piece : m_pieces) {
+        out->append(piece.text);
+        if (piece.converts) {
+            AppendConverted(piece.conversion, *values++, out);
+        }
+    }
 }

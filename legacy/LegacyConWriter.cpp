@@ -2,10 +2,14 @@
 // layout in order, each sensor kind's lines from the instrument's sensor of
 // that kind and instance, or from a default sensor of that kind.
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Catalogue.h"
 #include "core/SensorArray.h"
@@ -17,8 +21,10 @@
 
 namespace {
 
-constexpr int kPairsPerLine = 10;
-constexpr int kFreeChannelPairs = 20;
+constexpr std::size_t kPairsPerLine = 10;
+constexpr std::size_t kFreeChannelPairs = 20;
+// A full file is about 5,500 bytes.
+constexpr std::size_t kConBytesReserved = 8192;
 constexpr int kFileVersion[4] = {7, 26, 2, 0};
 
 // Pressure codes of line 14 for the sensor the pressure block comes from.
@@ -89,38 +95,61 @@ std::string LineText(const CString& text) {
     return line;
 }
 
-// Formats values with a printf format of one conversion per value.
-std::string FormatValues(const char* format, const double* values) {
-    CString text;
-    const std::string_view all(format);
-    std::size_t at = all.find('%');
-    for (int i = 0; at != std::string_view::npos; ++i) {
-        const std::size_t next = all.find('%', at + 1);
-        const std::string segment(
-            all.substr(at, next == std::string_view::npos ? next : next - at));
-        const std::size_t conversion = segment.find_first_of("dfeg", 1);
-        if (conversion != std::string::npos && segment[conversion] == 'd') {
-            text.AppendFormat(segment.c_str(), ClampToInt(values[i]));
-        } else {
-            text.AppendFormat(segment.c_str(), values[i]);
+// Where the composer keeps each line's values: the line's format and the
+// index of its first value, one value for each conversion of the format.
+struct SValueLayout {
+    std::array<std::optional<CLineFormat>, kConLastLine + 1> format{};
+    std::array<std::size_t, kConLastLine + 2> first{};
+};
+
+const SValueLayout& ValueLayout() {
+    static const SValueLayout layout = [] {
+        SValueLayout built;
+        std::size_t next = 0;
+        for (int line = 1; line <= kConLastLine; ++line) {
+            built.first[line] = next;
+            if (const char* format = LegacyLineFormat(line)) {
+                built.format[line].emplace(format);
+                next +=
+                    static_cast<std::size_t>(std::count(format, format + std::strlen(format), '%'));
+            }
         }
-        at = next;
-    }
-    return text.str();
+        built.first[kConLastLine + 1] = next;
+        return built;
+    }();
+    return layout;
+}
+
+// A default sensor of each kind that has lines, made once: the lines of a
+// kind the instrument does not carry are written from it.
+const CSensor* DefaultSensor(int sensorID) {
+    static const std::map<int, std::unique_ptr<const CSensor>> defaults = [] {
+        std::map<int, std::unique_ptr<const CSensor>> made;
+        for (const SLegacySensorLines& row : LegacySensorLines()) {
+            if (!made.count(row.sensorID)) {
+                made.emplace(row.sensorID, CreateSensorObject(row.sensorID));
+            }
+        }
+        return made;
+    }();
+    const auto found = defaults.find(sensorID);
+    return found == defaults.end() ? nullptr : found->second.get();
 }
 
 // The sensors' lines, filled row by row: the instrument's own sensors win
 // over default ones; between two of the same standing the earlier row wins.
 class CSensorLineComposer {
   public:
-    static constexpr int kMaxValues = 16;
-
-    explicit CSensorLineComposer(const CCTD& ctd) : m_ctd(ctd) {}
+    explicit CSensorLineComposer(const CCTD& ctd)
+        : m_ctd(ctd),
+          m_layout(ValueLayout()),
+          m_values(m_layout.first.back()),
+          m_valueStanding(m_layout.first.back()) {}
 
     void AddRows() {
         for (const SLegacySensorLines& row : LegacySensorLines()) {
             const int channel = m_ctd.FindSensor(row.sensorID, row.instance);
-            AddRow(row, channel >= 0 ? &m_ctd.GetSensor(channel) : Default(row.sensorID),
+            AddRow(row, channel >= 0 ? &m_ctd.GetSensor(channel) : DefaultSensor(row.sensorID),
                    channel >= 0);
         }
         AddGasTension();
@@ -134,22 +163,25 @@ class CSensorLineComposer {
         }
     }
 
+    // Positions beyond the line's format are not written.
     void SetValue(int line, int position, double value, bool own) {
-        SValue& slot = m_values[line][position - 1];
+        const std::size_t index = m_layout.first[line] + static_cast<std::size_t>(position - 1);
         const int standing = own ? 2 : 1;
-        if (slot.standing < standing) {
-            slot = {value, standing};
+        if (position >= 1 && index < m_layout.first[line + 1] &&
+            m_valueStanding[index] < standing) {
+            m_values[index] = value;
+            m_valueStanding[index] = standing;
         }
     }
 
-    bool HasText(int line) const { return m_texts[line].standing > 0; }
-    const std::string& Text(int line) const { return m_texts[line].text; }
-    std::array<double, kMaxValues> Values(int line) const {
-        std::array<double, kMaxValues> values{};
-        for (int i = 0; i < kMaxValues; ++i) {
-            values[i] = m_values[line][i].value;
+    // The line's text, or its values in its format; nothing for a line that
+    // holds neither.
+    void AppendLine(int line, std::string* out) const {
+        if (m_texts[line].standing > 0) {
+            *out += m_texts[line].text;
+        } else if (const std::optional<CLineFormat>& format = m_layout.format[line]) {
+            format->Append(&m_values[m_layout.first[line]], out);
         }
-        return values;
     }
 
   private:
@@ -157,18 +189,6 @@ class CSensorLineComposer {
         std::string text;
         int standing = 0;
     };
-    struct SValue {
-        double value = 0.0;
-        int standing = 0;
-    };
-
-    const CSensor* Default(int sensorID) {
-        std::unique_ptr<CSensor>& sensor = m_defaults[sensorID];
-        if (!sensor) {
-            sensor.reset(CreateSensorObject(sensorID));
-        }
-        return sensor.get();
-    }
 
     void AddRow(const SLegacySensorLines& row, const CSensor* sensor, bool own) {
         if (!sensor) {
@@ -207,9 +227,10 @@ class CSensorLineComposer {
     }
 
     const CCTD& m_ctd;
-    std::map<int, std::unique_ptr<CSensor>> m_defaults;
+    const SValueLayout& m_layout;
     std::array<SText, kConLastLine + 1> m_texts{};
-    std::array<std::array<SValue, kMaxValues>, kConLastLine + 1> m_values{};
+    std::vector<double> m_values;
+    std::vector<int> m_valueStanding;
 };
 
 // The pressure code of line 14 and the serial number and date of a Druck
@@ -231,13 +252,14 @@ void ComposePressureBlock(const CCTD& ctd, const SConSettings& settings,
     composer.SetValue(14, 5, code, true);
 }
 
-std::string PairsLine(const SelectorPairs& pairs, std::size_t from) {
-    CString text;
-    for (std::size_t i = from; i < from + kPairsPerLine; ++i) {
+// count pairs from the pair at from; free channels after the instrument's.
+void AppendPairs(const SelectorPairs& pairs, std::size_t from, std::size_t count,
+                 std::string* out) {
+    for (std::size_t i = from; i < from + count; ++i) {
         const auto [selector, sub] = i < pairs.size() ? pairs[i] : std::pair{kFreeSelector, 0};
-        text.AppendFormat("%d %d ", selector, sub);
+        const double values[] = {static_cast<double>(selector), static_cast<double>(sub)};
+        FormatLine("%d %d ", values, out);
     }
-    return text.str();
 }
 
 SelectorPairs ChannelPairs(CCTD& ctd, const SLegacyInstrument& instrument) {
@@ -266,12 +288,15 @@ SConSettings CommonSettings(const CCTD& ctd) {
     return settings;
 }
 
-std::string IntsLine(const std::vector<int>& values) {
-    CString text;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        text.AppendFormat(i == 0 ? "%d" : " %d", values[i]);
+void AppendInts(const int* values, std::size_t count, std::string* out) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const double value = values[i];
+        FormatLine(i == 0 ? "%d" : " %d", &value, out);
     }
-    return text.str();
+}
+
+void AppendInts(const std::vector<int>& values, std::string* out) {
+    AppendInts(values.data(), values.size(), out);
 }
 
 }  // namespace
@@ -290,62 +315,67 @@ bool FormatLegacyConFile(CCTD& ctd, std::string* text) {
     ComposePressureBlock(ctd, settings, composer);
 
     std::string out;
-    CString line;
+    out.reserve(kConBytesReserved);
+    const SConHeader& h = settings.header;
     for (int n = 1; n <= kConLastLine; ++n) {
-        line.Empty();
-        const SConHeader& h = settings.header;
         switch (n) {
-            case 39:
-                line.Format("%d %d %d %d %d %1.12f %1.12f %d %d", h.freqAdded, h.scanFigure,
-                            h.voltAdded, h.code, h.interface, h.rate, h.interval, h.scanTime,
-                            h.deckUnit);
+            case 39: {
+                const double values[] = {static_cast<double>(h.freqAdded),
+                                         static_cast<double>(h.scanFigure),
+                                         static_cast<double>(h.voltAdded),
+                                         static_cast<double>(h.code),
+                                         static_cast<double>(h.interface),
+                                         h.rate,
+                                         h.interval,
+                                         static_cast<double>(h.scanTime),
+                                         static_cast<double>(h.deckUnit)};
+                FormatLine("%d %d %d %d %d %1.12f %1.12f %d %d", values, &out);
                 break;
+            }
             case 40:
             case 41:
-                line = PairsLine(pairs, n == 40 ? 0 : kPairsPerLine);
+                AppendPairs(pairs, n == 40 ? 0 : kPairsPerLine, kPairsPerLine, &out);
                 break;
             case 42:
-                for (int i = 0; i < kFreeChannelPairs; ++i) {
-                    line.AppendFormat("%d %d ", kFreeSelector, 0);
-                }
+                AppendPairs({}, 0, kFreeChannelPairs, &out);
                 break;
-            case 43:
-                line.Format("%d %1.12f %1.12f", settings.temperatureType, settings.mooredPressure,
-                            settings.userTemperature);
+            case 43: {
+                const double values[] = {static_cast<double>(settings.temperatureType),
+                                         settings.mooredPressure, settings.userTemperature};
+                FormatLine("%d %1.12f %1.12f", values, &out);
                 break;
+            }
             case 44:
-                line.Format("%d", settings.firmwareCode);
+                AppendInts(&settings.firmwareCode, 1, &out);
                 break;
             case 45:
-                line = IntsLine(
-                    std::vector<int>(std::begin(settings.line45), std::end(settings.line45)));
+                AppendInts(settings.line45, std::size(settings.line45), &out);
                 break;
             case 186:
-                line = IntsLine(settings.line186);
+                AppendInts(settings.line186, &out);
                 break;
             case 235:
-                line = IntsLine(settings.line235);
+                AppendInts(settings.line235, &out);
                 break;
             case 236:
-                line = IntsLine(settings.line236);
+                AppendInts(settings.line236, &out);
                 break;
-            case 257:
-                line.Format("%d %d %d", settings.scanTimeAdded, ctd.GetbNMEA_TimeAdded(),
-                            ctd.GetbNMEA_PC());
+            case 257: {
+                const int values[] = {settings.scanTimeAdded, ctd.GetbNMEA_TimeAdded(),
+                                      ctd.GetbNMEA_PC()};
+                AppendInts(values, std::size(values), &out);
                 break;
-            case 260:
-                line.Format("TW_ConfigCTD.dll FILEVERSION=%d.%d.%d.%d", kFileVersion[0],
-                            kFileVersion[1], kFileVersion[2], kFileVersion[3]);
+            }
+            case 260: {
+                const double values[] = {kFileVersion[0], kFileVersion[1], kFileVersion[2],
+                                         kFileVersion[3]};
+                FormatLine("TW_ConfigCTD.dll FILEVERSION=%d.%d.%d.%d", values, &out);
                 break;
+            }
             default:
-                if (composer.HasText(n)) {
-                    line = composer.Text(n);
-                } else if (const char* format = LegacyLineFormat(n)) {
-                    line = FormatValues(format, composer.Values(n).data());
-                }
+                composer.AppendLine(n, &out);
                 break;
         }
-        out += line.str();
         out += '\n';
     }
     *text = std::move(out);

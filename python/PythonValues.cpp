@@ -91,7 +91,10 @@ std::string ValueText(const std::string& name, const py::handle& value) {
 }
 
 std::string PathBytes(const py::handle& path) {
-    const py::bytes bytes = py::module_::import("os").attr("fsencode")(path);
+    // Looked up once: every read and write passes here.
+    static const py::handle fsencode =
+        py::object(py::module_::import("os").attr("fsencode")).release();
+    const py::bytes bytes = fsencode(path);
     return bytes.cast<std::string>();
 }
 

@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-dev
   qt6-base-dev xvfb xauth
   python3-dev python3-pybind11 python3-pytest
-  dpkg-dev scdoc
+  dpkg-dev file scdoc
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "core/SensorRegistry.h"
 #include "instruments/NimbrelCTD.h"
 #include "instruments/PayloadCTD.h"
+#include "instruments/SharedSettings.h"
 #include "instruments/TDW47LumoTSG.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/TDW94DartelCTD.h"
@@ -25,7 +26,8 @@ std::vector<SSetting> LumoTSG47() {
             .Flag(&M::GetbTDW83_Added, &M::SetbTDW83_Added)
             .ChangesChannels("Adds the TDW 83 remote temperature channel; off removes it."),
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
-            .Range(&M::GetnSampleInterval, &M::SetnSampleInterval),
+            .Range(&M::GetnSampleInterval, &M::SetnSampleInterval)
+            .Limits(SettingTag::SampleInterval),
         Check("outputConductivity", "Output conductivity")
             .Flag(&M::GetbOutputCond, &M::SetbOutputCond),
         Check("outputSalinity", "Output salinity")
@@ -39,7 +41,8 @@ std::vector<SSetting> LumoTSG47() {
 std::vector<SSetting> Dartel94() {
     return {
         Edit("scansToAverage", "Scans to average", "Scans to average")
-            .Range(&C94DartelCTD::GetnScansToAvg, &C94DartelCTD::SetnScansToAvg),
+            .Range(&C94DartelCTD::GetnScansToAvg, &C94DartelCTD::SetnScansToAvg)
+            .Limits(SettingTag::ScansToAverage),
         NmeaToDeckUnit(),
         NmeaDepth(),
         NmeaPosition(),
@@ -77,7 +80,8 @@ std::vector<SSetting> Plus812() {
         Combo("computerInterface", "Computer interface", {"RS-232C", "IEEE-488 (GPIB)"})
             .Range(&CCTD::GetComputerInterface, &M::SetComputerInterface),
         Edit("scansToAverage", "Scans to average", "Scans to average")
-            .Range(&M::GetnScansToAvg, &M::SetnScansToAvg),
+            .Range(&M::GetnScansToAvg, &M::SetnScansToAvg)
+            .Limits(SettingTag::ScansToAverage),
     };
 }
 
@@ -96,13 +100,10 @@ int SetPayloadOxygen(CCTD& ctd, int on) {
 
 std::vector<SSetting> Payload() {
     using M = CPayloadCTD;
-    SSetting sampleInterval = Edit("sampleInterval", "Sample interval seconds", "Sample interval")
-                                  .Value(&M::GetSampleInterval, &M::SetSampleInterval);
-    sampleInterval.refusal = [](const CCTD&) {
-        return SSetting::LimitsMessage("Sample interval", 1, M::GetMaxSampleInterval());
-    };
     return {
-        sampleInterval,
+        Edit("sampleInterval", "Sample interval seconds", "Sample interval")
+            .Value(&M::GetSampleInterval, &M::SetSampleInterval)
+            .Limits(SettingTag::SampleInterval),
         Check("oxygenSensor", "Oxygen sensor")
             .Access([](const CCTD& ctd) { return As<M>(ctd).OxygenInstalled(); }, SetPayloadOxygen)
             .ChangesChannels("Adds the TDW 41F oxygen sensor on the extra frequency channel."),
@@ -111,16 +112,10 @@ std::vector<SSetting> Payload() {
 
 std::vector<SSetting> Nimbrel73() {
     using M = CNimbrel;
-    SSetting sampleInterval = Edit("sampleInterval", "Sample interval seconds", "Sample interval")
-                                  .Number(&M::GetScanInterval, &M::SetSampleInterval);
-    sampleInterval.refusal = [](const CCTD&) {
-        CString text;
-        text.Format("Sample interval must be a number from %1.1lf to %1.0lf.",
-                    M::GetMinSampleInterval(), M::GetMaxSampleInterval());
-        return text;
-    };
     return {
-        sampleInterval,
+        Edit("sampleInterval", "Sample interval seconds", "Sample interval")
+            .Number(&M::GetScanInterval, &M::SetSampleInterval)
+            .Limits(SettingTag::SampleInterval),
         Check("pressureSensor", "Pressure sensor")
             .Flag(&M::GetPressureFlag, &M::SetPressureSensorPresent)
             .Means("A strain-gauge pressure sensor is fitted.")

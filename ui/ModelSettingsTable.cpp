@@ -1,6 +1,7 @@
 #include "ui/ModelSettingsTable.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -114,8 +115,20 @@ CString SSetting::FromTo(double low, double high) {
     return text;
 }
 
-CString SSetting::LimitsMessage(const CString& subject, double low, double high) {
-    return subject + " must be a number " + FromTo(low, high) + ".";
+SSetting& SSetting::Limits(const char* tag) {
+    limits = [tag = std::string(tag)](const CCTD& ctd) {
+        for (const SSettingElement& element : ctd.SettingElements()) {
+            if (element.tag == tag && element.bounded) {
+                return FromTo(element.low, element.high);
+            }
+        }
+        assert(!"the model has no bounded setting of that tag");
+        return CString();
+    };
+    refusal = [limits = limits, subject = subject](const CCTD& ctd) {
+        return subject + " must be a number " + limits(ctd) + ".";
+    };
+    return *this;
 }
 
 SSetting Control(std::string id, EControl kind, const char* label) {

@@ -93,7 +93,7 @@ struct SSetting {
         };
         return *this;
     }
-    // A bounded setting; the message of an edit names the limits.
+    // A bounded setting.
     template <class G, class S, class T>
     SSetting& Range(CRange<T> (G::*get)() const, int (S::*set)(T)) {
         if constexpr (std::is_same_v<T, int>) {
@@ -103,15 +103,11 @@ struct SSetting {
             getDouble = [get](const CCTD& ctd) { return (As<G>(ctd).*get)().Get(); };
             setDouble = [set](CCTD& ctd, double value) { return (As<S>(ctd).*set)(value); };
         }
-        limits = [get](const CCTD& ctd) {
-            const CRange<T> range = (As<G>(ctd).*get)();
-            return FromTo(range.GetLow(), range.GetHigh());
-        };
-        refusal = [limits = limits, subject = subject](const CCTD& ctd) {
-            return subject + " must be a number " + limits(ctd) + ".";
-        };
         return *this;
     }
+    // The limits of the model's setting element of that tag; the message of
+    // an edit names them.
+    SSetting& Limits(const char* tag);
     // A whole number or choice that the model's setter takes (1) or refuses
     // (0).
     template <class G, class S>
@@ -163,10 +159,8 @@ struct SSetting {
         return *this;
     }
 
-    // "from <low> to <high>", and "<subject> must be a number from <low> to
-    // <high>."
+    // "from <low> to <high>".
     static CString FromTo(double low, double high);
-    static CString LimitsMessage(const CString& subject, double low, double high);
 };
 
 // A control of any kind; without access to the instrument it only takes its

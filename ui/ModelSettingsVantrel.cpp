@@ -3,6 +3,7 @@
 
 #include "core/Catalogue.h"
 #include "instruments/CorvaneCTD.h"
+#include "instruments/SharedSettings.h"
 #include "instruments/Vantrel62CTD.h"
 #include "instruments/Vantrel62PlusCTD.h"
 #include "instruments/Vantrel62V2CTD.h"
@@ -79,13 +80,15 @@ SSetting MooredPressureType() {
 std::vector<SSetting> MooredPressureData() {
     return {
         Edit("mooredPressure", "Moored pressure dbar", "Moored pressure")
-            .Range(&CVantrelMooredCTD::GetdMooredPressure, &CVantrelMooredCTD::SetdMooredPressure),
+            .Range(&CVantrelMooredCTD::GetdMooredPressure, &CVantrelMooredCTD::SetdMooredPressure)
+            .Limits(SettingTag::MooredPressure),
         Radio("tempType", "Adjust pressure with",
               {"Water Temperature", "User Supplied Temperature"})
             .Range(&CVantrelMooredCTD::GetTempType, &CVantrelMooredCTD::SetTempType),
         Edit("userTemperature", "User supplied temperature C", "User supplied temperature")
             .Range(&CVantrelMooredCTD::GetdUserSuppliedTemp,
                    &CVantrelMooredCTD::SetdUserSuppliedTemp)
+            .Limits(SettingTag::UserSuppliedTemperature)
             .EnabledBy("tempType"),
     };
 }
@@ -117,7 +120,8 @@ std::vector<SSetting> Vantrel62() {
         Combo("firmwareVersion", "Firmware version", {"Version >= 4.0", "Version < 4.0"})
             .Range(&C62VantrelCTD::GetFirmwareVersion, &C62VantrelCTD::SetFirmwareVersion),
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
-            .Range(&C62VantrelCTD::GetnSampleInterval, &C62VantrelCTD::SetnSampleInterval),
+            .Range(&C62VantrelCTD::GetnSampleInterval, &C62VantrelCTD::SetnSampleInterval)
+            .Limits(SettingTag::SampleInterval),
         NmeaPosition(),
         ScanTimeAdded(),
     };
@@ -140,7 +144,8 @@ std::vector<SSetting> Vantrel62Plus(int ctdID, int lastSerialSensor) {
         MooredSerialSensor(lastSerialSensor),
         mode,
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
-            .Range(&C62V2VantrelCTD::GetdSampleInterval, &C62V2VantrelCTD::SetdSampleInterval),
+            .Range(&C62V2VantrelCTD::GetdSampleInterval, &C62V2VantrelCTD::SetdSampleInterval)
+            .Limits(SettingTag::SampleInterval),
         scansToAverage,
         NmeaPosition(),
         ScanTimeNotStored(ctdID),
@@ -165,7 +170,8 @@ std::vector<SSetting> Vantrel64() {
         Combo("firmwareVersion", "Firmware version", {"Version >= 3.0", "Version < 3.0"})
             .Range(&C64VantrelCTD::GetFirmwareVersion, &C64VantrelCTD::SetFirmwareVersion),
         Edit("halfSecondIntervals", "0.5 second intervals", "0.5 second intervals")
-            .Range(&C64VantrelCTD::GetnHalfSecIntervals, &C64VantrelCTD::SetnHalfSecIntervals),
+            .Range(&C64VantrelCTD::GetnHalfSecIntervals, &C64VantrelCTD::SetnHalfSecIntervals)
+            .Limits(SettingTag::HalfSecondIntervals),
         SurfacePar<CVantrelSurfaceParCTD>(),
         NmeaPosition(),
         ScanTimeAdded(),
@@ -193,11 +199,13 @@ std::vector<SSetting> ProfilerModeSettings(int ctdID, const SSetting* serialSens
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
             .Range(&CVantrelProfilerCTD::GetnSampleInterval,
                    &CVantrelProfilerCTD::SetnSampleInterval)
+            .Limits(SettingTag::SampleInterval)
             .EnabledBy("mode", CVantrelProfilerCTD::kModeMoored),
         NmeaToDeckUnit(),
         NmeaDepth(),
         Edit("scansToAverage", "Scans to average", "Scans to average")
             .Range(&CVantrelProfilerCTD::GetnScansToAvg, &CVantrelProfilerCTD::SetnScansToAvg)
+            .Limits(SettingTag::ScansToAverage)
             .EnabledBy("mode", CVantrelProfilerCTD::kModeProfile),
         NmeaPosition(),
         NmeaToPC(),
@@ -236,7 +244,8 @@ std::vector<SSetting> Thermosal71(int ctdID) {
         ExternalVoltages(ctdID),
         Edit("sampleInterval", "Sample interval seconds", "Sample interval")
             .Range(&CVantrelThermosalCTD::GetnSampleInterval,
-                   &CVantrelThermosalCTD::SetnSampleInterval),
+                   &CVantrelThermosalCTD::SetnSampleInterval)
+            .Limits(SettingTag::SampleInterval),
         NmeaPosition(),
         NmeaDepth(),
         RemoteTemperature(),

@@ -223,6 +223,11 @@ int CPreReadConFile::Examine() {
     if (!StreamingParse() || !m_bRootSeen) {
         return 0;
     }
+    if (!m_image->Parsed() && m_image->HasTooManyTags()) {
+        // Streaming a document that large whole would cost more than it tells.
+        LogFault("Error in .xmlcon file '" + m_path + "' - " + m_image->ParseError().reason + "'.");
+        return 0;
+    }
     if (!m_image->Parsed()) {
         // The streaming parse names the fault the way it always has; a
         // document it takes is refused for the document reader's reason.

@@ -100,11 +100,6 @@ int Validate(const std::vector<std::string>& files, bool quiet, bool json) {
     for (const std::string& file : files) {
         SLoadResult loaded = LoadConfiguration(file);
         loaded.ctd ? ++ok : ++failed;
-        if (loaded.ctd) {
-            for (const std::string& warning : NonFiniteWarnings(*loaded.ctd)) {
-                loaded.result.warnings.push_back(warning);
-            }
-        }
         if (json) {
             nlohmann::ordered_json result = {{"file", file}, {"ok", loaded.ctd != nullptr}};
             if (loaded.ctd) {

@@ -14,11 +14,6 @@
 
 SLoadResult LoadForCommand(const std::string& path) {
     SLoadResult result = LoadConfiguration(path);
-    if (result.ctd) {
-        for (const std::string& warning : NonFiniteWarnings(*result.ctd)) {
-            result.result.warnings.push_back(warning);
-        }
-    }
     for (const std::string& warning : result.result.warnings) {
         std::cerr << path << ": warning: " << EscapeControls(warning) << '\n';
     }

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <unordered_set>
 #include <vector>
 
 namespace TDWXML::detail {
@@ -33,22 +35,34 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file a chain of symbolic links leads to (which need not exist yet);
-// the path itself when it is no link.
-std::string FollowLinks(std::string path) {
+// The file a chain of symbolic links leads to (which need not exist yet),
+// with what the system says of it; the path itself when it is no link.
+struct STarget {
+    std::string path;
+    bool exists = false;
     struct stat info {};
-    for (int i = 0; i < kMaxLinks && ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-         ++i) {
-        std::vector<char> target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) +
-                                 1);
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size() - 1);
+};
+
+STarget FollowLinks(std::string path) {
+    STarget target;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        target.exists = ::lstat(path.c_str(), &target.info) == 0;
+        if (!target.exists || !S_ISLNK(target.info.st_mode)) {
+            break;
+        }
+        std::vector<char> link(
+            static_cast<std::size_t>(target.info.st_size > 0 ? target.info.st_size : 255) + 1);
+        const ssize_t length = ::readlink(path.c_str(), link.data(), link.size() - 1);
         if (length <= 0) {
             break;
         }
-        const std::string link(target.data(), static_cast<std::size_t>(length));
-        path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+        const std::string to(link.data(), static_cast<std::size_t>(length));
+        path = to.front() == '/' ? to : FolderOf(path) + "/" + to;
     }
-    return path;
+    // A link that leads nowhere (or round) names no file that exists.
+    target.exists = target.exists && !S_ISLNK(target.info.st_mode);
+    target.path = std::move(path);
+    return target;
 }
 
 // The stem of the temporary files of a target: ".NAME.tmp" followed by the
@@ -57,8 +71,18 @@ std::string TemporaryStem(const std::string& path) {
     return "." + NameOf(path) + ".tmp";
 }
 
-// Removes the temporary files of this target whose writer no longer runs.
+// Removes the temporary files of this target whose writer no longer runs,
+// once in the life of this process: what this process leaves, it removes
+// itself, and a folder read on every save would cost more than the save.
 void SweepStaleTemporaries(const std::string& path) {
+    static std::mutex sweptLock;
+    static std::unordered_set<std::string> swept;
+    {
+        const std::lock_guard<std::mutex> lock(sweptLock);
+        if (!swept.insert(path).second) {
+            return;
+        }
+    }
     const std::string folder = FolderOf(path);
     const std::string stem = TemporaryStem(path);
     DIR* dir = ::opendir(folder.c_str());
@@ -233,29 +257,27 @@ CInPlaceSaveScope::~CInPlaceSaveScope() {
 }
 
 bool SavesInPlace(const std::string& path) {
-    return InPlaceOnly(FollowLinks(path));
+    return InPlaceOnly(FollowLinks(path).path);
 }
 
-SIOResult CheckReplaceable(const std::string& path) {
-    if (path.empty() || path.back() == '/') {
-        return SIOResult::Failure("not a file name", EINVAL);
+namespace {
+
+// CheckReplaceable for the file a path leads to.
+SIOResult CheckTarget(const STarget& target) {
+    if (target.exists && !S_ISREG(target.info.st_mode)) {
+        return S_ISDIR(target.info.st_mode) ? SIOResult::Failure("is a folder", EISDIR)
+                                            : SIOResult::Failure("is not a regular file", EINVAL);
     }
-    const std::string target = FollowLinks(path);
-    struct stat info {};
-    const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (exists && !S_ISREG(info.st_mode)) {
-        return S_ISDIR(info.st_mode) ? SIOResult::Failure("is a folder", EISDIR)
-                                     : SIOResult::Failure("is not a regular file", EINVAL);
-    }
-    const std::string folder = FolderOf(target);
-    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        return SIOResult::Failure("its folder does not exist", ENOENT);
-    }
-    if (FolderWritable(target)) {
+    if (FolderWritable(target.path)) {
         return SIOResult();
     }
     const int error = errno;
-    if (InPlaceOnly(target)) {
+    const std::string folder = FolderOf(target.path);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return SIOResult::Failure("its folder does not exist", ENOENT);
+    }
+    if (InPlaceOnly(target.path)) {
         return t_inPlaceAllowed
                    ? SIOResult()
                    : SIOResult::Failure("its folder " + folder +
@@ -267,34 +289,48 @@ SIOResult CheckReplaceable(const std::string& path) {
                               error);
 }
 
+}  // namespace
+
+SIOResult CheckReplaceable(const std::string& path) {
+    if (path.empty() || path.back() == '/') {
+        return SIOResult::Failure("not a file name", EINVAL);
+    }
+    return CheckTarget(FollowLinks(path));
+}
+
 SIOResult ReplaceFile(const std::string& path, std::string_view contents) {
-    if (SIOResult usable = CheckReplaceable(path); !usable) {
-        return usable;
+    if (path.empty() || path.back() == '/') {
+        return SIOResult::Failure("not a file name", EINVAL);
     }
-    const std::string target = FollowLinks(path);
-    if (InPlaceOnly(target)) {
-        return OverwriteInPlace(target, contents);
+    const STarget target = FollowLinks(path);
+    if (target.exists && !S_ISREG(target.info.st_mode)) {
+        return CheckTarget(target);
     }
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    SweepStaleTemporaries(target);
+    SweepStaleTemporaries(target.path);
     std::string tempPath;
-    const int fd = CreateTemporary(target, &tempPath);
+    const int fd = CreateTemporary(target.path, &tempPath);
     if (fd < 0) {
-        return SystemFailure(errno);
+        // No file can be made beside it: the folder is missing or closed,
+        // and the file may be one to write in place.
+        const int error = errno;
+        if (SIOResult usable = CheckTarget(target); !usable) {
+            return usable;
+        }
+        return InPlaceOnly(target.path) ? OverwriteInPlace(target.path, contents)
+                                        : SystemFailure(error);
     }
     int error = 0;
-    if (exists && !TakeOver(fd, old)) {
+    if (target.exists && !TakeOver(fd, target.info)) {
         error = errno;
         ::close(fd);
-    } else if (!FinishFile(fd, contents) || ::rename(tempPath.c_str(), target.c_str()) != 0) {
+    } else if (!FinishFile(fd, contents) || ::rename(tempPath.c_str(), target.path.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
         ::unlink(tempPath.c_str());
         return SystemFailure(error);
     }
-    SyncFolder(FolderOf(target));
+    SyncFolder(FolderOf(target.path));
     return SIOResult();
 }
 

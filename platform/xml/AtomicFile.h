@@ -3,7 +3,7 @@
 // the target, which is then renamed over it and the folder synced. A failed
 // save leaves the target as it was and no temporary file behind; temporary
 // files that a killed program left beside the same target are swept away
-// before the next save. Whatever happens, the target holds either its old
+// before this process first saves it. Whatever happens, the target holds either its old
 // contents or its new contents, whole.
 //
 // A symbolic link is followed: the file it leads to is replaced, not the link.

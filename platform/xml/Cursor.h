@@ -84,8 +84,3 @@ struct TDWXML::CInputNode::State {
     bool tracking = false;
     std::unordered_set<const void*> visited;
 };
-
-struct TDWXML::COutputNode::State {
-    explicit State(pugi::xml_node start) : cursor(start) {}
-    detail::CCursor cursor;
-};

@@ -247,6 +247,25 @@ bool ReadFile(int fd, const struct stat& info, std::string* bytes, std::string* 
 CFileImage::CFileImage(std::string bytes) : m_bytes(std::move(bytes)) {}
 
 void CFileImage::Parse() {
+    // Every tag begins with '<' (comments may hold more), so counting them
+    // bounds the tree before it is built.
+    const char* at = m_bytes.data();
+    const char* const end = at + m_bytes.size();
+    for (std::size_t tags = 0;
+         (at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at))));
+         ++at, ++tags) {
+        if (tags == kMaxDocumentTags) {
+            const detail::SSourcePosition where = detail::LocateOffset(
+                m_bytes, pugi::encoding_utf8, static_cast<std::ptrdiff_t>(at - m_bytes.data()));
+            m_error.reason = ("the document holds more than " + std::to_string(kMaxDocumentTags) +
+                              " tags, far more than any configuration")
+                                 .c_str();
+            m_error.line = where.line;
+            m_error.position = where.column;
+            m_tooManyTags = true;
+            return;
+        }
+    }
     const pugi::xml_parse_result result =
         m_document.load_buffer(m_bytes.data(), m_bytes.size(), kParseOptions, pugi::encoding_auto);
     const char* refusal = result ? RefusalOf(m_document, &m_elements) : result.description();

@@ -24,6 +24,10 @@ namespace TDWXML {
 // files are tens of kilobytes; the limit bounds the memory a read may take
 // whatever the input.
 constexpr std::size_t kMaxDocumentBytes = std::size_t{16} << 20;
+// Documents with more tags than this are refused before they are parsed: the
+// largest configuration has about two thousand, and the parsed tree of
+// millions of tiny elements would take twenty times the file's size.
+constexpr std::size_t kMaxDocumentTags = std::size_t{1} << 17;
 
 class CFileImage {
   public:
@@ -41,6 +45,9 @@ class CFileImage {
     const std::string& Bytes() const { return m_bytes; }
     // Whether the bytes are one well-formed document the reader accepts.
     bool Parsed() const { return m_parsed; }
+    // Whether it was refused unparsed, for holding more than kMaxDocumentTags
+    // tags: well-formed or not, no configuration is that large.
+    bool HasTooManyTags() const { return m_tooManyTags; }
     // Why the document was refused (when Parsed is false).
     const SLoadError& ParseError() const { return m_error; }
     // The root element (null when not parsed).
@@ -61,6 +68,7 @@ class CFileImage {
     pugi::xml_document m_document;
     std::vector<pugi::xml_node> m_elements;  // in document order
     bool m_parsed = false;
+    bool m_tooManyTags = false;
     SLoadError m_error;
 };
 

@@ -142,7 +142,25 @@ bool ParseInt(std::string_view text, int* value) {
 }
 
 bool ParseDouble(std::string_view text, double* value) {
-    return ParseWhole(text, value, std::chars_format::general);
+    const bool parsed = ParseWhole(text, value, std::chars_format::general);
+    if (parsed && !std::isfinite(*value)) {
+        CountNonFiniteNumber();
+    }
+    return parsed;
+}
+
+namespace {
+
+thread_local long t_nonFiniteNumbers = 0;
+
+}  // namespace
+
+long NonFiniteNumbersRead() {
+    return t_nonFiniteNumbers;
+}
+
+void CountNonFiniteNumber() {
+    ++t_nonFiniteNumbers;
 }
 
 std::string_view FormatInt(int value, char (&buffer)[16]) {

@@ -16,6 +16,13 @@ bool ParseInt(std::string_view text, int* value);
 // sign, no hexadecimal form, and nothing that overflows.
 bool ParseDouble(std::string_view text, double* value);
 
+// How many numbers that are not finite ("inf", "nan", or too large for a
+// double) the calling thread has read, by ParseDouble and by the legacy
+// reader: a host that lists such values need look only after a read that met
+// one.
+long NonFiniteNumbersRead();
+void CountNonFiniteNumber();
+
 // The decimal text of value, printed into the buffer.
 std::string_view FormatInt(int value, char (&buffer)[16]);
 // The shortest text that reads back as the same double.

@@ -1,67 +1,24 @@
-// Writing through a cursor: appending child elements (with their index
+// Writing through a node: appending child elements (with their index
 // attribute), attributes, element text, numbers and comments.
 
 #include <string>
 #include <string_view>
 
-#include "platform/xml/Cursor.h"
 #include "platform/xml/NumberText.h"
 #include "platform/xml/TDWXML.h"
 #include "platform/xml/TextCodec.h"
+#include "platform/xml/TextWriter.h"
 
 namespace TDWXML {
 
 namespace {
 
-// Sets the attribute, replacing the value of one already there in place.
-bool SetAttributeText(pugi::xml_node element, const char* name, std::string_view utf8) {
-    std::string nameStorage;
-    const char* attrName = detail::NameText(name, &nameStorage);
-    if (attrName == nullptr) {
-        return false;
-    }
-    pugi::xml_attribute attr = element.attribute(attrName);
-    if (!attr) {
-        attr = element.append_attribute(attrName);
-    }
-    return attr && attr.set_value(utf8.data(), utf8.size());
-}
+using detail::NameText;
 
-// Appends the child named tag; for index >= 0 its first attribute is
-// indexAttr holding the index. Empty when the arguments are unusable or
-// memory ran out.
-pugi::xml_node AppendChild(pugi::xml_node parent, const char* tag, int index,
-                           const char* indexAttr) {
-    std::string nameStorage;
-    std::string attrStorage;
-    const char* name = detail::NameText(tag, &nameStorage);
-    if (name == nullptr || index < -1 ||
-        (index >= 0 && detail::NameText(indexAttr, &attrStorage) == nullptr)) {
-        return {};
-    }
-    pugi::xml_node child = parent.append_child(name);
-    char number[16];
-    if (child && index >= 0 &&
-        !SetAttributeText(child, indexAttr, detail::FormatInt(index, number))) {
-        parent.remove_child(child);
-        return {};
-    }
-    return child;
-}
-
-long WriteText(pugi::xml_node parent, const char* tag, std::string_view utf8, int index,
-               const char* indexAttr) {
-    pugi::xml_node child = AppendChild(parent, tag, index, indexAttr);
-    if (!child) {
-        return E_FAIL_XML;
-    }
-    // An empty text leaves an empty element, which reads back as empty text.
-    if (!utf8.empty() &&
-        !child.append_child(pugi::node_pcdata).set_value(utf8.data(), utf8.size())) {
-        parent.remove_child(child);
-        return E_FAIL_XML;
-    }
-    return S_OK_XML;
+// The name as the document holds it; empty when it is not a name.
+std::string_view Name(const char* bytes, std::string* storage) {
+    const char* name = NameText(bytes, storage);
+    return name ? std::string_view(name) : std::string_view();
 }
 
 // "--" cannot stand inside a comment, nor can '-' end one.
@@ -79,20 +36,83 @@ std::string CommentText(const char* text) {
     return out;
 }
 
+// A child's tag and its index attribute, checked before anything is written:
+// empty tag when they are unusable.
+struct SChild {
+    std::string tagStorage;
+    std::string attrStorage;
+    std::string_view tag;
+    std::string_view indexAttr;
+    std::string_view index;
+    char number[16];
+
+    SChild(const char* tagBytes, int indexValue, const char* indexAttrBytes) {
+        tag = Name(tagBytes, &tagStorage);
+        if (indexValue < -1) {
+            tag = {};
+        } else if (indexValue >= 0) {
+            indexAttr = Name(indexAttrBytes, &attrStorage);
+            index = detail::FormatInt(indexValue, number);
+            if (indexAttr.empty()) {
+                tag = {};
+            }
+        }
+    }
+};
+
+bool Open(detail::CTextWriter& writer, const SChild& child) {
+    if (child.tag.empty()) {
+        return false;
+    }
+    writer.Open(child.tag);
+    if (!child.indexAttr.empty()) {
+        writer.SetAttribute(child.indexAttr, child.index);
+    }
+    return true;
+}
+
+long WriteLeaf(detail::CTextWriter& writer, const char* tag, std::string_view utf8, int index,
+               const char* indexAttr) {
+    const SChild child(tag, index, indexAttr);
+    if (child.tag.empty()) {
+        return E_FAIL_XML;
+    }
+    writer.Leaf(child.tag, child.indexAttr, child.index, utf8);
+    return S_OK_XML;
+}
+
+long SetAttributeText(detail::CTextWriter& writer, const char* name, std::string_view utf8) {
+    std::string storage;
+    const std::string_view attrName = Name(name, &storage);
+    if (attrName.empty()) {
+        return E_FAIL_XML;
+    }
+    writer.SetAttribute(attrName, utf8);
+    return S_OK_XML;
+}
+
 }  // namespace
 
 COutputNode::COutputNode(std::unique_ptr<State> state) : m_state(std::move(state)) {}
 COutputNode::~COutputNode() = default;
 
 long COutputNode::WriteObject(const char* tag, IDocObj* object, int index, const char* indexAttr) {
-    if (object == nullptr) {
+    if (object == nullptr || !Open(*m_state->writer, SChild(tag, index, indexAttr))) {
         return E_FAIL_XML;
     }
-    const pugi::xml_node child = AppendChild(m_state->cursor.Current(), tag, index, indexAttr);
-    if (!child) {
-        return E_FAIL_XML;
-    }
-    detail::CObjectScope scope(&m_state->cursor, child);
+    // The object writes inside the child and cannot close it; what it leaves
+    // open is closed with it.
+    struct SScope {
+        State* state;
+        std::size_t floor;
+        explicit SScope(State* s) : state(s), floor(s->floor) { s->floor = s->writer->Depth(); }
+        ~SScope() {
+            while (state->writer->Depth() >= state->floor) {
+                state->writer->Close();
+            }
+            state->floor = floor;
+        }
+    } scope(m_state.get());
     return object->WriteXML(this);
 }
 
@@ -101,35 +121,28 @@ long COutputNode::SetAttribute(const char* name, const char* value) {
         return E_FAIL_XML;
     }
     std::string storage;
-    return SetAttributeText(m_state->cursor.Current(), name, detail::EncodeView(value, &storage))
-               ? S_OK_XML
-               : E_FAIL_XML;
+    return SetAttributeText(*m_state->writer, name, detail::EncodeView(value, &storage));
 }
 
 long COutputNode::SetAttribute(const char* name, int value) {
     char number[16];
-    return SetAttributeText(m_state->cursor.Current(), name, detail::FormatInt(value, number))
-               ? S_OK_XML
-               : E_FAIL_XML;
+    return SetAttributeText(*m_state->writer, name, detail::FormatInt(value, number));
 }
 
 long COutputNode::SetAttribute(const char* name, double value) {
-    return SetAttributeText(m_state->cursor.Current(), name, detail::FormatDouble(value))
-               ? S_OK_XML
-               : E_FAIL_XML;
+    return SetAttributeText(*m_state->writer, name, detail::FormatDouble(value));
 }
 
 long COutputNode::OpenElement(const char* tag, int index, const char* indexAttr) {
-    const pugi::xml_node child = AppendChild(m_state->cursor.Current(), tag, index, indexAttr);
-    if (!child) {
-        return E_FAIL_XML;
-    }
-    m_state->cursor.Enter(child);
-    return S_OK_XML;
+    return Open(*m_state->writer, SChild(tag, index, indexAttr)) ? S_OK_XML : E_FAIL_XML;
 }
 
 long COutputNode::CloseElement() {
-    return m_state->cursor.Leave() ? S_OK_XML : E_FAIL_XML;
+    if (m_state->writer->Depth() <= m_state->floor) {
+        return E_FAIL_XML;
+    }
+    m_state->writer->Close();
+    return S_OK_XML;
 }
 
 long COutputNode::WriteString(const char* tag, const char* text, int index, const char* indexAttr) {
@@ -137,14 +150,12 @@ long COutputNode::WriteString(const char* tag, const char* text, int index, cons
         return E_FAIL_XML;
     }
     std::string storage;
-    return WriteText(m_state->cursor.Current(), tag, detail::EncodeView(text, &storage), index,
-                     indexAttr);
+    return WriteLeaf(*m_state->writer, tag, detail::EncodeView(text, &storage), index, indexAttr);
 }
 
 long COutputNode::WriteInt(const char* tag, int value, int index, const char* indexAttr) {
     char number[16];
-    return WriteText(m_state->cursor.Current(), tag, detail::FormatInt(value, number), index,
-                     indexAttr);
+    return WriteLeaf(*m_state->writer, tag, detail::FormatInt(value, number), index, indexAttr);
 }
 
 long COutputNode::WriteDouble(const char* tag, double value, const char* format, int index,
@@ -162,22 +173,14 @@ long COutputNode::WriteDouble(const char* tag, double value, const char* format,
     } else {
         return E_FAIL_XML;
     }
-    return WriteText(m_state->cursor.Current(), tag, text, index, indexAttr);
+    return WriteLeaf(*m_state->writer, tag, text, index, indexAttr);
 }
 
 long COutputNode::WriteComment(const char* text) {
     if (text == nullptr) {
         return E_FAIL_XML;
     }
-    pugi::xml_node parent = m_state->cursor.Current();
-    pugi::xml_node comment = parent.append_child(pugi::node_comment);
-    if (!comment) {
-        return E_FAIL_XML;
-    }
-    if (!comment.set_value(detail::EncodeText(CommentText(text)).c_str())) {
-        parent.remove_child(comment);
-        return E_FAIL_XML;
-    }
+    m_state->writer->Comment(detail::EncodeText(CommentText(text)));
     return S_OK_XML;
 }
 

@@ -8,24 +8,13 @@
 
 #include "platform/Diagnostics.h"
 #include "platform/xml/AtomicFile.h"
-#include "platform/xml/Cursor.h"
 #include "platform/xml/TDWXML.h"
 #include "platform/xml/TextCodec.h"
+#include "platform/xml/TextWriter.h"
 
 namespace TDWXML {
 
 namespace {
-
-class CStringWriter : public pugi::xml_writer {
-  public:
-    explicit CStringWriter(std::string* text) : m_text(text) {}
-    void write(const void* data, std::size_t size) override {
-        m_text->append(static_cast<const char*>(data), size);
-    }
-
-  private:
-    std::string* m_text;
-};
 
 SIOResult OutOfMemory() {
     return SIOResult::Failure(std::strerror(ENOMEM), ENOMEM);
@@ -42,7 +31,7 @@ void LogSaveFailure(const char* what, const std::string& path, const std::string
 struct CWriteDoc::State {
     enum class Mode { none, file, text, closed };
 
-    pugi::xml_document document;
+    detail::CTextWriter writer;
     Mode mode = Mode::none;
     std::string path;
     bool hasRoot = false;
@@ -51,23 +40,13 @@ struct CWriteDoc::State {
     SIOResult result;  // why Create or the save failed
 
     void Start(Mode newMode, std::string newPath) {
-        document.reset();
-        pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-        declaration.append_attribute("version").set_value("1.0");
-        declaration.append_attribute("encoding").set_value("UTF-8");
+        writer = detail::CTextWriter();
         mode = newMode;
         path = std::move(newPath);
         hasRoot = false;
         rootStatus = S_OK_XML;
         saveStatus = S_OK_XML;
         result = SIOResult();
-    }
-
-    std::string Text() const {
-        std::string text;
-        CStringWriter writer(&text);
-        document.save(writer, "  ", pugi::format_indent, pugi::encoding_utf8);
-        return text;
     }
 
     long Fail(SIOResult failure) {
@@ -84,7 +63,7 @@ struct CWriteDoc::State {
             // Half a document must not replace a good file.
             return Fail(SIOResult::Failure("the document could not be written whole"));
         }
-        SIOResult saved = detail::ReplaceFile(path, Text());
+        SIOResult saved = detail::ReplaceFile(path, writer.TakeText());
         return saved ? S_OK_XML : Fail(std::move(saved));
     }
 };
@@ -140,13 +119,15 @@ long CWriteDoc::WriteRoot(const char* rootTag, IDocObj* object) {
         m_state->hasRoot || object == nullptr || !detail::EncodeName(rootTag, &name)) {
         return E_FAIL_XML;
     }
-    pugi::xml_node root = m_state->document.append_child(name.c_str());
-    if (!root) {
-        return E_OUT_OF_MEMORY;
-    }
     m_state->hasRoot = true;
-    COutputNode node(std::make_unique<COutputNode::State>(root));
-    m_state->rootStatus = object->WriteXML(&node);
+    try {
+        m_state->writer.Open(name);
+        COutputNode node(std::make_unique<COutputNode::State>(&m_state->writer));
+        m_state->rootStatus = object->WriteXML(&node);
+    } catch (const std::bad_alloc&) {
+        // The text grows as it is written; a document cut short is not saved.
+        m_state->rootStatus = E_OUT_OF_MEMORY;
+    }
     return m_state->rootStatus;
 }
 
@@ -195,7 +176,7 @@ CString CWriteDoc::GetText() const {
     if (!m_state->hasRoot) {
         return CString();
     }
-    return CString(m_state->Text());
+    return CString(m_state->writer.Text());
 }
 
 }  // namespace TDWXML

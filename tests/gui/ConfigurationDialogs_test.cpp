@@ -129,7 +129,6 @@ class CConfigurationDialogsTest : public QObject {
   private slots:
     void initTestCase();
     void eachModelIsEditedAndSavedThroughItsDialog();
-    void aRefusedValueShowsItsMessageAndTheDialogStays();
     void picturesOfTheOtherDialogs();
     void everyCalibrationFormFitsTheScreen();
     void aVanishedRecentFileIsDroppedWithOneMessage();
@@ -201,31 +200,6 @@ void CConfigurationDialogsTest::eachModelIsEditedAndSavedThroughItsDialog() {
                      4.5);
         }
     }
-}
-
-void CConfigurationDialogsTest::aRefusedValueShowsItsMessageAndTheDialogStays() {
-    const QString path = CopyExample(m_folder, "nimbrel-configured.xmlcon");
-    const QByteArray before = ReadAll(path);
-    CMainWindow window(kTestHost);
-    QVERIFY(window.OpenPath(path));
-    QString message;
-    WhenModal([&](QWidget* dialog) {
-        TypeInto(Child<QLineEdit>(dialog, "sampleInterval"), QStringLiteral("0.5"));
-        WhenModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
-            QCOMPARE(box->windowTitle(), QString("Input Error"));
-            message = box->text();
-            SaveScreenshot(box, "message-box");
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        Click(dialog, "leave");
-        QVERIFY(dialog->isVisible());  // the refused value keeps the dialog open
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    window.Configure();
-    QVERIFY(message.startsWith(QStringLiteral("Sample interval must be a number from 0.9 to ")));
-    QCOMPARE(ReadAll(path), before);
 }
 
 void CConfigurationDialogsTest::picturesOfTheOtherDialogs() {

@@ -54,13 +54,14 @@ void CHandlersTest::messageBoxesShowLatin1AndAnswerTheButtonChosen() {
         {MB_YESNO | MB_ICONQUESTION, Box::Yes, 2, Box::Yes, IDYES},
     };
     for (const SCase& test : cases) {
-        WhenModal([&test](QWidget* modal) {
+        WhenModal([&test, &cases](QWidget* modal) {
             auto* box = qobject_cast<Box*>(modal);
             QVERIFY(box != nullptr);
             QCOMPARE(box->windowTitle(), QString::fromUtf8("Input Error µ"));
             QCOMPARE(box->text(), QString::fromUtf8("Sample interval <µs> must be a number."));
             QCOMPARE(int(box->buttons().size()), test.buttons);
             QCOMPARE(box->defaultButton(), box->button(test.preset));
+            SaveScreenshot(box, &test == cases ? "message-box" : nullptr);
             if (test.click == Box::NoButton) {
                 QTest::keyClick(box, Qt::Key_Escape);
             } else {

@@ -1,52 +1,54 @@
 // What every instrument model owes the catalogue and the configuration
 // files: the factory makes it from its CTD ID as the catalogue row says, its
 // default channels lie within the row's limits and start with the row's fixed
-// sensors, it reads back what it writes, and a document lacking any one of
-// its elements is either read or refused with the instrument unchanged.
+// sensors, it reads back what it writes, and its document needs exactly the
+// setting elements its rows call required: without one of them (or without
+// its sensor array) a read is refused and leaves the instrument unchanged,
+// without any other it reads the same instrument.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <regex>
 #include <string>
-#include <vector>
 
 #include "ModelChecks.h"
 
 namespace tw_test {
 namespace {
 
-// The document without the index-th element below its root, or empty when
-// there is none; name is that element's opening line.
-std::string WithoutElement(const std::string& text, int index, std::string& name) {
-    const std::vector<std::string> lines = Lines(text);
-    const std::string indent = lines.size() > 2 ? lines[2].substr(0, lines[2].find('<')) : "";
-    int seen = -1;
-    for (std::size_t first = 2; first + 1 < lines.size(); ++first) {
-        const std::string& line = lines[first];
-        if (!line.starts_with(indent + "<") || line.starts_with(indent + "<!--") ||
-            line.starts_with(indent + "</") || ++seen != index) {
-            continue;
-        }
-        std::size_t last = first;
-        while (line.find("</") == std::string::npos && line.find("/>") == std::string::npos &&
-               !lines[last].starts_with(indent + "</")) {
-            ++last;
-        }
-        name = line;
-        std::string kept;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i < first || i > last) {
-                kept += lines[i] + "\n";
-            }
-        }
-        return kept;
+// The document without the element at path: a tag below the root, or
+// "Group/Tag" below the root's element Group. Empty when there is none.
+std::string WithoutElement(const std::string& text, const std::string& path) {
+    const std::size_t slash = path.find('/');
+    std::size_t from = 0;
+    std::string start = "\n  <" + path;
+    if (slash != std::string::npos) {
+        from = text.find("\n  <" + path.substr(0, slash) + ">");
+        start = "\n    <" + path.substr(slash + 1);
     }
-    return {};
+    std::size_t at = from == std::string::npos ? from : text.find(start, from);
+    while (at != std::string::npos && text[at + start.size()] != '>' &&
+           text[at + start.size()] != ' ') {
+        at = text.find(start, at + 1);
+    }
+    if (at == std::string::npos) {
+        return {};
+    }
+    return text.substr(0, at) + text.substr(text.find('\n', at + 1));
 }
 
-TEST(AllModels, EachCTD_IDMakesItsRowsModelAndReadsBackWhatItWrites) {
+TEST(AllModels, EachCTD_IDMakesItsRowsModelAndNeedsItsRequiredSettings) {
     EXPECT_EQ(CreateCTDObject(-1), nullptr);
     EXPECT_EQ(CreateCTDObject(NUM_CTD_IDS), nullptr);
+    const std::regex leaf("\n  <\\w+(?: />|>[^<\n]*</\\w+>)");
+    // The elements a document may lack, as "ID:tag": the NMEA depth, time and
+    // connection to the PC on every model but the 56plus, and these.
+    const std::string optional =
+        " 3:ScanTimeAdded 7:ScanTimeAdded 7:ScansToAverage 7:NmeaPositionDataAdded"
+        " 7:SurfaceParVoltageAdded 8:DeckUnitVersion 11:SerialRS232C_Sensor"
+        " 13:SampleIntervalSeconds 15:RealTimeOptions/DeckUnit 15:RealTimeOptions/BaudConsole ";
+    const std::string nmeaOptional = " NmeaDepthDataAdded NmeaTimeAdded NmeaDeviceConnectedToPC ";
     for (int id = 0; id < NUM_CTD_IDS; ++id) {
         const SCTD_Data& row = *GetCTD_Data(id);
         SCOPED_TRACE(row.name);
@@ -74,20 +76,35 @@ TEST(AllModels, EachCTD_IDMakesItsRowsModelAndReadsBackWhatItWrites) {
         EXPECT_TRUE(CTD_ObjectsEqual(back.get(), ctd.get()));
         EXPECT_EQ(WriteObject("Instrument", *back), text);
 
-        std::string name;
-        for (int index = 0;; ++index) {
-            const std::string damaged = WithoutElement(text, index, name);
-            if (damaged.empty()) {
-                break;
-            }
+        // Every value the instrument's element holds itself is a setting.
+        std::vector<SSettingElement> elements = ctd->SettingElements();
+        const auto leaves = std::distance(std::sregex_iterator(text.begin(), text.end(), leaf),
+                                          std::sregex_iterator());
+        EXPECT_EQ(leaves,
+                  std::count_if(elements.begin(), elements.end(),
+                                [](const auto& e) { return e.tag.find('/') == std::string::npos; }))
+            << text;
+        if (text.find("\n  <SensorArray ") != std::string::npos) {
+            elements.push_back({"SensorArray", true, false, 0, 0});
+        }
+        for (const SSettingElement& element : elements) {
+            const bool isOptional =
+                optional.find(" " + std::to_string(id) + ":" + element.tag + " ") !=
+                    std::string::npos ||
+                (id != CTD_56PLUS_CORVANE &&
+                 nmeaOptional.find(" " + element.tag + " ") != std::string::npos);
+            EXPECT_EQ(element.required, !isOptional) << element.tag;
+            const std::string damaged = WithoutElement(text, element.tag);
+            ASSERT_FALSE(damaged.empty()) << element.tag << "\n" << text;
             // A refused read keeps what the instrument held, which the file
             // does not hold.
             const std::unique_ptr<CCTD> read(CreateCTDObject(id));
             read->GetSensor(0).SetSerialNum("before");
             const std::unique_ptr<CCTD> before(read->Clone());
-            if (ReadObject(damaged, "Instrument", *read) != 0) {
-                EXPECT_TRUE(CTD_ObjectsEqual(read.get(), before.get())) << name;
-            }
+            EXPECT_EQ(ReadObject(damaged, "Instrument", *read), isOptional ? 0 : TDWXML::E_FAIL_XML)
+                << element.tag;
+            EXPECT_TRUE(CTD_ObjectsEqual(read.get(), isOptional ? ctd.get() : before.get()))
+                << element.tag;
         }
     }
 }

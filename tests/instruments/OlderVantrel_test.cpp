@@ -76,30 +76,20 @@ struct SEdit {
 
 const SEdit kEdits[] = {
     {CTD_62_VANTREL, "<PressureSensorType>3<", "<PressureSensorType>2<", false},
-    {CTD_62_VANTREL, "<MooredPressure>[^<]*</MooredPressure>", "", false},
-    {CTD_62_VANTREL, "<FirmwareVersion>0</FirmwareVersion>", "", false},
-    {CTD_62_VANTREL, "<ScanTimeAdded>0</ScanTimeAdded>", "", false},
     {CTD_62_VANTREL, "SensorID=\"55\"", "SensorID=\"58\"", false},
     {CTD_62_VANTREL, "<MooredPressure>0.0+<", "<MooredPressure>20000<", true},
     {CTD_62_VANTREL, "<SampleIntervalSeconds>15<", "<SampleIntervalSeconds>5<", true},
-    {CTD_62_VANTREL, "<NmeaDepthDataAdded>0</NmeaDepthDataAdded>", "", true},
     {CTD_62PLUS_VANTREL, "<ExternalVoltageChannels>0<", "<ExternalVoltageChannels>1<", false},
-    {CTD_62PLUS_VANTREL, "<SerialRS232C_Sensor>0</SerialRS232C_Sensor>", "", false},
     {CTD_62PLUS_VANTREL, "<SampleIntervalSeconds>10<", "<SampleIntervalSeconds>5<", false},
     {CTD_64_VANTREL, "<PressureSensorType>1<", "<PressureSensorType>0<", false},
     {CTD_64_VANTREL, "<HalfSecondIntervals>1<", "<HalfSecondIntervals>481<", false},
-    {CTD_64_VANTREL, "<ScanTimeAdded>0</ScanTimeAdded>", "", false},
     {CTD_64_VANTREL, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<", false},
     {CTD_64_VANTREL, "SensorID=\"49\"", "SensorID=\"46\"", false},
     {CTD_64_VANTREL, "<FirmwareVersion>0<", "<FirmwareVersion>7<", true},
-    {CTD_64PLUS_VANTREL, "<PressureSensorType>1</PressureSensorType>", "", false},
     {CTD_64PLUS_VANTREL, "<Mode>0<", "<Mode>2<", false},
     {CTD_64PLUS_VANTREL, "<SampleIntervalSeconds>10<", "<SampleIntervalSeconds>9<", false},
     {CTD_64PLUS_VANTREL, "<ScansToAverage>1<", "<ScansToAverage>0<", false},
-    {CTD_64PLUS_VANTREL, "<SurfaceParVoltageAdded>0</SurfaceParVoltageAdded>", "", false},
-    {CTD_64PLUS_VANTREL, "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>", "", false},
     {CTD_64PLUS_VANTREL, "<ExternalVoltageChannels>0<", "<ExternalVoltageChannels>1<", false},
-    {CTD_64PLUS_VANTREL, "<ScanTimeAdded>0</ScanTimeAdded>", "", true},
 };
 
 TEST(OlderVantrelDocuments, RefusedWholeOrReadWithDefaults) {

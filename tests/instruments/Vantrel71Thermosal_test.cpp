@@ -82,16 +82,6 @@ TEST(Vantrel71Thermosal, WritesElementsInOrderAndReadsBackEqual) {
     for (const SModel& model : kModels) {
         SCOPED_TRACE(model.name);
         auto plain = model.make();
-        tw_test::ExpectInOrder(
-            tw_test::WriteObject("Instrument", *plain),
-            {"<!--Remote temperature: 0 = none, 1 = TDW 2, 2 = TDW 83.-->",
-             "<RemoteTemperature>0</RemoteTemperature>",
-             "<ExternalVoltageChannels>0</ExternalVoltageChannels>",
-             "<SampleIntervalSeconds>3</SampleIntervalSeconds>",
-             "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>",
-             "<NmeaDepthDataAdded>0</NmeaDepthDataAdded>", "<NmeaTimeAdded>0</NmeaTimeAdded>",
-             "<NmeaDeviceConnectedToPC>0</NmeaDeviceConnectedToPC>",
-             "<ScanTimeAdded>0</ScanTimeAdded>", "<SensorArray Size=\"2\">"});
         for (int remote = 0; remote <= 2; ++remote) {
             for (int voltages = 0; voltages <= model.maxVoltages; ++voltages) {
                 auto ctd = model.make();

@@ -71,44 +71,37 @@ TEST_F(ConFileTest, ReadFailuresLeaveTheObjectAloneAndTellTheUser) {
     EXPECT_EQ(log.entries.front(), "0: " + failed);
 }
 
-// A path ending in .con, whatever the case, is written in the legacy format
-// and read back by content; a folder that cannot take the file is reported.
-TEST_F(ConFileTest, ConPathsTakeTheLegacyFormat) {
-    for (const char* name : {"cast.con", "cast.CON"}) {
+// A path ending in .con, whatever the case, is written in the legacy format,
+// any other in XML; either reads back by its content. A folder that cannot
+// take the file is reported.
+TEST_F(ConFileTest, TheExtensionChoosesTheFormatAndWriteFailuresAreReported) {
+    for (const auto& [name, legacy] :
+         {std::pair{"cast.con", true}, std::pair{"cast.CON", true}, std::pair{"cast.txt", false}}) {
         WriteConFile(Path(name), &m_saved);
-        EXPECT_TRUE(tw_test::ReadFile(Path(name)).find("TW_ConfigCTD.dll FILEVERSION=7.26.2.0\n") !=
-                    std::string::npos);
+        const std::string text = tw_test::ReadFile(Path(name));
+        EXPECT_EQ(text.find("TW_ConfigCTD.dll FILEVERSION=7.26.2.0\n") != std::string::npos,
+                  legacy);
+        EXPECT_TRUE(legacy || text == m_savedText) << name;
         EXPECT_EQ(ReadCTDID(Path(name)), 11);
         C64V2VantrelCTD target;
         EXPECT_EQ(ReadConFile(Path(name), &target), 1);
         EXPECT_EQ(CTD_ObjectsEqual(&target, &m_saved), 1);
     }
-    s_bErrorToConsole = true;
-    const std::string unwritable = Path("no/such/folder/cast.con");
-    WriteConFile(unwritable, &m_saved);
-    EXPECT_EQ(Stderr(), "Could not open " + unwritable + "\nin ::WriteConFile().\n");
-}
-
-TEST_F(ConFileTest, ReadsAndWritesXmlconFilesAndReportsWriteFailures) {
-    EXPECT_EQ(ReadCTDID(Path("cast.xmlcon")), 11);
-    C64V2VantrelCTD target;
-    EXPECT_EQ(ReadConFile(Path("cast.xmlcon"), &target), 1);
-    EXPECT_EQ(CTD_ObjectsEqual(&target, &m_saved), 1);
     EXPECT_EQ(ReadCTDID(Variant("other.xmlcon", "Type=\"11\"", "Type=\"10\"")), 10);
-    WriteConFile(Path("cast.txt"), &m_saved);  // any extension but .con takes XML
-    EXPECT_EQ(tw_test::ReadFile(Path("cast.txt")), m_savedText);
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(Stderr(), "");
 
     s_bErrorToConsole = true;
     tw_test::CLogCapture log;
-    const std::string unwritable = Path("no/such/folder/cast.xmlcon");
-    WriteConFile(unwritable, &m_saved);
-    EXPECT_EQ(Stderr(),
-              "::WriteConFile() failed for '" + unwritable + "'.  See error log for details.\n");
+    const std::string unwritable = Path("no/such/folder/cast");
+    WriteConFile(unwritable + ".con", &m_saved);
+    WriteConFile(unwritable + ".xmlcon", &m_saved);
+    EXPECT_EQ(Stderr(), "Could not open " + unwritable + ".con\nin ::WriteConFile().\n" +
+                            "::WriteConFile() failed for '" + unwritable +
+                            ".xmlcon'.  See error log for details.\n");
     EXPECT_TRUE(
         !log.entries.empty() &&
         log.entries.back().starts_with("0: Failed to write instrument configuration to file '" +
-                                       unwritable + "'. (error "))
+                                       unwritable + ".xmlcon'. (error "))
         << log.entries.back();
 }

@@ -1,7 +1,6 @@
 #pragma once
-// Helpers for the platform and document tests: objects whose reading and
-// writing are given as functions, in-memory documents, a scratch folder, and
-// environment variables set for one test.
+// Helpers for the platform and document tests: in-memory documents, a
+// scratch folder, and environment variables set for one test.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -21,21 +20,6 @@ namespace tw_test {
 
 using TDWXML::CInputNode;
 using TDWXML::COutputNode;
-
-// Reads and writes through the functions given, counting the calls.
-class CFuncObj : public TDWXML::IDocObj {
-  public:
-    explicit CFuncObj(std::function<long(CInputNode*)> read = {},
-                      std::function<long(COutputNode*)> write = {})
-        : m_read(std::move(read)), m_write(std::move(write)) {}
-    long ReadXML(CInputNode* node) override { return ++calls, m_read ? m_read(node) : 0; }
-    long WriteXML(COutputNode* node) override { return ++calls, m_write ? m_write(node) : 0; }
-    int calls = 0;
-
-  private:
-    std::function<long(CInputNode*)> m_read;
-    std::function<long(COutputNode*)> m_write;
-};
 
 // Loads the text and hands its root "Root" to the function, expecting both to
 // succeed.

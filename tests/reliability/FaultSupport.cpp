@@ -1,15 +1,11 @@
 #include "reliability/FaultSupport.h"
 
-#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -42,35 +38,6 @@ CFileSizeLimit::CFileSizeLimit(long bytes)
 CFileSizeLimit::~CFileSizeLimit() {
     SetFileSizeLimit(static_cast<rlim_t>(m_previous));
     ::signal(SIGXFSZ, m_previousHandler);
-}
-
-CSmallDisk::CSmallDisk(const fs::path& folder) : m_folder(folder) {
-    if (::geteuid() != 0) {
-        m_why = "mounting a tmpfs needs root";
-        return;
-    }
-    fs::create_directories(folder);
-    if (::mount("tw_test", folder.c_str(), "tmpfs", 0, "size=256k,mode=755") != 0) {
-        m_why = std::string("this machine cannot mount a tmpfs: ") + std::strerror(errno);
-    }
-}
-
-CSmallDisk::~CSmallDisk() {
-    if (m_why.empty()) {
-        ::umount2(m_folder.c_str(), MNT_DETACH);
-    }
-}
-
-void CSmallDisk::Fill() {
-    const int fd = ::open((m_folder / "filler").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-    const std::string block(4096, '\0');
-    while (::write(fd, block.data(), block.size()) > 0) {
-    }
-    ::close(fd);
-}
-
-void CSmallDisk::Free() {
-    fs::remove(m_folder / "filler");
 }
 
 std::string InChild(bool asOtherUser, const std::function<std::string()>& body) {

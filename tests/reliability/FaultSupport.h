@@ -1,6 +1,6 @@
 #pragma once
-// Faults for the reliability tests: a file-size limit, a small full disk,
-// work done in a child process (as another user, or to be killed).
+// Faults for the reliability tests: a file-size limit, work done in a child
+// process as another user.
 
 #include <sys/types.h>
 
@@ -26,25 +26,6 @@ class CFileSizeLimit {
   private:
     long m_previous;
     void (*m_previousHandler)(int);
-};
-
-// A tmpfs of a few blocks mounted at folder while it lives, when this
-// process may mount one; else Why() says why not.
-class CSmallDisk {
-  public:
-    explicit CSmallDisk(const std::filesystem::path& folder);
-    ~CSmallDisk();
-    CSmallDisk(const CSmallDisk&) = delete;
-    CSmallDisk& operator=(const CSmallDisk&) = delete;
-
-    const std::string& Why() const { return m_why; }
-    // Takes all the room that is left; Free gives it back.
-    void Fill();
-    void Free();
-
-  private:
-    std::filesystem::path m_folder;
-    std::string m_why;
 };
 
 // Runs body in a child process and returns what it returned: the text of

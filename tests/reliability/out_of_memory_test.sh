@@ -28,8 +28,7 @@ for command in "info $big" "report $big" "convert $big $scratch/out.con"; do
     # shellcheck disable=SC2086
     check "$command without memory" 1 starved "$tool" $command
     lines=$(wc -l < "$scratch/err")
-    [ "$lines" -eq 1 ] && passed=$((passed + 1)) ||
-        { failed=$((failed + 1)); echo "FAIL $command: $lines lines on standard error"; cat "$scratch/err"; }
+    [ "$lines" -eq 1 ] && pass || { fail "$command: $lines lines on standard error"; cat "$scratch/err"; }
 done
 
 echo "out of memory: $passed passed, $failed failed"

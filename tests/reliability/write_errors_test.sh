@@ -49,10 +49,9 @@ write_fails() {
     local status=${PIPESTATUS[0]}
     if [ "$status" -eq 1 ] && [ "$(tail -n 1 "$scratch/err")" = "$target: write error: $reason" ] &&
         [ "$(cat "$target")" = old ] && [ "$(ls -A "$folder" | grep -c tmp)" -eq 0 ]; then
-        passed=$((passed + 1))
+        pass
     else
-        failed=$((failed + 1))
-        echo "FAIL $writer ($reason): status $status, file: $(head -c 40 "$target")"
+        fail "$writer ($reason): status $status, file: $(head -c 40 "$target")"
         sed 's/^/  stderr: /' "$scratch/err" | head -3
         ls -A "$folder" | sed 's/^/  in folder: /'
     fi
@@ -82,19 +81,20 @@ else
 
     # As a user who may write the file but not its folder (the tmpfs's root).
     as_owner() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
+fi
+if [ -n "$mounted" ] && ! as_owner "$tool" --version > /dev/null 2>&1; then
+    echo "SKIP in-place writes: the build cannot be run as another user here"
+elif [ -n "$mounted" ]; then
     "$tool" convert "$example" "$scratch/cast.con"
     target=$mounted/cast.con
     printf 'old\n' > "$target" && chown 65534:65534 "$target"
-    check "in place refused" 1 as_owner "$tool" convert "$scratch/cast.con" "$target"
-    contains "the refusal names the folder" "$scratch/err" \
-        "$target: write error: its folder $mounted cannot be written"
+    says 1 err "$target: write error: its folder $mounted cannot be written" \
+        as_owner "$tool" convert "$scratch/cast.con" "$target"
     fill
-    check "forced in place on a full disk" 1 as_owner "$tool" convert --force "$scratch/cast.con" "$target"
-    contains "forced in place on a full disk says why" "$scratch/err" \
-        "$target: write error: No space left on device"
+    says 1 err "$target: write error: No space left on device" \
+        as_owner "$tool" convert --force "$scratch/cast.con" "$target"
     rm -f "$mounted/filler"
-    [ "$(cat "$target")" = old ] && passed=$((passed + 1)) ||
-        { failed=$((failed + 1)); echo "FAIL the old file was not left whole"; }
+    [ "$(cat "$target")" = old ] && pass || fail "the old file was not left whole"
     check "forced in place" 0 as_owner "$tool" convert --force "$scratch/cast.con" "$target"
     same "forced in place writes the whole file" "$scratch/cast.con" "$target"
 fi

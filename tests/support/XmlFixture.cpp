@@ -1,27 +1,14 @@
 #include "support/XmlFixture.h"
 
 namespace tw_test {
-namespace {
-
-class CLambdaObject : public TDWXML::IDocObj {
-  public:
-    std::function<long(TDWXML::CInputNode*)> read;
-    std::function<long(TDWXML::COutputNode*)> write;
-    long ReadXML(TDWXML::CInputNode* node) override { return read(node); }
-    long WriteXML(TDWXML::COutputNode* node) override { return write(node); }
-};
-
-}  // namespace
 
 std::string WriteWith(const std::function<long(TDWXML::COutputNode*)>& write) {
-    CLambdaObject object;
-    object.write = write;
+    CFuncObj object({}, write);
     return WriteObject("Root", object);
 }
 
 long ReadWith(const std::string& text, const std::function<long(TDWXML::CInputNode*)>& read) {
-    CLambdaObject object;
-    object.read = read;
+    CFuncObj object(read);
     return ReadObject(text, "Root", object);
 }
 

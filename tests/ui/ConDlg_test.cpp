@@ -7,11 +7,14 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <tuple>
 
 #include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
+#include "platform/FileNames.h"
 #include "platform/HelpLauncher.h"
+#include "ui/ConDlgs.h"
 #include "ui/ConfigCTD.h"
 #include "ui/FormScripts.h"
 #include "ui/UiTestSupport.h"
@@ -36,37 +39,30 @@ class ConDlgTest : public tw_test::CUiTest {
     CConfigCTD config;
 };
 
+// Leaving a new, an opened and a read-only file, with and without the
+// ask-to-save flag, after a change or none: what the dialog shows, asks and
+// saves where, and the path it leaves remembered, compared with the
+// committed Leaving.txt.
 TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
-    enum EFile { kNew, kOpened, kReadOnly };
-    enum EAction { kNothing, kChange, kChangeAndSave };
-    enum ESaved { kNowhere, kInTheFile, kElsewhere };
-    // The question each kind of file asks before saving a change.
-    const char* questions[] = {
-        "You Changed Some Data | Do you want to save your changes to a file?",
-        "You Changed Some Data | Do you want to save your changes to 64plusV2-default.xmlcon?",
-        "Configuration File Is Read-Only | Do you want to save 64plusV2-default.xmlcon to a "
-        "different file name?",
-    };
-    // The file, ask-to-save, what is done before leaving, the answer to the
-    // question (0: none asked) and where the change ends up.
-    const std::tuple<EFile, int, EAction, int, ESaved> cases[] = {
-        {kNew, 1, kNothing, 0, kNowhere},
-        {kNew, 1, kChange, IDNO, kNowhere},
-        {kNew, 1, kChange, IDYES, kElsewhere},
-        {kNew, 0, kChange, 0, kElsewhere},
-        {kOpened, 1, kChange, IDYES, kInTheFile},
-        {kOpened, 1, kChange, IDNO, kNowhere},
-        {kOpened, 1, kChange, IDCANCEL, kNowhere},
-        {kOpened, 1, kNothing, 0, kNowhere},
-        {kOpened, 1, kChangeAndSave, 0, kInTheFile},
-        {kOpened, 0, kChange, 0, kInTheFile},
-        {kReadOnly, 0, kChange, IDNO, kNowhere},
-        {kReadOnly, 0, kChange, IDYES, kElsewhere}};
+    const char* const files[] = {"new", "opened", "read-only"};
+    const char* const actions[] = {"nothing changed", "changed", "changed and saved",
+                                   "changed and cancelled"};
+    // The file, ask-to-save, what is done before leaving and the answer to
+    // the question asked, if any.
+    const int cases[][4] = {{0, 1, 0, 0},     {0, 1, 1, IDNO}, {0, 1, 1, IDYES},    {0, 0, 1, 0},
+                            {1, 1, 1, IDYES}, {1, 1, 1, IDNO}, {1, 1, 1, IDCANCEL}, {1, 1, 0, 0},
+                            {1, 1, 2, 0},     {1, 0, 1, 0},    {1, 0, 3, 0},        {2, 0, 1, IDNO},
+                            {2, 0, 1, IDYES}};
     const CString other = Path("other.xmlcon");
-    for (const auto& [file, askToSave, action, answer, saved] : cases) {
-        SCOPED_TRACE(::testing::Message() << file << askToSave << action << answer);
-        const CString path = file == kNew ? CString() : CopyExample(kDefaultFile);
-        if (file == kReadOnly) {
+    const auto nmea = [](const CString& path) {
+        return std::filesystem::exists(path.str()) ? Stored(path)->GetbNMEA_Added() : -1;
+    };
+    const char* const buttons[] = {"", "OK", "Cancel", "", "", "", "Yes", "No"};
+    std::ostringstream out;
+    for (const auto& [file, askToSave, action, answer] : cases) {
+        out << files[file] << ", ask-to-save " << askToSave << ", " << actions[action] << '\n';
+        const CString path = file == 0 ? CString() : CopyExample(kDefaultFile);
+        if (file == 2) {
             ASSERT_EQ(chmod(path, 0444), 0);
         }
         std::filesystem::remove(other.str());
@@ -76,48 +72,30 @@ TEST_F(ConDlgTest, LeavingAsksOrSavesAsTheFileAndTheFlagSay) {
         if (answer != 0) {
             answers.push_back(answer);
         }
-        CScriptedFileDialog files({other});
+        CScriptedFileDialog fileDialog({other});
         const int result = Run([&](CConDlg& dialog) {
-            EXPECT_EQ(dialog.At(kLeave).label, askToSave ? "Exit" : "Save && Exit");
-            EXPECT_EQ(dialog.At(kStatus).label, CString("Configuration file opened: ") +
-                                                    (path.IsEmpty() ? "None" : kDefaultFile) +
-                                                    (file == kReadOnly ? " (read-only)" : ""));
-            EXPECT_EQ(dialog.At(kSave).enabled, !path.IsEmpty());
-            SetValue(dialog, kNmea, action != kNothing);
-            if (action == kChangeAndSave) {
+            out << "  " << dialog.At(kStatus).label << ", leave \"" << dialog.At(kLeave).label
+                << "\", Save " << (dialog.At(kSave).enabled ? "on" : "off") << '\n';
+            SetValue(dialog, kNmea, action != 0);
+            if (action == 2) {
                 Press(dialog, kSave);
             }
-            Press(dialog, kLeave);
+            Press(dialog, action == 3 ? kCancel : kLeave);
         });
-        EXPECT_EQ(result, answer == IDCANCEL ? IDCANCEL : IDOK);
-        ASSERT_EQ(shown.size(), answer != 0 ? 1u : 0u);
-        if (answer != 0) {
-            EXPECT_EQ(shown[0].caption + " | " + shown[0].text, questions[file]);
-            EXPECT_EQ(shown[0].flags,
-                      (file == kReadOnly ? MB_YESNO : MB_YESNOCANCEL) | MB_ICONQUESTION);
+        for (const tw_test::SShownMessage& message : shown) {
+            out << "  asks " << message.caption << " | " << message.text << " | " << std::hex
+                << message.flags << std::dec << " -> " << buttons[answer] << '\n';
         }
-        if (!path.IsEmpty()) {
-            EXPECT_EQ(Stored(path)->GetbNMEA_Added(), saved == kInTheFile ? 1 : 0);
+        for (const SFileDialogRequest& request : fileDialog.requests) {
+            out << "  " << request.title << " offers \""
+                << std::filesystem::path(request.initialFile.str()).filename().string() << "\"\n";
         }
-        // Save As offers the file's own name without its extension.
-        ASSERT_EQ(files.requests.size(), saved == kElsewhere ? 1u : 0u);
-        if (saved == kElsewhere) {
-            EXPECT_EQ(files.requests[0].title, "Save Instrument Configuration File As");
-            EXPECT_EQ(files.requests[0].initialFile,
-                      std::filesystem::path(path.str()).replace_extension().string());
-            EXPECT_EQ(Stored(other)->GetbNMEA_Added(), 1);
-        }
-        EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), saved == kElsewhere ? other : path);
+        out << "  ends " << buttons[result] << ", NMEA in the file " << nmea(path)
+            << ", in another " << nmea(other) << ", remembered \""
+            << ExtractFileName(config.GetInstrumentPath(CTD_64V2_VANTREL)) << "\"\n";
         chmod(path, 0644);
     }
-}
-
-TEST_F(ConDlgTest, UntouchedNewConfigurationsOfEveryModelLeaveWithoutAQuestion) {
-    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
-        if (ctdID != CTD_70420S_UCTD && ctdID != CTD_56PLUS_CORVANE) {
-            EXPECT_EQ(Run([](CConDlg& dialog) { Press(dialog, kLeave); }, ctdID), IDOK) << ctdID;
-        }
-    }
+    tw_test::ExpectCommitted("Leaving.txt", out.str());
 }
 
 TEST_F(ConDlgTest, OpenReopensAfterAFileOfAnotherInstrument) {
@@ -160,18 +138,38 @@ TEST_F(ConDlgTest, OpenReopensAfterAFileOfAnotherInstrument) {
     }
 }
 
-TEST_F(ConDlgTest, GridCommandsActOnTheCurrentChannel) {
-    CConDlg dialog(config, CTD_64V2_VANTREL);
-    CScriptedForms forms({[&](CFormDialog&) {
-        // A voltage channel joins the grid as soon as it is chosen. A free
-        // channel may take a sensor but has nothing to modify, a fixed one
-        // the reverse.
+// An unreadable remembered file leaves a new configuration, and the
+// controller keeps its path. A voltage channel joins the grid as soon as it
+// is chosen; a free channel may take a sensor but has nothing to modify, a
+// fixed one the reverse, and a double-click does what the channel offers.
+// Help... opens the model's page and logs its help context.
+TEST_F(ConDlgTest, GridCommandsHelpAndAnUnreadableRememberedFile) {
+    const CString broken = Path("broken.xmlcon");
+    tw_test::WriteFile(broken.str(), "<TDW_InstrumentConfiguration>");
+    config.SetInstrumentPath(CTD_64V2_VANTREL, broken);
+    const std::string help = (m_folder / "help").string();
+    std::filesystem::create_directories(help);
+    for (const char* page : {"index.html", "tdw-64plus-v2-vantrel-ctd.html"}) {
+        tw_test::WriteFile(help + "/" + page, "<html></html>");
+    }
+    tw_test::ScopedEnv helpDir("TW_CONFIGCTD_HELP_DIR", help.c_str());
+    std::vector<CString> opened;
+    const HelpHandler previous = SetHelpHandler([&](const CString& page) {
+        opened.push_back(page);
+        return true;
+    });
+    std::vector<std::string> logged;
+    const CDiagnostics::Sink sink =
+        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
+
+    CScriptedForms forms({[&](CFormDialog& form) {
+        auto& dialog = dynamic_cast<CConDlg&>(form);
+        EXPECT_EQ(dialog.At(kStatus).label, "Configuration file opened: None");
+        Press(dialog, kHelp);
         const SControl& grid = dialog.At(kChannels);
         ASSERT_TRUE(SetValue(dialog, "externalVoltages", 1));
         ASSERT_EQ(grid.rows.size(), 4u);
-        EXPECT_EQ(grid.rows[1][0].text + " | " + grid.rows[1][1].text,
-                  "2. Frequency 0 | Conductivity");
-        EXPECT_EQ(grid.rows[3][0].text, "4. A/D voltage 0");
+        EXPECT_EQ(grid.rows[3][0].text + " | " + grid.rows[3][1].text, "4. A/D voltage 0 | Free");
         for (const int row : {1, 3}) {
             ASSERT_TRUE(SetValue(dialog, kChannels, row));
             EXPECT_EQ(dialog.At(kSelect).enabled, row == 3);
@@ -179,23 +177,34 @@ TEST_F(ConDlgTest, GridCommandsActOnTheCurrentChannel) {
         }
         // The chosen sensor is on the channel and in the grid, and has a
         // calibration to modify.
-        Press(dialog, kSelect);
+        Press(dialog, kChannels);
         EXPECT_EQ(dialog.Instrument().GetSensor(3).GetSensorID(), 0);
         EXPECT_EQ(grid.rows[3][1].text, "Altimeter");
         EXPECT_TRUE(dialog.At(kModify).enabled);
-        Press(dialog, kModify);
+        ASSERT_TRUE(SetValue(dialog, kChannels, 1));
+        Press(dialog, kChannels);
     }});
-    forms.Then([](CFormDialog& chooser) {
-        EXPECT_TRUE(SelectTreeNode(chooser, "sensors", {"Altimeter"}));
-        EXPECT_TRUE(Press(chooser, "ok"));
-    });
-    TWRunModal(dialog);
-    // The dialog, the chooser, the new altimeter's calibration and the one
-    // Modify opens.
-    ASSERT_EQ(forms.titles.size(), 4u);
-    EXPECT_EQ(forms.titles[0], "Configuration for the TDW 64plus V2 Vantrel CTD");
-    EXPECT_EQ(forms.titles[1], "Select New Voltage Sensor");
-    EXPECT_EQ(forms.titles[2], forms.titles[3]);
+    forms.Then(tw_test::Choose({"Altimeter"}));
+    forms.Then(tw_test::Pressing("cancel"));
+    forms.Then(tw_test::Pressing("cancel"));
+    EXPECT_EQ(Disp64V2VantrelConDlg(&config), IDCANCEL);
+    CDiagnostics::SetSink(sink);
+    SetHelpHandler(previous);
+
+    // The dialog, the chooser, the new altimeter's calibration and the
+    // conductivity sensor's.
+    EXPECT_EQ(forms.titles,
+              (std::vector<CString>{
+                  "Configuration for the TDW 64plus V2 Vantrel CTD", "Select New Voltage Sensor",
+                  "Altimeter Calibration Coefficients", "Conductivity Calibration Coefficients"}));
+    EXPECT_EQ(opened,
+              std::vector<CString>{CString(help.c_str()) + "/tdw-64plus-v2-vantrel-ctd.html"});
+    EXPECT_NE(
+        std::find(logged.begin(), logged.end(), "Launching help file - Help context ID = 1011"),
+        logged.end());
+    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
+    Run([](CConDlg& d) { Press(d, kLeave); });
+    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
 }
 
 TEST_F(ConDlgTest, ReportWritesTheFileAndNamesTheViewersRequest) {
@@ -280,63 +289,6 @@ TEST_F(ConDlgTest, WithoutAViewerHandlerTheUsersProgramShowsTheReport) {
         }
     }
     SetReportViewerHandler(recording);
-}
-
-}  // namespace
-
-namespace {
-
-// An unreadable remembered file is reported and leaves a new configuration,
-// but the controller keeps its path; Help... opens the model's page and logs
-// its help context; a double-click on a channel modifies its sensor, or
-// selects one for a free channel.
-TEST_F(ConDlgTest, RememberedPathHelpAndDoubleClick) {
-    const CString broken = Path("broken.xmlcon");
-    tw_test::WriteFile(broken.str(), "<TDW_InstrumentConfiguration>");
-    config.SetInstrumentPath(CTD_64V2_VANTREL, broken);
-    const std::string help = (m_folder / "help").string();
-    std::filesystem::create_directories(help);
-    for (const char* page : {"index.html", "tdw-64plus-v2-vantrel-ctd.html"}) {
-        tw_test::WriteFile(help + "/" + page, "<html></html>");
-    }
-    tw_test::ScopedEnv helpDir("TW_CONFIGCTD_HELP_DIR", help.c_str());
-    std::vector<CString> opened;
-    const HelpHandler previous = SetHelpHandler([&](const CString& page) {
-        opened.push_back(page);
-        return true;
-    });
-    std::vector<std::string> logged;
-    const CDiagnostics::Sink sink =
-        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
-
-    CConDlg dialog(config, CTD_64V2_VANTREL);
-    CScriptedForms forms({[&](CFormDialog&) {
-        EXPECT_EQ(dialog.At(kStatus).label, "Configuration file opened: None");
-        Press(dialog, kHelp);
-        ASSERT_TRUE(SetValue(dialog, "externalVoltages", 1));
-        ASSERT_TRUE(SetValue(dialog, kChannels, 3));
-        Press(dialog, kChannels);  // the free channel: Select...
-        ASSERT_TRUE(SetValue(dialog, kChannels, 1));
-        Press(dialog, kChannels);  // the conductivity sensor: Modify...
-        EXPECT_EQ(dialog.Instrument().GetNumChannel(), 4);
-    }});
-    forms.Then(tw_test::Pressing("cancel"));
-    forms.Then(tw_test::Pressing("cancel"));
-    TWRunModal(dialog);
-    CDiagnostics::SetSink(sink);
-    SetHelpHandler(previous);
-
-    EXPECT_EQ(forms.titles,
-              (std::vector<CString>{"Configuration for the TDW 64plus V2 Vantrel CTD",
-                                    "Select New Voltage Sensor", forms.titles.back()}));
-    EXPECT_EQ(opened,
-              std::vector<CString>{CString(help.c_str()) + "/tdw-64plus-v2-vantrel-ctd.html"});
-    EXPECT_NE(
-        std::find(logged.begin(), logged.end(), "Launching help file - Help context ID = 1011"),
-        logged.end());
-    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
-    Run([](CConDlg& d) { Press(d, kLeave); });
-    EXPECT_EQ(config.GetInstrumentPath(CTD_64V2_VANTREL), broken);
 }
 
 }  // namespace

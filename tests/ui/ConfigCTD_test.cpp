@@ -5,8 +5,11 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <sstream>
+#include <string>
 #include <tuple>
 
+#include "platform/Diagnostics.h"
 #include "platform/FileDialog.h"
 #include "ui/ConDlg.h"
 #include "ui/UiTestSupport.h"
@@ -27,32 +30,30 @@ class ConfigCTDTest : public tw_test::CUiTest {
     CConfigCTD config;
 };
 
+// For each host, the instruments it may open, and the message that refuses
+// each other one, compared with the committed Hosts.txt.
 TEST_F(ConfigCTDTest, HostsAndTheInstrumentsTheyMayOpen) {
-    // CTD ID, application, whether that host may open the instrument.
-    const int supported[][3] = {{9, 7, 1},  {9, 6, 0},  {14, 0, 1}, {14, 2, 0}, {13, 1, 1},
-                                {13, 0, 0}, {15, 6, 1}, {-1, 8, 0}, {16, 8, 0}};
-    for (const auto& [ctdID, application, expected] : supported) {
-        EXPECT_EQ(CConfigCTD::CTD_ID_Supported(ctdID, application), expected)
-            << ctdID << " for " << application;
-    }
-    for (int application = 0; application <= 9; ++application) {
-        EXPECT_EQ(CConfigCTD::CTD_ID_Supported(CTD_71V2_THERMOSAL, application), 0);
-    }
-    // Application, CTD ID and the message that refuses it.
-    const std::tuple<int, int, const char*> messages[] = {
-        {6, 13, "WavecapV7 does not support the TDW Glider Payload CTD."},
-        {42, 9, "This module does not support the TDW 70420S UCTD."},
-        {5, -1, "Not a valid .con or .xmlcon file."},
-    };
-    for (const auto& [application, ctdID, text] : messages) {
-        shown.clear();
+    std::ostringstream out;
+    for (const int application : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 42}) {
         config.SetApplication(application);
-        config.UnsupportedMessage(ctdID, nullptr);
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].text, text);
-        EXPECT_EQ(shown[0].caption, "Error Selecting Instrument Configuration File.");
-        EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
+        out << "application " << application << " opens";
+        for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
+            out << (CConfigCTD::CTD_ID_Supported(ctdID, application) ? " " + std::to_string(ctdID)
+                                                                     : "");
+        }
+        out << '\n';
+        for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
+            if (!CConfigCTD::CTD_ID_Supported(ctdID, application)) {
+                shown.clear();
+                config.UnsupportedMessage(ctdID, nullptr);
+                ASSERT_EQ(shown.size(), 1u);
+                EXPECT_EQ(shown[0].caption, "Error Selecting Instrument Configuration File.");
+                EXPECT_EQ(shown[0].flags, MB_OK | MB_ICONINFORMATION);
+                out << "  " << ctdID << ": " << shown[0].text << '\n';
+            }
+        }
     }
+    tw_test::ExpectCommitted("Hosts.txt", out.str());
 }
 
 TEST_F(ConfigCTDTest, CopiesHaveTheirOwnInstrumentAndCompareEveryField) {
@@ -191,40 +192,62 @@ TEST_F(ConfigCTDTest, DispSelectedConFileRefusesInstrumentsWithoutADialog) {
     EXPECT_EQ(shown.at(0).flags, MB_OK | MB_ICONERROR);
 }
 
+// The picker starts with nothing chosen; OK logs the model chosen, and a
+// new configuration of it opens in its dialog, with the model's old file
+// forgotten. Nothing chosen, Cancel or the 56plus (whose sheet is not
+// offered here) opens none.
 TEST_F(ConfigCTDTest, NewConfigurationsStartFromThePickedInstrument) {
-    // The instrument picked (empty: the picker is cancelled), the result,
-    // and what follows the picker: the caption of a message or the title of
-    // a dialog.
-    const std::tuple<const char*, int, const char*> cases[] = {
-        {"", -1, nullptr},
-        {"TDW 56plus Corvane CTD", -1, "Under Construction"},
-        {"TDW 62 Vantrel CTD", IDCANCEL, "Configuration for the TDW 62 Vantrel CTD"},
+    // The instrument picked (empty: none), the button, the result, the model
+    // logged (-2: nothing logged) and what follows the picker: the caption
+    // of a message or the title of a dialog.
+    const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
+        {"", "cancel", -1, -2, nullptr},
+        {"TDW 94 Dartel CTD", "cancel", -1, -2, nullptr},
+        {"", "ok", -1, -1, nullptr},
+        {"TDW 56plus Corvane CTD", "ok", -1, 15, "Under Construction"},
+        {"TDW 62 Vantrel CTD", "ok", IDCANCEL, 0, "Configuration for the TDW 62 Vantrel CTD"},
+        {"TDW 62plus V2 Vantrel CTD", "ok", IDCANCEL, 10,
+         "Configuration for the TDW 62plus V2 Vantrel CTD"},
+        {"TDW 812plus/814plus CTD", "ok", IDCANCEL, 8,
+         "Configuration for the TDW 812plus/814plus CTD"},
     };
-    for (const auto& [picked, result, after] : cases) {
+    std::vector<std::string> logged;
+    const CDiagnostics::Sink sink =
+        CDiagnostics::SetSink([&](const std::string& text, int) { logged.push_back(text); });
+    for (const auto& [picked, button, result, loggedID, after] : cases) {
         SCOPED_TRACE(picked);
         shown.clear();
+        logged.clear();
         config.m_bNewConfiguration = 0;
-        config.SetInstrumentPath(CTD_62_VANTREL, "old.xmlcon");
+        config.SetInstrumentPath(CTD_62_VANTREL, CopyExample("62-default.xmlcon"));
+        CString opened = "none";
         CScriptedForms forms({[&](CFormDialog& picker) {
+            EXPECT_EQ(picker.At("instrument").value, -1);
             if (*picked != '\0') {
                 EXPECT_TRUE(PickChoice(picker, "instrument", picked));
-                EXPECT_TRUE(Press(picker, "ok"));
             }
+            EXPECT_TRUE(Press(picker, button));
         }});
+        forms.Then([&](CFormDialog& form) { opened = dynamic_cast<CConDlg&>(form).CurrentPath(); });
         EXPECT_EQ(config.CreateNewConFile(nullptr), result);
         EXPECT_EQ(config.m_bNewConfiguration, 1);
         std::vector<std::string> followed = Captions();
         for (std::size_t form = 1; form < forms.titles.size(); ++form) {
             followed.push_back(forms.titles[form].str());
+            EXPECT_TRUE(opened.IsEmpty());
         }
         EXPECT_EQ(followed, after ? std::vector<std::string>{after} : std::vector<std::string>{});
         if (!shown.empty()) {
             EXPECT_EQ(shown[0].text,
                       "The instrument is not supported yet.  Thank you for your patience!");
         }
+        EXPECT_EQ(logged, loggedID == -2 ? std::vector<std::string>{}
+                                         : std::vector<std::string>{
+                                               "CPickInstrumentDlg::OnOK() - Selected Instrument "
+                                               "is " +
+                                               std::to_string(loggedID)});
     }
-    // The new configuration's dialog did not open the model's old file.
-    EXPECT_TRUE(config.GetInstrumentPath(CTD_62_VANTREL).IsEmpty());
+    CDiagnostics::SetSink(sink);
 }
 
 TEST_F(ConfigCTDTest, OpenersKeepOrEmptyTheRememberedPath) {

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,6 +22,7 @@
 #include "platform/MessageBox.h"
 #include "ui/ConDlg.h"
 #include "ui/ConfigCTD.h"
+#include "ui/Corvane56PlusSheet.h"
 #include "ui/FormScripts.h"
 #include "ui/UiTestSupport.h"
 
@@ -41,12 +46,14 @@ bool Enter(CFormDialog& dialog, const char* id, const char* text) {
     return entered;
 }
 
-// The configuration dialog of a model, initialised on the remembered path
-// (none: a new configuration) and driven without a modal run.
+// The configuration dialog of a model (the 56plus: its sheet), initialised
+// on the remembered path (none: a new configuration) and driven without a
+// modal run.
 struct CHost {
     explicit CHost(int ctdID, const CString& path = CString()) {
         config.SetInstrumentPath(ctdID, path);
-        dialog = std::make_unique<CConDlg>(config, ctdID);
+        dialog = ctdID == CTD_56PLUS_CORVANE ? std::make_unique<CCorvane56PlusSheet>(config)
+                                             : std::make_unique<CConDlg>(config, ctdID);
         dialog->Initialise();
     }
     CConDlg& operator*() { return *dialog; }
@@ -55,19 +62,22 @@ struct CHost {
     std::unique_ptr<CConDlg> dialog;
 };
 
-// A value entered into the settings of a model, after a check box that
-// enables it or changes something besides; the channels after it (0:
-// unchanged) and, once stored, its effect on the model or the message that
-// refuses it.
-struct SChange {
-    int ctdID;
-    const char* id;
-    const char* text;
-    int channels;
-    std::function<bool(CCTD&)> took = nullptr;
-    const char* check = nullptr;
-    const char* refusal = nullptr;
-};
+// The report lines of the instrument's settings and channels, without the
+// sensors' coefficients.
+std::vector<std::string> SettingsReport(const CCTD& ctd) {
+    std::ostringstream report;
+    ctd.Report(report, "", 0);
+    std::istringstream lines(report.str());
+    std::vector<std::string> kept;
+    bool body = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (body && !line.empty() && line[0] != ' ') {
+            kept.push_back(line);
+        }
+        body = body || line.rfind("---", 0) == 0;
+    }
+    return kept;
+}
 
 // The texts of the messages shown, and that each was an input error.
 class ModelSettingsTest : public tw_test::CUiTest {
@@ -91,135 +101,108 @@ class ModelSettingsTest : public tw_test::CUiTest {
 
 }  // namespace
 
-// Every model but the UCTD and the 56plus has settings; their controls show
-// the default instrument (a combo has a choice).
-TEST_F(ModelSettingsTest, EveryModelWithAChannelGridHasSettingsThatShowItsDefaults) {
-    for (int ctdID = -1; ctdID <= NUM_CTD_IDS; ++ctdID) {
-        SCOPED_TRACE(ctdID);
-        const std::unique_ptr<CModelSettings> settings = MakeModelSettings(ctdID);
-        const bool expected = ctdID >= 0 && ctdID < NUM_CTD_IDS && ctdID != CTD_70420S_UCTD &&
-                              ctdID != CTD_56PLUS_CORVANE;
-        ASSERT_EQ(settings != nullptr, expected);
-        if (!expected) {
-            continue;
-        }
-        CHost host(ctdID);
-        for (const SControl& control : host->controls) {
-            if (control.kind == EControl::Combo && control.enabled) {
-                EXPECT_GE(control.value, 0) << control.id;
-            }
-        }
-        EXPECT_EQ(settings->SelectAndModify(), ctdID != CTD_47_THERMOSAL);
-        EXPECT_EQ(settings->XmlOnly(), ctdID == CTD_PAYLOAD || ctdID == CTD_73_NIMBREL);
-    }
-}
-
-// Every example configuration of these models goes through its controls and
-// back unchanged: each setting shows the instrument's value and stores it.
+// Every example configuration of a model with a dialog opens into its
+// controls and goes back unchanged: each setting shows the instrument's
+// value and stores it, and leaving asks nothing. Only the models that the
+// legacy format cannot hold (no .con example) keep to .xmlcon.
 TEST_F(ModelSettingsTest, ExamplesGoThroughTheirControlsUnchanged) {
-    int examples = 0;
+    std::map<int, std::pair<bool, bool>> formats;  // by model: a .con example, XML only
     for (const auto& entry : std::filesystem::directory_iterator(tw_test::ExamplePath(""))) {
         const std::string path = entry.path().string();
+        const std::string name = entry.path().filename().string();
         const std::string extension = entry.path().extension().string();
         const int ctdID = ReadCTDID(path.c_str());
-        if ((extension != ".xmlcon" && extension != ".con") || !MakeModelSettings(ctdID)) {
+        if ((extension != ".xmlcon" && extension != ".con") ||
+            (ctdID != CTD_56PLUS_CORVANE && !MakeModelSettings(ctdID))) {
             continue;
         }
         SCOPED_TRACE(path);
-        ++examples;
         const std::unique_ptr<CCTD> original = tw_test::Stored(path.c_str());
         CHost host(ctdID, path.c_str());
+        EXPECT_EQ(host->At(ConDlgIds::kStatus).label,
+                  ("Configuration file opened: " + name).c_str());
         EXPECT_FALSE(host->Modified());
         EXPECT_TRUE(Store(*host));
         EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), original.get()));
+        Press(*host, ConDlgIds::kLeave);
+        EXPECT_EQ(host->Result(), IDOK);
+        formats[ctdID].first |= extension == ".con";
+        formats[ctdID].second = host->Settings()->XmlOnly();
     }
-    EXPECT_GE(examples, 20);
+    EXPECT_EQ(formats.size(), 15u);
+    for (const auto& [ctdID, format] : formats) {
+        EXPECT_EQ(format.second, !format.first) << ctdID;
+    }
 }
 
-// A setting of each model reaches the model when the dialog stores the
-// controls, or at once, asking for the grid to be drawn again, when it
-// changes the channels. A refused value shows its message under "Input
-// Error" and leaves the instrument as it was, the settings stored before it
-// too.
-TEST_F(ModelSettingsTest, AChangedSettingReachesTheModelUnlessRefused) {
-    const SChange kChanges[] = {
-        {CTD_62_VANTREL, "sampleInterval", " 60 ", 0,
-         [](CCTD& c) { return dynamic_cast<C62VantrelCTD&>(c).GetnSampleInterval().Get() == 60; }},
-        {CTD_62_VANTREL, "externalVoltages", "4", 6},
-        {CTD_62PLUS_VANTREL, "pressureType", "Strain Gauge", 3},
-        {CTD_62PLUS_VANTREL, "serialSensor", "Pressure, TDW 58", 3,
-         [](CCTD& c) { return dynamic_cast<CVantrelCTD&>(c).GetSerialSensor() == 8; }},
-        {CTD_62V2_VANTREL, "sampleInterval", "12.5", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 12.5; }},
-        {CTD_62V2_VANTREL, "serialSensor", "GTD-DO, GTD-N2", 4},
-        {CTD_64_VANTREL, "halfSecondIntervals", "7", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 3.5; }},
-        {CTD_64_VANTREL, "surfacePar", "1", 5},
-        {CTD_64PLUS_VANTREL, "scansToAverage", "8", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 2.0; }},
-        {CTD_64PLUS_VANTREL, "externalVoltages", "3", 6},
-        {CTD_64V2_VANTREL, "serialSensor", "pH, SeaFET", 5,
-         [](CCTD& c) { return dynamic_cast<CVantrelCTD&>(c).GetSerialSensor() == 13; }},
-        {CTD_64V2_VANTREL, "serialSensor", "Oxygen, TDW 68", 4},
-        {CTD_71_THERMOSAL, "remoteTemperature", "TDW 83", 3,
-         [](CCTD& c) { return c.GetSensor(2).GetSensorID() == 56; }},
-        {CTD_71V2_THERMOSAL, "scanTimeAdded", "1", 0,
-         [](CCTD& c) { return dynamic_cast<CVantrelCTD&>(c).GetScanTimeAdded() == 1; }},
-        {CTD_71V2_THERMOSAL, "externalVoltages", "6", 8},
-        {CTD_56_CORVANE, "outputRate", "8 scans/sec", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 0.125; }},
-        {CTD_56_CORVANE, "surfacePar", "1", 5},
-        {CTD_47_THERMOSAL, "tdw83Added", "1", 3},
-        {CTD_94_DARTEL, "scansToAverage", "16", 0,
-         [](CCTD& c) { return c.GetScanInterval() == 1.0; }},
-        {CTD_94_DARTEL, "surfacePar", "1", 5},
-        {CTD_812PLUS, "computerInterface", "IEEE-488 (GPIB)", 0,
-         [](CCTD& c) { return c.GetComputerInterface().Get() == 1; }},
-        {CTD_812PLUS, "voltageWordsSuppressed", "1", 9},
-        {CTD_PAYLOAD, "oxygenSensor", "1", 4,
-         [](CCTD& c) { return c.GetSensor(3).GetSensorID() == 65; }},
-        {CTD_73_NIMBREL, "mooredLatitude", "-33.25", 0,
-         [](CCTD& c) { return dynamic_cast<CNimbrel&>(c).GetMooredLatitude() == -33.25; },
-         "useMooredLatitude"},
-        {CTD_73_NIMBREL, "oxygenSensor", "TDW 68", 3},
-        {CTD_73_NIMBREL, "sampleInterval", "0.5", 0, nullptr, "useMooredLatitude",
-         "Sample interval must be a number from 0.9 to 21600."},
-        {CTD_73_NIMBREL, "mooredPressure", "deep", 0, nullptr, "useMooredLatitude",
-         "Deployment pressure must be a number."},
-        {CTD_64V2_VANTREL, "scansToAverage", "4x", 0, nullptr, "scanTimeAdded",
-         "Scans to average must be a number from 1 to 32767."},
-        {CTD_62V2_VANTREL, "sampleInterval", "9.5", 0, nullptr, "nmeaPosition",
-         "Sample interval must be a number from 10 to 14400."},
-        {CTD_PAYLOAD, "sampleInterval", "3601", 0, nullptr, nullptr,
-         "Sample interval must be a number from 1 to 3600."},
-        {CTD_812PLUS, "scansToAverage", "", 0, nullptr, "nmeaPosition",
-         "Scans to average must be a number from 1 to 50."},
-    };
-    for (const SChange& change : kChanges) {
-        SCOPED_TRACE(std::string(GetCTD_Data(change.ctdID)->name) + " " + change.id);
-        CHost host(change.ctdID);
-        const std::unique_ptr<CCTD> fresh = NewModel(change.ctdID);
-        if (change.check == nullptr || Enter(*host, change.check, "1")) {
-            Enter(*host, change.id, change.text);
+// Every setting of every model, changed alone on a new configuration: the
+// other state of a check box, each other choice of a list, and in an edit a
+// number beyond any limit, then the highest its refusal allows. Nothing
+// reaches the instrument before the dialog stores its controls, while the
+// grid shows at once the channels the choice gives; once stored, the
+// report's lines that changed tell the effect, or the message under "Input
+// Error" why it was refused (the instrument then stays as it was). The
+// effects are compared with the committed SettingEffects.txt.
+TEST_F(ModelSettingsTest, EverySettingReachesTheModelOnlyWhenStored) {
+    std::ostringstream out;
+    for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
+        if (!MakeModelSettings(ctdID)) {
+            continue;
         }
-        // Nothing reaches the instrument before it is stored; the grid shows
-        // the channels the settings will give.
-        EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
-        EXPECT_TRUE(host->Modified());
-        const size_t rows = host->At(ConDlgIds::kChannels).rows.size();
-        EXPECT_EQ(rows, change.channels == 0 ? static_cast<size_t>(fresh->GetNumChannel())
-                                             : static_cast<size_t>(change.channels));
-        shown.clear();
-        EXPECT_EQ(Store(*host), change.refusal == nullptr);
-        if (change.refusal) {
-            EXPECT_EQ(InputErrors(), std::vector<std::string>{change.refusal});
-            EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
-        } else {
-            EXPECT_TRUE(shown.empty());
-            EXPECT_EQ(host->Instrument().GetNumChannel(), static_cast<int>(rows));
-            EXPECT_TRUE(change.took == nullptr || change.took(host->Instrument()));
+        const std::unique_ptr<CCTD> fresh = NewModel(ctdID);
+        const std::vector<std::string> before = SettingsReport(*fresh);
+        out << "== " << fresh->GetCTD_Name() << '\n';
+        const CHost layout(ctdID);
+        for (const SControl& control : layout.dialog->controls) {
+            std::vector<std::string> entries;
+            if (!control.enabled || !control.visible || control.id == ConDlgIds::kChannels) {
+                continue;
+            } else if (control.kind == EControl::Check) {
+                entries.push_back(control.value ? "0" : "1");
+            } else if (control.kind == EControl::Edit) {
+                entries.push_back("1e9");
+            } else if (control.kind == EControl::Combo || control.kind == EControl::Radio) {
+                for (int choice = 0; choice < static_cast<int>(control.choices.size()); ++choice) {
+                    if (choice != control.value) {
+                        entries.push_back(control.choices[choice].str());
+                    }
+                }
+            }
+            for (size_t entry = 0; entry < entries.size(); ++entry) {
+                SCOPED_TRACE(control.id + " = " + entries[entry]);
+                out << control.id << " = " << entries[entry] << '\n';
+                CHost host(ctdID);
+                shown.clear();
+                Enter(*host, control.id.c_str(), entries[entry].c_str());
+                EXPECT_TRUE(host->Modified());
+                EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
+                const size_t rows = host->At(ConDlgIds::kChannels).rows.size();
+                if (!Store(*host)) {
+                    const std::string refusal = InputErrors().at(0);
+                    out << "  refused: " << refusal << '\n';
+                    EXPECT_TRUE(CTD_ObjectsEqual(&host->Instrument(), fresh.get()));
+                    const size_t to = refusal.rfind(" to ");
+                    if (entry == 0 && to != std::string::npos) {
+                        entries.push_back(refusal.substr(to + 4, refusal.size() - to - 5));
+                    }
+                    continue;
+                }
+                EXPECT_EQ(host->Instrument().GetNumChannel(), static_cast<int>(rows));
+                const std::vector<std::string> after = SettingsReport(host->Instrument());
+                for (const std::string& line : before) {
+                    if (std::find(after.begin(), after.end(), line) == after.end()) {
+                        out << "  - " << line << '\n';
+                    }
+                }
+                for (const std::string& line : after) {
+                    if (std::find(before.begin(), before.end(), line) == before.end()) {
+                        out << "  + " << line << '\n';
+                    }
+                }
+            }
         }
     }
+    tw_test::ExpectCommitted("SettingEffects.txt", out.str());
 }
 
 // The controls follow the model's rules: NMEA options only with NMEA
@@ -257,18 +240,23 @@ TEST_F(ModelSettingsTest, DependentControlsFollowTheModelsRules) {
     EXPECT_EQ(dialog.Instrument().GetbNMEA_PC(), 1);
     EXPECT_EQ(dialog.Instrument().GetNumChannel(), 6);
 
-    // The moored 62plus models have no mode to choose, and keep no scan time.
-    CHost moored(CTD_62PLUS_VANTREL);
-    EXPECT_EQ(ChoiceOf(*moored, "mode"), "Moored");
-    EXPECT_FALSE(moored->At("mode").enabled || moored->At("scansToAverage").enabled);
-    EXPECT_TRUE(moored->At("sampleInterval").enabled);
-    EXPECT_FALSE(moored->At("scanTimeAdded").enabled);
-    EXPECT_EQ(moored->At("scanTimeAdded").toolTip,
-              "The TDW 62plus Vantrel CTD does not store this setting in its file.");
+    // A setting waiting for a check box is stored with it; a value refused
+    // after another leaves both out.
+    CHost nimbrel(CTD_73_NIMBREL);
+    ASSERT_TRUE(Enter(*nimbrel, "useMooredLatitude", "1"));
+    ASSERT_TRUE(Enter(*nimbrel, "mooredLatitude", "-33.25"));
+    ASSERT_TRUE(Store(*nimbrel));
+    EXPECT_EQ(dynamic_cast<CNimbrel&>(nimbrel->Instrument()).GetMooredLatitude(), -33.25);
+    const std::unique_ptr<CCTD> stored(nimbrel->Instrument().Clone());
+    ASSERT_TRUE(Enter(*nimbrel, "sampleInterval", "120"));
+    ASSERT_TRUE(Enter(*nimbrel, "mooredPressure", "deep"));
+    EXPECT_FALSE(Store(*nimbrel));
+    EXPECT_TRUE(CTD_ObjectsEqual(&nimbrel->Instrument(), stored.get()));
+    EXPECT_EQ(InputErrors(), std::vector<std::string>{"Deployment pressure must be a number."});
 }
 
 // "Data..." of the moored CTDs edits the moored pressure that stands in for a
-// missing pressure sensor.
+// missing pressure sensor; its Cancel keeps what was typed from the model.
 TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
     CHost host(CTD_62_VANTREL);
     CScriptedForms forms({[](CFormDialog& d) {
@@ -281,6 +269,11 @@ TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
         TypeText(d, "userTemperature", "4.25");
         Press(d, "ok");
     }});
+    forms.Then([](CFormDialog& d) {
+        TypeText(d, "mooredPressure", "99");
+        Press(d, "cancel");
+    });
+    ASSERT_TRUE(Press(*host, "pressureData"));
     ASSERT_TRUE(Press(*host, "pressureData"));
     EXPECT_EQ(InputErrors(),
               std::vector<std::string>{"Moored pressure must be a number from 0 to 15000."});
@@ -298,102 +291,68 @@ TEST_F(ModelSettingsTest, DataEditsTheMooredPressureWithoutAPressureSensor) {
 // before storing, it leaves every sensor and the file as they were; changed
 // and stored, the sensors of the channels that remain keep theirs.
 TEST_F(ModelSettingsTest, ChannelSettingsUndoneLoseNothingAndStoredKeepTheRest) {
-    using SEntry = std::pair<const char*, const char*>;
-    struct SLayoutCase {
-        int ctdID;
-        std::vector<SEntry> setup;  // entered and stored first
-        SEntry change;
-        const char* back;
-        int kept;  // sensors of the configuration still on a channel once stored
+    // The model, the settings entered and stored first ("id=text;..."), the
+    // setting changed, the text it is changed back to, and how many sensors
+    // of the configuration are still on a channel once the change is stored.
+    const std::tuple<int, const char*, const char*, const char*, int> kCases[] = {
+        {CTD_62_VANTREL, "pressureType=Strain Gauge;externalVoltages=2",
+         "pressureType=No Pressure Sensor", "Strain Gauge", 4},
+        {CTD_62PLUS_VANTREL, "externalVoltages=1;serialSensor=Temperature, TDW 83",
+         "serialSensor=None", "Temperature, TDW 83", 3},
+        {CTD_62V2_VANTREL, "pressureType=Strain Gauge;externalVoltages=2", "externalVoltages=0",
+         "2", 3},
+        {CTD_64_VANTREL, "", "pressureType=Digiquartz with Temp Comp", "Strain Gauge", 2},
+        {CTD_64_VANTREL, "externalVoltages=1;surfacePar=1", "surfacePar=0", "1", 4},
+        {CTD_64PLUS_VANTREL, "externalVoltages=1;surfacePar=1", "mode=Moored", "Profile", 4},
+        {CTD_64V2_VANTREL, "externalVoltages=1;serialSensor=GTD-DO;surfacePar=1", "mode=Moored",
+         "Profile", 4},
+        {CTD_64V2_VANTREL, "externalVoltages=2", "pressureType=Digiquartz with Temp Comp",
+         "Strain Gauge", 4},
+        {CTD_71_THERMOSAL, "remoteTemperature=TDW 83", "remoteTemperature=None", "TDW 83", 2},
+        {CTD_56_CORVANE, "surfacePar=1", "surfacePar=0", "1", 3},
+        {CTD_94_DARTEL, "surfacePar=1", "surfacePar=0", "1", 3},
+        {CTD_47_THERMOSAL, "tdw83Added=1", "tdw83Added=0", "1", 2},
+        {CTD_812PLUS, "voltageWordsSuppressed=0", "voltageWordsSuppressed=2", "0", 7},
+        {CTD_PAYLOAD, "oxygenSensor=1", "oxygenSensor=0", "1", 3},
+        {CTD_73_NIMBREL, "pressureSensor=1;oxygenSensor=TDW 68", "oxygenSensor=None", "TDW 68", 3},
+        {CTD_73_NIMBREL, "pressureSensor=1;oxygenSensor=TDW 41I", "pressureSensor=0", "1", 3},
     };
-    const SLayoutCase kCases[] = {
-        {CTD_62_VANTREL,
-         {{"pressureType", "Strain Gauge"}, {"externalVoltages", "2"}},
-         {"pressureType", "No Pressure Sensor"},
-         "Strain Gauge",
-         4},
-        {CTD_62PLUS_VANTREL,
-         {{"externalVoltages", "1"}, {"serialSensor", "Temperature, TDW 83"}},
-         {"serialSensor", "None"},
-         "Temperature, TDW 83",
-         3},
-        {CTD_62V2_VANTREL,
-         {{"pressureType", "Strain Gauge"}, {"externalVoltages", "2"}},
-         {"externalVoltages", "0"},
-         "2",
-         3},
-        {CTD_64_VANTREL, {}, {"pressureType", "Digiquartz with Temp Comp"}, "Strain Gauge", 2},
-        {CTD_64_VANTREL,
-         {{"externalVoltages", "1"}, {"surfacePar", "1"}},
-         {"surfacePar", "0"},
-         "1",
-         4},
-        {CTD_64PLUS_VANTREL,
-         {{"externalVoltages", "1"}, {"surfacePar", "1"}},
-         {"mode", "Moored"},
-         "Profile",
-         4},
-        {CTD_64V2_VANTREL,
-         {{"externalVoltages", "1"}, {"serialSensor", "GTD-DO"}, {"surfacePar", "1"}},
-         {"mode", "Moored"},
-         "Profile",
-         4},
-        {CTD_64V2_VANTREL,
-         {{"externalVoltages", "2"}},
-         {"pressureType", "Digiquartz with Temp Comp"},
-         "Strain Gauge",
-         4},
-        {CTD_71_THERMOSAL,
-         {{"remoteTemperature", "TDW 83"}},
-         {"remoteTemperature", "None"},
-         "TDW 83",
-         2},
-        {CTD_56_CORVANE, {{"surfacePar", "1"}}, {"surfacePar", "0"}, "1", 3},
-        {CTD_94_DARTEL, {{"surfacePar", "1"}}, {"surfacePar", "0"}, "1", 3},
-        {CTD_47_THERMOSAL, {{"tdw83Added", "1"}}, {"tdw83Added", "0"}, "1", 2},
-        {CTD_812PLUS, {{"voltageWordsSuppressed", "0"}}, {"voltageWordsSuppressed", "2"}, "0", 7},
-        {CTD_PAYLOAD, {{"oxygenSensor", "1"}}, {"oxygenSensor", "0"}, "1", 3},
-        {CTD_73_NIMBREL,
-         {{"pressureSensor", "1"}, {"oxygenSensor", "TDW 68"}},
-         {"oxygenSensor", "None"},
-         "TDW 68",
-         3},
-        {CTD_73_NIMBREL,
-         {{"pressureSensor", "1"}, {"oxygenSensor", "TDW 41I"}},
-         {"pressureSensor", "0"},
-         "1",
-         3},
-    };
-    for (const SLayoutCase& layout : kCases) {
-        SCOPED_TRACE(std::string(GetCTD_Data(layout.ctdID)->name) + " " + layout.change.first);
-        CHost host(layout.ctdID);
-        CConDlg& dialog = *host;
-        for (const auto& [id, text] : layout.setup) {
-            Enter(dialog, id, text);
+    // Enters each "id=text" of the list.
+    const auto enter = [](CFormDialog& dialog, const std::string& entries) {
+        std::istringstream list(entries);
+        for (std::string entry; std::getline(list, entry, ';');) {
+            const size_t equals = entry.find('=');
+            Enter(dialog, entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str());
         }
-        ASSERT_TRUE(Store(dialog));
-        CCTD& working = dialog.Instrument();
+    };
+    for (const auto& [ctdID, setup, change, back, kept] : kCases) {
+        SCOPED_TRACE(std::string(GetCTD_Data(ctdID)->name) + " " + change);
+        CHost host(ctdID);
+        enter(*host, setup);
+        ASSERT_TRUE(Store(*host));
+        CCTD& working = host->Instrument();
         for (int channel = 0; channel < working.GetNumChannel(); ++channel) {
             working.GetSensor(channel).SetSerialNum(CString("SN-") +
                                                     std::to_string(channel).c_str());
         }
         const CString path = Path("layout.xmlcon");
         WriteConFile(path, &working);
-        CHost opened(layout.ctdID, path);
+        CHost opened(ctdID, path);
         const std::unique_ptr<CCTD> original(opened->Instrument().Clone());
+        const std::string id = std::string(change).substr(0, std::string(change).find('='));
 
-        Enter(*opened, layout.change.first, layout.change.second);
+        enter(*opened, change);
         EXPECT_TRUE(opened->Modified());
-        Enter(*opened, layout.change.first, layout.back);
+        enter(*opened, id + "=" + back);
         EXPECT_FALSE(opened->Modified());
         EXPECT_TRUE(CTD_ObjectsEqual(&opened->Instrument(), original.get()));
         EXPECT_EQ(opened->At(ConDlgIds::kChannels).rows.size(),
                   static_cast<size_t>(original->GetNumChannel()));
 
-        Enter(*opened, layout.change.first, layout.change.second);
+        enter(*opened, change);
         ASSERT_TRUE(Store(*opened));
         const CCTD& stored = opened->Instrument();
-        int kept = 0;
+        int keptSensors = 0;
         for (int channel = 0; channel < stored.GetNumChannel(); ++channel) {
             const CSensor& sensor = stored.GetSensor(channel);
             for (int was = 0; was < original->GetNumChannel(); ++was) {
@@ -401,10 +360,10 @@ TEST_F(ModelSettingsTest, ChannelSettingsUndoneLoseNothingAndStoredKeepTheRest) 
                 if (!sensor.GetSerialNum().IsEmpty() &&
                     sensor.GetSerialNum() == before.GetSerialNum()) {
                     EXPECT_TRUE(SensorObjectsEqual(&sensor, &before)) << channel;
-                    ++kept;
+                    ++keptSensors;
                 }
             }
         }
-        EXPECT_EQ(kept, layout.kept);
+        EXPECT_EQ(keptSensors, kept);
     }
 }

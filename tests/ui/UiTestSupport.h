@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -23,14 +24,28 @@
 
 namespace tw_test {
 
-// A file of the source tree's examples folder. The compiler names this header
-// relative to the folder it compiled in, which is the test program's folder.
-inline std::filesystem::path ExamplePath(const std::string& name) {
+// A file of the source tree, named from its top. The compiler names this
+// header relative to the folder it compiled in, which is the test program's.
+inline std::filesystem::path SourcePath(const std::string& name) {
     std::filesystem::path header(__FILE__);
     if (header.is_relative()) {
         header = std::filesystem::canonical("/proc/self/exe").parent_path() / header;
     }
-    return header.parent_path().parent_path().parent_path() / "examples" / name;
+    return header.parent_path().parent_path().parent_path() / name;
+}
+inline std::filesystem::path ExamplePath(const std::string& name) {
+    return SourcePath("examples/" + name);
+}
+
+// Compares text with the committed file of that name beside the dialog
+// tests; TW_UPDATE_EXPECTED=1 writes the file instead, whose difference is
+// then read before it is committed.
+inline void ExpectCommitted(const std::string& name, const std::string& text) {
+    const std::filesystem::path file = SourcePath("tests/ui/" + name);
+    if (std::getenv("TW_UPDATE_EXPECTED") != nullptr) {
+        WriteFile(file, text);
+    }
+    EXPECT_EQ(ReadFile(file), text) << file;
 }
 
 // A message box as shown: its caption, text and flags.

@@ -50,10 +50,6 @@ TEST_F(CTDImportExportTest, WritesTheVersionOnTheRootOnlyAndReadsBackWhatItWrote
     ctd.SetMode(1);
     const std::string text = Written(&ctd);
     EXPECT_EQ(CCTDImportExport::GetWriteVersionInSensorsFlag(), 0);
-    EXPECT_NE(text.find("\n<TDW_InstrumentConfiguration TW_ConfigCTD_FileVersion=\"7.26.2.0\">\n"
-                        "  <Instrument Type=\"11\">\n    <Name>TDW 64plus V2 Vantrel CTD</Name>\n"),
-              std::string::npos)
-        << text;
     EXPECT_EQ(text.find("TW_ConfigCTD_FileVersion", text.find("<Instrument")), std::string::npos);
     EXPECT_EQ(CTD_ObjectsEqual(Read(text).get(), &ctd), 1);
     EXPECT_STREQ(CCTDImportExport::GetVersionReadIn(), "7.26.2.0");

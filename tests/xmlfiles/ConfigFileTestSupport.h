@@ -32,13 +32,14 @@ inline std::string LegacyConText() {
     return text;
 }
 
-// Collects the diagnostics log as "level: text" lines while it lives,
-// leaving out the debug level (3), which traces the library's own workings.
+// Collects the diagnostics log as "level: text" lines while it lives, up to
+// the level given: by default leaving out the debug level (3), which traces
+// the library's own workings.
 class CLogCapture {
   public:
-    CLogCapture()
-        : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
-              if (level < 3) {
+    explicit CLogCapture(int deepest = 2)
+        : m_previous(CDiagnostics::SetSink([this, deepest](const std::string& text, int level) {
+              if (level <= deepest) {
                   entries.push_back(std::to_string(level) + ": " + text);
               }
           })) {}

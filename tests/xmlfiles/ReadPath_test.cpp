@@ -1,6 +1,7 @@
 // Reading a configuration file through the functions hosts call: documents
 // from older programs in single-byte encodings, files that change between
-// learning the model and reading, and files refused before they are parsed.
+// learning the model and reading. (Files refused before they are parsed:
+// the tool's table of refusals.)
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,7 @@
 
 #include "instruments/Vantrel64V2CTD.h"
 #include "legacy/ConFile.h"
-#include "platform/xml/FileImage.h"
-#include "platform/xml/TDWXML.h"
 #include "xmlfiles/ConfigFileTestSupport.h"
-#include "xmlfiles/PreReadConFile.h"
 
 using tw_test::Replaced;
 
@@ -86,35 +84,4 @@ TEST_F(ReadPathTest, AFileChangedAfterItsModelWasLearntIsReadAsItIsNow) {
     // A file that no longer names the model is not taken for the one read before.
     tw_test::WriteFile(Path("cast.xmlcon"), Replaced(text, "Type=\"11\"", "Type=\"10\""));
     EXPECT_EQ(ReadCTDID(Path("cast.xmlcon").c_str()), 10);
-}
-
-TEST_F(ReadPathTest, OversizedFilesAndDeclaredEntitiesAreRefusedWithTheirReason) {
-    tw_test::CLogCapture log;
-    const std::string text = Configuration("1");
-    // Entities would read as literal "&name;" text; nothing is ever fetched.
-    const std::string entities = Replaced(
-        Replaced(text, kUtf8Declaration,
-                 kUtf8Declaration + "<!DOCTYPE TDW_InstrumentConfiguration [<!ENTITY sn \"7\">]>"),
-        "SN-1", "&sn;");
-    const std::string oversized =
-        Replaced(text, "<Instrument",
-                 "<!--" + std::string(TDWXML::kMaxDocumentBytes, '=') + "--><Instrument");
-    for (const auto& [name, contents] :
-         {std::pair{"entities.xmlcon", entities}, std::pair{"huge.xmlcon", oversized}}) {
-        tw_test::WriteFile(Path(name), contents);
-        EXPECT_EQ(Config2004::CPreReadConFile::IsConXML(Path(name).c_str()), 0) << name;
-        TDWXML::CReadDoc doc;
-        EXPECT_NE(doc.Load(Path(name).c_str()), TDWXML::S_OK_XML) << name;
-        log.entries.push_back(doc.GetLastError().reason.str());
-    }
-    ASSERT_EQ(log.entries.size(), 4u);
-    const std::string entityReason = "a DOCTYPE or entity declaration is not accepted";
-    EXPECT_EQ(log.entries[0], "0: Error in .xmlcon file '" + Path("entities.xmlcon") + "' - " +
-                                  entityReason + "'.");
-    EXPECT_EQ(log.entries[1], entityReason);
-    const std::string sizeReason =
-        "the file is larger than 16 MiB, far more than any configuration";
-    EXPECT_EQ(log.entries[2],
-              "0: CPreReadConFile - " + Path("huge.xmlcon") + " is not read: " + sizeReason + ".");
-    EXPECT_EQ(log.entries[3], "cannot read the file '" + Path("huge.xmlcon") + "': " + sizeReason);
 }

@@ -1,6 +1,6 @@
-// The "Sensors" header document: one element per channel with the report's
-// channel comment, the sensor's element, and the notes of the values the
-// host overrode.
+// The "Sensors" header document: the notes of the values the host overrode
+// go to the sensors they concern, and only for their model. (The layout of a
+// whole document is checked against the stored example by the tool's test.)
 
 #include "xmlfiles/SensorHeaderInsert.h"
 
@@ -19,133 +19,75 @@ using Config2004::CSensorHeaderInsert;
 
 namespace {
 
+// The notes, each as it follows the sensor's calibration date.
+const std::string kT0 = "t0pcor =  -2.0000e-08 specified on Pivora command line";
+const std::string kT1 = "t1pcor =   1.5000e-08 specified on Pivora command line";
+const std::string kWrap62 =
+    "TDW 62 wrap conductivity freq=yes specified in Halcyra.ini [Data Conversion]";
+const std::string kWrap71 = "wrap71cond = 3.500000 specified on Pivora command line";
+
 class SensorHeaderInsertTest : public tw_test::CConfigFileTest {
   protected:
     // Temperature and conductivity, then a second temperature and a free
     // channel in the voltage block.
     SensorHeaderInsertTest() {
         ctd.ReplaceSensor(0, CreateSensorObject(SID_TEMP_VANTREL_PLUS));
-        ctd.GetSensor(0).SetSerialNum("T-1");
         ctd.ChangeNumVolt(2);
         ctd.ReplaceSensor(2, CreateSensorObject(SID_TEMP_TDW94));
+        options.SetdT0pcor(-2e-8);
+        options.SetdT1pcor(1.5e-8);
+        options.SetdWrap71Cond(3.5);
+        options.SetnWrap62CondFreq(1);
     }
-    std::string Header(const CCommandLineIniOptions& options) {
+    // The notes of each channel, in channel order, as "channel: note" lines.
+    std::string Notes() {
         EXPECT_EQ(CSensorHeaderInsert().WriteSensorsXML(&ctd, Path("header.xml").c_str(), options),
                   1);
-        return tw_test::ReadFile(Path("header.xml"));
+        const std::string header = tw_test::ReadFile(Path("header.xml"));
+        EXPECT_EQ(header.find("FileVersion"), std::string::npos) << header;
+        const std::string afterDate = "<CalibrationDate />\n      <!--";
+        std::string notes;
+        int channel = 0;
+        for (std::size_t at = header.find('<'); at != std::string::npos;
+             at = header.find('<', at + 1)) {
+            if (header.compare(at, 17, "<sensor Channel=\"") == 0) {
+                ++channel;
+            } else if (header.compare(at, afterDate.size(), afterDate) == 0) {
+                const std::size_t note = at + afterDate.size();
+                notes += std::to_string(channel) + ": " +
+                         header.substr(note, header.find("-->", note) - note) + "\n";
+            }
+        }
+        return notes;
     }
     CFakeCTD ctd;
+    CCommandLineIniOptions options;
 };
 
 }  // namespace
 
-TEST_F(SensorHeaderInsertTest, ChannelsCarryTheirCommentSensorAndNotes) {
-    ctd.CTD_ID = CTD_62_VANTREL;
-    CCommandLineIniOptions options;
-    options.SetdT0pcor(-2e-8);
-    options.SetdT1pcor(1.5e-8);
-    options.SetdWrap71Cond(3.5);  // only for a TDW 71
-    options.SetnWrap62CondFreq(1);
-    CSensorWriteOptions::SetWriteVersionInSensors(true);
-    EXPECT_EQ(Header(options),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<Sensors count=\"4\">\n"
-              "  <sensor Channel=\"1\">\n"
-              "    <!--Frequency 0, Temperature-->\n"
-              "    <TemperatureSensor SensorID=\"58\">\n"
-              "      <SerialNumber>T-1</SerialNumber>\n"
-              "      <CalibrationDate />\n"
-              "      <!--t0pcor =  -2.0000e-08 specified on Pivora command line-->\n"
-              "      <A0>0.00000000e+00</A0>\n"
-              "      <A1>0.00000000e+00</A1>\n"
-              "      <A2>0.00000000e+00</A2>\n"
-              "      <A3>0.00000000e+00</A3>\n"
-              "      <Slope>1.00000000</Slope>\n"
-              "      <Offset>0.0000</Offset>\n"
-              "    </TemperatureSensor>\n"
-              "  </sensor>\n"
-              "  <sensor Channel=\"2\">\n"
-              "    <!--Frequency 1, Conductivity-->\n"
-              "    <ConductivitySensor SensorID=\"3\">\n"
-              "      <SerialNumber />\n"
-              "      <CalibrationDate />\n"
-              "      <!--TDW 62 wrap conductivity freq=yes specified in Halcyra.ini [Data "
-              "Conversion]-->\n"
-              "      <UseG_J>1</UseG_J>\n"
-              "      <!--Cell const and series R are applicable only for wide range sensors.-->\n"
-              "      <SeriesR>0.0000</SeriesR>\n"
-              "      <CellConst>2000.0000</CellConst>\n"
-              "      <ConductivityType>0</ConductivityType>\n"
-              "      <Coefficients equation=\"0\">\n"
-              "        <A>0.00000000e+00</A>\n"
-              "        <B>0.00000000e+00</B>\n"
-              "        <C>0.00000000e+00</C>\n"
-              "        <D>0.00000000e+00</D>\n"
-              "        <M>0.0</M>\n"
-              "        <CPcor>-9.57000000e-08</CPcor>\n"
-              "      </Coefficients>\n"
-              "      <Coefficients equation=\"1\">\n"
-              "        <G>0.00000000e+00</G>\n"
-              "        <H>0.00000000e+00</H>\n"
-              "        <I>0.00000000e+00</I>\n"
-              "        <J>0.00000000e+00</J>\n"
-              "        <CPcor>-9.57000000e-08</CPcor>\n"
-              "        <CTcor>3.2500e-06</CTcor>\n"
-              "        <!--WBOTC not applicable unless ConductivityType = 1.-->\n"
-              "        <WBOTC>0.00000000e+00</WBOTC>\n"
-              "      </Coefficients>\n"
-              "      <Slope>1.00000000</Slope>\n"
-              "      <Offset>0.00000</Offset>\n"
-              "    </ConductivitySensor>\n"
-              "  </sensor>\n"
-              "  <sensor Channel=\"3\">\n"
-              "    <!--A/D voltage 0, Temperature-->\n"
-              "    <TemperatureSensor SensorID=\"57\">\n"
-              "      <SerialNumber />\n"
-              "      <CalibrationDate />\n"
-              "      <!--t1pcor =   1.5000e-08 specified on Pivora command line-->\n"
-              "      <A0>0.00000000e+00</A0>\n"
-              "      <A1>0.00000000e+00</A1>\n"
-              "      <A2>0.00000000e+00</A2>\n"
-              "      <A3>0.00000000e+00</A3>\n"
-              "      <Offset>0.0000</Offset>\n"
-              "      <Slope>1.00000000</Slope>\n"
-              "    </TemperatureSensor>\n"
-              "  </sensor>\n"
-              "  <sensor Channel=\"4\">\n"
-              "    <!--A/D voltage 1, Free-->\n"
-              "  </sensor>\n"
-              "</Sensors>\n");
+TEST_F(SensorHeaderInsertTest, NotesGoToTheSensorsTheyConcernAndOnlyForTheirModel) {
+    CSensorWriteOptions::SetWriteVersionInSensors(true);  // never in a header
+    const std::string temperatures = "1: " + kT0 + "\n3: " + kT1 + "\n";
+    const std::pair<int, std::string> models[] = {
+        {CTD_62_VANTREL, "1: " + kT0 + "\n2: " + kWrap62 + "\n3: " + kT1 + "\n"},
+        {CTD_71_THERMOSAL, "1: " + kT0 + "\n2: " + kWrap71 + "\n3: " + kT1 + "\n"},
+        {CTD_64V2_VANTREL, temperatures},
+    };
+    for (const auto& [ctdID, notes] : models) {
+        ctd.CTD_ID = ctdID;
+        EXPECT_EQ(Notes(), notes) << ctdID;
+    }
     EXPECT_EQ(CSensorWriteOptions::GetWriteVersionInSensors(), false);
     EXPECT_EQ(CSensorHeaderInsert::GetCurrentSensorComment(), "");
     EXPECT_EQ(CSensorHeaderInsert::GetWriteSensorCommentFlag(), 0);
-}
 
-TEST_F(SensorHeaderInsertTest, WrapNotesNeedTheirModelAndTheConductivityChannel) {
-    CCommandLineIniOptions options;
-    options.SetdWrap71Cond(3.5);
-    options.SetnWrap62CondFreq(1);  // only for a TDW 62
-    ctd.CTD_ID = CTD_71_THERMOSAL;
-    const std::string tdw71 = Header(options);
-    EXPECT_NE(tdw71.find("<CalibrationDate />\n"
-                         "      <!--wrap71cond = 3.500000 specified on Pivora command line-->\n"
-                         "      <UseG_J>"),
-              std::string::npos)
-        << tdw71;
-    EXPECT_EQ(tdw71.find("<!--", tdw71.find("Pivora") + 1), tdw71.find("<!--Cell const"));
-
-    // No note when the conductivity sits elsewhere, or for another model.
+    // With the conductivity elsewhere no wrap note; every temperature after the
+    // first takes the second note.
     ctd.CTD_ID = CTD_62_VANTREL;
-    options.SetdWrap71Cond(0.0);
-    options.SetdT1pcor(1.0);
     ctd.ReplaceSensor(3, CreateSensorObject(SID_CONDUCTIVITY));
     ctd.ReplaceSensor(1, CreateSensorObject(SID_TEMP_TDW2));
-    const std::string moved = Header(options);
-    EXPECT_EQ(moved.find("wrap"), std::string::npos) << moved;
-    EXPECT_NE(moved.find("<TemperatureSensor SensorID=\"55\">\n      <SerialNumber />\n"
-                         "      <CalibrationDate />\n      <!--t1pcor"),
-              std::string::npos)
-        << moved;
+    EXPECT_EQ(Notes(), "1: " + kT0 + "\n2: " + kT1 + "\n3: " + kT1 + "\n");
 }
 
 TEST_F(SensorHeaderInsertTest, TheDocumentIsWriteOnlyAndAFailedWriteKeepsTheFile) {
@@ -154,7 +96,6 @@ TEST_F(SensorHeaderInsertTest, TheDocumentIsWriteOnlyAndAFailedWriteKeepsTheFile
                                 [&](TDWXML::CInputNode* node) { return header.ReadXML(node); }),
               TDWXML::E_FAIL_XML);
     tw_test::WriteFile(Path("header.xml"), "kept");
-    const CCommandLineIniOptions options;
     EXPECT_EQ(header.WriteSensorsXML(&ctd, Path("header.xml/").c_str(), options), 0);
     EXPECT_EQ(header.WriteSensorsXML(nullptr, Path("header.xml").c_str(), options), 0);
     EXPECT_EQ(tw_test::ReadFile(Path("header.xml")), "kept");
