@@ -6,363 +6,531 @@
 //   static constexpr int kSensorID;               its registry ID
 //   static constexpr int kReportWidth;            label width (default 14)
 //   static constexpr bool kSilentReport;          true: no report lines at all
-//   static std::span<const SCoeffXml<T>> XmlItems();      elements, write order
-//   static std::span<const SCoeffLine<T>> ReportLines();  report lines, in order
+//   static std::span<const SCoeffField<T>> FieldTable();  its fields, write order
 // and declares `bool operator==(const Class&) const = default;` (or its own).
-// Selections (a choice among numbered texts) are CSelection members; a class
-// extending another sensor class may reuse the base's tables with a
-// using-declaration, and the base's constructors are inherited.
+// One field record says everything about an item: its XML element and write
+// format, and, when the report shows it, its label, number format, condition
+// and line position. Selections (a choice among numbered texts) are
+// CSelection members that carry their texts; a class extending another sensor
+// class may reuse the base's table with a using-declaration, and the base's
+// constructors are inherited.
 // From that the mechanism reads all-or-nothing into a fresh object, writes,
-// copies, compares and reports. A class that departs from the pattern hides
-// one of the static steps ReadOwnXML, WriteOwnXML or ReportOwn, or overrides
-// the virtual operation itself.
+// copies, compares, reports and lists its fields. A class that departs from
+// the pattern hides one of the static steps ReadOwnXML, WriteOwnXML or
+// ReportOwn, or overrides the virtual operation itself.
 
+#include <algorithm>
 #include <cassert>
-#include <cstring>
+#include <climits>
+#include <cmath>
 #include <span>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "core/Range.h"
 #include "core/ReportLine.h"
 #include "core/Sensor.h"
 #include "core/SensorClassOf.h"
+#include "core/SensorField.h"
+#include "platform/xml/NumberText.h"
 
-// A selection among numbered choices: a bounded int that refuses values
-// outside its limits. Two selections are equal when they hold the same value.
+// A selection among numbered texts: a bounded int from 0 to the last text
+// that refuses values outside. Two selections are equal when they hold the
+// same value.
 class CSelection : public CRange<int> {
   public:
-    using CRange<int>::CRange;
+    template <std::size_t N>
+    constexpr CSelection(int initial, const char* const (&choices)[N])
+        : CRange<int>(initial, 0, static_cast<int>(N) - 1), m_choices(choices) {
+        assert(initial >= 0 && initial < static_cast<int>(N));
+    }
+    std::span<const char* const> Choices() const { return m_choices; }
+    // The text of the current value; the limits keep the value within the
+    // texts.
+    const char* Text() const {
+        assert(Get() >= 0 && static_cast<std::size_t>(Get()) < m_choices.size());
+        return m_choices[static_cast<std::size_t>(Get())];
+    }
     friend bool operator==(const CSelection& a, const CSelection& b) { return a.Get() == b.Get(); }
+
+  private:
+    std::span<const char* const> m_choices;
 };
 
-// One item of a sensor's XML, after the common items.
+// One field of a sensor: its XML item and, when the report shows it, its
+// report line.
 template <class T>
-struct SCoeffXml {
-    enum class Kind { Double, Int, Text, Comment, OpenGroup, CloseGroup, Selection, Constant };
-    Kind kind;
+struct SCoeffField {
+    using EKind = SSensorField::EKind;
+    EKind kind;
     const char* tag;  // element tag; the text of a comment
     double T::*dbl = nullptr;
     int T::*integer = nullptr;
     CString T::*text = nullptr;
-    const char* format = nullptr;  // printf format of a double
-    bool optional = false;         // a missing element keeps the default
+    CSelection T::*selection = nullptr;  // read as an integer, refused out of range
+    const char* format = nullptr;        // printf format of a double
+    const char* T::*formatOf = nullptr;  // the object holds the printf format
+    double constant = 0.0;               // the value of a written-only constant
+    bool optional = false;               // a missing element keeps the default
     int textBuffer = SENSOR_TEXT_BUFFER;
     int groupIndex = -1;  // groups: the index and its attribute
     const char* groupIndexAttr = "index";
-    CSelection T::*selection = nullptr;  // read as an integer, refused out of range
-    const char* T::*formatOf = nullptr;  // the object holds the printf format
-    double constant = 0.0;               // the value of a written-only constant
+
+    const char* label = nullptr;        // the report's label
+    const char* dialogLabel = nullptr;  // a dialog's, when it differs
+    bool reported = false;
+    long floatFlags = 0;  // SF_SCIENTIFIC or SF_FIXED; 0: the stream's format
+    int precision = 0;
+    int line = 0;                      // the line's place in the report; 0 everywhere: field order
+    bool (*when)(const T&) = nullptr;  // shown only when this holds
+
+    constexpr SCoeffField Optional() const {
+        SCoeffField field = *this;
+        field.optional = true;
+        return field;
+    }
+    // A report line with its number format.
+    constexpr SCoeffField Sci(const char* lineLabel, int digits,
+                              bool (*shownWhen)(const T&) = nullptr) const {
+        return Reported(lineLabel, SF_SCIENTIFIC, digits, shownWhen);
+    }
+    constexpr SCoeffField Fixed(const char* lineLabel, int decimals,
+                                bool (*shownWhen)(const T&) = nullptr) const {
+        return Reported(lineLabel, SF_FIXED, decimals, shownWhen);
+    }
+    // A report line: an integer, a text, a choice's text, or a double in the
+    // stream's current format.
+    constexpr SCoeffField Shown(const char* lineLabel,
+                                bool (*shownWhen)(const T&) = nullptr) const {
+        return Reported(lineLabel, 0, 0, shownWhen);
+    }
+    // The place of the report line when the report lists the fields in
+    // another order than the element.
+    constexpr SCoeffField Line(int place) const {
+        SCoeffField field = *this;
+        field.line = place;
+        return field;
+    }
+    // The label a dialog shows, when it is not the report's.
+    constexpr SCoeffField Labelled(const char* fieldLabel) const {
+        SCoeffField field = *this;
+        field.dialogLabel = fieldLabel;
+        return field;
+    }
+
+  private:
+    constexpr SCoeffField Reported(const char* lineLabel, long flags, int digits,
+                                   bool (*shownWhen)(const T&)) const {
+        SCoeffField field = *this;
+        field.label = lineLabel;
+        field.reported = true;
+        field.floatFlags = flags;
+        field.precision = digits;
+        field.when = shownWhen;
+        return field;
+    }
 };
 
+// The field makers, named inside the TW_SENSOR_FIELDS macro.
+namespace SensorFields {
+
 template <class T>
-constexpr SCoeffXml<T> XmlDouble(const char* tag, double T::*member, const char* format) {
-    return {SCoeffXml<T>::Kind::Double, tag, member, nullptr, nullptr, format};
+constexpr SCoeffField<T> Coeff(const char* tag, double T::*member, const char* format) {
+    SCoeffField<T> field{SSensorField::EKind::Double, tag};
+    field.dbl = member;
+    field.format = format;
+    return field;
 }
 // A double written with the format text that the object holds.
 template <class T>
-constexpr SCoeffXml<T> XmlDoubleFormatOf(const char* tag, double T::*member,
-                                         const char* T::*formatOf) {
-    SCoeffXml<T> item{SCoeffXml<T>::Kind::Double, tag, member};
-    item.formatOf = formatOf;
-    return item;
+constexpr SCoeffField<T> CoeffFormatOf(const char* tag, double T::*member,
+                                       const char* T::*formatOf) {
+    SCoeffField<T> field{SSensorField::EKind::Double, tag};
+    field.dbl = member;
+    field.formatOf = formatOf;
+    return field;
 }
 template <class T>
-constexpr SCoeffXml<T> XmlOptionalDouble(const char* tag, double T::*member, const char* format) {
-    SCoeffXml<T> item = XmlDouble(tag, member, format);
-    item.optional = true;
-    return item;
+constexpr SCoeffField<T> Int(const char* tag, int T::*member) {
+    SCoeffField<T> field{SSensorField::EKind::Integer, tag};
+    field.integer = member;
+    return field;
 }
 template <class T>
-constexpr SCoeffXml<T> XmlInt(const char* tag, int T::*member, bool optional = false) {
-    SCoeffXml<T> item{SCoeffXml<T>::Kind::Int, tag, nullptr, member};
-    item.optional = optional;
-    return item;
+constexpr SCoeffField<T> Flag(const char* tag, int T::*member) {
+    SCoeffField<T> field = Int(tag, member);
+    field.kind = SSensorField::EKind::Flag;
+    return field;
 }
 // An integer element that must lie within the selection's limits.
 template <class T>
-constexpr SCoeffXml<T> XmlSelection(const char* tag, CSelection T::*member) {
-    SCoeffXml<T> item{SCoeffXml<T>::Kind::Selection, tag};
-    item.selection = member;
-    return item;
+constexpr SCoeffField<T> Choice(const char* tag, CSelection T::*member) {
+    SCoeffField<T> field{SSensorField::EKind::Choice, tag};
+    field.selection = member;
+    return field;
 }
 template <class T>
-constexpr SCoeffXml<T> XmlText(const char* tag, CString T::*member, int textBuffer) {
-    SCoeffXml<T> item{SCoeffXml<T>::Kind::Text, tag, nullptr, nullptr, member};
-    item.textBuffer = textBuffer;
-    return item;
+constexpr SCoeffField<T> Text(const char* tag, CString T::*member, int textBuffer) {
+    SCoeffField<T> field{SSensorField::EKind::Text, tag};
+    field.text = member;
+    field.textBuffer = textBuffer;
+    return field;
 }
 // A fixed value that the element carries for other programs: always written
 // with the format, never read back.
 template <class T>
-constexpr SCoeffXml<T> XmlConstant(const char* tag, double value, const char* format) {
-    SCoeffXml<T> item{SCoeffXml<T>::Kind::Constant, tag};
-    item.format = format;
-    item.constant = value;
-    return item;
+constexpr SCoeffField<T> Constant(const char* tag, double value, const char* format) {
+    SCoeffField<T> field{SSensorField::EKind::Constant, tag};
+    field.format = format;
+    field.constant = value;
+    return field;
 }
 template <class T>
-constexpr SCoeffXml<T> XmlComment(const char* text) {
-    return {SCoeffXml<T>::Kind::Comment, text};
+constexpr SCoeffField<T> Comment(const char* text) {
+    return {SSensorField::EKind::Comment, text};
 }
-// A group element holding the items up to its XmlCloseGroup. Reading needs the
-// group; writing skips its items when it cannot be opened.
+// A group element holding the fields up to its EndGroup. Reading needs the
+// group; writing skips its fields when it cannot be opened.
 template <class T>
-constexpr SCoeffXml<T> XmlOpenGroup(const char* tag, int index, const char* indexAttr) {
-    SCoeffXml<T> item{SCoeffXml<T>::Kind::OpenGroup, tag};
-    item.groupIndex = index;
-    item.groupIndexAttr = indexAttr;
-    return item;
+constexpr SCoeffField<T> Group(const char* tag, int index, const char* indexAttr) {
+    SCoeffField<T> field{SSensorField::EKind::OpenGroup, tag};
+    field.groupIndex = index;
+    field.groupIndexAttr = indexAttr;
+    return field;
 }
 template <class T>
-constexpr SCoeffXml<T> XmlCloseGroup() {
-    return {SCoeffXml<T>::Kind::CloseGroup, ""};
+constexpr SCoeffField<T> EndGroup() {
+    return {SSensorField::EKind::CloseGroup, ""};
 }
 
-// One report line after the common lines.
-template <class T>
-struct SCoeffLine {
-    const char* label;
-    double T::*dbl = nullptr;
-    CString T::*text = nullptr;
-    long floatFlags = 0;  // SF_SCIENTIFIC or SF_FIXED
-    int precision = 0;
-    bool (*when)(const T&) = nullptr;  // shown only when this holds
-    int T::*integer = nullptr;
-    CSelection T::*selection = nullptr;  // shows choices[value]
-    std::span<const char* const> choices = {};
-    bool keepFormat = false;  // a double in the stream's current format
-};
-
-template <class T>
-constexpr SCoeffLine<T> LineSci(const char* label, double T::*member, int precision,
-                                bool (*when)(const T&) = nullptr) {
-    return {label, member, nullptr, SF_SCIENTIFIC, precision, when};
-}
-template <class T>
-constexpr SCoeffLine<T> LineFixed(const char* label, double T::*member, int precision,
-                                  bool (*when)(const T&) = nullptr) {
-    return {label, member, nullptr, SF_FIXED, precision, when};
-}
-template <class T>
-constexpr SCoeffLine<T> LineText(const char* label, CString T::*member) {
-    return {label, nullptr, member};
-}
-// A double without a format of its own.
-template <class T>
-constexpr SCoeffLine<T> LineDouble(const char* label, double T::*member) {
-    SCoeffLine<T> line{label, member};
-    line.keepFormat = true;
-    return line;
-}
-template <class T>
-constexpr SCoeffLine<T> LineInt(const char* label, int T::*member) {
-    SCoeffLine<T> line{label};
-    line.integer = member;
-    return line;
-}
-// The text of the selection's current value; choices holds one text per value
-// from the selection's low limit 0 to its high limit.
-template <class T, std::size_t N>
-constexpr SCoeffLine<T> LineChoice(const char* label, CSelection T::*member,
-                                   const char* const (&choices)[N],
-                                   bool (*when)(const T&) = nullptr) {
-    SCoeffLine<T> line{label};
-    line.selection = member;
-    line.choices = choices;
-    line.when = when;
-    return line;
-}
+}  // namespace SensorFields
 
 // The steps of the mechanism over a description.
 namespace CoeffTable {
 
-// Follows the nesting while the items of a group that could not be opened
-// are passed over; true for an item that is passed over.
+using EKind = SSensorField::EKind;
+
+// Follows the nesting while the fields of a group that could not be opened
+// are passed over; true for a field that is passed over.
 template <class T>
-bool SkippedInGroup(const SCoeffXml<T>& item, int& skipDepth) {
-    using Kind = typename SCoeffXml<T>::Kind;
+bool SkippedInGroup(const SCoeffField<T>& field, int& skipDepth) {
     if (skipDepth == 0) {
         return false;
     }
-    skipDepth += item.kind == Kind::OpenGroup ? 1 : (item.kind == Kind::CloseGroup ? -1 : 0);
+    skipDepth += field.kind == EKind::OpenGroup ? 1 : (field.kind == EKind::CloseGroup ? -1 : 0);
     return true;
 }
 
-// Reads every item into the object, attempting all of them; the status of
-// the first required item that failed, 0 when none did.
+// Reads every field into the object, attempting all of them; the status of
+// the first required field that failed, 0 when none did.
 template <class T>
 long Read(TDWXML::CInputNode* node, std::type_identity_t<T>& object,
-          std::span<const SCoeffXml<T>> items) {
-    using Kind = typename SCoeffXml<T>::Kind;
+          std::span<const SCoeffField<T>> fields) {
     long combined = 0;
     int skipDepth = 0;  // inside a group that could not be opened
-    for (const SCoeffXml<T>& item : items) {
-        if (SkippedInGroup(item, skipDepth)) {
+    for (const SCoeffField<T>& field : fields) {
+        if (SkippedInGroup(field, skipDepth)) {
             continue;
         }
         long status = 0;
-        switch (item.kind) {
-            case Kind::Double: {
+        switch (field.kind) {
+            case EKind::Double: {
                 double value = 0.0;
-                status = node->ReadDouble(item.tag, &value, -1, "index");
+                status = node->ReadDouble(field.tag, &value, -1, "index");
                 if (status == 0) {
-                    object.*item.dbl = value;
+                    object.*field.dbl = value;
                 }
                 break;
             }
-            case Kind::Int: {
+            case EKind::Integer:
+            case EKind::Flag: {
                 int value = 0;
-                status = node->ReadInt(item.tag, &value, -1, "index");
+                status = node->ReadInt(field.tag, &value, -1, "index");
                 if (status == 0) {
-                    object.*item.integer = value;
+                    object.*field.integer = value;
                 }
                 break;
             }
-            case Kind::Text: {
-                std::string buffer(static_cast<std::size_t>(item.textBuffer), '\0');
-                status = node->ReadString(item.tag, buffer.data(), item.textBuffer, -1, "index");
+            case EKind::Text: {
+                std::string buffer(static_cast<std::size_t>(field.textBuffer), '\0');
+                status = node->ReadString(field.tag, buffer.data(), field.textBuffer, -1, "index");
                 if (status == 0) {
-                    object.*item.text = buffer.c_str();
+                    object.*field.text = buffer.c_str();
                 }
                 break;
             }
-            case Kind::Comment:
+            case EKind::Comment:
                 break;
-            case Kind::Constant: {
+            case EKind::Constant: {
                 // The value is fixed: what the file holds is looked at (so it
                 // counts as known) and never taken, present or not.
                 double ignored = 0.0;
-                node->ReadDouble(item.tag, &ignored, -1, "index");
+                node->ReadDouble(field.tag, &ignored, -1, "index");
                 break;
             }
-            case Kind::OpenGroup:
-                status = node->OpenElement(item.tag, item.groupIndex, item.groupIndexAttr);
+            case EKind::OpenGroup:
+                status = node->OpenElement(field.tag, field.groupIndex, field.groupIndexAttr);
                 if (status != 0) {
                     skipDepth = 1;
                 }
                 break;
-            case Kind::CloseGroup:
+            case EKind::CloseGroup:
                 status = node->CloseElement();
                 break;
-            case Kind::Selection: {
+            case EKind::Choice: {
                 int value = 0;
-                status = node->ReadInt(item.tag, &value, -1, "index");
-                if (status == 0 && !(object.*item.selection).Set(value)) {
+                status = node->ReadInt(field.tag, &value, -1, "index");
+                if (status == 0 && !(object.*field.selection).Set(value)) {
                     status = TDWXML::E_FAIL_XML;
                 }
                 break;
             }
         }
-        if (status != 0 && !item.optional && combined == 0) {
+        if (status != 0 && !field.optional && combined == 0) {
             combined = status;
         }
     }
     return combined;
 }
 
-// Writes every item; the status is that of the last write.
+template <class T>
+const char* FormatOf(const std::type_identity_t<T>& object, const SCoeffField<T>& field) {
+    return field.formatOf ? object.*field.formatOf : field.format;
+}
+
+// Writes every field; the status is that of the last write.
 template <class T>
 long Write(TDWXML::COutputNode* node, const std::type_identity_t<T>& object,
-           std::span<const SCoeffXml<T>> items, long status) {
-    using Kind = typename SCoeffXml<T>::Kind;
+           std::span<const SCoeffField<T>> fields, long status) {
     int skipDepth = 0;
-    for (const SCoeffXml<T>& item : items) {
-        if (SkippedInGroup(item, skipDepth)) {
+    for (const SCoeffField<T>& field : fields) {
+        if (SkippedInGroup(field, skipDepth)) {
             continue;
         }
-        switch (item.kind) {
-            case Kind::Double:
-                status = node->WriteDouble(item.tag, object.*item.dbl,
-                                           item.formatOf ? object.*item.formatOf : item.format, -1,
-                                           "index");
+        switch (field.kind) {
+            case EKind::Double:
+                status = node->WriteDouble(field.tag, object.*field.dbl, FormatOf(object, field),
+                                           -1, "index");
                 break;
-            case Kind::Int:
-                status = node->WriteInt(item.tag, object.*item.integer, -1, "index");
+            case EKind::Integer:
+            case EKind::Flag:
+                status = node->WriteInt(field.tag, object.*field.integer, -1, "index");
                 break;
-            case Kind::Text:
-                status = node->WriteString(item.tag, object.*item.text, -1, "index");
+            case EKind::Text:
+                status = node->WriteString(field.tag, object.*field.text, -1, "index");
                 break;
-            case Kind::Comment:
-                status = node->WriteComment(item.tag);
+            case EKind::Comment:
+                status = node->WriteComment(field.tag);
                 break;
-            case Kind::OpenGroup:
-                status = node->OpenElement(item.tag, item.groupIndex, item.groupIndexAttr);
+            case EKind::OpenGroup:
+                status = node->OpenElement(field.tag, field.groupIndex, field.groupIndexAttr);
                 if (status != 0) {
                     skipDepth = 1;
                 }
                 break;
-            case Kind::CloseGroup:
+            case EKind::CloseGroup:
                 status = node->CloseElement();
                 break;
-            case Kind::Selection:
-                status = node->WriteInt(item.tag, (object.*item.selection).Get(), -1, "index");
+            case EKind::Choice:
+                status = node->WriteInt(field.tag, (object.*field.selection).Get(), -1, "index");
                 break;
-            case Kind::Constant:
-                status = node->WriteDouble(item.tag, item.constant, item.format, -1, "index");
+            case EKind::Constant:
+                status = node->WriteDouble(field.tag, field.constant, field.format, -1, "index");
                 break;
         }
     }
     return status;
 }
 
-// A choice line names every value its selection can take, from 0 to the
-// selection's high limit: the report and the calibration form index the
-// texts by the value.
-template <class T>
-bool HasTextPerValue(const std::type_identity_t<T>& object, const SCoeffLine<T>& line) {
-    const CSelection& selection = object.*line.selection;
-    return selection.GetLow() == 0 &&
-           line.choices.size() == static_cast<std::size_t>(selection.GetHigh()) + 1;
-}
-
-// The texts that the report line of the selection written as tag shows, one
-// per value from 0 to the selection's high limit; empty when tag is no
-// selection.
-template <class T>
-std::span<const char* const> ChoiceTexts([[maybe_unused]] const std::type_identity_t<T>& object,
-                                         std::span<const SCoeffXml<T>> items,
-                                         std::span<const SCoeffLine<T>> lines, const char* tag) {
-    for (const SCoeffXml<T>& item : items) {
-        if (item.kind != SCoeffXml<T>::Kind::Selection || std::strcmp(item.tag, tag) != 0) {
-            continue;
-        }
-        for (const SCoeffLine<T>& line : lines) {
-            if (line.selection == item.selection) {
-                assert(HasTextPerValue(object, line));
-                return line.choices;
-            }
-        }
-    }
-    return {};
-}
-
+// The report lines of the fields, in their report order.
 template <class T>
 void Report(std::ostream& os, int indent, int width, const std::type_identity_t<T>& object,
-            std::span<const SCoeffLine<T>> lines) {
-    for (const SCoeffLine<T>& line : lines) {
-        if (line.when && !line.when(object)) {
+            std::span<const SCoeffField<T>> fields) {
+    std::vector<const SCoeffField<T>*> lines;
+    for (const SCoeffField<T>& field : fields) {
+        if (field.reported) {
+            lines.push_back(&field);
+        }
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto* a, const auto* b) { return a->line < b->line; });
+    for (const SCoeffField<T>* field : lines) {
+        if (field->when && !field->when(object)) {
             continue;
         }
-        if (line.text) {
-            ReportLine(os, indent, width, line.label, object.*line.text);
-        } else if (line.integer) {
-            ReportLine(os, indent, width, line.label, object.*line.integer);
-        } else if (line.selection) {
-            assert(HasTextPerValue(object, line));
-            const auto value = static_cast<std::size_t>((object.*line.selection).Get());
-            ReportLine(os, indent, width, line.label,
-                       value < line.choices.size() ? line.choices[value] : "");
-        } else if (line.keepFormat) {
-            ReportLine(os, indent, width, line.label, object.*line.dbl);
-        } else {
-            SetFloat(os, line.floatFlags, line.precision);
-            ReportLine(os, indent, width, line.label, object.*line.dbl);
+        switch (field->kind) {
+            case EKind::Text:
+                ReportLine(os, indent, width, field->label, object.*field->text);
+                break;
+            case EKind::Integer:
+            case EKind::Flag:
+                ReportLine(os, indent, width, field->label, object.*field->integer);
+                break;
+            case EKind::Choice:
+                ReportLine(os, indent, width, field->label, (object.*field->selection).Text());
+                break;
+            default:
+                assert(field->kind == EKind::Double);
+                if (field->floatFlags != 0) {
+                    SetFloat(os, field->floatFlags, field->precision);
+                }
+                ReportLine(os, indent, width, field->label, object.*field->dbl);
         }
+    }
+}
+
+// The fields as every tier sees them, keys given.
+template <class T>
+std::vector<SSensorField> Describe(const std::type_identity_t<T>& object,
+                                   std::span<const SCoeffField<T>> fields) {
+    std::vector<SSensorField> described;
+    described.reserve(fields.size());
+    for (const SCoeffField<T>& field : fields) {
+        SSensorField& out = described.emplace_back();
+        out.kind = field.kind;
+        out.tag = field.tag;
+        out.label = field.label;
+        out.dialogLabel = field.dialogLabel;
+        if (field.kind == EKind::Choice) {
+            out.choices = (object.*field.selection).Choices();
+        }
+        if (field.kind == EKind::OpenGroup) {
+            out.groupIndex = field.groupIndex;
+            out.groupIndexAttr = field.groupIndexAttr;
+        }
+    }
+    AssignFieldKeys(described);
+    return described;
+}
+
+// The text the field's element carries.
+template <class T>
+CString GetText(const std::type_identity_t<T>& object, const SCoeffField<T>& field) {
+    switch (field.kind) {
+        case EKind::Double: {
+            const char* format = FormatOf(object, field);
+            return format ? TDWXML::detail::FormatWithPrintf(format, object.*field.dbl)
+                          : TDWXML::detail::FormatDouble(object.*field.dbl);
+        }
+        case EKind::Constant:
+            return TDWXML::detail::FormatWithPrintf(field.format, field.constant);
+        case EKind::Integer:
+        case EKind::Flag:
+            return std::to_string(object.*field.integer);
+        case EKind::Choice:
+            return std::to_string((object.*field.selection).Get());
+        case EKind::Text:
+            return object.*field.text;
+        default:
+            return {};
+    }
+}
+
+// Takes the text as a read of the element would; false, with the object
+// unchanged, when the field does not take it (not a number, a choice out of
+// range, no value at all). A constant keeps its value.
+template <class T>
+bool SetText(std::type_identity_t<T>& object, const SCoeffField<T>& field, const CString& text) {
+    double number = 0.0;
+    int integer = 0;
+    switch (field.kind) {
+        case EKind::Double:
+            if (!TDWXML::detail::ParseDouble(text.str(), &number)) {
+                return false;
+            }
+            object.*field.dbl = number;
+            return true;
+        case EKind::Integer:
+        case EKind::Flag:
+            if (!TDWXML::detail::ParseInt(text.str(), &integer)) {
+                return false;
+            }
+            object.*field.integer = integer;
+            return true;
+        case EKind::Choice:
+            return TDWXML::detail::ParseInt(text.str(), &integer) &&
+                   (object.*field.selection).Set(integer);
+        case EKind::Text:
+            // As much as a read takes.
+            object.*field.text = text.str().substr(
+                0, std::min(text.str().size(), static_cast<std::size_t>(field.textBuffer - 1)));
+            return true;
+        case EKind::Constant:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The value as a number: a double, an integer, a choice's number; 0 for a
+// text.
+template <class T>
+double GetValue(const std::type_identity_t<T>& object, const SCoeffField<T>& field) {
+    switch (field.kind) {
+        case EKind::Double:
+            return object.*field.dbl;
+        case EKind::Integer:
+        case EKind::Flag:
+            return object.*field.integer;
+        case EKind::Choice:
+            return (object.*field.selection).Get();
+        case EKind::Constant:
+            return field.constant;
+        default:
+            return 0.0;
+    }
+}
+
+// Takes a number, an integer field its whole part (limited to the range of
+// int); false when the field holds no number or a choice refuses it.
+template <class T>
+bool SetValue(std::type_identity_t<T>& object, const SCoeffField<T>& field, double value) {
+    const auto whole = [value] {
+        if (std::isnan(value)) {
+            return 0;
+        }
+        return static_cast<int>(
+            std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+    };
+    switch (field.kind) {
+        case EKind::Double:
+            object.*field.dbl = value;
+            return true;
+        case EKind::Integer:
+        case EKind::Flag:
+            object.*field.integer = whole();
+            return true;
+        case EKind::Choice:
+            return (object.*field.selection).Set(whole());
+        default:
+            return false;
     }
 }
 
 }  // namespace CoeffTable
+
+// In a class body: the field operations of CSensor on the object over its
+// table (an expression giving the span of its fields).
+#define TW_SENSOR_FIELD_ACCESS(Object, Table)                            \
+  public:                                                                \
+    std::vector<SSensorField> Fields() const override {                  \
+        return CoeffTable::Describe(Object, Table);                      \
+    }                                                                    \
+    CString GetFieldText(std::size_t field) const override {             \
+        return CoeffTable::GetText(Object, (Table)[field]);              \
+    }                                                                    \
+    bool SetFieldText(std::size_t field, const CString& text) override { \
+        return CoeffTable::SetText(Object, (Table)[field], text);        \
+    }                                                                    \
+    double GetFieldValue(std::size_t field) const override {             \
+        return CoeffTable::GetValue(Object, (Table)[field]);             \
+    }                                                                    \
+    bool SetFieldValue(std::size_t field, double value) override {       \
+        return CoeffTable::SetValue(Object, (Table)[field], value);      \
+    }                                                                    \
+                                                                         \
+  private:
 
 template <class Derived, class Base = CSensor>
 class CCoeffSensor : public Base {
@@ -378,7 +546,7 @@ class CCoeffSensor : public Base {
     }
 
     // Reads into a fresh default object and takes it only when the common
-    // items and every required item were read.
+    // items and every required field were read.
     long ReadXML(TDWXML::CInputNode* node) override {
         Derived fresh;
         const long baseStatus = fresh.ReadBaseXML(node);
@@ -405,10 +573,9 @@ class CCoeffSensor : public Base {
         Derived::ReportOwn(os, indent, Self());
     }
 
-    std::span<const char* const> ChoiceTexts(const char* tag) const override {
-        return CoeffTable::ChoiceTexts(Self(), Derived::XmlItems(), Derived::ReportLines(), tag);
-    }
+    TW_SENSOR_FIELD_ACCESS(Self(), Derived::FieldTable())
 
+  public:
     void AssignFrom(const CSensor& other) override { Self() = static_cast<const Derived&>(other); }
     bool IsEqualTo(const CSensor& other) const override {
         return Self() == static_cast<const Derived&>(other);
@@ -418,17 +585,16 @@ class CCoeffSensor : public Base {
 
     // The default steps, over the class's description.
     static long ReadOwnXML(TDWXML::CInputNode* node, Derived& fresh) {
-        return CoeffTable::Read(node, fresh, Derived::XmlItems());
+        return CoeffTable::Read(node, fresh, Derived::FieldTable());
     }
     static long WriteOwnXML(TDWXML::COutputNode* node, const Derived& self, long status) {
-        return CoeffTable::Write(node, self, Derived::XmlItems(), status);
+        return CoeffTable::Write(node, self, Derived::FieldTable(), status);
     }
     static void ReportOwn(std::ostream& os, int indent, const Derived& self) {
-        CoeffTable::Report(os, indent, Derived::kReportWidth, self, Derived::ReportLines());
+        CoeffTable::Report(os, indent, Derived::kReportWidth, self, Derived::FieldTable());
     }
-    // A class without items of its own keeps these.
-    static std::span<const SCoeffXml<Derived>> XmlItems() { return {}; }
-    static std::span<const SCoeffLine<Derived>> ReportLines() { return {}; }
+    // A class without fields of its own keeps this.
+    static std::span<const SCoeffField<Derived>> FieldTable() { return {}; }
 
   private:
     Derived& Self() { return static_cast<Derived&>(*this); }
@@ -449,41 +615,34 @@ class CCoeffSensor : public Base {
   private:                                   \
     Type m_##Name = Default;
 
-// Declares a selection with its accessors: Get<Name> returns the range,
-// Set<Name> returns 0 and keeps the value when it lies outside [Low, High].
-#define TW_SENSOR_SELECTION(Name, Default, Low, High) \
-  public:                                             \
-    CRange<int> Get##Name() const {                   \
-        return m_##Name;                              \
-    }                                                 \
-    int Set##Name(int value) {                        \
-        return m_##Name.Set(value);                   \
-    }                                                 \
-                                                      \
-  private:                                            \
-    CSelection m_##Name{Default, Low, High};
+// Declares a selection among the texts Choices (an array, one text per value
+// from 0) with its accessors: Get<Name> returns the range, Set<Name> returns
+// 0 and keeps the value when it has no text.
+#define TW_SENSOR_SELECTION(Name, Default, Choices) \
+  public:                                           \
+    CRange<int> Get##Name() const {                 \
+        return m_##Name;                            \
+    }                                               \
+    int Set##Name(int value) {                      \
+        return m_##Name.Set(value);                 \
+    }                                               \
+                                                    \
+  private:                                          \
+    CSelection m_##Name{Default, Choices};
 
-// In the class body: declares the class's description (both tables).
-#define TW_DECLARE_SENSOR_TABLES(Class)                      \
+// In the class body: declares the class's fields.
+#define TW_DECLARE_SENSOR_FIELDS(Class)                      \
   public:                                                    \
-    static std::span<const SCoeffXml<Class>> XmlItems();     \
-    static std::span<const SCoeffLine<Class>> ReportLines(); \
+    static std::span<const SCoeffField<Class>> FieldTable(); \
                                                              \
   private:
 
-// In the source: the XML items of a class, in write order. Inside, S names the
-// class: TW_SENSOR_XML_ITEMS(CZapsSensor, XmlDouble("M", &S::m_M, "%1.6e"), ...)
-#define TW_SENSOR_XML_ITEMS(Class, ...)                    \
-    std::span<const SCoeffXml<Class>> Class::XmlItems() {  \
-        using S = Class;                                   \
-        static const SCoeffXml<S> items[] = {__VA_ARGS__}; \
-        return items;                                      \
-    }
-
-// In the source: the report lines of a class, in order.
-#define TW_SENSOR_REPORT_LINES(Class, ...)                    \
-    std::span<const SCoeffLine<Class>> Class::ReportLines() { \
+// In the source: the fields of a class, in write order. Inside, S names the
+// class: TW_SENSOR_FIELDS(CZapsSensor, Coeff("M", &S::m_M, "%1.6e").Fixed("M", 6), ...)
+#define TW_SENSOR_FIELDS(Class, ...)                          \
+    std::span<const SCoeffField<Class>> Class::FieldTable() { \
         using S = Class;                                      \
-        static const SCoeffLine<S> lines[] = {__VA_ARGS__};   \
-        return lines;                                         \
+        using namespace SensorFields;                         \
+        static const SCoeffField<S> fields[] = {__VA_ARGS__}; \
+        return fields;                                        \
     }

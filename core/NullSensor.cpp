@@ -4,16 +4,10 @@ using namespace TDWXML;
 
 IMPLEMENT_DYNCREATE(CNullSensor, CSensor)
 
-std::span<const SCoeffXml<CNullSensor>> CNullSensor::XmlItems() {
-    static const SCoeffXml<CNullSensor> items[] = {
-        XmlInt("OutputType", &CNullSensor::m_nullOutputType),
-        XmlInt("Free", &CNullSensor::m_bFree),
-    };
-    return items;
-}
+TW_SENSOR_FIELDS(CNullSensor, Int("OutputType", &S::m_nullOutputType), Flag("Free", &S::m_bFree))
 
 long CNullSensor::ReadOwnXML(CInputNode* node, CNullSensor& fresh) {
-    const long status = CoeffTable::Read(node, fresh, XmlItems());
+    const long status = CoeffTable::Read(node, fresh, FieldTable());
     if (status != 0 || fresh.m_nullOutputType < OT_UNKNOWN || fresh.m_nullOutputType > OT_SERIAL) {
         return E_FAIL_XML;
     }
@@ -22,8 +16,8 @@ long CNullSensor::ReadOwnXML(CInputNode* node, CNullSensor& fresh) {
 
 long CNullSensor::WriteOwnXML(COutputNode* node, const CNullSensor& self, long status) {
     long failed = status;
-    for (const SCoeffXml<CNullSensor>& item : XmlItems()) {
-        failed |= node->WriteInt(item.tag, self.*item.integer, -1, "index");
+    for (const SCoeffField<CNullSensor>& field : FieldTable()) {
+        failed |= node->WriteInt(field.tag, self.*field.integer, -1, "index");
     }
     return failed != 0 ? E_FAIL_XML : S_OK_XML;
 }

@@ -21,7 +21,7 @@ class CNullSensor : public CCoeffSensor<CNullSensor> {
 
     bool operator==(const CNullSensor&) const = default;
 
-    static std::span<const SCoeffXml<CNullSensor>> XmlItems();
+    static std::span<const SCoeffField<CNullSensor>> FieldTable();
     // "OutputType" must lie in 0 to 6.
     static long ReadOwnXML(TDWXML::CInputNode* node, CNullSensor& fresh);
     // Fails when any of the writes failed.

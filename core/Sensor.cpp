@@ -1,6 +1,9 @@
 #include "core/Sensor.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cstring>
+#include <string>
 
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
@@ -104,6 +107,61 @@ void CSensor::Report(std::ostream& os, int indent, int width) const {
                m_bUseStrDate ? m_calDate : m_calTime.Format("%m/%d/%Y"));
 }
 
-std::span<const char* const> CSensor::ChoiceTexts(const char*) const {
+std::vector<SSensorField> CSensor::Fields() const {
     return {};
+}
+
+CString CSensor::GetFieldText(std::size_t) const {
+    assert(!"the sensor has no fields");
+    return {};
+}
+
+bool CSensor::SetFieldText(std::size_t, const CString&) {
+    return false;
+}
+
+double CSensor::GetFieldValue(std::size_t) const {
+    assert(!"the sensor has no fields");
+    return 0.0;
+}
+
+bool CSensor::SetFieldValue(std::size_t, double) {
+    return false;
+}
+
+int CSensor::FindField(std::string_view key) const {
+    const std::vector<SSensorField> fields = Fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].IsValue() && fields[i].key == key) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void AssignFieldKeys(std::vector<SSensorField>& fields) {
+    using EKind = SSensorField::EKind;
+    std::string group;
+    for (SSensorField& field : fields) {
+        if (field.kind == EKind::OpenGroup) {
+            // A group is one of a pair told apart by its index attribute.
+            group = field.tag;
+            group += std::strcmp(field.groupIndexAttr, "index") == 0
+                         ? "[" + std::to_string(field.groupIndex) + "]"
+                         : "[" + std::string(field.groupIndexAttr) + "=" +
+                               std::to_string(field.groupIndex) + "]";
+            field.key = group;
+        } else if (field.kind == EKind::CloseGroup) {
+            group.clear();
+        } else if (field.IsValue()) {
+            field.inGroup = !group.empty();
+            const auto sameTag =
+                std::count_if(fields.begin(), fields.end(), [&](const auto& other) {
+                    return other.IsValue() && std::strcmp(other.tag, field.tag) == 0;
+                });
+            field.key = sameTag > 1 && field.inGroup ? group + "." + field.tag : field.tag;
+        } else {
+            field.inGroup = !group.empty();
+        }
+    }
 }

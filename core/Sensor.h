@@ -5,6 +5,10 @@
 
 #include <ostream>
 #include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/SensorField.h"
 
 #include "core/SensorRegistry.h"
 #include "platform/CString.h"
@@ -29,9 +33,18 @@ class CSensor : public CObject, public TDWXML::IDocObj {
     virtual void AssignFrom(const CSensor& other) = 0;
     virtual bool IsEqualTo(const CSensor& other) const = 0;
 
-    // The texts of the integer element tag when it selects one of them by
-    // its number (the texts the report shows); empty for any other element.
-    virtual std::span<const char* const> ChoiceTexts(const char* tag) const;
+    // The sensor's own fields in write order (after the common items); none
+    // by default. The operations below take a position in that list: the
+    // text the field's element carries and its value as a number, and set
+    // them as a read would (false, the sensor unchanged, when the field does
+    // not take the text or number).
+    virtual std::vector<SSensorField> Fields() const;
+    virtual CString GetFieldText(std::size_t field) const;
+    virtual bool SetFieldText(std::size_t field, const CString& text);
+    virtual double GetFieldValue(std::size_t field) const;
+    virtual bool SetFieldValue(std::size_t field, double value);
+    // The position of the value field with that key; -1 when there is none.
+    int FindField(std::string_view key) const;
 
     CString GetSensorName() const;
     OutputType GetOutputType() const;
@@ -65,6 +78,9 @@ class CSensor : public CObject, public TDWXML::IDocObj {
     CString m_calDate;
     CTime m_calTime;
 };
+
+// Gives each field its key (SSensorField::key).
+void AssignFieldKeys(std::vector<SSensorField>& fields);
 
 // Text size limit of the common text items (127 characters and a terminator).
 constexpr int SENSOR_TEXT_BUFFER = 128;

@@ -10,11 +10,9 @@ IMPLEMENT_DYNCREATE(CSPAR_Sensor, CSensor)
 IMPLEMENT_DYNCREATE(CSuspSedTransSensor, CSensor)
 IMPLEMENT_DYNCREATE(CZapsSensor, CSensor)
 
-TW_SENSOR_XML_ITEMS(CAltimeterSensor, XmlDouble("ScaleFactor", &S::m_ScaleFactor, "%1.3f"),
-                    XmlDouble("Offset", &S::m_Offset, "%1.3f"))
-
-TW_SENSOR_REPORT_LINES(CAltimeterSensor, LineFixed("Scale factor", &S::m_ScaleFactor, 3),
-                       LineFixed("Offset", &S::m_Offset, 3))
+TW_SENSOR_FIELDS(CAltimeterSensor,
+                 Coeff("ScaleFactor", &S::m_ScaleFactor, "%1.3f").Fixed("Scale factor", 3),
+                 Coeff("Offset", &S::m_Offset, "%1.3f").Fixed("Offset", 3))
 
 int CBottlesClosedSensor::BottlesClosed(double frequency) {
     struct SThreshold {
@@ -33,21 +31,17 @@ int CBottlesClosedSensor::BottlesClosed(double frequency) {
     return 0;
 }
 
-TW_SENSOR_XML_ITEMS(CSoundVelocitySensor, XmlDouble("A0", &S::m_A0, "%1.8f"),
-                    XmlDouble("A1", &S::m_A1, "%1.8f"), XmlDouble("A2", &S::m_A2, "%1.8f"))
+TW_SENSOR_FIELDS(CSoundVelocitySensor, Coeff("A0", &S::m_A0, "%1.8f").Fixed("A0", 8),
+                 Coeff("A1", &S::m_A1, "%1.8f").Fixed("A1", 8),
+                 Coeff("A2", &S::m_A2, "%1.8f").Fixed("A2", 8))
 
-TW_SENSOR_REPORT_LINES(CSoundVelocitySensor, LineFixed("A0", &S::m_A0, 8),
-                       LineFixed("A1", &S::m_A1, 8), LineFixed("A2", &S::m_A2, 8))
+TW_SENSOR_FIELDS(
+    CSPAR_Sensor,
+    Coeff("ConversionFactor", &S::m_ConversionFactor, "%1.8f").Fixed("Conversion factor", 8),
+    Coeff("RatioMultiplier", &S::m_RatioMultiplier, "%1.8f").Fixed("Ratio multiplier", 8))
 
-TW_SENSOR_XML_ITEMS(CSPAR_Sensor, XmlDouble("ConversionFactor", &S::m_ConversionFactor, "%1.8f"),
-                    XmlDouble("RatioMultiplier", &S::m_RatioMultiplier, "%1.8f"))
-
-TW_SENSOR_REPORT_LINES(CSPAR_Sensor, LineFixed("Conversion factor", &S::m_ConversionFactor, 8),
-                       LineFixed("Ratio multiplier", &S::m_RatioMultiplier, 8))
-
-TW_SENSOR_XML_ITEMS(CZapsSensor, XmlDouble("M", &S::m_M, "%1.6e"), XmlDouble("B", &S::m_B, "%1.6e"))
-
-TW_SENSOR_REPORT_LINES(CZapsSensor, LineFixed("M", &S::m_M, 6), LineFixed("B", &S::m_B, 6))
+TW_SENSOR_FIELDS(CZapsSensor, Coeff("M", &S::m_M, "%1.6e").Fixed("M", 6),
+                 Coeff("B", &S::m_B, "%1.6e").Fixed("B", 6))
 
 IMPLEMENT_DYNCREATE(CMethaneConcCAPSUM_Sensor, CSensor)
 IMPLEMENT_DYNCREATE(CMethaneTempCAPSUM_Sensor, CSensor)
@@ -61,68 +55,51 @@ IMPLEMENT_DYNCREATE(CSuspSedScatterSensor, CSensor)
 IMPLEMENT_DYNCREATE(CUserPolySensor, CSensor)
 IMPLEMENT_DYNCREATE(CPARLog_SatlanticSensor, CSensor)
 
-TW_SENSOR_XML_ITEMS(CMethaneConcCAPSUM_Sensor, XmlDouble("A0", &S::m_A0, "%1.8f"),
-                    XmlDouble("A1", &S::m_A1, "%1.8f"), XmlDouble("B0", &S::m_B0, "%1.8f"),
-                    XmlDouble("B1", &S::m_B1, "%1.8f"), XmlDouble("B2", &S::m_B2, "%1.8f"),
-                    XmlDouble("D", &S::m_D, "%1.8f"))
+TW_SENSOR_FIELDS(CMethaneConcCAPSUM_Sensor, Coeff("A0", &S::m_A0, "%1.8f").Fixed("A0", 8).Line(2),
+                 Coeff("A1", &S::m_A1, "%1.8f").Fixed("A1", 8).Line(3),
+                 Coeff("B0", &S::m_B0, "%1.8f").Fixed("B0", 8).Line(4),
+                 Coeff("B1", &S::m_B1, "%1.8f").Fixed("B1", 8).Line(5),
+                 Coeff("B2", &S::m_B2, "%1.8f").Fixed("B2", 8).Line(6),
+                 Coeff("D", &S::m_D, "%1.8f").Fixed("D", 8).Line(1))
 
-TW_SENSOR_REPORT_LINES(CMethaneConcCAPSUM_Sensor, LineFixed("D", &S::m_D, 8),
-                       LineFixed("A0", &S::m_A0, 8), LineFixed("A1", &S::m_A1, 8),
-                       LineFixed("B0", &S::m_B0, 8), LineFixed("B1", &S::m_B1, 8),
-                       LineFixed("B2", &S::m_B2, 8))
+TW_SENSOR_FIELDS(CMethaneTempCAPSUM_Sensor, Coeff("T1", &S::m_T1, "%1.8f").Fixed("T1", 8),
+                 Coeff("T2", &S::m_T2, "%1.8f").Fixed("T2", 8))
 
-TW_SENSOR_XML_ITEMS(CMethaneTempCAPSUM_Sensor, XmlDouble("T1", &S::m_T1, "%1.8f"),
-                    XmlDouble("T2", &S::m_T2, "%1.8f"))
+TW_SENSOR_FIELDS(COxidationRedPotSensor, Coeff("B", &S::m_B, "%1.6f").Fixed("B", 6).Line(2),
+                 Coeff("M", &S::m_M, "%1.6f").Fixed("M", 6).Line(1),
+                 Coeff("Offset", &S::m_Offset, "%1.1f").Fixed("Offset (mV)", 1).Line(3))
 
-TW_SENSOR_REPORT_LINES(CMethaneTempCAPSUM_Sensor, LineFixed("T1", &S::m_T1, 8),
-                       LineFixed("T2", &S::m_T2, 8))
+TW_SENSOR_FIELDS(CPAR_BiosphericalSensor, Coeff("M", &S::m_M, "%1.8f").Fixed("M", 8),
+                 Coeff("B", &S::m_B, "%1.8f").Fixed("B", 8),
+                 Coeff("CalibrationConstant", &S::m_CalibrationConstant, "%1.8f")
+                     .Fixed("Calibration constant", 8),
+                 Coeff("Multiplier", &S::m_Multiplier, "%1.8f").Fixed("Multiplier", 8),
+                 Coeff("Offset", &S::m_Offset, "%1.8f").Fixed("Offset", 8))
 
-TW_SENSOR_XML_ITEMS(COxidationRedPotSensor, XmlDouble("B", &S::m_B, "%1.6f"),
-                    XmlDouble("M", &S::m_M, "%1.6f"), XmlDouble("Offset", &S::m_Offset, "%1.1f"))
+TW_SENSOR_FIELDS(
+    CpH_Sensor,
+    CoeffFormatOf("Slope", &S::m_Slope, &S::m_lpszFormat).Fixed("pH slope", 4).Labelled("Slope"),
+    CoeffFormatOf("Offset", &S::m_Offset, &S::m_lpszFormat)
+        .Fixed("pH offset", 4)
+        .Labelled("Offset"))
 
-TW_SENSOR_REPORT_LINES(COxidationRedPotSensor, LineFixed("M", &S::m_M, 6),
-                       LineFixed("B", &S::m_B, 6), LineFixed("Offset (mV)", &S::m_Offset, 1))
+TW_SENSOR_FIELDS(
+    CSuspSedScatterSensor,
+    Coeff("TotalVolumeConcConst", &S::m_TotalVolConcConst, "%1.3f")
+        .Fixed("Total volume conc. constant", 3),
+    Coeff("SauterMeanDiameter", &S::m_SauterMeanDiameter, "%1.3f").Fixed("Sauter mean diameter", 3),
+    Coeff("CleanWaterScatteringOutput", &S::m_CleanScatterOutput, "%1.3f")
+        .Fixed("Clean h2o scattering output", 3),
+    Coeff("CleanWaterTransmissionOutput", &S::m_CleanTransOutput, "%1.3f")
+        .Fixed("Clean h2o transmission output", 3))
 
-TW_SENSOR_XML_ITEMS(CPAR_BiosphericalSensor, XmlDouble("M", &S::m_M, "%1.8f"),
-                    XmlDouble("B", &S::m_B, "%1.8f"),
-                    XmlDouble("CalibrationConstant", &S::m_CalibrationConstant, "%1.8f"),
-                    XmlDouble("Multiplier", &S::m_Multiplier, "%1.8f"),
-                    XmlDouble("Offset", &S::m_Offset, "%1.8f"))
+TW_SENSOR_FIELDS(CUserPolySensor,
+                 Text("SensorName", &S::m_ActualName, S::kNameBuffer).Shown("Sensor name"),
+                 Coeff("A0", &S::m_A0, "%1.8f").Fixed("A0", 8),
+                 Coeff("A1", &S::m_A1, "%1.8f").Fixed("A1", 8),
+                 Coeff("A2", &S::m_A2, "%1.8f").Fixed("A2", 8),
+                 Coeff("A3", &S::m_A3, "%1.8f").Fixed("A3", 8))
 
-TW_SENSOR_REPORT_LINES(CPAR_BiosphericalSensor, LineFixed("M", &S::m_M, 8),
-                       LineFixed("B", &S::m_B, 8),
-                       LineFixed("Calibration constant", &S::m_CalibrationConstant, 8),
-                       LineFixed("Multiplier", &S::m_Multiplier, 8),
-                       LineFixed("Offset", &S::m_Offset, 8))
-
-TW_SENSOR_XML_ITEMS(CpH_Sensor, XmlDoubleFormatOf("Slope", &S::m_Slope, &S::m_lpszFormat),
-                    XmlDoubleFormatOf("Offset", &S::m_Offset, &S::m_lpszFormat))
-
-TW_SENSOR_REPORT_LINES(CpH_Sensor, LineFixed("pH slope", &S::m_Slope, 4),
-                       LineFixed("pH offset", &S::m_Offset, 4))
-
-TW_SENSOR_XML_ITEMS(CSuspSedScatterSensor,
-                    XmlDouble("TotalVolumeConcConst", &S::m_TotalVolConcConst, "%1.3f"),
-                    XmlDouble("SauterMeanDiameter", &S::m_SauterMeanDiameter, "%1.3f"),
-                    XmlDouble("CleanWaterScatteringOutput", &S::m_CleanScatterOutput, "%1.3f"),
-                    XmlDouble("CleanWaterTransmissionOutput", &S::m_CleanTransOutput, "%1.3f"))
-
-TW_SENSOR_REPORT_LINES(CSuspSedScatterSensor,
-                       LineFixed("Total volume conc. constant", &S::m_TotalVolConcConst, 3),
-                       LineFixed("Sauter mean diameter", &S::m_SauterMeanDiameter, 3),
-                       LineFixed("Clean h2o scattering output", &S::m_CleanScatterOutput, 3),
-                       LineFixed("Clean h2o transmission output", &S::m_CleanTransOutput, 3))
-
-TW_SENSOR_XML_ITEMS(CUserPolySensor, XmlText("SensorName", &S::m_ActualName, S::kNameBuffer),
-                    XmlDouble("A0", &S::m_A0, "%1.8f"), XmlDouble("A1", &S::m_A1, "%1.8f"),
-                    XmlDouble("A2", &S::m_A2, "%1.8f"), XmlDouble("A3", &S::m_A3, "%1.8f"))
-
-TW_SENSOR_REPORT_LINES(CUserPolySensor, LineText("Sensor name", &S::m_ActualName),
-                       LineFixed("A0", &S::m_A0, 8), LineFixed("A1", &S::m_A1, 8),
-                       LineFixed("A2", &S::m_A2, 8), LineFixed("A3", &S::m_A3, 8))
-
-TW_SENSOR_XML_ITEMS(CPARLog_SatlanticSensor, XmlDouble("a0", &S::m_A0, "%1.8f"),
-                    XmlDouble("a1", &S::m_A1, "%1.8f"), XmlDouble("Im", &S::m_Im, "%1.8f"))
-
-TW_SENSOR_REPORT_LINES(CPARLog_SatlanticSensor, LineFixed("a0", &S::m_A0, 8),
-                       LineFixed("a1", &S::m_A1, 8), LineFixed("Im", &S::m_Im, 8))
+TW_SENSOR_FIELDS(CPARLog_SatlanticSensor, Coeff("a0", &S::m_A0, "%1.8f").Fixed("a0", 8),
+                 Coeff("a1", &S::m_A1, "%1.8f").Fixed("a1", 8),
+                 Coeff("Im", &S::m_Im, "%1.8f").Fixed("Im", 8))

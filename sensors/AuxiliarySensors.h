@@ -13,7 +13,7 @@ class CAltimeterSensor : public CCoeffSensor<CAltimeterSensor> {
   public:
     static constexpr int kSensorID = SID_ALTIMETER;
     bool operator==(const CAltimeterSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CAltimeterSensor)
+    TW_DECLARE_SENSOR_FIELDS(CAltimeterSensor)
 };
 
 class CBottlesClosedSensor : public CCoeffSensor<CBottlesClosedSensor> {
@@ -58,7 +58,7 @@ class CSoundVelocitySensor : public CCoeffSensor<CSoundVelocitySensor> {
   public:
     static constexpr int kSensorID = SID_SOUND_VELOCITY;
     bool operator==(const CSoundVelocitySensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CSoundVelocitySensor)
+    TW_DECLARE_SENSOR_FIELDS(CSoundVelocitySensor)
 };
 
 class CSPAR_Sensor : public CCoeffSensor<CSPAR_Sensor> {
@@ -69,7 +69,7 @@ class CSPAR_Sensor : public CCoeffSensor<CSPAR_Sensor> {
     static constexpr int kSensorID = SID_SPAR;
     static constexpr int kReportWidth = 18;
     bool operator==(const CSPAR_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CSPAR_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CSPAR_Sensor)
 };
 
 class CSuspSedTransSensor : public CCoeffSensor<CSuspSedTransSensor> {
@@ -87,7 +87,7 @@ class CZapsSensor : public CCoeffSensor<CZapsSensor> {
   public:
     static constexpr int kSensorID = SID_ZAPS;
     bool operator==(const CZapsSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CZapsSensor)
+    TW_DECLARE_SENSOR_FIELDS(CZapsSensor)
 };
 
 class CMethaneConcCAPSUM_Sensor : public CCoeffSensor<CMethaneConcCAPSUM_Sensor> {
@@ -101,7 +101,7 @@ class CMethaneConcCAPSUM_Sensor : public CCoeffSensor<CMethaneConcCAPSUM_Sensor>
   public:
     static constexpr int kSensorID = SID_METHANE_CONC;
     bool operator==(const CMethaneConcCAPSUM_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CMethaneConcCAPSUM_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CMethaneConcCAPSUM_Sensor)
 };
 
 class CMethaneTempCAPSUM_Sensor : public CCoeffSensor<CMethaneTempCAPSUM_Sensor> {
@@ -111,7 +111,7 @@ class CMethaneTempCAPSUM_Sensor : public CCoeffSensor<CMethaneTempCAPSUM_Sensor>
   public:
     static constexpr int kSensorID = SID_METHANE_TEMP;
     bool operator==(const CMethaneTempCAPSUM_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CMethaneTempCAPSUM_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CMethaneTempCAPSUM_Sensor)
 };
 
 // Stands in for a sensor whose serial number and calibration date are edited
@@ -146,7 +146,7 @@ class COxidationRedPotSensor : public CCoeffSensor<COxidationRedPotSensor> {
   public:
     static constexpr int kSensorID = SID_OXIDATION_RED_POT;
     bool operator==(const COxidationRedPotSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COxidationRedPotSensor)
+    TW_DECLARE_SENSOR_FIELDS(COxidationRedPotSensor)
 };
 
 class CPAR_BiosphericalSensor : public CCoeffSensor<CPAR_BiosphericalSensor> {
@@ -160,7 +160,7 @@ class CPAR_BiosphericalSensor : public CCoeffSensor<CPAR_BiosphericalSensor> {
     static constexpr int kSensorID = SID_PAR_BIOSPHERICAL;
     static constexpr int kReportWidth = 21;
     bool operator==(const CPAR_BiosphericalSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CPAR_BiosphericalSensor)
+    TW_DECLARE_SENSOR_FIELDS(CPAR_BiosphericalSensor)
 };
 
 // pH electrode. Both elements are written with the class's number format
@@ -173,7 +173,7 @@ class CpH_Sensor : public CCoeffSensor<CpH_Sensor> {
     static constexpr int kSensorID = SID_PH;
     CpH_Sensor() = default;
     const char* GetLpszFormat() const { return m_lpszFormat; }
-    TW_DECLARE_SENSOR_TABLES(CpH_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CpH_Sensor)
 
   protected:
     CpH_Sensor(double slope, const char* format) : m_Slope(slope), m_lpszFormat(format) {}
@@ -196,8 +196,7 @@ class CpH_Sensor : public CCoeffSensor<CpH_Sensor> {
         static constexpr int kSensorID = ID;               \
         Class() : CCoeffSensor(1.0, "%1.6f") {}            \
         bool operator==(const Class&) const = default;     \
-        using CpH_Sensor::ReportLines;                     \
-        using CpH_Sensor::XmlItems;                        \
+        using CpH_Sensor::FieldTable;                      \
     };
 
 TW_SEAFET_PH_SENSOR(CpHInt_Sensor, SID_PH_SEAFET_INTERNAL)
@@ -213,7 +212,7 @@ class CSuspSedScatterSensor : public CCoeffSensor<CSuspSedScatterSensor> {
     static constexpr int kSensorID = SID_SUSP_SED_SCATTER;
     static constexpr int kReportWidth = 30;
     bool operator==(const CSuspSedScatterSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CSuspSedScatterSensor)
+    TW_DECLARE_SENSOR_FIELDS(CSuspSedScatterSensor)
 };
 
 // A voltage channel with a name that the user gives and a cubic.
@@ -229,7 +228,7 @@ class CUserPolySensor : public CCoeffSensor<CUserPolySensor> {
     // A name is read up to 259 characters.
     static constexpr int kNameBuffer = 260;
     bool operator==(const CUserPolySensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CUserPolySensor)
+    TW_DECLARE_SENSOR_FIELDS(CUserPolySensor)
 };
 
 class CPARLog_SatlanticSensor : public CCoeffSensor<CPARLog_SatlanticSensor> {
@@ -241,5 +240,5 @@ class CPARLog_SatlanticSensor : public CCoeffSensor<CPARLog_SatlanticSensor> {
     static constexpr int kSensorID = SID_PAR_LOG_SATLANTIC;
     static constexpr int kReportWidth = 21;
     bool operator==(const CPARLog_SatlanticSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CPARLog_SatlanticSensor)
+    TW_DECLARE_SENSOR_FIELDS(CPARLog_SatlanticSensor)
 };

@@ -36,34 +36,29 @@ bool CCondSensor::operator==(const CCondSensor& other) const {
 }
 
 // ConductivityType and WBOTC may be missing (type 0, WBOTC 0.0); every other
-// item, and both coefficient groups, must be there.
-TW_SENSOR_XML_ITEMS(
-    CCondSensor, XmlInt("UseG_J", &S::m_bUseG_J),
-    XmlComment<S>("Cell const and series R are applicable only for wide range sensors."),
-    XmlDouble("SeriesR", &S::m_SeriesR, "%1.4f"), XmlDouble("CellConst", &S::m_CellConst, "%1.4f"),
-    XmlInt("ConductivityType", &S::m_ConductivityType, true),
-    XmlOpenGroup<S>("Coefficients", 0, "equation"), XmlDouble("A", &S::m_A, "%1.8e"),
-    XmlDouble("B", &S::m_B, "%1.8e"), XmlDouble("C", &S::m_C, "%1.8e"),
-    XmlDouble("D", &S::m_D, "%1.8e"), XmlDouble("M", &S::m_M, "%1.1f"),
-    XmlDouble("CPcor", &S::m_Pcor, "%1.8e"), XmlCloseGroup<S>(),
-    XmlOpenGroup<S>("Coefficients", 1, "equation"), XmlDouble("G", &S::m_G, "%1.8e"),
-    XmlDouble("H", &S::m_H, "%1.8e"), XmlDouble("I", &S::m_I, "%1.8e"),
-    XmlDouble("J", &S::m_J, "%1.8e"), XmlDouble("CPcor", &S::m_CPcor, "%1.8e"),
-    XmlDouble("CTcor", &S::m_CTcor, "%1.4e"),
-    XmlComment<S>("WBOTC not applicable unless ConductivityType = 1."),
-    XmlOptionalDouble("WBOTC", &S::m_WBOTC, "%1.8e"), XmlCloseGroup<S>(),
-    XmlDouble("Slope", &S::m_Slope, "%1.8f"), XmlDouble("Offset", &S::m_Offset, "%1.5f"))
-
-// Only the set in use shows, with its own pressure correction.
-TW_SENSOR_REPORT_LINES(CCondSensor, LineSci("G", &S::m_G, 8, ShowsSetGJ),
-                       LineSci("H", &S::m_H, 8, ShowsSetGJ), LineSci("I", &S::m_I, 8, ShowsSetGJ),
-                       LineSci("J", &S::m_J, 8, ShowsSetGJ),
-                       LineSci("CTcor", &S::m_CTcor, 4, ShowsSetGJ),
-                       LineSci("CPcor", &S::m_CPcor, 8, ShowsSetGJ),
-                       LineSci("A", &S::m_A, 8, ShowsSetAM), LineSci("B", &S::m_B, 8, ShowsSetAM),
-                       LineSci("C", &S::m_C, 8, ShowsSetAM), LineSci("D", &S::m_D, 8, ShowsSetAM),
-                       LineFixed("M", &S::m_M, 1, ShowsSetAM),
-                       LineSci("CPcor", &S::m_Pcor, 8, ShowsSetAM),
-                       LineFixed("Slope", &S::m_Slope, 8), LineFixed("Offset", &S::m_Offset, 5),
-                       LineFixed("Cell Const", &S::m_CellConst, 4, ShowsCell),
-                       LineFixed("Series R", &S::m_SeriesR, 4, ShowsCell))
+// item, and both coefficient groups, must be there. Only the set in use
+// shows in the report, with its own pressure correction.
+TW_SENSOR_FIELDS(
+    CCondSensor, Flag("UseG_J", &S::m_bUseG_J).Labelled("Use G, H, I, J coefficients"),
+    Comment<S>("Cell const and series R are applicable only for wide range sensors."),
+    Coeff("SeriesR", &S::m_SeriesR, "%1.4f").Fixed("Series R", 4, ShowsCell).Line(16),
+    Coeff("CellConst", &S::m_CellConst, "%1.4f").Fixed("Cell Const", 4, ShowsCell).Line(15),
+    Int("ConductivityType", &S::m_ConductivityType).Optional().Labelled("Conductivity type"),
+    Group<S>("Coefficients", 0, "equation"),
+    Coeff("A", &S::m_A, "%1.8e").Sci("A", 8, ShowsSetAM).Line(7),
+    Coeff("B", &S::m_B, "%1.8e").Sci("B", 8, ShowsSetAM).Line(8),
+    Coeff("C", &S::m_C, "%1.8e").Sci("C", 8, ShowsSetAM).Line(9),
+    Coeff("D", &S::m_D, "%1.8e").Sci("D", 8, ShowsSetAM).Line(10),
+    Coeff("M", &S::m_M, "%1.1f").Fixed("M", 1, ShowsSetAM).Line(11),
+    Coeff("CPcor", &S::m_Pcor, "%1.8e").Sci("CPcor", 8, ShowsSetAM).Line(12), EndGroup<S>(),
+    Group<S>("Coefficients", 1, "equation"),
+    Coeff("G", &S::m_G, "%1.8e").Sci("G", 8, ShowsSetGJ).Line(1),
+    Coeff("H", &S::m_H, "%1.8e").Sci("H", 8, ShowsSetGJ).Line(2),
+    Coeff("I", &S::m_I, "%1.8e").Sci("I", 8, ShowsSetGJ).Line(3),
+    Coeff("J", &S::m_J, "%1.8e").Sci("J", 8, ShowsSetGJ).Line(4),
+    Coeff("CPcor", &S::m_CPcor, "%1.8e").Sci("CPcor", 8, ShowsSetGJ).Line(6),
+    Coeff("CTcor", &S::m_CTcor, "%1.4e").Sci("CTcor", 4, ShowsSetGJ).Line(5),
+    Comment<S>("WBOTC not applicable unless ConductivityType = 1."),
+    Coeff("WBOTC", &S::m_WBOTC, "%1.8e").Optional(), EndGroup<S>(),
+    Coeff("Slope", &S::m_Slope, "%1.8f").Fixed("Slope", 8).Line(13),
+    Coeff("Offset", &S::m_Offset, "%1.5f").Fixed("Offset", 5).Line(14))

@@ -41,5 +41,5 @@ class CCondSensor : public CCoeffSensor<CCondSensor> {
     // operand is a wide-range cell.
     bool operator==(const CCondSensor& other) const;
 
-    TW_DECLARE_SENSOR_TABLES(CCondSensor)
+    TW_DECLARE_SENSOR_FIELDS(CCondSensor)
 };

@@ -12,6 +12,21 @@
 
 #include "core/CoeffSensor.h"
 
+// The texts of the selections, one per value from 0.
+inline constexpr const char* kDrHaardtGainRangeTexts[] = {"Output Voltage Level", "Modulo Bit",
+                                                          "None"};
+inline constexpr const char* kDrHaardtModuloBitTexts[] = {"8", "9", "10", "11", "None"};
+inline constexpr const char* kScufaUnitsTexts[] = {"RFU",  "ppb",  "ppm",   "ppt",
+                                                   "ug/L", "ng/L", "mg/m^3"};
+inline constexpr const char* kSeapointTurbidityGainTexts[] = {"1 x", "5 x", "20 x", "100 x"};
+inline constexpr const char* kLS6000GainTexts[] = {
+    "Full Scale Range = 2.25 NTU", "Full Scale Range = 7.5 NTU", "Full Scale Range = 25 NTU",
+    "Full Scale Range = 75 NTU",   "Full Scale Range = 225 NTU", "Full Scale Range = 250 NTU",
+    "Full Scale Range = 750 NTU",  "Full Scale Range = 33 mg/l", "Full Scale Range = 100 mg/l"};
+// The comment before a gain setting stored as its index.
+inline constexpr const char* kGainIndexComment =
+    "The following is an array index, not the actual gain setting.";
+
 // The six texts that make a CLinearSensor of one kind. They are constants of
 // the program and are not owned.
 struct SLinearTexts {
@@ -48,13 +63,14 @@ class CLinearSensor : public CSensor {
     // Copies the common items and both values; the texts stay.
     void AssignFrom(const CSensor& other) override;
     bool IsEqualTo(const CSensor& other) const override;
+    std::span<const SCoeffField<CLinearSensor>> FieldTable() const { return m_fields; }
+    TW_SENSOR_FIELD_ACCESS(*this, FieldTable())
 
   private:
-    std::vector<SCoeffXml<CLinearSensor>> XmlItems() const;
-
     double m_first = 0.0;
     double m_second = 0.0;
     SLinearTexts m_texts;
+    std::vector<SCoeffField<CLinearSensor>> m_fields;  // made from the texts
 };
 
 // A CLinearSensor subclass: its ID and a constructor that gives the texts and
@@ -79,8 +95,8 @@ TW_LINEAR_SENSOR(CTurbidityWET_LabsSeaOWL_BB_Sensor, SID_TURBIDITY_SEAOWL_BB)
 // range switch and, when the switch is "Modulo Bit", the modulo bit in use.
 class CDrHaardtSensor : public CSensor {
     DECLARE_DYNAMIC(CDrHaardtSensor)
-    TW_SENSOR_SELECTION(GainRange, 2, 0, 2)
-    TW_SENSOR_SELECTION(ModuloBit, 4, 0, 4)
+    TW_SENSOR_SELECTION(GainRange, 2, kDrHaardtGainRangeTexts)
+    TW_SENSOR_SELECTION(ModuloBit, 4, kDrHaardtModuloBitTexts)
     TW_SENSOR_VALUE(double, A0, 0.0)
     TW_SENSOR_VALUE(double, A1, 1.0)
     TW_SENSOR_VALUE(double, B0, 0.0)
@@ -94,11 +110,11 @@ class CDrHaardtSensor : public CSensor {
     long ReadXML(TDWXML::CInputNode* node) override;
     long WriteXML(TDWXML::COutputNode* node) override;
     void Report(std::ostream& os, int indent) const override;
-    std::span<const char* const> ChoiceTexts(const char* tag) const override;
     void AssignFrom(const CSensor& other) override;
     bool IsEqualTo(const CSensor& other) const override;
-    TW_DECLARE_SENSOR_TABLES(CDrHaardtSensor)
-
+    TW_DECLARE_SENSOR_FIELDS(CDrHaardtSensor)
+    TW_SENSOR_FIELD_ACCESS(*this, FieldTable())
+  public:
     bool operator==(const CDrHaardtSensor&) const = default;
 };
 
@@ -124,7 +140,7 @@ class CFluoroBiosphericalSensor : public CCoeffSensor<CFluoroBiosphericalSensor>
   public:
     static constexpr int kSensorID = SID_FLUORO_BIOSPHERICAL;
     bool operator==(const CFluoroBiosphericalSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroBiosphericalSensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroBiosphericalSensor)
 };
 
 class CFluoroChelseaAqua3Sensor : public CCoeffSensor<CFluoroChelseaAqua3Sensor> {
@@ -138,7 +154,7 @@ class CFluoroChelseaAqua3Sensor : public CCoeffSensor<CFluoroChelseaAqua3Sensor>
   public:
     static constexpr int kSensorID = SID_FLUORO_CHELSEA_AQUA3;
     bool operator==(const CFluoroChelseaAqua3Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroChelseaAqua3Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroChelseaAqua3Sensor)
 };
 
 class CFluoroChelseaMiniSensor : public CCoeffSensor<CFluoroChelseaMiniSensor> {
@@ -150,7 +166,7 @@ class CFluoroChelseaMiniSensor : public CCoeffSensor<CFluoroChelseaMiniSensor> {
     static constexpr int kSensorID = SID_FLUORO_CHELSEA_MINI;
     static constexpr int kReportWidth = 15;
     bool operator==(const CFluoroChelseaMiniSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroChelseaMiniSensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroChelseaMiniSensor)
 };
 
 class CFluoroChelseaUV_AquaSensor : public CCoeffSensor<CFluoroChelseaUV_AquaSensor> {
@@ -160,37 +176,32 @@ class CFluoroChelseaUV_AquaSensor : public CCoeffSensor<CFluoroChelseaUV_AquaSen
   public:
     static constexpr int kSensorID = SID_FLUORO_CHELSEA_UV_AQUA;
     bool operator==(const CFluoroChelseaUV_AquaSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroChelseaUV_AquaSensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroChelseaUV_AquaSensor)
 };
 
-// The texts of the Seapoint fluorometer gain settings, by index.
-extern const char* const kSeapointFluoroGainTexts[4];
+// The texts of the Seapoint fluorometer gain settings, by index. The micro
+// sign is the single byte 0xB5.
+inline constexpr const char* kSeapointFluoroGainTexts[] = {
+    "30 x, 0-5 \xB5g/l", "10 x, 0-15 \xB5g/l", "3 x, 0-50 \xB5g/l", "1 x, 0-150 \xB5g/l"};
 
 // The Seapoint fluorometers (chlorophyll and rhodamine): a gain setting stored
 // as its index, and an offset.
 template <class Derived>
 class CFluoroSeapointKind : public CCoeffSensor<Derived> {
-    TW_SENSOR_SELECTION(GainSetting, 0, 0, 3)
+    TW_SENSOR_SELECTION(GainSetting, 0, kSeapointFluoroGainTexts)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
     bool operator==(const CFluoroSeapointKind&) const = default;
 
-    static std::span<const SCoeffXml<Derived>> XmlItems() {
+    static std::span<const SCoeffField<Derived>> FieldTable() {
         using S = CFluoroSeapointKind;
-        static const SCoeffXml<Derived> items[] = {
-            XmlComment<Derived>("The following is an array index, not the actual gain setting."),
-            XmlSelection<Derived>("GainSetting", &S::m_GainSetting),
-            XmlDouble<Derived>("Offset", &S::m_Offset, "%1.3f"),
+        using namespace SensorFields;
+        static const SCoeffField<Derived> fields[] = {
+            Comment<Derived>(kGainIndexComment),
+            Choice<Derived>("GainSetting", &S::m_GainSetting).Shown("Gain setting"),
+            Coeff<Derived>("Offset", &S::m_Offset, "%1.3f").Fixed("Offset", 3),
         };
-        return items;
-    }
-    static std::span<const SCoeffLine<Derived>> ReportLines() {
-        using S = CFluoroSeapointKind;
-        static const SCoeffLine<Derived> lines[] = {
-            LineChoice<Derived>("Gain setting", &S::m_GainSetting, kSeapointFluoroGainTexts),
-            LineFixed<Derived>("Offset", &S::m_Offset, 3),
-        };
-        return lines;
+        return fields;
     }
 };
 
@@ -215,7 +226,7 @@ class CFluoroSeatechSensor : public CCoeffSensor<CFluoroSeatechSensor> {
   public:
     static constexpr int kSensorID = SID_FLUORO_SEATECH;
     bool operator==(const CFluoroSeatechSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroSeatechSensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroSeatechSensor)
 };
 
 class CFluoroTurner10005Sensor : public CCoeffSensor<CFluoroTurner10005Sensor> {
@@ -225,7 +236,7 @@ class CFluoroTurner10005Sensor : public CCoeffSensor<CFluoroTurner10005Sensor> {
   public:
     static constexpr int kSensorID = SID_FLUORO_TURNER_10005;
     bool operator==(const CFluoroTurner10005Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroTurner10005Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroTurner10005Sensor)
 };
 
 class CFluoroTurnerRangeSensor : public CCoeffSensor<CFluoroTurnerRangeSensor> {
@@ -250,21 +261,21 @@ class CFluoroTurner10Au005Sensor : public CCoeffSensor<CFluoroTurner10Au005Senso
     static constexpr int kSensorID = SID_FLUORO_TURNER_10AU005;
     static constexpr int kReportWidth = 25;
     bool operator==(const CFluoroTurner10Au005Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroTurner10Au005Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroTurner10Au005Sensor)
 };
 
 class CFluoroTurnerSCUFA_Sensor : public CCoeffSensor<CFluoroTurnerSCUFA_Sensor> {
     DECLARE_DYNCREATE(CFluoroTurnerSCUFA_Sensor)
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
-    TW_SENSOR_SELECTION(Units, 6, 0, 6)
+    TW_SENSOR_SELECTION(Units, 6, kScufaUnitsTexts)
     TW_SENSOR_VALUE(double, MX, 1.0)
     TW_SENSOR_VALUE(double, MY, 0.0)
     TW_SENSOR_VALUE(double, B, 0.0)
   public:
     static constexpr int kSensorID = SID_FLUORO_TURNER_SCUFA;
     bool operator==(const CFluoroTurnerSCUFA_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroTurnerSCUFA_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroTurnerSCUFA_Sensor)
 };
 
 class CFluoroWetlabAC3Sensor : public CCoeffSensor<CFluoroWetlabAC3Sensor> {
@@ -275,7 +286,7 @@ class CFluoroWetlabAC3Sensor : public CCoeffSensor<CFluoroWetlabAC3Sensor> {
   public:
     static constexpr int kSensorID = SID_FLUORO_WETLAB_AC3;
     bool operator==(const CFluoroWetlabAC3Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CFluoroWetlabAC3Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroWetlabAC3Sensor)
 };
 
 // The WET Labs fluorometers with a blank (dark) output and a scale factor.
@@ -287,7 +298,7 @@ class CFluoroWetlabAC3Sensor : public CCoeffSensor<CFluoroWetlabAC3Sensor> {
       public:                                          \
         static constexpr int kSensorID = ID;           \
         bool operator==(const Class&) const = default; \
-        TW_DECLARE_SENSOR_TABLES(Class)                \
+        TW_DECLARE_SENSOR_FIELDS(Class)                \
     };
 
 TW_WETLAB_FLUORO_SENSOR(CFluoroWetlabCDOM_Sensor, SID_FLUORO_WETLAB_CDOM)
@@ -303,7 +314,7 @@ class CFluoroTurnerCyclopsSensor : public CCoeffSensor<CFluoroTurnerCyclopsSenso
     TW_SENSOR_VALUE(int, MeasuredParameter, 1)
   public:
     static constexpr int kSensorID = SID_FLUORO_TURNER_CYCLOPS;
-    TW_DECLARE_SENSOR_TABLES(CFluoroTurnerCyclopsSensor)
+    TW_DECLARE_SENSOR_FIELDS(CFluoroTurnerCyclopsSensor)
 
     friend class CCoeffSensor<CFluoroTurnerCyclopsSensor>;
     bool operator==(const CFluoroTurnerCyclopsSensor&) const = default;
@@ -316,7 +327,7 @@ class COBS_BackscatteranceSensor : public CCoeffSensor<COBS_BackscatteranceSenso
   public:
     static constexpr int kSensorID = SID_OBS_BACKSCATTERANCE;
     bool operator==(const COBS_BackscatteranceSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_BackscatteranceSensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_BackscatteranceSensor)
 };
 
 class COBS_ChelseaNepheloSensor : public CCoeffSensor<COBS_ChelseaNepheloSensor> {
@@ -327,7 +338,7 @@ class COBS_ChelseaNepheloSensor : public CCoeffSensor<COBS_ChelseaNepheloSensor>
     static constexpr int kSensorID = SID_OBS_CHELSEA_NEPHELO;
     static constexpr int kReportWidth = 18;
     bool operator==(const COBS_ChelseaNepheloSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_ChelseaNepheloSensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_ChelseaNepheloSensor)
 };
 
 class COBS_IFREMER_MeasuredSensor : public CCoeffSensor<COBS_IFREMER_MeasuredSensor> {
@@ -339,28 +350,28 @@ class COBS_IFREMER_MeasuredSensor : public CCoeffSensor<COBS_IFREMER_MeasuredSen
   public:
     static constexpr int kSensorID = SID_OBS_IFREMER_MEASURED;
     bool operator==(const COBS_IFREMER_MeasuredSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_IFREMER_MeasuredSensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_IFREMER_MeasuredSensor)
 };
 
 class COBS_SeapointTurbiditySensor : public CCoeffSensor<COBS_SeapointTurbiditySensor> {
     DECLARE_DYNCREATE(COBS_SeapointTurbiditySensor)
-    TW_SENSOR_SELECTION(GainSetting, 0, 0, 3)
+    TW_SENSOR_SELECTION(GainSetting, 0, kSeapointTurbidityGainTexts)
     TW_SENSOR_VALUE(double, ScaleFactor, 1.0)
   public:
     static constexpr int kSensorID = SID_OBS_SEAPOINT_TURBIDITY;
     bool operator==(const COBS_SeapointTurbiditySensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_SeapointTurbiditySensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_SeapointTurbiditySensor)
 };
 
 class COBS_SeatechLS6000Sensor : public CCoeffSensor<COBS_SeatechLS6000Sensor> {
     DECLARE_DYNCREATE(COBS_SeatechLS6000Sensor)
-    TW_SENSOR_SELECTION(GainSetting, 7, 0, 8)
+    TW_SENSOR_SELECTION(GainSetting, 7, kLS6000GainTexts)
     TW_SENSOR_VALUE(double, Slope, 1.0)
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
     static constexpr int kSensorID = SID_OBS_SEATECH_LS6000;
     bool operator==(const COBS_SeatechLS6000Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_SeatechLS6000Sensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_SeatechLS6000Sensor)
 };
 
 class COBS_TurnerSCUFA_Sensor : public CCoeffSensor<COBS_TurnerSCUFA_Sensor> {
@@ -370,7 +381,7 @@ class COBS_TurnerSCUFA_Sensor : public CCoeffSensor<COBS_TurnerSCUFA_Sensor> {
   public:
     static constexpr int kSensorID = SID_OBS_TURNER_SCUFA;
     bool operator==(const COBS_TurnerSCUFA_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_TurnerSCUFA_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_TurnerSCUFA_Sensor)
 };
 
 class COBS_DA_3plusSensor : public CCoeffSensor<COBS_DA_3plusSensor> {
@@ -381,7 +392,7 @@ class COBS_DA_3plusSensor : public CCoeffSensor<COBS_DA_3plusSensor> {
   public:
     static constexpr int kSensorID = SID_OBS_DA_3PLUS;
     bool operator==(const COBS_DA_3plusSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COBS_DA_3plusSensor)
+    TW_DECLARE_SENSOR_FIELDS(COBS_DA_3plusSensor)
 };
 
 // The beam transmissometers of Chelsea/Seatech and the WET Labs C-Star.
@@ -393,23 +404,15 @@ class CTransBeamKind : public CCoeffSensor<Derived> {
   public:
     bool operator==(const CTransBeamKind&) const = default;
 
-    static std::span<const SCoeffXml<Derived>> XmlItems() {
+    static std::span<const SCoeffField<Derived>> FieldTable() {
         using S = CTransBeamKind;
-        static const SCoeffXml<Derived> items[] = {
-            XmlDouble<Derived>("M", &S::m_M, "%1.4f"),
-            XmlDouble<Derived>("B", &S::m_B, "%1.4f"),
-            XmlDouble<Derived>("PathLength", &S::m_PathLength, "%1.3f"),
+        using namespace SensorFields;
+        static const SCoeffField<Derived> fields[] = {
+            Coeff<Derived>("M", &S::m_M, "%1.4f").Fixed("M", 4),
+            Coeff<Derived>("B", &S::m_B, "%1.4f").Fixed("B", 4),
+            Coeff<Derived>("PathLength", &S::m_PathLength, "%1.3f").Fixed("Path length", 3),
         };
-        return items;
-    }
-    static std::span<const SCoeffLine<Derived>> ReportLines() {
-        using S = CTransBeamKind;
-        static const SCoeffLine<Derived> lines[] = {
-            LineFixed<Derived>("M", &S::m_M, 4),
-            LineFixed<Derived>("B", &S::m_B, 4),
-            LineFixed<Derived>("Path length", &S::m_PathLength, 3),
-        };
-        return lines;
+        return fields;
     }
 };
 
@@ -436,7 +439,7 @@ class CTransWetlabAC3Sensor : public CCoeffSensor<CTransWetlabAC3Sensor> {
   public:
     static constexpr int kSensorID = SID_TRANS_WETLAB_AC3;
     bool operator==(const CTransWetlabAC3Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CTransWetlabAC3Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CTransWetlabAC3Sensor)
 };
 
 class COBS_IFREMER_DirectSensor : public CCoeffSensor<COBS_IFREMER_DirectSensor> {

@@ -33,7 +33,7 @@ class COxTDW_68_Sensor : public CCoeffSensor<COxTDW_68_Sensor> {
     // Stops at the first element that cannot be written.
     static long WriteOwnXML(TDWXML::COutputNode* node, const COxTDW_68_Sensor& self,
                             long baseStatus);
-    TW_DECLARE_SENSOR_TABLES(COxTDW_68_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(COxTDW_68_Sensor)
 };
 
 // Its three elements are optional: a missing one keeps the default. Compared
@@ -46,7 +46,7 @@ class COxOptodeSensor : public CCoeffSensor<COxOptodeSensor> {
   public:
     static constexpr int kSensorID = SID_OXYGEN_OPTODE;
     static constexpr int kReportWidth = 20;
-    TW_DECLARE_SENSOR_TABLES(COxOptodeSensor)
+    TW_DECLARE_SENSOR_FIELDS(COxOptodeSensor)
 
     friend class CCoeffSensor<COxOptodeSensor>;
     bool operator==(const COxOptodeSensor&) const = default;
@@ -65,7 +65,7 @@ class COxCurrentBeckmanSensor : public CCoeffSensor<COxCurrentBeckmanSensor> {
   public:
     static constexpr int kSensorID = SID_OX_CURRENT_BECKMAN;
     bool operator==(const COxCurrentBeckmanSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COxCurrentBeckmanSensor)
+    TW_DECLARE_SENSOR_FIELDS(COxCurrentBeckmanSensor)
 };
 
 class COxTempBeckmanSensor : public CCoeffSensor<COxTempBeckmanSensor> {
@@ -75,7 +75,7 @@ class COxTempBeckmanSensor : public CCoeffSensor<COxTempBeckmanSensor> {
   public:
     static constexpr int kSensorID = SID_OX_TEMP_BECKMAN;
     bool operator==(const COxTempBeckmanSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COxTempBeckmanSensor)
+    TW_DECLARE_SENSOR_FIELDS(COxTempBeckmanSensor)
 };
 
 class COxCurrentIOW_Sensor : public CCoeffSensor<COxCurrentIOW_Sensor> {
@@ -85,7 +85,7 @@ class COxCurrentIOW_Sensor : public CCoeffSensor<COxCurrentIOW_Sensor> {
   public:
     static constexpr int kSensorID = SID_OX_CURRENT_IOW;
     bool operator==(const COxCurrentIOW_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COxCurrentIOW_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(COxCurrentIOW_Sensor)
 };
 
 class COxTempIOW_Sensor : public CCoeffSensor<COxTempIOW_Sensor> {
@@ -97,5 +97,5 @@ class COxTempIOW_Sensor : public CCoeffSensor<COxTempIOW_Sensor> {
   public:
     static constexpr int kSensorID = SID_OX_TEMP_IOW;
     bool operator==(const COxTempIOW_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(COxTempIOW_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(COxTempIOW_Sensor)
 };

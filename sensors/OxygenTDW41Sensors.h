@@ -48,7 +48,7 @@ class COxTDW_Base : public CSensor {
     // "Equation" names the set in use, whose coefficients follow.
     static void ReportOwn(std::ostream& os, int indent, const COxTDW_Base& self);
 
-    TW_DECLARE_SENSOR_TABLES(COxTDW_Base)
+    TW_DECLARE_SENSOR_FIELDS(COxTDW_Base)
 };
 
 // What the three sensor classes share: the family's element and report, and
@@ -57,9 +57,8 @@ class COxTDW_Base : public CSensor {
 template <class Derived>
 class COxTDW_Kind : public CCoeffSensor<Derived, COxTDW_Base> {
   public:
-    using COxTDW_Base::ReportLines;
+    using COxTDW_Base::FieldTable;
     using COxTDW_Base::ReportOwn;
-    using COxTDW_Base::XmlItems;
 
     long ReadXML(TDWXML::CInputNode* node) override {
         Derived fresh;

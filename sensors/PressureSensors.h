@@ -34,7 +34,7 @@ class CPressureDigiquartzSensor : public CCoeffSensor<CPressureDigiquartzSensor>
     void Report1(std::ostream& os, int indent, int width) const;
     void Report2(std::ostream& os, int indent, int width) const;
 
-    TW_DECLARE_SENSOR_TABLES(CPressureDigiquartzSensor)
+    TW_DECLARE_SENSOR_FIELDS(CPressureDigiquartzSensor)
 };
 
 class CPressureDigiquartzTC_Sensor
@@ -60,7 +60,14 @@ class CPressureDigiquartzTC_Sensor
                             long status);
     void Report(std::ostream& os, int indent) const override;
 
-    TW_DECLARE_SENSOR_TABLES(CPressureDigiquartzTC_Sensor)
+    // The Digiquartz fields, then its own.
+    std::vector<SSensorField> Fields() const override;
+    CString GetFieldText(std::size_t field) const override;
+    bool SetFieldText(std::size_t field, const CString& text) override;
+    double GetFieldValue(std::size_t field) const override;
+    bool SetFieldValue(std::size_t field, double value) override;
+
+    TW_DECLARE_SENSOR_FIELDS(CPressureDigiquartzTC_Sensor)
 };
 
 // The count-output strain gauge with a temperature-compensated polynomial.
@@ -82,7 +89,7 @@ class CPressureDruckSensor : public CCoeffSensor<CPressureDruckSensor> {
   public:
     static constexpr int kSensorID = SID_PRESSURE_DRUCK;
     bool operator==(const CPressureDruckSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CPressureDruckSensor)
+    TW_DECLARE_SENSOR_FIELDS(CPressureDruckSensor)
 };
 
 class CPressureFGP_Sensor : public CCoeffSensor<CPressureFGP_Sensor> {
@@ -92,7 +99,7 @@ class CPressureFGP_Sensor : public CCoeffSensor<CPressureFGP_Sensor> {
   public:
     static constexpr int kSensorID = SID_PRESSURE_FGP;
     bool operator==(const CPressureFGP_Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CPressureFGP_Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CPressureFGP_Sensor)
 };
 
 class CPressureTDW58Sensor : public CCoeffSensor<CPressureTDW58Sensor> {
@@ -112,5 +119,5 @@ class CPressureStrainGaugeSensor : public CCoeffSensor<CPressureStrainGaugeSenso
   public:
     static constexpr int kSensorID = SID_PRESSURE_STRAIN_GAUGE;
     bool operator==(const CPressureStrainGaugeSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CPressureStrainGaugeSensor)
+    TW_DECLARE_SENSOR_FIELDS(CPressureStrainGaugeSensor)
 };

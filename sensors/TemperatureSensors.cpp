@@ -17,47 +17,38 @@ bool ShowsSetAD(const CTempTDW2Sensor& sensor) {
 
 }  // namespace
 
-TW_SENSOR_XML_ITEMS(CTempTDW2Sensor, XmlInt("UseG_J", &S::m_bUseG_J),
-                    XmlDouble("A", &S::m_A, "%1.8e"), XmlDouble("B", &S::m_B, "%1.8e"),
-                    XmlDouble("C", &S::m_C, "%1.8e"), XmlDouble("D", &S::m_D, "%1.8e"),
-                    XmlDouble("F0_Old", &S::m_F0_Old, "%1.3f"), XmlDouble("G", &S::m_G, "%1.8e"),
-                    XmlDouble("H", &S::m_H, "%1.8e"), XmlDouble("I", &S::m_I, "%1.8e"),
-                    XmlDouble("J", &S::m_J, "%1.8e"), XmlDouble("F0", &S::m_F0, "%1.3f"),
-                    XmlDouble("Slope", &S::m_Slope, "%1.8f"),
-                    XmlDouble("Offset", &S::m_Offset, "%1.4f"))
-
-// Only one set shows; "F0" is the reference frequency of that set.
-TW_SENSOR_REPORT_LINES(CTempTDW2Sensor, LineSci("G", &S::m_G, 8, ShowsSetGJ),
-                       LineSci("H", &S::m_H, 8, ShowsSetGJ), LineSci("I", &S::m_I, 8, ShowsSetGJ),
-                       LineSci("J", &S::m_J, 8, ShowsSetGJ),
-                       LineFixed("F0", &S::m_F0, 3, ShowsSetGJ),
-                       LineSci("A", &S::m_A, 8, ShowsSetAD), LineSci("B", &S::m_B, 8, ShowsSetAD),
-                       LineSci("C", &S::m_C, 8, ShowsSetAD), LineSci("D", &S::m_D, 8, ShowsSetAD),
-                       LineFixed("F0", &S::m_F0_Old, 3, ShowsSetAD),
-                       LineFixed("Slope", &S::m_Slope, 8), LineFixed("Offset", &S::m_Offset, 4))
+// Only one set shows in the report; "F0" is the reference frequency of that
+// set.
+TW_SENSOR_FIELDS(CTempTDW2Sensor,
+                 Flag("UseG_J", &S::m_bUseG_J).Labelled("Use G, H, I, J coefficients"),
+                 Coeff("A", &S::m_A, "%1.8e").Sci("A", 8, ShowsSetAD).Line(6),
+                 Coeff("B", &S::m_B, "%1.8e").Sci("B", 8, ShowsSetAD).Line(7),
+                 Coeff("C", &S::m_C, "%1.8e").Sci("C", 8, ShowsSetAD).Line(8),
+                 Coeff("D", &S::m_D, "%1.8e").Sci("D", 8, ShowsSetAD).Line(9),
+                 Coeff("F0_Old", &S::m_F0_Old, "%1.3f").Fixed("F0", 3, ShowsSetAD).Line(10),
+                 Coeff("G", &S::m_G, "%1.8e").Sci("G", 8, ShowsSetGJ).Line(1),
+                 Coeff("H", &S::m_H, "%1.8e").Sci("H", 8, ShowsSetGJ).Line(2),
+                 Coeff("I", &S::m_I, "%1.8e").Sci("I", 8, ShowsSetGJ).Line(3),
+                 Coeff("J", &S::m_J, "%1.8e").Sci("J", 8, ShowsSetGJ).Line(4),
+                 Coeff("F0", &S::m_F0, "%1.3f").Fixed("F0", 3, ShowsSetGJ).Line(5),
+                 Coeff("Slope", &S::m_Slope, "%1.8f").Fixed("Slope", 8).Line(11),
+                 Coeff("Offset", &S::m_Offset, "%1.4f").Fixed("Offset", 4).Line(12))
 
 template <class Derived>
-std::span<const SCoeffXml<Derived>> CTempCountSensor<Derived>::XmlItems() {
+std::span<const SCoeffField<Derived>> CTempCountSensor<Derived>::FieldTable() {
     using S = CTempCountSensor;
-    const SCoeffXml<Derived> slope = XmlDouble<Derived>("Slope", &S::m_Slope, "%1.8f");
-    const SCoeffXml<Derived> offset = XmlDouble<Derived>("Offset", &S::m_Offset, "%1.4f");
-    static const SCoeffXml<Derived> items[] = {
-        XmlDouble<Derived>("A0", &S::m_A0, "%1.8e"),  XmlDouble<Derived>("A1", &S::m_A1, "%1.8e"),
-        XmlDouble<Derived>("A2", &S::m_A2, "%1.8e"),  XmlDouble<Derived>("A3", &S::m_A3, "%1.8e"),
-        Derived::kOffsetBeforeSlope ? offset : slope, Derived::kOffsetBeforeSlope ? slope : offset,
+    using namespace SensorFields;
+    const auto slope = Coeff<Derived>("Slope", &S::m_Slope, "%1.8f").Fixed("Slope", 8).Line(5);
+    const auto offset = Coeff<Derived>("Offset", &S::m_Offset, "%1.4f").Fixed("Offset", 4).Line(6);
+    static const SCoeffField<Derived> fields[] = {
+        Coeff<Derived>("A0", &S::m_A0, "%1.8e").Sci("A0", 8).Line(1),
+        Coeff<Derived>("A1", &S::m_A1, "%1.8e").Sci("A1", 8).Line(2),
+        Coeff<Derived>("A2", &S::m_A2, "%1.8e").Sci("A2", 8).Line(3),
+        Coeff<Derived>("A3", &S::m_A3, "%1.8e").Sci("A3", 8).Line(4),
+        Derived::kOffsetBeforeSlope ? offset : slope,
+        Derived::kOffsetBeforeSlope ? slope : offset,
     };
-    return items;
-}
-
-template <class Derived>
-std::span<const SCoeffLine<Derived>> CTempCountSensor<Derived>::ReportLines() {
-    using S = CTempCountSensor;
-    static const SCoeffLine<Derived> lines[] = {
-        LineSci<Derived>("A0", &S::m_A0, 8),         LineSci<Derived>("A1", &S::m_A1, 8),
-        LineSci<Derived>("A2", &S::m_A2, 8),         LineSci<Derived>("A3", &S::m_A3, 8),
-        LineFixed<Derived>("Slope", &S::m_Slope, 8), LineFixed<Derived>("Offset", &S::m_Offset, 4),
-    };
-    return lines;
+    return fields;
 }
 
 template class CTempCountSensor<CTempTDW94Sensor>;

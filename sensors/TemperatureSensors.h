@@ -26,7 +26,7 @@ class CTempTDW2Sensor : public CCoeffSensor<CTempTDW2Sensor> {
   public:
     static constexpr int kSensorID = SID_TEMP_TDW2;
     bool operator==(const CTempTDW2Sensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(CTempTDW2Sensor)
+    TW_DECLARE_SENSOR_FIELDS(CTempTDW2Sensor)
 };
 
 class CTempTDW83Sensor : public CCoeffSensor<CTempTDW83Sensor> {
@@ -48,7 +48,7 @@ class CTempCountSensor : public CCoeffSensor<Derived> {
     TW_SENSOR_VALUE(double, Offset, 0.0)
   public:
     bool operator==(const CTempCountSensor&) const = default;
-    TW_DECLARE_SENSOR_TABLES(Derived)
+    TW_DECLARE_SENSOR_FIELDS(Derived)
 };
 
 class CTempTDW94Sensor : public CTempCountSensor<CTempTDW94Sensor> {

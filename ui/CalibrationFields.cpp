@@ -5,12 +5,10 @@
 #include <initializer_list>
 #include <string>
 
-#include "platform/xml/ElementText.h"
-
 namespace {
 
-// Elements a view leaves out, by tag or, for a group, by its step name
-// ("Coefficients[equation=0]"); "*" leaves out every coefficient.
+// Fields a view leaves out, by tag or, for a group, by its key
+// ("Coefficients[equation=0]"); "*" leaves out every field.
 struct SViewRule {
     ECalibrationView view;
     const char* switchTag;
@@ -33,37 +31,12 @@ const SViewRule& RuleOf(ECalibrationView view) {
                          [view](const SViewRule& rule) { return rule.view == view; });
 }
 
-struct SLabel {
-    const char* tag;
-    const char* label;
-};
-
-const SLabel kLabels[] = {
-    {"UseG_J", "Use G, H, I, J coefficients"},
-    {"Use2007Equation", "Use 2007 equation"},
-    {"DoSalinityCorrection", "Salinity correction"},
-    {"DoDepthCorrection", "Depth correction"},
-    {"InternalSalinity", "Internal salinity"},
-    {"SeriesR", "Series R"},
-    {"CellConst", "Cell Const"},
-    {"ConductivityType", "Conductivity type"},
-    {"ScaleFactor", "Scale factor"},
-    {"PathLength", "Path length"},
-    {"GainSetting", "Gain setting"},
-    {"GainRange", "Gain range switch"},
-    {"ModuloBit", "Modulo bit to use"},
-    {"SensorName", "Sensor name"},
-};
-
-const char* const kChecks[] = {"UseG_J", "Use2007Equation", "DoSalinityCorrection",
-                               "DoDepthCorrection"};
-
 }  // namespace
 
-bool CalibrationViewHides(ECalibrationView view, pugi::xml_node element) {
-    const std::string step = TDWXML::StepName(element);
+bool CalibrationViewHides(ECalibrationView view, const SSensorField& field) {
+    const std::string name = field.kind == SSensorField::EKind::OpenGroup ? field.key : field.tag;
     for (const char* hidden : RuleOf(view).hidden) {
-        if (std::strcmp(hidden, "*") == 0 || step == hidden) {
+        if (std::strcmp(hidden, "*") == 0 || name == hidden) {
             return true;
         }
     }
@@ -72,18 +45,4 @@ bool CalibrationViewHides(ECalibrationView view, pugi::xml_node element) {
 
 const char* CalibrationViewSwitch(ECalibrationView view) {
     return RuleOf(view).switchTag;
-}
-
-CString CalibrationLabel(const char* tag) {
-    for (const SLabel& entry : kLabels) {
-        if (std::strcmp(entry.tag, tag) == 0) {
-            return entry.label;
-        }
-    }
-    return tag;
-}
-
-bool IsCalibrationCheck(const char* tag) {
-    return std::any_of(std::begin(kChecks), std::end(kChecks),
-                       [tag](const char* check) { return std::strcmp(check, tag) == 0; });
 }

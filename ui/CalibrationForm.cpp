@@ -1,14 +1,11 @@
 #include "ui/CalibrationForm.h"
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
+#include <tuple>
 
-#include "core/SensorArray.h"
 #include "platform/DateText.h"
 #include "platform/MessageBox.h"
 #include "platform/xml/ElementText.h"
-#include "platform/xml/TDWXML.h"
 #include "ui/CalibrationFields.h"
 #include "ui/DialogButtons.h"
 #include "xmlfiles/SensorImportExport.h"
@@ -16,78 +13,25 @@
 using namespace CalibrationIds;
 using DialogButtonIds::kCancel;
 using DialogButtonIds::kOk;
+using EKind = SSensorField::EKind;
 
 namespace {
 
-constexpr const char* kSerialNumberTag = "SerialNumber";
-constexpr const char* kCalibrationDateTag = "CalibrationDate";
-// What a field is tried with to learn how the sensor takes it.
-constexpr const char* kTextProbe = "x";
-constexpr double kDoubleProbe = 0.5;
-constexpr const char* kDoubleProbeText = "0.5";
-constexpr int kIntegerProbe = 1;
-constexpr const char* kIntegerProbeText = "1";
-
-const char* RootTagOf(const CSensor& sensor) {
-    const SSensorData* row = GetSensorData(sensor.GetSensorID());
-    return row ? row->xmlTag : "Sensor";
-}
-
-// The sensor's element, as it writes it, in a document in memory.
-void WriteSensor(CSensor& sensor, pugi::xml_document& document) {
-    TDWXML::CWriteDoc doc;
-    doc.CreateText();
-    doc.WriteRoot(RootTagOf(sensor), &sensor);
-    const CString text = doc.GetText();
-    document.load_buffer(text.GetString(), static_cast<std::size_t>(text.GetLength()),
-                         pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata_single);
-}
-
-std::string TextOfElement(pugi::xml_node element) {
-    return TDWXML::DecodeText(element.child_value());
-}
-
-void SetTextOfElement(pugi::xml_node element, const std::string& bytes) {
-    element.text().set(TDWXML::EncodeText(bytes).c_str());
-}
-
-bool IsElement(pugi::xml_node node) {
-    return node.type() == pugi::node_element;
-}
-
-pugi::xml_node NextElement(pugi::xml_node node) {
-    for (node = node.next_sibling(); node && !IsElement(node); node = node.next_sibling()) {
-    }
-    return node;
-}
-
-// The elements below root in document order.
-void CollectElements(pugi::xml_node parent, std::vector<pugi::xml_node>& elements) {
-    for (pugi::xml_node child = parent.find_child(IsElement); child; child = NextElement(child)) {
-        elements.push_back(child);
-        CollectElements(child, elements);
-    }
-}
-
-std::vector<pugi::xml_node> ElementsOf(pugi::xml_node root) {
-    std::vector<pugi::xml_node> elements;
-    CollectElements(root, elements);
-    return elements;
-}
-
-std::size_t IndexOf(const std::vector<pugi::xml_node>& elements, pugi::xml_node element) {
-    return static_cast<std::size_t>(std::find(elements.begin(), elements.end(), element) -
-                                    elements.begin());
-}
-
-// "Coefficients (equation 1)" for a group element with an attribute.
-CString HeadingOf(pugi::xml_node group) {
-    CString heading(TDWXML::DecodeText(group.name()));
-    if (const pugi::xml_attribute attribute = group.first_attribute()) {
-        heading.AppendFormat(" (%s %s)", TDWXML::DecodeText(attribute.name()).c_str(),
-                             TDWXML::DecodeText(attribute.value()).c_str());
-    }
+// "Coefficients (equation 1)" for a group.
+CString HeadingOf(const SSensorField& group) {
+    CString heading(group.tag);
+    heading.AppendFormat(" (%s %d)", group.groupIndexAttr, group.groupIndex);
     return heading;
+}
+
+// The field that a comment speaks of: the next one that is not a comment.
+const SSensorField* SubjectOf(const std::vector<SSensorField>& fields, std::size_t comment) {
+    for (std::size_t i = comment + 1; i < fields.size(); ++i) {
+        if (fields[i].kind != EKind::Comment) {
+            return &fields[i];
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -124,266 +68,138 @@ void CCalibrationForm::Build() {
     controls.clear();
     m_fields.clear();
     title = CalibrationTitle(*m_work);
-    WriteSensor(*m_work, m_document);
-    m_root = m_document.document_element();
-    m_elements = ElementsOf(m_root);
     if (!m_note.IsEmpty()) {
         Add(EControl::Label, "note", m_note);
     }
-    AddField(m_root.child(kSerialNumberTag));
-    AddField(m_root.child(kCalibrationDateTag));
+    m_shownDate = m_work->GetCalDate().str();
+    for (const auto& [id, label, text] :
+         {std::tuple{kSerialNumber, "Serial number", m_work->GetSerialNum().str()},
+          std::tuple{kCalibrationDate, "Calibration date", m_shownDate}}) {
+        SControl& edit = Add(EControl::Edit, id, label);
+        edit.text = text;
+        edit.maxLength = SENSOR_TEXT_BUFFER - 1;
+    }
+    const std::vector<SSensorField> fields = m_work->Fields();
     int noteCount = 0;
-    AddElementControls(m_root, noteCount);
+    bool groupHidden = false;
+    CString heading;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const SSensorField& field = fields[i];
+        if (field.kind == EKind::CloseGroup) {
+            groupHidden = false;
+            heading.Empty();
+        } else if (groupHidden || CalibrationViewHides(m_view, field)) {
+            groupHidden = groupHidden || field.kind == EKind::OpenGroup;
+        } else if (field.kind == EKind::OpenGroup) {
+            heading = HeadingOf(field);
+            Add(EControl::Label, field.key, heading);
+        } else if (field.kind == EKind::Comment) {
+            // A comment goes where the field it speaks of goes; a choice's
+            // texts and a label that repeats it say what it would.
+            const SSensorField* subject = SubjectOf(fields, i);
+            if (subject == nullptr ||
+                (subject->IsValue() &&
+                 (CalibrationViewHides(m_view, *subject) || subject->kind == EKind::Choice ||
+                  std::string_view(subject->Label()) == field.tag))) {
+                continue;
+            }
+            Add(EControl::Label, "note" + std::to_string(noteCount++), field.tag);
+        } else {
+            AddField(i, field, heading);
+        }
+    }
     for (const auto& [id, label] : {std::pair{kImport, "Import"}, std::pair{kExport, "Export"}}) {
         Add(EControl::Button, id, label).bottomRow = true;
     }
     AddOkCancel(*this);
 }
 
-void CCalibrationForm::AddElementControls(pugi::xml_node parent, int& noteCount) {
-    for (pugi::xml_node node : parent.children()) {
-        if (node.type() == pugi::node_comment) {
-            // A comment speaks of the element after it: it goes where that
-            // element goes, and a choice's texts say what it would.
-            const pugi::xml_node next = NextElement(node);
-            if (next && (IsHidden(next) || !m_work->ChoiceTexts(next.name()).empty())) {
-                continue;
-            }
-            Add(EControl::Label, "note" + std::to_string(noteCount++),
-                TDWXML::DecodeText(node.value()));
-        } else if (IsElement(node) && !IsHidden(node)) {
-            if (TDWXML::HasChildElements(node)) {
-                Add(EControl::Label, TDWXML::StepName(node), HeadingOf(node));
-                AddElementControls(node, noteCount);
-            } else if (parent != m_root || (std::string_view(node.name()) != kSerialNumberTag &&
-                                            std::string_view(node.name()) != kCalibrationDateTag)) {
-                AddField(node);
-            }
-        }
+void CCalibrationForm::AddField(std::size_t index, const SSensorField& field,
+                                const CString& heading) {
+    SField entry{index, field, m_work->GetFieldText(index).str(), field.Label()};
+    if (!heading.IsEmpty()) {
+        entry.label += " in " + heading.str();
     }
-}
-
-bool CCalibrationForm::IsHidden(pugi::xml_node element) const {
-    return CalibrationViewHides(m_view, element);
-}
-
-std::string CCalibrationForm::FieldId(pugi::xml_node element) const {
-    const std::string tag = element.name();
-    if (element.parent() == m_root && (tag == kSerialNumberTag || tag == kCalibrationDateTag)) {
-        return tag == kSerialNumberTag ? kSerialNumber : kCalibrationDate;
-    }
-    const auto sameTag =
-        std::count_if(m_elements.begin(), m_elements.end(),
-                      [&tag](pugi::xml_node other) { return tag == other.name(); });
-    if (sameTag == 1 || element.parent() == m_root) {
-        return TDWXML::DecodeText(element.name());
-    }
-    return TDWXML::StepName(element.parent()) + "." + TDWXML::DecodeText(element.name());
-}
-
-void CCalibrationForm::AddField(pugi::xml_node element) {
-    SField field;
-    field.id = FieldId(element);
-    field.element = element;
-    field.original = TextOfElement(element);
-    // A date held as a time value is shown as a date text.
-    field.shown = field.id == kCalibrationDate ? m_work->GetCalDate().str() : field.original;
-    const std::span<const char* const> choices = m_work->ChoiceTexts(element.name());
-    int index = -1;
-    const bool isInteger = TDWXML::ParseInt(field.original, &index);
-    if (field.id == kSerialNumber || field.id == kCalibrationDate) {
-        field.kind = EField::Text;
-        field.label = field.id == kSerialNumber ? "Serial number" : "Calibration date";
-    } else {
-        field.label = CalibrationLabel(element.name());
-        if (isInteger && IsCalibrationCheck(element.name())) {
-            field.kind = EField::Check;
-        } else if (isInteger && index >= 0 && index < static_cast<int>(choices.size())) {
-            field.kind = EField::Choice;
-        } else {
-            field.kind = ProbeKind(element);
-        }
-    }
+    int number = 0;
+    TDWXML::ParseInt(entry.shown, &number);
     switch (field.kind) {
-        case EField::Check:
-            Add(EControl::Check, field.id, field.label).value = index != 0 ? 1 : 0;
+        case EKind::Flag:
+            Add(EControl::Check, field.key, field.Label()).value = number != 0 ? 1 : 0;
             break;
-        case EField::Choice: {
-            SControl& combo = Add(EControl::Combo, field.id, field.label);
-            combo.choices.assign(choices.begin(), choices.end());
-            combo.value = index;
+        case EKind::Choice: {
+            SControl& combo = Add(EControl::Combo, field.key, field.Label());
+            combo.choices.assign(field.choices.begin(), field.choices.end());
+            combo.value = number;
             break;
         }
         default: {
-            SControl& edit = Add(EControl::Edit, field.id, field.label);
-            edit.text = field.shown;
-            edit.readOnly = field.kind == EField::Fixed;
-            if (field.id == kSerialNumber || field.id == kCalibrationDate) {
-                edit.maxLength = SENSOR_TEXT_BUFFER - 1;
-            }
+            SControl& edit = Add(EControl::Edit, field.key, field.Label());
+            edit.text = entry.shown;
+            edit.readOnly = field.kind == EKind::Constant;
         }
     }
-    m_fields.push_back(std::move(field));
-}
-
-// How the sensor takes the element: a text when it keeps a text that is no
-// number, a double when it keeps a fraction, an integer when it keeps a whole
-// number; a value it keeps whatever it is given is fixed.
-CCalibrationForm::EField CCalibrationForm::ProbeKind(pugi::xml_node element) {
-    const std::string original = TextOfElement(element);
-    const std::size_t index = IndexOf(m_elements, element);
-    const auto kept = [&](const char* probe) -> std::optional<std::string> {
-        SetTextOfElement(element, probe);
-        const std::unique_ptr<CSensor> read = ReadDocument();
-        SetTextOfElement(element, original);
-        if (!read) {
-            return std::nullopt;
-        }
-        pugi::xml_document back;
-        WriteSensor(*read, back);
-        const std::vector<pugi::xml_node> elements = ElementsOf(back.document_element());
-        if (index >= elements.size()) {
-            return std::nullopt;
-        }
-        return TextOfElement(elements[index]);
-    };
-    if (kept(kTextProbe) == kTextProbe) {
-        return EField::Text;
-    }
-    double number = 0.0;
-    const std::optional<std::string> asDouble = kept(kDoubleProbeText);
-    if (asDouble && TDWXML::ParseDouble(*asDouble, &number) &&
-        std::fabs(number - kDoubleProbe) < 1e-9) {
-        return EField::Double;
-    }
-    const std::optional<std::string> asInteger = kept(kIntegerProbeText);
-    if (asInteger && TDWXML::ParseDouble(*asInteger, &number) && number == kIntegerProbe) {
-        return EField::Integer;
-    }
-    return EField::Fixed;
+    m_fields.push_back(std::move(entry));
 }
 
 const CCalibrationForm::SField& CCalibrationForm::FieldOf(std::string_view id) const {
     return *std::find_if(m_fields.begin(), m_fields.end(),
-                         [id](const SField& field) { return field.id == id; });
+                         [id](const SField& entry) { return entry.field.key == id; });
 }
 
-std::string CCalibrationForm::TextOf(const SField& field) const {
-    const SControl& control = At(field.id);
-    int original = 0;
-    switch (field.kind) {
-        case EField::Fixed:
-            return field.original;
-        case EField::Check:
-        case EField::Choice:
-            // An untouched control keeps the sensor's own text.
-            TDWXML::ParseInt(field.original, &original);
-            if (field.kind == EField::Check ? (original != 0) == (control.value != 0)
-                                            : original == control.value) {
-                return field.original;
-            }
-            return std::to_string(control.value);
+std::string CCalibrationForm::TextOf(const SField& entry) const {
+    const SControl& control = At(entry.field.key);
+    int shown = 0;
+    TDWXML::ParseInt(entry.shown, &shown);
+    switch (entry.field.kind) {
+        case EKind::Flag:
+            // An untouched check keeps the sensor's own number.
+            return (shown != 0) == (control.value != 0) ? entry.shown
+                                                        : std::to_string(control.value != 0);
+        case EKind::Choice:
+            return shown == control.value ? entry.shown : std::to_string(control.value);
         default:
-            return control.text.str() == field.shown ? field.original : control.text.str();
+            return control.text.str();
     }
 }
 
-std::unique_ptr<CSensor> CCalibrationForm::ReadDocument() const {
-    std::string text;
-    struct SWriter : pugi::xml_writer {
-        std::string* out = nullptr;
-        void write(const void* data, std::size_t size) override {
-            out->append(static_cast<const char*>(data), size);
-        }
-    } writer;
-    writer.out = &text;
-    m_document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    std::unique_ptr<CSensor> read = CloneSensor(*m_work);
-    TDWXML::CReadDoc doc;
-    if (!read || doc.LoadText(text.data(), text.size()) != TDWXML::S_OK_XML ||
-        doc.ReadRoot(RootTagOf(*read), read.get()) != TDWXML::S_OK_XML) {
-        return nullptr;
-    }
-    return read;
-}
-
-void CCalibrationForm::ShowFieldError(const SField& field, const std::string& text,
-                                      bool notANumber) const {
-    CString name = field.label;
-    if (field.element.parent() != m_root) {
-        name += " in " + HeadingOf(field.element.parent()).str();
-    }
+void CCalibrationForm::ShowFieldError(const SField& entry, const std::string& text) const {
+    double number = 0.0;
+    int integer = 0;
+    const bool notANumber =
+        (entry.field.kind == EKind::Double && !TDWXML::ParseDouble(text, &number)) ||
+        (entry.field.kind == EKind::Integer && !TDWXML::ParseInt(text, &integer));
     CString message;
     if (notANumber) {
-        message.Format("%s: \"%s\" is not a %s.", name.GetString(), text.c_str(),
-                       field.kind == EField::Integer ? "whole number" : "number");
+        message.Format("%s: \"%s\" is not a %s.", entry.label.GetString(), text.c_str(),
+                       entry.field.kind == EKind::Integer ? "whole number" : "number");
     } else {
-        message.Format("%s: the sensor does not accept \"%s\".", name.GetString(), text.c_str());
+        message.Format("%s: the sensor does not accept \"%s\".", entry.label.GetString(),
+                       text.c_str());
     }
     TWMessageBox(message, title, MB_OK | MB_ICONWARNING);
 }
 
 std::unique_ptr<CSensor> CCalibrationForm::ReadControls() {
-    std::vector<std::string> texts;
-    for (const SField& field : m_fields) {
-        const std::string text = TextOf(field);
-        double number = 0.0;
-        int integer = 0;
-        if ((field.kind == EField::Double && !TDWXML::ParseDouble(text, &number)) ||
-            (field.kind == EField::Integer && !TDWXML::ParseInt(text, &integer))) {
-            ShowFieldError(field, text, true);
+    // Only what was changed is given to the copy: untouched, a value stays
+    // exactly as it is, even where it is finer than its element shows.
+    std::unique_ptr<CSensor> read = CloneSensor(*m_work);
+    for (const SField& entry : m_fields) {
+        const std::string text = TextOf(entry);
+        if (text != entry.shown && !read->SetFieldText(entry.index, text)) {
+            ShowFieldError(entry, text);
             return nullptr;
         }
-        texts.push_back(text);
     }
-    // Untouched, the sensor stays exactly as it is, even where it holds
-    // values finer than its element shows.
-    bool touched = false;
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        touched = touched || texts[i] != m_fields[i].original;
-    }
-    if (!touched) {
-        return CloneSensor(*m_work);
-    }
-    const auto setTexts = [&](const SField* only) {
-        for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            const SField& field = m_fields[i];
-            SetTextOfElement(field.element,
-                             only == nullptr || only == &field ? texts[i] : field.original);
-        }
-    };
-    setTexts(nullptr);
-    std::unique_ptr<CSensor> read = ReadDocument();
-    if (!read) {
-        // Name the first field that the sensor refuses on its own.
-        for (std::size_t i = 0; i < m_fields.size(); ++i) {
-            if (texts[i] == m_fields[i].original) {
-                continue;
-            }
-            setTexts(&m_fields[i]);
-            if (!ReadDocument()) {
-                ShowFieldError(m_fields[i], texts[i], false);
-                break;
-            }
-        }
-    } else if (!TakeBaseItems(*read)) {
-        read.reset();
-    }
-    for (const SField& field : m_fields) {
-        SetTextOfElement(field.element, field.original);
+    if (!TakeBaseItems(*read)) {
+        return nullptr;
     }
     return read;
 }
 
-// Reading an element leaves a sensor holding its date as text; the sensor
-// keeps its own way of holding it, and the date typed is set as the sensor
-// takes a date.
 bool CCalibrationForm::TakeBaseItems(CSensor& read) const {
-    CSensor& base = read;
-    base = *m_work;
     read.SetSerialNum(At(kSerialNumber).text);
     const CString& date = At(kCalibrationDate).text;
-    if (date.str() != FieldOf(kCalibrationDate).shown && read.SetCalDate(date) != 0) {
+    if (date.str() != m_shownDate && read.SetCalDate(date) != 0) {
         EditDateError(date);
         return false;
     }

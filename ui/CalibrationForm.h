@@ -1,16 +1,15 @@
 #pragma once
 // The calibration dialog of a sensor, one form for every kind of sensor. Its
-// fields come from the sensor itself: the sensor writes its element into a
-// document in memory, and every value element after "SerialNumber" and
-// "CalibrationDate" becomes a field in the sensor's own order, showing the
-// text the sensor wrote (its number format). Groups become headed sections
-// and the sensor's comments become notes. OK puts the typed texts back into
-// the element and lets a copy of the sensor read it with its own ReadXML, so
-// the sensor decides what it accepts; the sensor changes only when all of it
-// was accepted. Import and Export load and save a sensor calibration file.
+// fields are the sensor's own (CSensor::Fields), in the order the sensor
+// writes them, each showing the text its element carries (its number
+// format): a flag is a check box, a choice a list of its texts, every other
+// value an edit; groups become headed sections and the sensor's comments
+// notes. OK gives the typed texts of the fields that changed to a copy of the
+// sensor, which takes each as a read would, so the sensor decides what it
+// accepts; the sensor changes only when all of it was accepted. Import and
+// Export load and save a sensor calibration file.
 
 #include <memory>
-#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +18,8 @@
 #include "platform/Form.h"
 
 // The control ids of the form, besides OK and Cancel (ui/DialogButtons.h) and
-// one per coefficient (the element's tag, or "Group.Tag" for a tag that
-// occurs in more than one group).
+// one per coefficient (its field's key: the element's tag, or "Group.Tag" for
+// a tag that occurs in more than one group).
 namespace CalibrationIds {
 inline constexpr const char* kSerialNumber = "serialNumber";
 inline constexpr const char* kCalibrationDate = "calibrationDate";
@@ -55,37 +54,26 @@ class CCalibrationForm : public CFormDialog {
     void Command(const std::string& id) override;
 
   private:
-    enum class EField { Text, Double, Integer, Fixed, Check, Choice };
     struct SField {
-        std::string id;
-        pugi::xml_node element;
-        std::string original;  // the text the sensor wrote
-        std::string shown;     // the text the edit showed at first
-        EField kind = EField::Text;
-        CString label;
+        std::size_t index;  // the position among the sensor's fields
+        SSensorField field;
+        std::string shown;  // the text the control showed at first
+        CString label;      // with its group, for messages
     };
 
-    // Writes the working sensor into the document and lays out the controls.
+    // Lays out the controls from the working sensor.
     void Build();
-    void AddElementControls(pugi::xml_node parent, int& noteCount);
-    void AddField(pugi::xml_node element);
-    // How the sensor takes the element's text, learned by giving it a text,
-    // a fraction and a whole number in turn (the document is left as it was).
-    EField ProbeKind(pugi::xml_node element);
-    bool IsHidden(pugi::xml_node element) const;
-    std::string FieldId(pugi::xml_node element) const;
+    void AddField(std::size_t index, const SSensorField& field, const CString& heading);
     const SField& FieldOf(std::string_view id) const;
-    // The text the control holds now, as the element is to carry it.
+    // The text the control holds now.
     std::string TextOf(const SField& field) const;
-    // The sensor read from the document with the controls' texts, or null
-    // after telling the user which field was refused.
+    // A copy of the sensor holding the controls' texts, or null after telling
+    // the user which field was refused.
     std::unique_ptr<CSensor> ReadControls();
-    // Puts the serial number and date typed into the sensor read; false after
+    // Puts the serial number and date typed into the copy; false after
     // telling the user that the date is not one.
     bool TakeBaseItems(CSensor& read) const;
-    // The sensor read from the document as it stands now; null when refused.
-    std::unique_ptr<CSensor> ReadDocument() const;
-    void ShowFieldError(const SField& field, const std::string& text, bool notANumber) const;
+    void ShowFieldError(const SField& field, const std::string& text) const;
 
     void OnOK();
     void OnImport();
@@ -96,9 +84,7 @@ class CCalibrationForm : public CFormDialog {
     ECalibrationView m_view;
     const char* m_dialogName;
     CString m_note;
-    pugi::xml_document m_document;
-    pugi::xml_node m_root;
-    std::vector<pugi::xml_node> m_elements;  // below the root, in document order
+    std::string m_shownDate;
     std::vector<SField> m_fields;
 };
 

@@ -43,12 +43,6 @@ inline std::string OwnElements(CSensor& sensor) {
     return text.substr(first, text.rfind("</S>") - first);
 }
 
-// The elements of a default sensor of that ID after the common items.
-inline std::string DefaultElements(int id) {
-    const std::unique_ptr<CSensor> sensor(CreateSensorObject(id));
-    return sensor ? OwnElements(*sensor) : "no sensor";
-}
-
 // The text without the part from begin to the end of the line that holds the
 // next end after it; unchanged when begin is absent.
 inline std::string Without(std::string text, const std::string& begin, const std::string& end) {

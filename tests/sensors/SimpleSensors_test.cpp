@@ -24,19 +24,6 @@ std::string ReportOf(const CSensor& sensor, int indent = 3) {
     return os.str();
 }
 
-TEST(SimpleSensors, WriteUsesTheFormatOfEachItem) {
-    CAltimeterSensor altimeter;
-    altimeter.SetScaleFactor(15.0);
-    altimeter.SetOffset(-0.25);
-    const std::string text = WriteObject("AltimeterSensor", altimeter);
-    EXPECT_NE(text.find("<ScaleFactor>15.000</ScaleFactor>"), std::string::npos) << text;
-    EXPECT_NE(text.find("<Offset>-0.250</Offset>"), std::string::npos) << text;
-
-    CZapsSensor zaps;
-    zaps.SetM(1.5e-3);
-    EXPECT_NE(WriteObject("ZapsSensor", zaps).find("<M>1.500000e-03</M>"), std::string::npos);
-}
-
 TEST(SimpleSensors, CommonItemsAreOptionalAndCutAt127Characters) {
     CTempTDW83Sensor sensor;
     sensor.SetSerialNum("old");
@@ -65,27 +52,6 @@ TEST(SimpleSensors, VersionAttributeFollowsSensorID) {
         << text;
     EXPECT_EQ(WriteObject("PressureSensor", sensor).find("TW_ConfigCTD_FileVersion"),
               std::string::npos);
-}
-
-TEST(SimpleSensors, ReportLines) {
-    CSPAR_Sensor spar;
-    spar.SetSerialNum("S1");
-    spar.SetCalDate("01/02/2026");
-    spar.SetConversionFactor(1.25);
-    EXPECT_EQ(ReportOf(spar),
-              "   Serial number     : S1\n"
-              "   Calibrated on     : 01/02/2026\n"
-              "   Conversion factor : 1.25000000\n"
-              "   Ratio multiplier  : 0.00000000\n");
-
-    CGTD_DO_Sensor gasTension;
-    EXPECT_EQ(ReportOf(gasTension, 4), "    Serial number : \n    Calibrated on : \n");
-
-    // Switch channels print nothing at all, not even the common lines.
-    EXPECT_EQ(ReportOf(CBottlesClosedSensor()), "");
-    EXPECT_EQ(ReportOf(CFluoroTurnerRangeSensor()), "");
-    EXPECT_EQ(ReportOf(COBS_IFREMER_DirectSensor()), "");
-    EXPECT_EQ(ReportOf(CSuspSedTransSensor()), "");
 }
 
 TEST(SimpleSensors, TimeModeDateReportsAsMonthDayYear) {
