@@ -205,17 +205,12 @@ TEST(AllModels, AnotherSensorOnAFixedChannelIsRefused) {
         const SCTD_Data& row = *GetCTD_Data(id);
         SCOPED_TRACE(row.name);
         const std::unique_ptr<CCTD> plain(CreateCTDObject(id));
-        const std::string text = WriteObject("Instrument", *plain);
         for (int channel = 0; channel < row.numChannelLock; ++channel) {
-            const std::string sensor = "<Sensor index=\"" + std::to_string(channel) +
-                                       "\" SensorID=\"" +
-                                       std::to_string(row.fixedSensors[channel]) + "\"";
-            const std::size_t at = text.find(sensor);
-            ASSERT_NE(at, std::string::npos) << sensor;
-            const std::string other = std::string(text).replace(
-                at, sensor.size(),
-                "<Sensor index=\"" + std::to_string(channel) + "\" SensorID=\"" +
-                    std::to_string(channel == 1 ? SID_TEMP_TDW83 : SID_CONDUCTIVITY) + "\"");
+            const std::string sensor =
+                "<Sensor index=\"" + std::to_string(channel) + "\" SensorID=\"";
+            const std::string other = EditedDocument(
+                *plain, sensor + std::to_string(row.fixedSensors[channel]) + "\"",
+                sensor + std::to_string(channel == 1 ? SID_TEMP_TDW83 : SID_CONDUCTIVITY) + "\"");
             const std::unique_ptr<CCTD> read(CreateCTDObject(id));
             read->SetSerialNum("kept");
             const std::unique_ptr<CCTD> before(read->Clone());
@@ -231,76 +226,45 @@ std::function<void(CCTD&)> As(Configure configure) {
 }
 
 // Each model with as many channels as its settings give, by CTD ID.
+// clang-format off
 const std::function<void(CCTD&)> kFullest[NUM_CTD_IDS] = {
-    As<C62VantrelCTD>([](auto& c) {
-        c.SetPressureSensorType(0);
-        c.SetNumVoltAdd(4);
-    }),
-    As<C62VantrelPlusCTD>([](auto& c) {
-        c.SetPressureSensorType(0);
-        c.SetNumVoltAdd(4);
-        c.SetSerialSensor(CVantrelCTD::GTD_DO_N2);
-    }),
-    As<C64VantrelCTD>([](auto& c) {
-        c.SetNumVoltAdd(4);
-        c.SetbSPAR_Added(1);
-    }),
-    As<C64VantrelPlusCTD>([](auto& c) {
-        c.SetNumVoltAdd(4);
-        c.SetbSPAR_Added(1);
-    }),
-    As<C71ThermosalCTD>([](auto& c) {
-        c.SetRemoteTempType(2);
-        c.SetNumVoltAdd(4);
-    }),
-    As<C56CorvaneCTD>([](auto& c) {
-        c.SetNumVoltAdd(7);
-        c.SetbSPAR_Added(1);
-    }),
+    As<C62VantrelCTD>([](auto& c) { c.SetPressureSensorType(0); c.SetNumVoltAdd(4); }),
+    As<C62VantrelPlusCTD>([](auto& c) { c.SetPressureSensorType(0); c.SetNumVoltAdd(4); c.SetSerialSensor(CVantrelCTD::GTD_DO_N2); }),
+    As<C64VantrelCTD>([](auto& c) { c.SetNumVoltAdd(4); c.SetbSPAR_Added(1); }),
+    As<C64VantrelPlusCTD>([](auto& c) { c.SetNumVoltAdd(4); c.SetbSPAR_Added(1); }),
+    As<C71ThermosalCTD>([](auto& c) { c.SetRemoteTempType(2); c.SetNumVoltAdd(4); }),
+    As<C56CorvaneCTD>([](auto& c) { c.SetNumVoltAdd(7); c.SetbSPAR_Added(1); }),
     As<C47ThermosalCTD>([](auto& c) { c.SetbTDW83_Added(1); }),
     As<C94DartelCTD>([](auto& c) { c.SetbSPAR_Added(1); }),
-    As<C812PlusCTD>([](auto& c) {
-        c.SetNumFreqSuppress(0);
-        c.SetNumVoltWordSuppress(0);
-        c.SetbSPAR_Added(1);
-    }),
+    As<C812PlusCTD>([](auto& c) { c.SetNumFreqSuppress(0); c.SetNumVoltWordSuppress(0); c.SetbSPAR_Added(1); }),
     [](CCTD&) {},
-    As<C62V2VantrelCTD>([](auto& c) {
-        c.SetPressureSensorType(0);
-        c.SetNumVoltAdd(6);
-        c.SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_TRIPLET);
-    }),
-    As<C64V2VantrelCTD>([](auto& c) {
-        c.SetNumVoltAdd(6);
-        c.SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_TRIPLET);
-        c.SetbSPAR_Added(1);
-    }),
-    As<C71V2ThermosalCTD>([](auto& c) {
-        c.SetRemoteTempType(2);
-        c.SetNumVoltAdd(6);
-    }),
+    As<C62V2VantrelCTD>([](auto& c) { c.SetPressureSensorType(0); c.SetNumVoltAdd(6); c.SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_TRIPLET); }),
+    As<C64V2VantrelCTD>([](auto& c) { c.SetNumVoltAdd(6); c.SetSerialSensor(CVantrelCTD::WETLABS_SERIAL_TRIPLET); c.SetbSPAR_Added(1); }),
+    As<C71V2ThermosalCTD>([](auto& c) { c.SetRemoteTempType(2); c.SetNumVoltAdd(6); }),
     As<CPayloadCTD>([](auto& c) { c.SetNumFreqAdd(1); }),
-    As<CNimbrel>([](auto& c) {
-        c.SetOxygenSensorPresent(CNimbrel::OXYGEN_TDW68);
-        c.SetPressureSensorPresent(1);
-    }),
-    // The stored file with one serial sensor.
-    As<C56PlusCTD>([](auto& c) {
+    As<CNimbrel>([](auto& c) { c.SetOxygenSensorPresent(CNimbrel::OXYGEN_TDW68); c.SetPressureSensorPresent(1); }),
+    As<C56PlusCTD>([](auto& c) {  // the stored file with one serial sensor
         S56SerialChannel oxygen;
         oxygen.type = CVantrelCTD::TDW_68_OPTICAL_OXYGEN;
         oxygen.sensors.Add(CreateSensorObject(72));
         c.SetSerialChannel(0, oxygen);
     }),
 };
+// clang-format on
 
-// At its row's most channels every model reads back what it writes; one
-// more voltage is refused, and so is a document with one more sensor.
+// At its row's most channels every model reads back what it writes and stays
+// as it is when asked for the same again; one more voltage is refused, and so
+// is a document with one more sensor.
 TEST(AllModels, TheMostChannelsReadBackAndOneMoreIsRefused) {
     for (int id = 0; id < NUM_CTD_IDS; ++id) {
         SCOPED_TRACE(GetCTD_Data(id)->name);
         const std::unique_ptr<CCTD> ctd(CreateCTDObject(id));
         kFullest[id](*ctd);
         EXPECT_EQ(ctd->GetNumChannel(), ctd->GetNumChannelMax());
+        // Asking for what the instrument already has changes nothing.
+        const std::unique_ptr<CCTD> again(ctd->Clone());
+        kFullest[id](*again);
+        EXPECT_TRUE(CTD_ObjectsEqual(again.get(), ctd.get()));
         const std::string text = WriteObject("Instrument", *ctd);
         const std::unique_ptr<CCTD> back(CreateCTDObject(id));
         ASSERT_EQ(ReadObject(text, "Instrument", *back), 0) << text;
@@ -311,21 +275,17 @@ TEST(AllModels, TheMostChannelsReadBackAndOneMoreIsRefused) {
             EXPECT_TRUE(CTD_ObjectsEqual(back.get(), ctd.get()));
         }
         // The last sensor once more at the end of the array.
-        const std::string n = std::to_string(ctd->GetNumChannel());
-        const std::string next = std::to_string(ctd->GetNumChannel() + 1);
-        const std::size_t last =
-            text.rfind("\n    <Sensor index=\"" + std::to_string(ctd->GetNumChannel() - 1) + "\"");
+        const int n = ctd->GetNumChannel();
+        auto index = [](int i) { return "<Sensor index=\"" + std::to_string(i) + "\""; };
+        const std::size_t last = text.rfind("\n    " + index(n - 1));
         const std::size_t end = text.find("\n  </SensorArray>");
         if (last == std::string::npos || end == std::string::npos) {
             continue;  // the 56plus keeps its channels in collections of its own
         }
-        std::string longer = text;
-        longer.insert(
-            end, ReplaceAll(text.substr(last, end - last),
-                            "<Sensor index=\"" + std::to_string(ctd->GetNumChannel() - 1) + "\"",
-                            "<Sensor index=\"" + n + "\""));
-        longer = ReplaceAll(longer, "<SensorArray Size=\"" + n + "\"",
-                            "<SensorArray Size=\"" + next + "\"");
+        std::string longer = std::string(text).insert(
+            end, ReplaceAll(text.substr(last, end - last), index(n - 1), index(n)));
+        longer = ReplaceAll(longer, "Size=\"" + std::to_string(n) + "\">",
+                            "Size=\"" + std::to_string(n + 1) + "\">");
         EXPECT_EQ(ReadObject(longer, "Instrument", *back), TDWXML::E_FAIL_XML) << longer;
         EXPECT_TRUE(CTD_ObjectsEqual(back.get(), ctd.get()));
     }

@@ -179,30 +179,13 @@ void ConfigureWavecap(C56PlusCTD& ctd) {
     ctd.SetScanTimeAdded(1);
 }
 
-TEST(Corvane56Plus, WritesInOrderAndReadsBackEqual) {
-    C56PlusCTD wavecap;
-    ConfigureWavecap(wavecap);
-    tw_test::ExpectRoundTrip(wavecap, "wavecap");
-
-    C56PlusCTD stored;
-    stored.SetExternalVoltageSensor(0, new CAltimeterSensor);
-    S56SerialChannel seafet;
-    seafet.storage = 1;
-    seafet.type = CVantrelCTD::SATLANTIC_SEAFET;
-    seafet.sensors.Add(CreateSensorObject(77));
-    seafet.sensors.Add(CreateSensorObject(78));
-    stored.SetSerialChannel(1, seafet);
-    tw_test::ExpectRoundTrip(stored, "stored");
-}
-
 TEST(Corvane56Plus, BadDocumentsAreRefusedAndChangeNothing) {
     const std::function<void(C56PlusCTD&)> wavecap = ConfigureWavecap;
     auto edited = [&wavecap](const std::string& from, const std::string& to) {
         return tw_test::Edited(wavecap, from, to);
     };
-    std::vector<std::string> refused = {
+    const std::vector<std::string> refused = {
         std::regex_replace(edited("", ""), std::regex("TCP_Sensors"), "FixedSensors"),
-        std::regex_replace(edited("", ""), std::regex("SensorID=\"46\""), "SensorID=\"45\""),
         edited("<HistoricRate>0<", "<HistoricRate>2<"),
         std::regex_replace(edited("", ""), std::regex("RealTimeOptions"), "Options"),
         edited("<ExternalVoltageSensors Size=\"8\">", "<ExternalVoltageSensors Size=\"7\">"),
@@ -213,7 +196,6 @@ TEST(Corvane56Plus, BadDocumentsAreRefusedAndChangeNothing) {
         // Surface PAR through a deck unit needs its calibration.
         edited("<SPAR_Sensor SensorID=\"51\"", "<SPAR_Sensor SensorID=\"52\""),
     };
-    tw_test::ExpectWellFormed(refused);
     tw_test::ExpectRefused<C56PlusCTD>(refused, wavecap);
 }
 

@@ -44,22 +44,11 @@ inline std::string EditedDocument(CCTD& ctd, const std::string& from, const std:
 
 // The document of a configured model with the first from replaced by to.
 template <class Model>
-std::string Edited(const std::function<void(Model&)>& configure, const std::string& from,
-                   const std::string& to) {
+std::string Edited(const std::function<void(Model&)>& configure, const std::string& from = "",
+                   const std::string& to = "") {
     Model ctd;
     configure(ctd);
     return EditedDocument(ctd, from, to);
-}
-
-// The document of a configured model with every from replaced by to.
-template <class Model>
-std::string Document(const std::function<void(Model&)>& configure, const std::string& from = "",
-                     const std::string& to = "") {
-    Model ctd;
-    configure(ctd);
-    const std::string text = WriteObject("Instrument", ctd);
-    EXPECT_NE(text.find(from), std::string::npos) << from;
-    return from.empty() ? text : ReplaceAll(text, from, to);
 }
 
 // The document with the sensor elements of channels a and b exchanged.

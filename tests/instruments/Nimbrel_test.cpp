@@ -83,18 +83,6 @@ void ConfigureMooring(CNimbrel& ctd) {
     ctd.SetFirmwareVersion("2.1.4");
 }
 
-TEST(Nimbrel, WritesInOrderAndReadsBackEqual) {
-    CNimbrel ctd;
-    ConfigureMooring(ctd);
-    const std::string text = tw_test::WriteObject("Instrument", ctd);
-    tw_test::ExpectRoundTrip(ctd, "mooring");
-    CNimbrel back;
-    ASSERT_EQ(tw_test::ReadObject(text, "Instrument", back), 0);
-    EXPECT_EQ(back.GetOxygenType(), CNimbrel::OXYGEN_TDW41);
-    EXPECT_EQ(back.GetPressureFlag(), 1);
-    EXPECT_EQ(back.GetDeviceType(), ctd.GetDeviceType());
-}
-
 TEST(Nimbrel, BadDocumentsAreRefusedAndChangeNothing) {
     using Configure = std::function<void(CNimbrel&)>;
     const Configure mooring = ConfigureMooring;

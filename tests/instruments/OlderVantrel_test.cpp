@@ -17,10 +17,10 @@
 #include "instruments/Vantrel62PlusCTD.h"
 #include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64PlusCTD.h"
-#include "platform/Diagnostics.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
 #include "tests/instruments/ModelChecks.h"
+#include "xmlfiles/ConfigFileTestSupport.h"
 
 namespace {
 
@@ -140,22 +140,9 @@ TEST(Vantrel64, ChannelsScanLengthAndReferenceScans) {
     EXPECT_EQ(ctd.GetFirmwareConstant(), 6552.0);
 }
 
-class CLogLines {
-  public:
-    CLogLines()
-        : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
-              lines.push_back(std::to_string(level) + " " + text);
-          })) {}
-    ~CLogLines() { CDiagnostics::SetSink(m_previous); }
-    std::vector<std::string> lines;
-
-  private:
-    CDiagnostics::Sink m_previous;
-};
-
 TEST(Vantrel64, ScalingCodesAndCorrectedFrequencies) {
     C64VantrelCTD ctd;
-    CLogLines log;
+    tw_test::CLogCapture log;
     std::string scan = "05";
     ctd.m_pScanData = reinterpret_cast<const unsigned char*>(scan.c_str());
     ctd.SaveScalingCoeffs();
@@ -170,11 +157,11 @@ TEST(Vantrel64, ScalingCodesAndCorrectedFrequencies) {
     scan[1] = '9';
     ctd.SaveScalingCoeffs();
     EXPECT_EQ(ctd.GetScalingCoeffs()[3], 210.0);
-    EXPECT_EQ(log.lines,
+    EXPECT_EQ(log.entries,
               (std::vector<std::string>{
-                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '5', prange = BIPOLAR.",
-                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '2', prange = UNIPOLAR.",
-                  "0 C64VantrelCTD::SaveScalingCoeffs() failed: unexpected first byte = '9'."}));
+                  "2: C64VantrelCTD::SaveScalingCoeffs() - case = '5', prange = BIPOLAR.",
+                  "2: C64VantrelCTD::SaveScalingCoeffs() - case = '2', prange = UNIPOLAR.",
+                  "0: C64VantrelCTD::SaveScalingCoeffs() failed: unexpected first byte = '9'."}));
 
     // References that follow f^2 = s / R + o for the two reference points
     // 1/A and 1/B give back sqrt(g - D) for a frequency at g, whatever s and

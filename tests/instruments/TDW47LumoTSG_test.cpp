@@ -32,7 +32,7 @@ TEST(TDW47LumoTSG, InconsistentDocumentsAreRefusedAndChangeNothing) {
     const Configure remote = [](C47ThermosalCTD& ctd) { ctd.SetbTDW83_Added(1); };
     // A second conductivity sensor where the remote temperature belongs.
     std::string twoConductivities =
-        Document(none, "<TDW83TemperatureAdded>0<", "<TDW83TemperatureAdded>1<");
+        Edited(none, "<TDW83TemperatureAdded>0<", "<TDW83TemperatureAdded>1<");
     const std::size_t from = twoConductivities.find("<Sensor index=\"1\"");
     const std::size_t to = twoConductivities.find("</SensorArray>");
     twoConductivities.insert(to, ReplaceAll(twoConductivities.substr(from, to - from),
@@ -40,9 +40,9 @@ TEST(TDW47LumoTSG, InconsistentDocumentsAreRefusedAndChangeNothing) {
     ExpectRefused(
         {
             ReplaceAll(twoConductivities, "Size=\"2\"", "Size=\"3\""),
-            Document(none, "<SampleIntervalSeconds>1<", "<SampleIntervalSeconds>0<"),
-            Document(remote, "<TDW83TemperatureAdded>1<", "<TDW83TemperatureAdded>0<"),
-            Document(none, "<TDW83TemperatureAdded>0<", "<TDW83TemperatureAdded>1<"),
+            Edited(none, "<SampleIntervalSeconds>1<", "<SampleIntervalSeconds>0<"),
+            Edited(remote, "<TDW83TemperatureAdded>1<", "<TDW83TemperatureAdded>0<"),
+            Edited(none, "<TDW83TemperatureAdded>0<", "<TDW83TemperatureAdded>1<"),
         },
         remote);
 }

@@ -100,25 +100,25 @@ TEST(TDW812Plus, InconsistentDocumentsAreRefusedAndChangeNothing) {
     const Configure eightVolts = [](C812PlusCTD& c) { c.SetNumVoltWordSuppress(0); };
     ExpectRefused<C812PlusCTD>(
         {
-            Document(none, "<ComputerInterface>0<", "<ComputerInterface>2<"),
-            Document(none, "<ScansToAverage>1<", "<ScansToAverage>51<"),
+            Edited(none, "<ComputerInterface>0<", "<ComputerInterface>2<"),
+            Edited(none, "<ScansToAverage>1<", "<ScansToAverage>51<"),
             // The settings disagree with the channels.
-            Document(none, "<FrequencyChannelsSuppressed>2<", "<FrequencyChannelsSuppressed>1<"),
-            Document(eightVolts, "<VoltageWordsSuppressed>0<", "<VoltageWordsSuppressed>1<"),
-            Document(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
-            Document<C812PlusCTD>(EverythingAdded, "<SurfaceParVoltageAdded>1<",
-                                  "<SurfaceParVoltageAdded>0<"),
+            Edited(none, "<FrequencyChannelsSuppressed>2<", "<FrequencyChannelsSuppressed>1<"),
+            Edited(eightVolts, "<VoltageWordsSuppressed>0<", "<VoltageWordsSuppressed>1<"),
+            Edited(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
+            Edited<C812PlusCTD>(EverythingAdded, "<SurfaceParVoltageAdded>1<",
+                                "<SurfaceParVoltageAdded>0<"),
             // Seven voltage channels cannot fill whole words.
-            Document(eightVolts, "<SensorArray Size=\"11\">", "<SensorArray Size=\"10\">"),
+            Edited(eightVolts, "<SensorArray Size=\"11\">", "<SensorArray Size=\"10\">"),
         },
         [](C812PlusCTD& c) { c.SetDeckUnitVersion(1); });
 
     // The deck unit is optional, and an unknown one is taken as the first.
     const Configure storax = [](C812PlusCTD& c) { c.SetDeckUnitVersion(2); };
     C812PlusCTD ctd;
-    EXPECT_EQ(Read(Document(storax, "<DeckUnitVersion>2<", "<DeckUnitVersion>7<"), ctd), 0);
+    EXPECT_EQ(Read(Edited(storax, "<DeckUnitVersion>2<", "<DeckUnitVersion>7<"), ctd), 0);
     EXPECT_EQ(ctd.GetDeckUnitVersion(), 0);
-    EXPECT_EQ(Read(Document(storax, "<NmeaTimeAdded>0</NmeaTimeAdded>"), ctd), 0);
+    EXPECT_EQ(Read(Edited(storax, "<NmeaTimeAdded>0</NmeaTimeAdded>"), ctd), 0);
     EXPECT_EQ(ctd.GetDeckUnitVersion(), 2);
 }
 

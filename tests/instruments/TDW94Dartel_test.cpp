@@ -44,22 +44,22 @@ TEST(TDW94Dartel, InconsistentDocumentsAreRefusedAndChangeNothing) {
     const Configure none = [](C94DartelCTD&) {};
     const Configure withPAR = EverythingAdded;
     const std::vector<std::string> refused = {
-        Document(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
+        Edited(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
         // Without the whole group surface PAR stays off: five sensors are
         // too many.
-        Document(withPAR, "<NmeaTimeAdded>1</NmeaTimeAdded>", ""),
-        Document(withPAR, "<ScansToAverage>1</ScansToAverage>", ""),
-        Document(withPAR, "<SurfaceParVoltageAdded>1<", "<SurfaceParVoltageAdded>0<"),
-        SwapChannels(Document(withPAR), 3, 4),
+        Edited(withPAR, "<NmeaTimeAdded>1</NmeaTimeAdded>", ""),
+        Edited(withPAR, "<ScansToAverage>1</ScansToAverage>", ""),
+        Edited(withPAR, "<SurfaceParVoltageAdded>1<", "<SurfaceParVoltageAdded>0<"),
+        SwapChannels(Edited(withPAR), 3, 4),
     };
     ExpectRefused(refused, withPAR);
 
     // Out of range keeps the default; scan time is optional.
     C94DartelCTD ctd;
-    EXPECT_EQ(Read(Document(withPAR, "<ScansToAverage>1<", "<ScansToAverage>300<"), ctd), 0);
+    EXPECT_EQ(Read(Edited(withPAR, "<ScansToAverage>1<", "<ScansToAverage>300<"), ctd), 0);
     EXPECT_EQ(ctd.GetnScansToAvg().Get(), 1);
     EXPECT_EQ(ctd.GetbSPAR_Added(), 1);
-    EXPECT_EQ(Read(Document(withPAR, "<ScanTimeAdded>1</ScanTimeAdded>"), ctd), 0);
+    EXPECT_EQ(Read(Edited(withPAR, "<ScanTimeAdded>1</ScanTimeAdded>"), ctd), 0);
     EXPECT_EQ(ctd.GetScanTimeAdded(), 0);
 }
 
