@@ -51,7 +51,7 @@ TEST(Nimbrel, OptionalSensorsKeepTheSettingsInStep) {
     EXPECT_EQ(ctd.PressureInstalled(), 0);
 }
 
-TEST(Nimbrel, SampleIntervalLimitsAndEquality) {
+TEST(Nimbrel, SampleIntervalLimits) {
     CNimbrel ctd;
     EXPECT_EQ(ctd.GetScanInterval(), 6.0);
     EXPECT_EQ(ctd.SetSampleInterval(0.5), 0);
@@ -59,17 +59,6 @@ TEST(Nimbrel, SampleIntervalLimitsAndEquality) {
     EXPECT_EQ(ctd.SetSampleInterval(0.9), 1);
     EXPECT_EQ(ctd.SetSampleInterval(21600.0), 1);
     EXPECT_EQ(ctd.GetScanInterval(), 21600.0);
-
-    // Notes about the device do not make two configurations differ.
-    CNimbrel a;
-    CNimbrel b;
-    b.SetDeviceType("TDW 73");
-    b.SetFirmwareVersion("2.1.4");
-    EXPECT_TRUE(a == b);
-    b.SetMooredLatitude(1e-9);
-    EXPECT_FALSE(a == b);
-    a = b;
-    EXPECT_EQ(a.GetFirmwareVersion(), "2.1.4");
 }
 
 void ConfigureMooring(CNimbrel& ctd) {
