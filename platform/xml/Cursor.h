@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <functional>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -79,8 +78,10 @@ struct TDWXML::CInputNode::State {
     detail::SNumberedChildren numbered;
     // The diagnostics place in force before this node began to read.
     std::function<std::string()> previousPlace;
-    // While someone watches reads: the elements looked up, so that those
-    // never looked at can be noted when the node is done.
+    // While someone watches reads: the elements looked up (in the order of
+    // the look-ups, repeats included), so that those never looked at can be
+    // noted when the node is done. Sorted once then, rather than kept in a
+    // set: a look-up costs one append.
     bool tracking = false;
-    std::unordered_set<const void*> visited;
+    std::vector<const void*> visited;
 };

@@ -76,7 +76,7 @@ pugi::xml_node Child(State& state, const char* tag, int index, const char* index
         child = NumberedChild(&state.numbered, parent, name, attrName, index);
     }
     if (child && state.tracking) {
-        state.visited.insert(child.internal_object());
+        state.visited.push_back(child.internal_object());
     }
     return child;
 }
@@ -147,19 +147,35 @@ long CopyOut(std::string_view text, char* buffer, int size) {
     return S_OK_XML;
 }
 
-// Notes the elements below element that no one looked at, the outermost of
-// each such part.
-template <class State>
-void NoteUnread(const State& state, pugi::xml_node element, const std::string& place) {
-    for (pugi::xml_node child : element.children()) {
+// The path of elements from below the node's start down to one of them, as
+// a place ("Instrument/SensorArray/Sensor[3]").
+std::string PlaceOf(const std::vector<pugi::xml_node>& path) {
+    std::string place;
+    for (const pugi::xml_node& element : path) {
+        if (!place.empty()) {
+            place += '/';
+        }
+        place += detail::StepName(element);
+    }
+    return place;
+}
+
+// Notes the elements below the last one of path that no one looked at (in
+// the sorted list visited), the outermost of each such part. Places are
+// spelled out only for the elements noted, which are few.
+void NoteUnread(const std::vector<const void*>& visited, std::vector<pugi::xml_node>* path,
+                pugi::xml_node element) {
+    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element) {
             continue;
         }
-        const std::string step = detail::StepName(child);
-        if (state.visited.count(child.internal_object()) == 0) {
-            CDiagnostics::NoteRead(CDiagnostics::ReadNote::unread, place, step);
+        if (!std::binary_search(visited.begin(), visited.end(), child.internal_object())) {
+            CDiagnostics::NoteRead(CDiagnostics::ReadNote::unread, PlaceOf(*path),
+                                   detail::StepName(child));
         } else {
-            NoteUnread(state, child, place.empty() ? step : place + "/" + step);
+            path->push_back(child);
+            NoteUnread(visited, path, child);
+            path->pop_back();
         }
     }
 }
@@ -193,7 +209,10 @@ CInputNode::~CInputNode() {
     CDiagnostics::SetPlaceSource(std::move(m_state->previousPlace));
     if (m_state->tracking) {
         try {
-            NoteUnread(*m_state, m_state->cursor.Current(), std::string());
+            std::vector<const void*>& visited = m_state->visited;
+            std::sort(visited.begin(), visited.end());
+            std::vector<pugi::xml_node> path;
+            NoteUnread(visited, &path, m_state->cursor.Current());
         } catch (...) {
             // The notes explain; they never disturb the reader.
         }
