@@ -339,7 +339,9 @@ pugi::xml_node CFileImage::Root() const {
 
 const char* CFileImage::LastAttribute(const char* tag, const char* attribute) const {
     for (auto element = m_elements.rbegin(); element != m_elements.rend(); ++element) {
-        if (std::strcmp(element->name(), tag) == 0) {
+        // Most elements differ in the first byte: no call to compare them.
+        const char* name = element->name();
+        if (name[0] == tag[0] && std::strcmp(name, tag) == 0) {
             if (const pugi::xml_attribute found = element->attribute(attribute)) {
                 return found.value();
             }
