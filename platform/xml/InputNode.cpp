@@ -69,7 +69,7 @@ std::int32_t NumberedChild(detail::SNumberedChildren* numbered, const CElementIn
 template <class State>
 Step Child(State& state, const char* tag, int index, const char* indexAttr) {
     std::string nameStorage;
-    const char* name = detail::NameText(tag, &nameStorage);
+    const char* name = detail::LookupName(tag, &nameStorage);
     if (name == nullptr || index < -1) {
         return {pugi::xml_node(), CElementIndex::kNone};
     }
@@ -79,7 +79,7 @@ Step Child(State& state, const char* tag, int index, const char* indexAttr) {
         child = state.elements.FirstChild(parent, name);
     } else {
         std::string attrStorage;
-        const char* attrName = detail::NameText(indexAttr, &attrStorage);
+        const char* attrName = detail::LookupName(indexAttr, &attrStorage);
         if (attrName == nullptr) {
             return {pugi::xml_node(), CElementIndex::kNone};
         }
@@ -127,7 +127,7 @@ bool ChildText(const State& state, const Step& child, std::string* storage,
 bool AttributeText(pugi::xml_node element, const char* name, std::string* storage,
                    std::string_view* text) {
     std::string attrStorage;
-    const char* attrName = detail::NameText(name, &attrStorage);
+    const char* attrName = detail::LookupName(name, &attrStorage);
     if (attrName == nullptr) {
         return false;
     }

@@ -214,6 +214,17 @@ const char* NameText(const char* bytes, std::string* storage) {
     return storage->c_str();
 }
 
+const char* LookupName(const char* bytes, std::string* storage) {
+    if (bytes == nullptr) {
+        return nullptr;
+    }
+    unsigned seen = 0;  // the bytes or'ed together: below 0x80 when all are ASCII
+    for (const char* p = bytes; *p != '\0'; ++p) {
+        seen |= static_cast<unsigned char>(*p);
+    }
+    return seen < 0x80 ? bytes : NameText(bytes, storage);
+}
+
 bool EncodeName(const char* bytes, std::string* utf8) {
     std::string storage;
     const char* name = NameText(bytes, &storage);
