@@ -1,5 +1,6 @@
 #include "platform/xml/ElementIndex.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <unordered_set>
@@ -41,10 +42,15 @@ bool HasRepeatedAttribute(pugi::xml_node element) {
     return false;
 }
 
-std::uint64_t NamePrefix(const char* name, std::size_t length) {
-    std::uint64_t prefix = 0;
-    std::memcpy(&prefix, name, length < sizeof prefix ? length : sizeof prefix);
-    return prefix;
+constexpr std::size_t kWordBytes = sizeof(std::uint64_t);
+
+// The bytes of name from offset on, at most eight, zero-padded.
+std::uint64_t NameWord(std::string_view name, std::size_t offset) {
+    std::uint64_t word = 0;
+    if (offset < name.size()) {
+        std::memcpy(&word, name.data() + offset, std::min(name.size() - offset, kWordBytes));
+    }
+    return word;
 }
 
 }  // namespace
@@ -70,9 +76,10 @@ bool CElementIndex::Build(pugi::xml_node root, std::size_t expected) {
             SIndexedElement& element = m_elements.emplace_back();
             element.node = node;
             element.name = node.name();
-            const std::size_t length = std::strlen(element.name);
-            element.length = static_cast<std::uint32_t>(length);
-            element.prefix = NamePrefix(element.name, length);
+            const std::string_view name(element.name);
+            element.length = static_cast<std::uint32_t>(name.size());
+            element.prefix[0] = NameWord(name, 0);
+            element.prefix[1] = NameWord(name, kWordBytes);
             if (!open.empty()) {
                 SOpen& parent = open.back();
                 if (parent.lastChild == kNone) {
@@ -109,16 +116,17 @@ bool CElementIndex::Build(pugi::xml_node root, std::size_t expected) {
     }
 }
 
-std::int32_t CElementIndex::FirstChild(std::int32_t element, const char* name) const {
-    const std::size_t length = std::strlen(name);
-    const std::uint64_t prefix = NamePrefix(name, length);
-    constexpr std::size_t kPrefixBytes = sizeof prefix;
+std::int32_t CElementIndex::FirstChild(std::int32_t element, std::string_view name) const {
+    const std::uint64_t first = NameWord(name, 0);
+    const std::uint64_t second = NameWord(name, kWordBytes);
+    constexpr std::size_t kPrefixBytes = 2 * kWordBytes;
     for (std::int32_t child = (*this)[element].firstChild; child != kNone;
          child = (*this)[child].nextSibling) {
         const SIndexedElement& entry = (*this)[child];
-        if (entry.prefix == prefix && entry.length == length &&
-            (length <= kPrefixBytes || std::memcmp(entry.name + kPrefixBytes, name + kPrefixBytes,
-                                                   length - kPrefixBytes) == 0)) {
+        if (entry.prefix[0] == first && entry.prefix[1] == second && entry.length == name.size() &&
+            (name.size() <= kPrefixBytes ||
+             std::memcmp(entry.name + kPrefixBytes, name.data() + kPrefixBytes,
+                         name.size() - kPrefixBytes) == 0)) {
             return child;
         }
     }

@@ -18,7 +18,8 @@ namespace TDWXML::detail {
 struct SIndexedElement {
     pugi::xml_node node;
     const char* name = nullptr;
-    std::uint64_t prefix = 0;  // the name's first eight bytes, zero-padded
+    // The name's first sixteen bytes, zero-padded.
+    std::uint64_t prefix[2] = {0, 0};
     std::uint32_t length = 0;  // of the name
     std::int32_t firstChild = -1;
     std::int32_t nextSibling = -1;
@@ -42,7 +43,7 @@ class CElementIndex {
         return m_elements[static_cast<std::size_t>(element)];
     }
     // The first child of element named name; kNone when there is none.
-    std::int32_t FirstChild(std::int32_t element, const char* name) const;
+    std::int32_t FirstChild(std::int32_t element, std::string_view name) const;
     // The value of the attribute on the last element named tag, in document
     // order, that has the attribute; null when none has.
     const char* LastAttribute(const char* tag, const char* attribute) const;

@@ -24,14 +24,13 @@ using Step = detail::CCursor::SStep;
 
 // The children of parent named name whose attribute attrName reads as a
 // number: the first one for each number, in the order of the numbers.
-void NumberChildren(const CElementIndex& elements, std::int32_t parent, const char* name,
+void NumberChildren(const CElementIndex& elements, std::int32_t parent, std::string_view name,
                     const char* attrName, std::vector<std::pair<int, std::int32_t>>* children) {
     children->clear();
-    const std::string_view wanted(name);
     for (std::int32_t child = elements.FirstChild(parent, name); child != CElementIndex::kNone;
          child = elements[child].nextSibling) {
         const detail::SIndexedElement& entry = elements[child];
-        if (std::string_view(entry.name, entry.length) != wanted) {
+        if (std::string_view(entry.name, entry.length) != name) {
             continue;
         }
         const pugi::xml_attribute attr = entry.node.attribute(attrName);
@@ -48,7 +47,8 @@ void NumberChildren(const CElementIndex& elements, std::int32_t parent, const ch
 
 // The child of parent named name whose attribute attrName reads as index.
 std::int32_t NumberedChild(detail::SNumberedChildren* numbered, const CElementIndex& elements,
-                           std::int32_t parent, const char* name, const char* attrName, int index) {
+                           std::int32_t parent, std::string_view name, const char* attrName,
+                           int index) {
     if (numbered->parent != parent || numbered->tag != name || numbered->indexAttr != attrName) {
         numbered->parent = CElementIndex::kNone;
         numbered->tag = name;
@@ -69,8 +69,8 @@ std::int32_t NumberedChild(detail::SNumberedChildren* numbered, const CElementIn
 template <class State>
 Step Child(State& state, const char* tag, int index, const char* indexAttr) {
     std::string nameStorage;
-    const char* name = detail::LookupName(tag, &nameStorage);
-    if (name == nullptr || index < -1) {
+    const std::string_view name = detail::LookupName(tag, &nameStorage);
+    if (name.data() == nullptr || index < -1) {
         return {pugi::xml_node(), CElementIndex::kNone};
     }
     const std::int32_t parent = state.cursor.CurrentElement();
@@ -79,11 +79,12 @@ Step Child(State& state, const char* tag, int index, const char* indexAttr) {
         child = state.elements.FirstChild(parent, name);
     } else {
         std::string attrStorage;
-        const char* attrName = detail::LookupName(indexAttr, &attrStorage);
-        if (attrName == nullptr) {
+        const std::string_view attrName = detail::LookupName(indexAttr, &attrStorage);
+        if (attrName.data() == nullptr) {
             return {pugi::xml_node(), CElementIndex::kNone};
         }
-        child = NumberedChild(&state.numbered, state.elements, parent, name, attrName, index);
+        child =
+            NumberedChild(&state.numbered, state.elements, parent, name, attrName.data(), index);
     }
     if (child == CElementIndex::kNone) {
         return {pugi::xml_node(), CElementIndex::kNone};
@@ -127,11 +128,11 @@ bool ChildText(const State& state, const Step& child, std::string* storage,
 bool AttributeText(pugi::xml_node element, const char* name, std::string* storage,
                    std::string_view* text) {
     std::string attrStorage;
-    const char* attrName = detail::LookupName(name, &attrStorage);
-    if (attrName == nullptr) {
+    const std::string_view attrName = detail::LookupName(name, &attrStorage);
+    if (attrName.data() == nullptr) {
         return false;
     }
-    const pugi::xml_attribute attr = element.attribute(attrName);
+    const pugi::xml_attribute attr = element.attribute(attrName.data());
     if (!attr) {
         return false;
     }

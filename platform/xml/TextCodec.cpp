@@ -214,15 +214,20 @@ const char* NameText(const char* bytes, std::string* storage) {
     return storage->c_str();
 }
 
-const char* LookupName(const char* bytes, std::string* storage) {
+std::string_view LookupName(const char* bytes, std::string* storage) {
     if (bytes == nullptr) {
-        return nullptr;
+        return {};
     }
     unsigned seen = 0;  // the bytes or'ed together: below 0x80 when all are ASCII
-    for (const char* p = bytes; *p != '\0'; ++p) {
-        seen |= static_cast<unsigned char>(*p);
+    const char* end = bytes;
+    for (; *end != '\0'; ++end) {
+        seen |= static_cast<unsigned char>(*end);
     }
-    return seen < 0x80 ? bytes : NameText(bytes, storage);
+    if (seen < 0x80) {
+        return std::string_view(bytes, static_cast<std::size_t>(end - bytes));
+    }
+    const char* name = NameText(bytes, storage);
+    return name ? std::string_view(*storage) : std::string_view();
 }
 
 bool EncodeName(const char* bytes, std::string* utf8) {

@@ -34,7 +34,8 @@ bool EncodeName(const char* bytes, std::string* utf8);
 const char* NameText(const char* bytes, std::string* storage);
 // The name to look for among a document's names: the same as NameText, except
 // that plain ASCII bytes are taken as they are without being checked, since a
-// name that XML does not allow then matches none the document holds.
-const char* LookupName(const char* bytes, std::string* storage);
+// name that XML does not allow then matches none the document holds. The view
+// ends at a terminator; its data is null when the bytes cannot be a name.
+std::string_view LookupName(const char* bytes, std::string* storage);
 
 }  // namespace TDWXML::detail
