@@ -1,12 +1,11 @@
 #pragma once
 // CArchive: a binary archive over a stream, either storing or loading.
-// Numbers are little-endian; doubles are 8-byte IEEE. Failures raise
-// CArchiveException with the cause.
+// It holds what the library archives: 32-bit integers, little-endian, and
+// 8-byte IEEE doubles. Failures raise CArchiveException with the cause.
 
 #include <cstdint>
 #include <iosfwd>
 
-#include "platform/CString.h"
 #include "platform/Exceptions.h"
 
 class CArchive {
@@ -20,22 +19,9 @@ class CArchive {
     bool IsLoading() const { return m_mode == load; }
 
     CArchive& operator<<(std::int32_t value);
-    CArchive& operator<<(std::uint32_t value);
-    CArchive& operator<<(std::int16_t value);
-    CArchive& operator<<(std::uint16_t value);
-    CArchive& operator<<(std::uint8_t value);
     CArchive& operator<<(double value);
-    // A string: its length (one byte, or 0xFF and two bytes, or 0xFF 0xFFFF
-    // and four bytes), then its bytes.
-    CArchive& operator<<(const CString& value);
-
     CArchive& operator>>(std::int32_t& value);
-    CArchive& operator>>(std::uint32_t& value);
-    CArchive& operator>>(std::int16_t& value);
-    CArchive& operator>>(std::uint16_t& value);
-    CArchive& operator>>(std::uint8_t& value);
     CArchive& operator>>(double& value);
-    CArchive& operator>>(CString& value);
 
   private:
     void WriteBytes(const void* bytes, std::size_t count);

@@ -29,20 +29,12 @@ class CFailingBuffer : public std::streambuf {
 
 TEST(Archive, NumbersAreLittleEndianAndLoadBack) {
     std::stringstream stream;
-    CArchive(stream, CArchive::store)
-        << std::int32_t{-2} << std::uint32_t{0x01020304u} << std::int16_t{-3}
-        << std::uint16_t{0xA0B0} << std::uint8_t{0x7F} << 1.0;
-    EXPECT_EQ(stream.str(),
-              "\xFE\xFF\xFF\xFF\x04\x03\x02\x01\xFD\xFF\xB0\xA0\x7F\0\0\0\0\0\0\xF0\x3F"s);
-    std::int32_t i32 = 0;
-    std::uint32_t u32 = 0;
-    std::int16_t i16 = 0;
-    std::uint16_t u16 = 0;
-    std::uint8_t u8 = 0;
+    CArchive(stream, CArchive::store) << std::int32_t{-2} << std::int32_t{0x01020304} << 1.0;
+    EXPECT_EQ(stream.str(), "\xFE\xFF\xFF\xFF\x04\x03\x02\x01\0\0\0\0\0\0\xF0\x3F"s);
+    std::int32_t negative = 0, positive = 0;
     double d = 0;
-    CArchive(stream, CArchive::load) >> i32 >> u32 >> i16 >> u16 >> u8 >> d;
-    EXPECT_TRUE(i32 == -2 && u32 == 0x01020304u && i16 == -3 && u16 == 0xA0B0 && u8 == 0x7F &&
-                d == 1.0);
+    CArchive(stream, CArchive::load) >> negative >> positive >> d;
+    EXPECT_TRUE(negative == -2 && positive == 0x01020304 && d == 1.0);
 }
 
 TEST(Archive, FailuresRaiseTheirCause) {
