@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -137,10 +137,12 @@ int CreateTemporary(const std::string& path, mode_t mode, std::string* tempPath)
     static std::atomic<unsigned> counter{0};
     const std::string stem = FolderOf(path) + "/" + TemporaryStem(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, "%ld.%u", static_cast<long>(ProcessId()),
-                      counter.fetch_add(1));
-        *tempPath = stem + suffix;
+        char pid[24];
+        char count[16];
+        *tempPath = stem;
+        tempPath->append(pid, std::to_chars(pid, std::end(pid), ProcessId()).ptr);
+        *tempPath += '.';
+        tempPath->append(count, std::to_chars(count, std::end(count), counter.fetch_add(1)).ptr);
         const int fd = ::open(tempPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;

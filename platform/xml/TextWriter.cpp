@@ -122,7 +122,7 @@ bool FitsComment(std::string_view text) {
 
 void AppendIndent(std::string& out, std::size_t depth) {
     if (depth <= kIndentedDepth) {
-        out.append(kLineStart, 0, 1 + 2 * depth);
+        out.append(kLineStart.data(), 1 + 2 * depth);
         return;
     }
     out += '\n';
