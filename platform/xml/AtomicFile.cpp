@@ -3,12 +3,13 @@
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -65,6 +66,16 @@ STarget FollowLinks(std::string path) {
     return target;
 }
 
+// This process's ID, asked of the system once (and again in a child after a
+// fork): every save names its temporary file with it.
+pid_t ProcessId() {
+    static pid_t pid = [] {
+        ::pthread_atfork(nullptr, nullptr, [] { pid = ::getpid(); });
+        return ::getpid();
+    }();
+    return pid;
+}
+
 // The stem of the temporary files of a target: ".NAME.tmp" followed by the
 // writing process's ID, a dot and a counter.
 std::string TemporaryStem(const std::string& path) {
@@ -96,7 +107,7 @@ void SweepStaleTemporaries(const std::string& path) {
         }
         char* end = nullptr;
         const long pid = std::strtol(name.c_str() + stem.size(), &end, 10);
-        if (pid <= 0 || *end != '.' || pid == ::getpid()) {
+        if (pid <= 0 || *end != '.' || pid == ProcessId()) {
             continue;
         }
         if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
@@ -120,17 +131,19 @@ bool WriteAll(int fd, std::string_view contents) {
     return true;
 }
 
-// Creates a new temporary file beside the target; -1 when none could be made.
-int CreateTemporary(const std::string& path, std::string* tempPath) {
+// Creates a new temporary file beside the target, with the permission bits
+// given as the umask allows; -1 when none could be made.
+int CreateTemporary(const std::string& path, mode_t mode, std::string* tempPath) {
     static std::atomic<unsigned> counter{0};
     const std::string stem = FolderOf(path) + "/" + TemporaryStem(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, "%ld.%u", static_cast<long>(::getpid()),
-                      counter.fetch_add(1));
-        *tempPath = stem + suffix;
-        // The usual permissions of a new file, as the umask allows.
-        const int fd = ::open(tempPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        char pid[24];
+        char count[16];
+        *tempPath = stem;
+        tempPath->append(pid, std::to_chars(pid, std::end(pid), ProcessId()).ptr);
+        *tempPath += '.';
+        tempPath->append(count, std::to_chars(count, std::end(count), counter.fetch_add(1)).ptr);
+        const int fd = ::open(tempPath->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -234,14 +247,18 @@ SIOResult OverwriteInPlace(const std::string& path, std::string_view contents) {
 
 // Gives the new file the old one's owner and group (where this process may)
 // and permission bits, in that order: a change of owner clears some bits.
+// The new file was made with the old bits, so they usually hold already.
 bool TakeOver(int fd, const struct stat& old) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         return false;
     }
-    if ((info.st_uid != old.st_uid || info.st_gid != old.st_gid) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
+    const bool sameOwner = info.st_uid == old.st_uid && info.st_gid == old.st_gid;
+    if (!sameOwner && ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) {
         return false;
+    }
+    if (sameOwner && (info.st_mode & 07777) == (old.st_mode & 07777)) {
+        return true;
     }
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
@@ -262,7 +279,9 @@ bool SavesInPlace(const std::string& path) {
 
 namespace {
 
-// CheckReplaceable for the file a path leads to.
+// Whether the file a path leads to can be written: its folder exists and may
+// be written (or, in a CInPlaceSaveScope, the file itself may), and it is not
+// a folder or another kind of special file.
 SIOResult CheckTarget(const STarget& target) {
     if (target.exists && !S_ISREG(target.info.st_mode)) {
         return S_ISDIR(target.info.st_mode) ? SIOResult::Failure("is a folder", EISDIR)
@@ -289,49 +308,86 @@ SIOResult CheckTarget(const STarget& target) {
                               error);
 }
 
-}  // namespace
-
-SIOResult CheckReplaceable(const std::string& path) {
-    if (path.empty() || path.back() == '/') {
-        return SIOResult::Failure("not a file name", EINVAL);
-    }
-    return CheckTarget(FollowLinks(path));
+bool IsFileName(const std::string& path) {
+    return !path.empty() && path.back() != '/';
 }
 
-SIOResult ReplaceFile(const std::string& path, std::string_view contents) {
-    if (path.empty() || path.back() == '/') {
+}  // namespace
+
+CFileReplacement::~CFileReplacement() {
+    Abandon();
+}
+
+void CFileReplacement::Abandon() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        ::unlink(m_temporary.c_str());
+        m_fd = -1;
+    }
+    m_inPlace = false;
+}
+
+SIOResult CFileReplacement::Begin(const std::string& path) {
+    Abandon();
+    if (!IsFileName(path)) {
         return SIOResult::Failure("not a file name", EINVAL);
     }
-    const STarget target = FollowLinks(path);
+    STarget target = FollowLinks(path);
     if (target.exists && !S_ISREG(target.info.st_mode)) {
         return CheckTarget(target);
     }
     SweepStaleTemporaries(target.path);
-    std::string tempPath;
-    const int fd = CreateTemporary(target.path, &tempPath);
-    if (fd < 0) {
+    const mode_t mode = target.exists ? target.info.st_mode & 0777 : 0666;
+    m_fd = CreateTemporary(target.path, mode, &m_temporary);
+    if (m_fd < 0) {
         // No file can be made beside it: the folder is missing or closed,
         // and the file may be one to write in place.
         const int error = errno;
         if (SIOResult usable = CheckTarget(target); !usable) {
             return usable;
         }
-        return InPlaceOnly(target.path) ? OverwriteInPlace(target.path, contents)
-                                        : SystemFailure(error);
+        if (!InPlaceOnly(target.path)) {
+            return SystemFailure(error);
+        }
+        m_inPlace = true;
     }
+    m_target = std::move(target.path);
+    m_targetExists = target.exists;
+    m_targetInfo = target.info;
+    return SIOResult();
+}
+
+SIOResult CFileReplacement::Commit(std::string_view contents) {
+    if (m_inPlace) {
+        m_inPlace = false;
+        return OverwriteInPlace(m_target, contents);
+    }
+    if (m_fd < 0) {
+        return SIOResult::Failure("no replacement was begun", EINVAL);
+    }
+    const int fd = m_fd;
+    m_fd = -1;
     int error = 0;
-    if (target.exists && !TakeOver(fd, target.info)) {
+    if (m_targetExists && !TakeOver(fd, m_targetInfo)) {
         error = errno;
         ::close(fd);
-    } else if (!FinishFile(fd, contents) || ::rename(tempPath.c_str(), target.path.c_str()) != 0) {
+    } else if (!FinishFile(fd, contents) || ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
-        ::unlink(tempPath.c_str());
+        ::unlink(m_temporary.c_str());
         return SystemFailure(error);
     }
-    SyncFolder(FolderOf(target.path));
+    SyncFolder(FolderOf(m_target));
     return SIOResult();
+}
+
+SIOResult ReplaceFile(const std::string& path, std::string_view contents) {
+    CFileReplacement replacement;
+    if (SIOResult begun = replacement.Begin(path); !begun) {
+        return begun;
+    }
+    return replacement.Commit(contents);
 }
 
 }  // namespace TDWXML::detail

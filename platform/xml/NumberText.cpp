@@ -63,13 +63,15 @@ bool ReadSmallNumber(const char** p, int* number) {
 }
 
 // printf's text for a finite value and a format made of one conversion: the
-// flags ' ', '+' and '-', a width, a precision, 'l' and 'e' or 'f'. False for
-// any other format, which printf itself then prints. std::to_chars with a
-// precision prints the digits that printf prints (both round the exact
-// binary value correctly); the sign, padding and alignment are added here.
-bool FormatWithoutPrintf(const char* format, double value, std::string* text) {
+// flags ' ', '+' and '-', a width, a precision, 'l' and 'e' or 'f', printed
+// into buffer. A view with no data for any other format, which printf itself
+// then prints. std::to_chars with a precision prints the digits that printf
+// prints (both round the exact binary value correctly); the sign, padding and
+// alignment are added here.
+std::string_view FormatWithoutPrintf(const char* format, double value,
+                                     char (&buffer)[kPrintedDoubleSize]) {
     if (format[0] != '%' || !std::isfinite(value)) {
-        return false;
+        return {};
     }
     const char* p = format + 1;
     char sign = '\0';
@@ -84,28 +86,28 @@ bool FormatWithoutPrintf(const char* format, double value, std::string* text) {
     int width = 0;
     int precision = 6;
     if (!ReadSmallNumber(&p, &width)) {
-        return false;
+        return {};
     }
     if (*p == '.') {
         ++p;
         if (!ReadSmallNumber(&p, &precision)) {
-            return false;
+            return {};
         }
     }
     if (*p == 'l') {
         ++p;
     }
     if ((*p != 'e' && *p != 'f') || p[1] != '\0') {
-        return false;
+        return {};
     }
     const std::chars_format form =
         *p == 'e' ? std::chars_format::scientific : std::chars_format::fixed;
-    // A fixed double has at most 309 digits before the point.
-    char buffer[1 + 309 + 1 + 99 + 1];
+    // The digits go after room for the sign and, on the right, the padding
+    // of a width (at most 99, less than the digits' room).
     char* const digits = buffer + 1;
     const auto result = std::to_chars(digits, std::end(buffer), value, form, precision);
     if (result.ec != std::errc()) {
-        return false;
+        return {};
     }
     char* begin = digits;
     if (sign != '\0' && *digits != '-') {
@@ -113,28 +115,44 @@ bool FormatWithoutPrintf(const char* format, double value, std::string* text) {
     }
     const std::size_t length = static_cast<std::size_t>(result.ptr - begin);
     const std::size_t padding = static_cast<std::size_t>(width) > length ? width - length : 0;
-    text->clear();
-    text->reserve(length + padding);
-    if (!left) {
-        text->append(padding, ' ');
+    if (padding == 0) {
+        return std::string_view(begin, length);
     }
-    text->append(begin, length);
     if (left) {
-        text->append(padding, ' ');
+        std::memmove(buffer, begin, length);
+        std::memset(buffer + length, ' ', padding);
+    } else {
+        std::memmove(buffer + padding, begin, length);
+        std::memset(buffer, ' ', padding);
     }
-    return true;
+    return std::string_view(buffer, length + padding);
 }
 
 }  // namespace
 
 std::string FormatWithPrintf(const char* format, double value) {
-    std::string text;
-    if (!FormatWithoutPrintf(format, value, &text)) {
-        CString printed;
-        printed.Format(format, value);
-        text = printed.str();
+    char buffer[kPrintedDoubleSize];
+    if (const std::string_view text = FormatWithoutPrintf(format, value, buffer); text.data()) {
+        return std::string(text);
     }
-    return text;
+    CString printed;
+    printed.Format(format, value);
+    return printed.str();
+}
+
+std::string_view PrintDouble(const char* format, double value, SPrintedNumber* number) {
+    if (format == nullptr) {
+        return FormatDouble(value, number->shortest);
+    }
+    if (const std::string_view text = FormatWithoutPrintf(format, value, number->digits);
+        text.data()) {
+        return text;
+    }
+    if (!IsDoubleFormat(format)) {
+        return {};
+    }
+    number->spill = FormatWithPrintf(format, value);
+    return number->spill;
 }
 
 bool ParseInt(std::string_view text, int* value) {
@@ -168,10 +186,14 @@ std::string_view FormatInt(int value, char (&buffer)[16]) {
     return std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
-std::string FormatDouble(double value) {
-    char buffer[32];
+std::string_view FormatDouble(double value, char (&buffer)[kShortestDoubleSize]) {
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
+}
+
+std::string FormatDouble(double value) {
+    char buffer[kShortestDoubleSize];
+    return std::string(FormatDouble(value, buffer));
 }
 
 bool IsDoubleFormat(const char* format) {

@@ -2,6 +2,7 @@
 // The text of numbers in documents: strict reading and the default writing,
 // both independent of the process locale.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,13 +26,31 @@ void CountNonFiniteNumber();
 
 // The decimal text of value, printed into the buffer.
 std::string_view FormatInt(int value, char (&buffer)[16]);
-// The shortest text that reads back as the same double.
+// The shortest text that reads back as the same double, in the buffer or as
+// a string.
+inline constexpr std::size_t kShortestDoubleSize = 32;
+std::string_view FormatDouble(double value, char (&buffer)[kShortestDoubleSize]);
 std::string FormatDouble(double value);
 
 // The text printf prints for the value with a format that IsDoubleFormat
 // accepts, in the "C" locale. The forms that configurations use ("%1.8e",
 // "% 6.4lf", ...) are printed without going through printf, to the same text.
 std::string FormatWithPrintf(const char* format, double value);
+
+// The text of a double printed with a format, kept where it was printed:
+// the usual forms in digits, the default text in shortest, printf's own in
+// spill.
+// A sign, the 309 digits of the largest fixed double, a point and 99
+// decimals, and the terminator to_chars may not need.
+inline constexpr std::size_t kPrintedDoubleSize = 1 + 309 + 1 + 99 + 1;
+struct SPrintedNumber {
+    char digits[kPrintedDoubleSize];
+    char shortest[kShortestDoubleSize];
+    std::string spill;
+};
+// The text FormatWithPrintf gives for the format, or FormatDouble's when
+// format is null; a view with no data when IsDoubleFormat refuses the format.
+std::string_view PrintDouble(const char* format, double value, SPrintedNumber* number);
 
 // True when the printf format prints one double: any literal text and "%%",
 // and exactly one conversion among e, E, f, F, g, G, a, A with flags, width,

@@ -21,21 +21,6 @@ std::string_view Name(const char* bytes, std::string* storage) {
     return name ? std::string_view(name) : std::string_view();
 }
 
-// "--" cannot stand inside a comment, nor can '-' end one.
-std::string CommentText(const char* text) {
-    std::string out;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p == '-' && !out.empty() && out.back() == '-') {
-            out.push_back(' ');
-        }
-        out.push_back(*p);
-    }
-    if (!out.empty() && out.back() == '-') {
-        out.push_back(' ');
-    }
-    return out;
-}
-
 // A child's tag and its index attribute, checked before anything is written:
 // empty tag when they are unusable.
 struct SChild {
@@ -71,23 +56,23 @@ bool Open(detail::CTextWriter& writer, const SChild& child) {
     return true;
 }
 
-long WriteLeaf(detail::CTextWriter& writer, const char* tag, std::string_view utf8, int index,
+long WriteLeaf(detail::CTextWriter& writer, const char* tag, std::string_view text, int index,
                const char* indexAttr) {
     const SChild child(tag, index, indexAttr);
     if (child.tag.empty()) {
         return E_FAIL_XML;
     }
-    writer.Leaf(child.tag, child.indexAttr, child.index, utf8);
+    writer.Leaf(child.tag, child.indexAttr, child.index, text);
     return S_OK_XML;
 }
 
-long SetAttributeText(detail::CTextWriter& writer, const char* name, std::string_view utf8) {
+long SetAttributeText(detail::CTextWriter& writer, const char* name, std::string_view text) {
     std::string storage;
     const std::string_view attrName = Name(name, &storage);
     if (attrName.empty()) {
         return E_FAIL_XML;
     }
-    writer.SetAttribute(attrName, utf8);
+    writer.SetAttribute(attrName, text);
     return S_OK_XML;
 }
 
@@ -120,8 +105,7 @@ long COutputNode::SetAttribute(const char* name, const char* value) {
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    std::string storage;
-    return SetAttributeText(*m_state->writer, name, detail::EncodeView(value, &storage));
+    return SetAttributeText(*m_state->writer, name, value);
 }
 
 long COutputNode::SetAttribute(const char* name, int value) {
@@ -130,7 +114,8 @@ long COutputNode::SetAttribute(const char* name, int value) {
 }
 
 long COutputNode::SetAttribute(const char* name, double value) {
-    return SetAttributeText(*m_state->writer, name, detail::FormatDouble(value));
+    char number[detail::kShortestDoubleSize];
+    return SetAttributeText(*m_state->writer, name, detail::FormatDouble(value, number));
 }
 
 long COutputNode::OpenElement(const char* tag, int index, const char* indexAttr) {
@@ -149,8 +134,7 @@ long COutputNode::WriteString(const char* tag, const char* text, int index, cons
     if (text == nullptr) {
         return E_FAIL_XML;
     }
-    std::string storage;
-    return WriteLeaf(*m_state->writer, tag, detail::EncodeView(text, &storage), index, indexAttr);
+    return WriteLeaf(*m_state->writer, tag, text, index, indexAttr);
 }
 
 long COutputNode::WriteInt(const char* tag, int value, int index, const char* indexAttr) {
@@ -160,17 +144,9 @@ long COutputNode::WriteInt(const char* tag, int value, int index, const char* in
 
 long COutputNode::WriteDouble(const char* tag, double value, const char* format, int index,
                               const char* indexAttr) {
-    std::string printed;
-    std::string storage;
-    std::string_view text;
-    if (format == nullptr) {
-        printed = detail::FormatDouble(value);
-        text = printed;
-    } else if (detail::IsDoubleFormat(format)) {
-        // A format's own text may hold any bytes.
-        printed = detail::FormatWithPrintf(format, value);
-        text = detail::EncodeView(printed, &storage);
-    } else {
+    detail::SPrintedNumber number;
+    const std::string_view text = detail::PrintDouble(format, value, &number);
+    if (text.data() == nullptr) {
         return E_FAIL_XML;
     }
     return WriteLeaf(*m_state->writer, tag, text, index, indexAttr);
@@ -180,7 +156,7 @@ long COutputNode::WriteComment(const char* text) {
     if (text == nullptr) {
         return E_FAIL_XML;
     }
-    m_state->writer->Comment(detail::EncodeText(CommentText(text)));
+    m_state->writer->Comment(text);
     return S_OK_XML;
 }
 

@@ -2,8 +2,9 @@
 // A document written straight as text, element by element, in the style of
 // pugixml's indented output (two blanks a level, "<tag />" for an empty
 // element, a leaf's text on its own line with its tags), without building a
-// tree first. Names and texts come in as the document holds them (UTF-8,
-// names already checked); the writer escapes texts and attribute values.
+// tree first. Names come in as the document holds them (UTF-8, already
+// checked); texts, attribute values and comments come in as configuration
+// bytes, which the writer encodes (TextCodec.h) and escapes.
 
 #include <cstddef>
 #include <string>
@@ -34,7 +35,8 @@ class CTextWriter {
     // empty element), with one attribute first when attrName is not empty.
     void Leaf(std::string_view name, std::string_view attrName, std::string_view attrValue,
               std::string_view text);
-    // A comment in the current element.
+    // A comment in the current element; a "--" inside it, or a '-' at its
+    // end, gets a blank after the '-', since a comment cannot hold them.
     void Comment(std::string_view text);
 
     // The whole text, with the elements still open closed.
@@ -43,17 +45,19 @@ class CTextWriter {
     std::string TakeText();
 
   private:
+    // An open element; its name is the one in the text at nameStart.
     struct SOpen {
-        std::string name;
-        std::size_t attributesStart;  // just after the name in m_text
-        std::size_t attributesEnd;    // where the start tag's '>' goes
+        std::size_t nameStart;
+        std::size_t nameLength;
+        std::size_t attributesEnd;  // where the start tag's '>' goes
         bool hasChildren = false;
     };
 
     // Ends the current element's start tag before its first child, and
     // begins the child's line.
     void BeginChild();
-    // Closes the element that was open at depth in text.
+    // Closes the element that was open at depth in text, which holds its
+    // start tag.
     static void CloseIn(std::string& text, const SOpen& element, std::size_t depth);
 
     std::string m_text;

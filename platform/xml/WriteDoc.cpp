@@ -32,6 +32,7 @@ struct CWriteDoc::State {
     enum class Mode { none, file, text, closed };
 
     detail::CTextWriter writer;
+    detail::CFileReplacement file;  // begun by Create
     Mode mode = Mode::none;
     std::string path;
     bool hasRoot = false;
@@ -56,14 +57,13 @@ struct CWriteDoc::State {
     }
 
     long Save() {
-        if (!hasRoot) {
-            return Fail(SIOResult::Failure("nothing was written"));
-        }
-        if (rootStatus != S_OK_XML) {
+        if (!hasRoot || rootStatus != S_OK_XML) {
+            file.Abandon();
             // Half a document must not replace a good file.
-            return Fail(SIOResult::Failure("the document could not be written whole"));
+            return Fail(SIOResult::Failure(hasRoot ? "the document could not be written whole"
+                                                   : "nothing was written"));
         }
-        SIOResult saved = detail::ReplaceFile(path, writer.TakeText());
+        SIOResult saved = file.Commit(writer.TakeText());
         return saved ? S_OK_XML : Fail(std::move(saved));
     }
 };
@@ -85,7 +85,7 @@ long CWriteDoc::Create(const char* path) {
         return E_FAIL_XML;
     }
     SIOResult usable =
-        path ? detail::CheckReplaceable(path) : SIOResult::Failure("not a file name", EINVAL);
+        path ? m_state->file.Begin(path) : SIOResult::Failure("not a file name", EINVAL);
     if (!usable) {
         LogSaveFailure("creating", path ? path : "", usable.message);
         m_state->result = std::move(usable);
@@ -94,6 +94,7 @@ long CWriteDoc::Create(const char* path) {
     try {
         m_state->Start(State::Mode::file, path);
     } catch (const std::bad_alloc&) {
+        m_state->file.Abandon();
         m_state->mode = State::Mode::none;
         return E_OUT_OF_MEMORY;
     }
@@ -137,6 +138,7 @@ long CWriteDoc::Close() {
             try {
                 m_state->saveStatus = m_state->Save();
             } catch (const std::bad_alloc&) {
+                m_state->file.Abandon();
                 m_state->saveStatus = E_OUT_OF_MEMORY;
                 m_state->result = OutOfMemory();
             }
