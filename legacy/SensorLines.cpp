@@ -1,7 +1,9 @@
 #include "legacy/SensorLines.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <initializer_list>
 #include <string>
 
 #include "legacy/ConLines.h"
@@ -48,59 +50,70 @@ constexpr SLegacyCodes kDrHaardtGainRange{kDrHaardtGainRanges, 2, 0};
 constexpr const char* kUsesNewSet = "UseG_J";
 constexpr const char* kNameField = "SensorName";
 
-// The values of each kind, one array per set of lines.
+// The values of each kind. A kind with more than one set of lines lists its
+// first set; the others are the same values moved to their own lines.
 
-#define TW_TWO(k1, k2, line) \
-    {                        \
-        {line, 1, k1}, {     \
-            line, 2, k2      \
-        }                    \
-    }
-#define TW_THREE(k1, k2, k3, line)      \
-    {                                   \
-        {line, 1, k1}, {line, 2, k2}, { \
-            line, 3, k3                 \
-        }                               \
-    }
+// The values at positions 1, 2, ... of one line.
+template <class... Keys>
+constexpr std::array<SLegacyValue, sizeof...(Keys)> OnLine(int line, Keys... keys) {
+    int position = 0;
+    return {SLegacyValue{line, ++position, keys}...};
+}
 
-#define TW_COND_SET(n) "Coefficients[equation=" #n "]."
-constexpr SLegacyValue kConductivity[2][17] = {
-#define TW_COND_LINES(l1, l2, l3)                                                                  \
-    {                                                                                              \
-        {l1, 1, "M"}, {l1, 2, "A"}, {l1, 3, "B"}, {l1, 4, "C"}, {l1, 5, "D"},                      \
-            {l1, 6, TW_COND_SET(0) "CPcor"}, {l2, 1, "CellConst"}, {l2, 2, "SeriesR"},             \
-            {l2, 3, "Slope"}, {l2, 4, "Offset"}, {l2, 5, kUsesNewSet}, {l3, 1, "G"}, {l3, 2, "H"}, \
-            {l3, 3, "I"}, {l3, 4, "J"}, {l3, 5, "CTcor"}, {                                        \
-            l3, 6, TW_COND_SET(1) "CPcor"                                                          \
-        }                                                                                          \
-    }
-    TW_COND_LINES(2, 3, 110),
-    TW_COND_LINES(7, 8, 112),
-#undef TW_COND_LINES
+struct SLineMove {
+    int from;
+    int to;
 };
-#undef TW_COND_SET
-
-constexpr SLegacyValue kTemperature[2][13] = {
-#define TW_TEMP_LINES(l1, l2)                                                         \
-    {                                                                                 \
-        {l1, 1, "F0_Old"}, {l1, 2, "A"}, {l1, 3, "B"}, {l1, 4, "C"}, {l1, 5, "D"},    \
-            {l1, 6, "Slope"}, {l1, 7, "Offset"}, {l1, 8, kUsesNewSet}, {l2, 1, "F0"}, \
-            {l2, 2, "G"}, {l2, 3, "H"}, {l2, 4, "I"}, {                               \
-            l2, 5, "J"                                                                \
-        }                                                                             \
+template <std::size_t N>
+constexpr std::array<SLegacyValue, N> Moved(const SLegacyValue (&values)[N],
+                                            std::initializer_list<SLineMove> moves) {
+    std::array<SLegacyValue, N> moved{};
+    for (std::size_t i = 0; i < N; ++i) {
+        moved[i] = values[i];
+        for (const SLineMove& move : moves) {
+            moved[i].line = values[i].line == move.from ? move.to : moved[i].line;
+        }
     }
-    TW_TEMP_LINES(5, 111),
-    TW_TEMP_LINES(10, 113),
-#undef TW_TEMP_LINES
-};
+    return moved;
+}
 
+#define TW_SET(group, n) group "[equation=" #n "]."
+constexpr SLegacyValue kConductivitySet[] = {
+    {2, 1, "M"},
+    {2, 2, "A"},
+    {2, 3, "B"},
+    {2, 4, "C"},
+    {2, 5, "D"},
+    {2, 6, TW_SET("Coefficients", 0) "CPcor"},
+    {3, 1, "CellConst"},
+    {3, 2, "SeriesR"},
+    {3, 3, "Slope"},
+    {3, 4, "Offset"},
+    {3, 5, kUsesNewSet},
+    {110, 1, "G"},
+    {110, 2, "H"},
+    {110, 3, "I"},
+    {110, 4, "J"},
+    {110, 5, "CTcor"},
+    {110, 6, TW_SET("Coefficients", 1) "CPcor"},
+};
+constexpr auto kConductivity =
+    std::array{Moved(kConductivitySet, {}), Moved(kConductivitySet, {{2, 7}, {3, 8}, {110, 112}})};
+
+constexpr SLegacyValue kTemperatureSet[] = {
+    {5, 1, "F0_Old"}, {5, 2, "A"},      {5, 3, "B"},         {5, 4, "C"},    {5, 5, "D"},
+    {5, 6, "Slope"},  {5, 7, "Offset"}, {5, 8, kUsesNewSet}, {111, 1, "F0"}, {111, 2, "G"},
+    {111, 3, "H"},    {111, 4, "I"},    {111, 5, "J"}};
+constexpr auto kTemperature =
+    std::array{Moved(kTemperatureSet, {}), Moved(kTemperatureSet, {{5, 10}, {111, 113}})};
+
+constexpr SLegacyValue kDigiquartz[] = {
+    {12, 1, "T1"}, {12, 2, "T2"}, {12, 3, "T3"}, {12, 4, "T4"},    {13, 1, "C1"},    {13, 2, "C2"},
+    {13, 3, "C3"}, {14, 1, "D1"}, {14, 2, "D2"}, {14, 3, "Slope"}, {14, 4, "Offset"}};
 constexpr SLegacyValue kDigiquartzTC[] = {
     {12, 1, "T1"},    {12, 2, "T2"},     {12, 3, "T3"},     {12, 4, "T4"},    {12, 5, "T5"},
     {13, 1, "C1"},    {13, 2, "C2"},     {13, 3, "C3"},     {14, 1, "D1"},    {14, 2, "D2"},
     {14, 3, "Slope"}, {14, 4, "Offset"}, {14, 6, "AD590M"}, {14, 7, "AD590B"}};
-constexpr SLegacyValue kDigiquartz[] = {
-    {12, 1, "T1"}, {12, 2, "T2"}, {12, 3, "T3"}, {12, 4, "T4"},    {13, 1, "C1"},    {13, 2, "C2"},
-    {13, 3, "C3"}, {14, 1, "D1"}, {14, 2, "D2"}, {14, 3, "Slope"}, {14, 4, "Offset"}};
 constexpr SLegacyValue kStrainGauge[] = {
     {13, 1, "A1"}, {13, 2, "A0"}, {13, 4, "A2"}, {14, 4, "Offset"}};
 constexpr SLegacyValue kDruck[] = {{189, 1, "PTEMPA0"}, {189, 2, "PTEMPA1"}, {189, 3, "PTEMPA2"},
@@ -108,184 +121,128 @@ constexpr SLegacyValue kDruck[] = {{189, 1, "PTEMPA0"}, {189, 2, "PTEMPA1"}, {18
                                    {190, 1, "PTCB0"},   {190, 2, "PTCB1"},   {190, 3, "PTCB2"},
                                    {190, 4, "PA0"},     {190, 5, "PA1"},     {190, 6, "PA2"},
                                    {190, 7, "Offset"}};
+constexpr auto kTempPlus = OnLine(185, "A0", "A1", "A2", "A3", "Slope", "Offset");
+constexpr auto kTempTDW94 = OnLine(247, "A0", "A1", "A2", "A3", "Slope", "Offset");
 
-#define TW_COUNT_TEMP_LINES(line)                                                                 \
-    {                                                                                             \
-        {line, 1, "A0"}, {line, 2, "A1"}, {line, 3, "A2"}, {line, 4, "A3"}, {line, 5, "Slope"}, { \
-            line, 6, "Offset"                                                                     \
-        }                                                                                         \
-    }
-constexpr SLegacyValue kTempPlus[] = TW_COUNT_TEMP_LINES(185);
-constexpr SLegacyValue kTempTDW94[] = TW_COUNT_TEMP_LINES(247);
-#undef TW_COUNT_TEMP_LINES
-
-constexpr SLegacyValue kpH[] = TW_TWO("Slope", "Offset", 19);
-
-#define TW_PAR_LINE(line, offsetPosition)                                                          \
-    {                                                                                              \
-        {line, 1, "CalibrationConstant"}, {line, 2, "Multiplier"}, {line, 3, "M"}, {line, 4, "B"}, \
-        {                                                                                          \
-            line, offsetPosition, "Offset"                                                         \
-        }                                                                                          \
-    }
-constexpr SLegacyValue kPAR1[] = TW_PAR_LINE(21, 7);
-constexpr SLegacyValue kPAR2[] = TW_PAR_LINE(210, 5);
-#undef TW_PAR_LINE
+constexpr auto kpH = OnLine(19, "Slope", "Offset");
+constexpr SLegacyValue kPAR1[] = {{21, 1, "CalibrationConstant"},
+                                  {21, 2, "Multiplier"},
+                                  {21, 3, "M"},
+                                  {21, 4, "B"},
+                                  {21, 7, "Offset"}};
+constexpr auto kPAR2 = OnLine(210, "CalibrationConstant", "Multiplier", "M", "B", "Offset");
 constexpr SLegacyValue kSPAR[] = {{21, 5, "ConversionFactor"}, {21, 6, "RatioMultiplier"}};
 
-constexpr SLegacyValue kTrans[2][3] = {TW_THREE("M", "B", "PathLength", 23),
-                                       TW_THREE("M", "B", "PathLength", 176)};
-constexpr SLegacyValue kFLF[] = TW_TWO("ScaleFactor", "Offset", 25);
-constexpr SLegacyValue kORP[] = TW_THREE("M", "B", "Offset", 29);
-constexpr SLegacyValue kBackscatter[2][2] = {TW_TWO("Gain", "Offset", 31),
-                                             TW_TWO("Gain", "Offset", 274)};
+constexpr auto kTrans =
+    std::array{OnLine(23, "M", "B", "PathLength"), OnLine(176, "M", "B", "PathLength")};
+constexpr auto kFLF = OnLine(25, "ScaleFactor", "Offset");
+constexpr auto kORP = OnLine(29, "M", "B", "Offset");
+constexpr auto kBackscatter =
+    std::array{OnLine(31, "Gain", "Offset"), OnLine(274, "Gain", "Offset")};
 constexpr SLegacyValue kAltimeter[] = {{32, 1, "ScaleFactor"}, {32, 5, "Offset"}};
-constexpr SLegacyValue kIFREMER[] = {{47, 1, "Vm0"}, {47, 2, "Vd0"}, {47, 3, "D0"}, {47, 4, "K"}};
-constexpr SLegacyValue kNephelo[] = TW_TWO("ClearWaterValue", "ScaleFactor", 49);
-constexpr SLegacyValue kZaps[] = TW_TWO("M", "B", 51);
+constexpr auto kIFREMER = OnLine(47, "Vm0", "Vd0", "D0", "K");
+constexpr auto kNephelo = OnLine(49, "ClearWaterValue", "ScaleFactor");
+constexpr auto kZaps = OnLine(51, "M", "B");
 
-constexpr SLegacyValue kUserPoly[3][4] = {
-#define TW_POLY_LINES(line)                                  \
-    {                                                        \
-        {line, 1, "A0"}, {line, 2, "A1"}, {line, 3, "A2"}, { \
-            line, 4, "A3"                                    \
-        }                                                    \
-    }
-    TW_POLY_LINES(76), TW_POLY_LINES(79), TW_POLY_LINES(82)
-#undef TW_POLY_LINES
-};
+constexpr auto kUserPoly =
+    std::array{OnLine(76, "A0", "A1", "A2", "A3"), OnLine(79, "A0", "A1", "A2", "A3"),
+               OnLine(82, "A0", "A1", "A2", "A3")};
 
-constexpr SLegacyValue kDrHaardt[4][6] = {
-#define TW_HAARDT_LINES(line)                                               \
-    {                                                                       \
-        {line, 1, "A0"}, {line, 2, "A1"}, {line, 3, "B0"}, {line, 4, "B1"}, \
-            {line, 5, "ModuloBit", &kDrHaardtModuloBit}, {                  \
-            line, 6, "GainRange", &kDrHaardtGainRange                       \
-        }                                                                   \
-    }
-    TW_HAARDT_LINES(85), TW_HAARDT_LINES(88), TW_HAARDT_LINES(91), TW_HAARDT_LINES(156)
-#undef TW_HAARDT_LINES
-};
+constexpr SLegacyValue kDrHaardtSet[] = {{85, 1, "A0"},
+                                         {85, 2, "A1"},
+                                         {85, 3, "B0"},
+                                         {85, 4, "B1"},
+                                         {85, 5, "ModuloBit", &kDrHaardtModuloBit},
+                                         {85, 6, "GainRange", &kDrHaardtGainRange}};
+constexpr auto kDrHaardt =
+    std::array{Moved(kDrHaardtSet, {}), Moved(kDrHaardtSet, {{85, 88}}),
+               Moved(kDrHaardtSet, {{85, 91}}), Moved(kDrHaardtSet, {{85, 156}})};
 
-constexpr SLegacyValue kSoundVelocity[] = TW_THREE("A0", "A1", "A2", 97);
-constexpr SLegacyValue kBiospherical[] = {
-    {100, 1, "Cfn"}, {100, 2, "A1"}, {100, 3, "A2"}, {100, 4, "B"}};
-constexpr SLegacyValue kLS6000[2][3] = {
-#define TW_LS6000_LINES(line)                                         \
-    {                                                                 \
-        {line, 1, "GainSetting", &kLS6000Gain}, {line, 2, "Slope"}, { \
-            line, 3, "Offset"                                         \
-        }                                                             \
-    }
-    TW_LS6000_LINES(103), TW_LS6000_LINES(173)
-#undef TW_LS6000_LINES
-};
-constexpr SLegacyValue kAqua3[2][6] = {
-#define TW_AQUA3_LINES(line)                                                                      \
-    {                                                                                             \
-        {line, 1, "ScaleFactor"}, {line, 2, "Slope"}, {line, 3, "Offset"}, {line, 4, "Vacetone"}, \
-            {line, 5, "VB"}, {                                                                    \
-            line, 6, "V1"                                                                         \
-        }                                                                                         \
-    }
-    TW_AQUA3_LINES(106), TW_AQUA3_LINES(241)
-#undef TW_AQUA3_LINES
-};
-constexpr SLegacyValue kTurner10005[] = TW_TWO("ScaleFactor", "Offset", 109);
+constexpr auto kSoundVelocity = OnLine(97, "A0", "A1", "A2");
+constexpr auto kBiospherical = OnLine(100, "Cfn", "A1", "A2", "B");
+constexpr SLegacyValue kLS6000Set[] = {
+    {103, 1, "GainSetting", &kLS6000Gain}, {103, 2, "Slope"}, {103, 3, "Offset"}};
+constexpr auto kLS6000 = std::array{Moved(kLS6000Set, {}), Moved(kLS6000Set, {{103, 173}})};
+constexpr auto kAqua3 =
+    std::array{OnLine(106, "ScaleFactor", "Slope", "Offset", "Vacetone", "VB", "V1"),
+               OnLine(241, "ScaleFactor", "Slope", "Offset", "Vacetone", "VB", "V1")};
+constexpr auto kTurner10005 = OnLine(109, "ScaleFactor", "Offset");
 constexpr SLegacyValue kTurner10Au005[] = {{109, 3, "FullScaleConcentration"},
                                            {109, 4, "FullScaleVoltage"},
                                            {109, 5, "ZeroPointConcentratin"}};
-constexpr SLegacyValue kTransAC3[] = {
-    {116, 1, "Ch2o"}, {116, 2, "Vh2o"}, {116, 3, "VDark"}, {116, 4, "X"}};
+constexpr auto kTransAC3 = OnLine(116, "Ch2o", "Vh2o", "VDark", "X");
 constexpr SLegacyValue kFluoroAC3[] = {{116, 5, "Kv"}, {116, 6, "Vh2o"}, {116, 7, "AtoX"}};
-constexpr SLegacyValue kWetstar[2][2] = {TW_TWO("Vblank", "ScaleFactor", 119),
-                                         TW_TWO("Vblank", "ScaleFactor", 213)};
+constexpr auto kWetstar =
+    std::array{OnLine(119, "Vblank", "ScaleFactor"), OnLine(213, "Vblank", "ScaleFactor")};
 
-constexpr SLegacyValue kFGP[8][2] = {
-#define TW_FGP_LINES(n) TW_TWO("ScaleFactor", "Offset", 126 + 3 * (n))
-    TW_FGP_LINES(0), TW_FGP_LINES(1), TW_FGP_LINES(2), TW_FGP_LINES(3), TW_FGP_LINES(4),
-    TW_FGP_LINES(5), TW_FGP_LINES(6), TW_FGP_LINES(7)
-#undef TW_FGP_LINES
-};
+constexpr auto FGPLine(int n) {
+    return OnLine(126 + 3 * n, "ScaleFactor", "Offset");
+}
+constexpr auto kFGP = std::array{FGPLine(0), FGPLine(1), FGPLine(2), FGPLine(3),
+                                 FGPLine(4), FGPLine(5), FGPLine(6), FGPLine(7)};
 
-#define TW_GAIN_LINE(line, codes, second)   \
-    {                                       \
-        {line, 1, "GainSetting", &codes}, { \
-            line, 2, second                 \
-        }                                   \
-    }
-constexpr SLegacyValue kSeapointTurbidity[2][2] = {
-    TW_GAIN_LINE(150, kSeapointTurbidityGain, "ScaleFactor"),
-    TW_GAIN_LINE(153, kSeapointTurbidityGain, "ScaleFactor")};
-constexpr SLegacyValue kSeapointFluoro[2][2] = {TW_GAIN_LINE(162, kSeapointFluoroGain, "Offset"),
-                                                TW_GAIN_LINE(216, kSeapointFluoroGain, "Offset")};
-constexpr SLegacyValue kRhodamine[] = TW_GAIN_LINE(225, kSeapointFluoroGain, "Offset");
-#undef TW_GAIN_LINE
-constexpr SLegacyValue kMinitracka[] = TW_THREE("Vacetone", "Vacetone100", "Offset", 159);
-constexpr SLegacyValue kSCUFA[2][6] = {
-#define TW_SCUFA_LINES(line)                                                                \
-    {                                                                                       \
-        {line, 1, "ScaleFactor"}, {line, 2, "Offset"}, {line, 3, "Units"}, {line, 4, "MX"}, \
-            {line, 5, "MY"}, {                                                              \
-            line, 6, "B"                                                                    \
-        }                                                                                   \
-    }
-    TW_SCUFA_LINES(195), TW_SCUFA_LINES(219)
-#undef TW_SCUFA_LINES
-};
-constexpr SLegacyValue kSCUFA_OBS[2][2] = {TW_TWO("ScaleFactor", "Offset", 198),
-                                           TW_TWO("ScaleFactor", "Offset", 250)};
-constexpr SLegacyValue kECO_AFL[2][2] = {TW_TWO("Vblank", "ScaleFactor", 201),
-                                         TW_TWO("Vblank", "ScaleFactor", 272)};
-constexpr SLegacyValue kMethaneConc[] = {{207, 1, "D"},  {207, 2, "A0"}, {207, 3, "A1"},
-                                         {207, 4, "B0"}, {207, 5, "B1"}, {207, 6, "B2"}};
+constexpr SLegacyValue kSeapointTurbiditySet[] = {{150, 1, "GainSetting", &kSeapointTurbidityGain},
+                                                  {150, 2, "ScaleFactor"}};
+constexpr auto kSeapointTurbidity =
+    std::array{Moved(kSeapointTurbiditySet, {}), Moved(kSeapointTurbiditySet, {{150, 153}})};
+constexpr SLegacyValue kSeapointFluoroSet[] = {{162, 1, "GainSetting", &kSeapointFluoroGain},
+                                               {162, 2, "Offset"}};
+constexpr auto kSeapointFluoro =
+    std::array{Moved(kSeapointFluoroSet, {}), Moved(kSeapointFluoroSet, {{162, 216}})};
+// The rhodamine fluorometer keeps its gain as the Seapoint does.
+constexpr auto kRhodamine = Moved(kSeapointFluoroSet, {{162, 225}});
+constexpr auto kMinitracka = OnLine(159, "Vacetone", "Vacetone100", "Offset");
+constexpr auto kSCUFA = std::array{OnLine(195, "ScaleFactor", "Offset", "Units", "MX", "MY", "B"),
+                                   OnLine(219, "ScaleFactor", "Offset", "Units", "MX", "MY", "B")};
+constexpr auto kSCUFA_OBS =
+    std::array{OnLine(198, "ScaleFactor", "Offset"), OnLine(250, "ScaleFactor", "Offset")};
+constexpr auto kECO_AFL =
+    std::array{OnLine(201, "Vblank", "ScaleFactor"), OnLine(272, "Vblank", "ScaleFactor")};
+constexpr auto kMethaneConc = OnLine(207, "D", "A0", "A1", "B0", "B1", "B2");
 constexpr SLegacyValue kMethaneTemp[] = {{207, 7, "T1"}, {207, 8, "T2"}};
-constexpr SLegacyValue kCDOM[] = TW_TWO("Vblank", "ScaleFactor", 222);
-constexpr SLegacyValue kLISST[] = {{234, 1, "TotalVolumeConcConst"},
-                                   {234, 2, "SauterMeanDiameter"},
-                                   {234, 3, "CleanWaterScatteringOutput"},
-                                   {234, 4, "CleanWaterTransmissionOutput"}};
-constexpr SLegacyValue kUV_Aqua[] = TW_TWO("A", "B", 244);
-constexpr SLegacyValue kOBS3plus[2][3] = {TW_THREE("A0", "A1", "A2", 253),
-                                          TW_THREE("A0", "A1", "A2", 256)};
-constexpr SLegacyValue kOptode[] =
-    TW_THREE("DoSalinityCorrection", "DoDepthCorrection", "InternalSalinity", 278);
-constexpr SLegacyValue kPARLog[] = TW_THREE("a0", "a1", "Im", 281);
+constexpr auto kCDOM = OnLine(222, "Vblank", "ScaleFactor");
+constexpr auto kLISST = OnLine(234, "TotalVolumeConcConst", "SauterMeanDiameter",
+                               "CleanWaterScatteringOutput", "CleanWaterTransmissionOutput");
+constexpr auto kUV_Aqua = OnLine(244, "A", "B");
+constexpr auto kOBS3plus = std::array{OnLine(253, "A0", "A1", "A2"), OnLine(256, "A0", "A1", "A2")};
+constexpr auto kOptode =
+    OnLine(278, "DoSalinityCorrection", "DoDepthCorrection", "InternalSalinity");
+constexpr auto kPARLog = OnLine(281, "a0", "a1", "Im");
 
-constexpr SLegacyValue kBeckmanCurrent[2][8] = {
-#define TW_BECKMAN_LINES(l1, l2)                                                    \
-    {                                                                               \
-        {l1, 1, "M"}, {l1, 2, "B"}, {l1, 5, "Soc"}, {l1, 6, "Tcor"}, {l2, 1, "Wt"}, \
-            {l2, 2, "Pcor"}, {l2, 3, "Tau"}, {                                      \
-            l2, 4, "Boc"                                                            \
-        }                                                                           \
-    }
-    TW_BECKMAN_LINES(16, 17), TW_BECKMAN_LINES(72, 73)
-#undef TW_BECKMAN_LINES
-};
-constexpr SLegacyValue kBeckmanTemp[2][2] = {{{16, 3, "K"}, {16, 4, "C"}},
-                                             {{72, 3, "K"}, {72, 4, "C"}}};
+constexpr SLegacyValue kBeckmanCurrentSet[] = {{16, 1, "M"},    {16, 2, "B"},  {16, 5, "Soc"},
+                                               {16, 6, "Tcor"}, {17, 1, "Wt"}, {17, 2, "Pcor"},
+                                               {17, 3, "Tau"},  {17, 4, "Boc"}};
+constexpr auto kBeckmanCurrent =
+    std::array{Moved(kBeckmanCurrentSet, {}), Moved(kBeckmanCurrentSet, {{16, 72}, {17, 73}})};
+constexpr SLegacyValue kBeckmanTempSet[] = {{16, 3, "K"}, {16, 4, "C"}};
+constexpr auto kBeckmanTemp =
+    std::array{Moved(kBeckmanTempSet, {}), Moved(kBeckmanTempSet, {{16, 72}})};
 constexpr SLegacyValue kIOWCurrent[] = {{94, 5, "B0"}, {94, 6, "B1"}};
-constexpr SLegacyValue kIOWTemp[] = {{94, 1, "A0"}, {94, 2, "A1"}, {94, 3, "A2"}, {94, 4, "A3"}};
-#define TW_TDW41_SET(n) "CalibrationCoefficients[equation=" #n "]."
-constexpr SLegacyValue kTDW41[2][19] = {
-#define TW_TDW41_LINES(l1, l2, l3)                                                             \
-    {                                                                                          \
-        {l1, 1, TW_TDW41_SET(0) "Soc"}, {l1, 2, "Tcor"}, {l1, 3, TW_TDW41_SET(0) "offset"},    \
-            {l2, 1, "Pcor"}, {l2, 2, "Tau"}, {l2, 3, "Boc"}, {l3, 1, "Use2007Equation"},       \
-            {l3, 2, TW_TDW41_SET(1) "Soc"}, {l3, 3, "A"}, {l3, 4, "B"}, {l3, 5, "C"},          \
-            {l3, 6, "E"}, {l3, 7, TW_TDW41_SET(1) "offset"}, {l3, 8, "Tau20"}, {l3, 10, "D1"}, \
-            {l3, 11, "D2"}, {l3, 12, "H1"}, {l3, 13, "H2"}, {                                  \
-            l3, 14, "H3"                                                                       \
-        }                                                                                      \
-    }
-    TW_TDW41_LINES(165, 166, 258), TW_TDW41_LINES(169, 170, 259)
-#undef TW_TDW41_LINES
+constexpr auto kIOWTemp = OnLine(94, "A0", "A1", "A2", "A3");
+constexpr SLegacyValue kTDW41Set[] = {
+    {165, 1, TW_SET("CalibrationCoefficients", 0) "Soc"},
+    {165, 2, "Tcor"},
+    {165, 3, TW_SET("CalibrationCoefficients", 0) "offset"},
+    {166, 1, "Pcor"},
+    {166, 2, "Tau"},
+    {166, 3, "Boc"},
+    {258, 1, "Use2007Equation"},
+    {258, 2, TW_SET("CalibrationCoefficients", 1) "Soc"},
+    {258, 3, "A"},
+    {258, 4, "B"},
+    {258, 5, "C"},
+    {258, 6, "E"},
+    {258, 7, TW_SET("CalibrationCoefficients", 1) "offset"},
+    {258, 8, "Tau20"},
+    {258, 10, "D1"},
+    {258, 11, "D2"},
+    {258, 12, "H1"},
+    {258, 13, "H2"},
+    {258, 14, "H3"},
 };
-#undef TW_TDW41_SET
-
-#undef TW_THREE
-#undef TW_TWO
+#undef TW_SET
+constexpr auto kTDW41 =
+    std::array{Moved(kTDW41Set, {}), Moved(kTDW41Set, {{165, 169}, {166, 170}, {258, 259}})};
 
 // Serial, date and values of a kind; the tables below name only what
 // differs.
