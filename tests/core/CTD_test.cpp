@@ -19,6 +19,7 @@ namespace {
 TEST(CTD, ChangeNumVoltInsertsAndRemovesAtTheBlockEnd) {
     CFakeCTD ctd;
     ctd.ChangeNumVolt(2);
+    ctd.ReplaceSensor(2, new CTempTDW83Sensor);
     ctd.ReplaceSensor(3, new CAltimeterSensor);
     ctd.ChangeNumVolt(4);
     ASSERT_EQ(ctd.GetNumChannel(), 6);
@@ -32,7 +33,7 @@ TEST(CTD, ChangeNumVoltInsertsAndRemovesAtTheBlockEnd) {
     ctd.ChangeNumVolt(1);
     EXPECT_EQ(ctd.GetNumChannel(), 3);
     EXPECT_EQ(ctd.GetNumVoltAdd(), 1);
-    EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), SID_NULL);
+    EXPECT_EQ(ctd.GetSensor(2).GetSensorID(), SID_TEMP_TDW83);
 }
 
 TEST(CTD, FindsOrdinalsAndReplace) {

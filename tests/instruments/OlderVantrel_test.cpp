@@ -1,5 +1,5 @@
-// The TDW 62, 62plus, 64 and 64plus Vantrel CTDs: defaults over one table,
-// then each model's own rules.
+// The TDW 62, 62plus, 64 and 64plus Vantrel CTDs: edited documents over one
+// table, then each model's own rules.
 
 #include <gtest/gtest.h>
 
@@ -17,53 +17,14 @@
 #include "instruments/Vantrel62PlusCTD.h"
 #include "instruments/Vantrel64CTD.h"
 #include "instruments/Vantrel64PlusCTD.h"
-#include "platform/Diagnostics.h"
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/PressureSensors.h"
-#include "support/XmlFixture.h"
+#include "tests/instruments/ModelChecks.h"
+#include "xmlfiles/ConfigFileTestSupport.h"
 
 namespace {
 
-std::vector<int> SensorIDs(const CCTD& ctd) {
-    std::vector<int> ids(static_cast<std::size_t>(ctd.GetSensorArray().GetSize()));
-    int channel = 0;
-    for (int& id : ids) {
-        id = ctd.GetSensor(channel++).GetSensorID();
-    }
-    return ids;
-}
-
-struct SDefaults {
-    int ctdID;
-    std::vector<int> sensorIDs;
-    int scanLength;
-    double scanInterval;
-    int isProfiler;
-};
-
-const std::vector<SDefaults>& DefaultsTable() {
-    static const std::vector<SDefaults> table = {
-        {CTD_62PLUS_VANTREL, {58, 3}, 20, 10.0, 0},
-        {CTD_62_VANTREL, {55, 3}, 8, 15.0, 0},
-        {CTD_64PLUS_VANTREL, {58, 3, 46}, 22, 0.25, 1},
-        {CTD_64_VANTREL, {55, 3, 49}, 12, 0.5, 1},
-    };
-    return table;
-}
-
-// The documents and reports of the defaults are the committed examples.
-TEST(OlderVantrel, DefaultChannelsScanAndMode) {
-    for (const SDefaults& row : DefaultsTable()) {
-        SCOPED_TRACE(GetCTD_Data(row.ctdID)->name);
-        std::unique_ptr<CCTD> ctd(CreateCTDObject(row.ctdID));
-        EXPECT_EQ(SensorIDs(*ctd), row.sensorIDs);
-        EXPECT_EQ(ctd->GetNumChannel(), static_cast<int>(row.sensorIDs.size()));
-        EXPECT_EQ(ctd->GetScanLen(), row.scanLength);
-        EXPECT_EQ(ctd->GetScanInterval(), row.scanInterval);
-        EXPECT_EQ(IsProfiler(ctd.get()), row.isProfiler);
-        EXPECT_EQ(ctd->CanChangeSensor(1), 0);
-    }
-}
+using tw_test::SensorIDs;
 
 // One edit of a model's default document and how a configured instrument
 // of the model takes the result: refused and unchanged, or read.
@@ -76,7 +37,6 @@ struct SEdit {
 
 const SEdit kEdits[] = {
     {CTD_62_VANTREL, "<PressureSensorType>3<", "<PressureSensorType>2<", false},
-    {CTD_62_VANTREL, "SensorID=\"55\"", "SensorID=\"58\"", false},
     {CTD_62_VANTREL, "<MooredPressure>0.0+<", "<MooredPressure>20000<", true},
     {CTD_62_VANTREL, "<SampleIntervalSeconds>15<", "<SampleIntervalSeconds>5<", true},
     {CTD_62PLUS_VANTREL, "<ExternalVoltageChannels>0<", "<ExternalVoltageChannels>1<", false},
@@ -111,15 +71,6 @@ TEST(OlderVantrelDocuments, RefusedWholeOrReadWithDefaults) {
     }
 }
 
-template <class Model>
-Model RoundTrip(Model& ctd) {
-    const std::string text = tw_test::WriteObject("Instrument", ctd);
-    Model back;
-    EXPECT_EQ(tw_test::ReadObject(text, "Instrument", back), 0) << text;
-    EXPECT_TRUE(back == ctd) << text;
-    return back;
-}
-
 TEST(Vantrel64Plus, FourVoltagesAndTheMooredTime) {
     C64VantrelPlusCTD ctd;
     ctd.SetNumVoltAdd(5);
@@ -133,7 +84,7 @@ TEST(Vantrel64Plus, FourVoltagesAndTheMooredTime) {
     ctd.SetPressureSensorType(0);
     ctd.ReplaceSensor(4, new CAltimeterSensor);
     ctd.SetnScansToAvg(16);
-    RoundTrip(ctd);
+    tw_test::ExpectRoundTrip(ctd);
     // The PAR pair read as two more voltages: six are more than it has.
     std::string doc = tw_test::WriteObject("Instrument", ctd);
     doc = std::regex_replace(doc, std::regex("ParVoltageAdded>1<"), "ParVoltageAdded>0<");
@@ -144,7 +95,7 @@ TEST(Vantrel64Plus, FourVoltagesAndTheMooredTime) {
     // Moored drops the PAR pair; the instrument's time follows the voltages.
     ctd.SetMode(1);
     ctd.SetnSampleInterval(3600);
-    RoundTrip(ctd);
+    tw_test::ExpectRoundTrip(ctd);
     EXPECT_EQ(ctd.GetNumChannel(), 7);
     EXPECT_EQ(ctd.GetScanLen(), 22 + 16 + 8 + 14 + 8);
     ctd.InitializeForCalculations();
@@ -184,27 +135,14 @@ TEST(Vantrel64, ChannelsScanLengthAndReferenceScans) {
 
     ctd.SetFirmwareVersion(1);
     ctd.SetnHalfSecIntervals(480);
-    RoundTrip(ctd);
+    tw_test::ExpectRoundTrip(ctd);
     ctd.InitializeForCalculations();
     EXPECT_EQ(ctd.GetFirmwareConstant(), 6552.0);
 }
 
-class CLogLines {
-  public:
-    CLogLines()
-        : m_previous(CDiagnostics::SetSink([this](const std::string& text, int level) {
-              lines.push_back(std::to_string(level) + " " + text);
-          })) {}
-    ~CLogLines() { CDiagnostics::SetSink(m_previous); }
-    std::vector<std::string> lines;
-
-  private:
-    CDiagnostics::Sink m_previous;
-};
-
 TEST(Vantrel64, ScalingCodesAndCorrectedFrequencies) {
     C64VantrelCTD ctd;
-    CLogLines log;
+    tw_test::CLogCapture log;
     std::string scan = "05";
     ctd.m_pScanData = reinterpret_cast<const unsigned char*>(scan.c_str());
     ctd.SaveScalingCoeffs();
@@ -219,11 +157,11 @@ TEST(Vantrel64, ScalingCodesAndCorrectedFrequencies) {
     scan[1] = '9';
     ctd.SaveScalingCoeffs();
     EXPECT_EQ(ctd.GetScalingCoeffs()[3], 210.0);
-    EXPECT_EQ(log.lines,
+    EXPECT_EQ(log.entries,
               (std::vector<std::string>{
-                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '5', prange = BIPOLAR.",
-                  "2 C64VantrelCTD::SaveScalingCoeffs() - case = '2', prange = UNIPOLAR.",
-                  "0 C64VantrelCTD::SaveScalingCoeffs() failed: unexpected first byte = '9'."}));
+                  "2: C64VantrelCTD::SaveScalingCoeffs() - case = '5', prange = BIPOLAR.",
+                  "2: C64VantrelCTD::SaveScalingCoeffs() - case = '2', prange = UNIPOLAR.",
+                  "0: C64VantrelCTD::SaveScalingCoeffs() failed: unexpected first byte = '9'."}));
 
     // References that follow f^2 = s / R + o for the two reference points
     // 1/A and 1/B give back sqrt(g - D) for a frequency at g, whatever s and
@@ -277,7 +215,7 @@ TEST(Vantrel62, PressureChoicesChannelsAndScanLength) {
     configured.SetnSampleInterval(900);
     configured.SetScanTimeAdded(1);
     configured.SetPressureSensorType(0);
-    RoundTrip(configured);
+    tw_test::ExpectRoundTrip(configured);
 }
 
 TEST(Vantrel62Plus, SerialSensorsUpToTheTdw58) {
@@ -293,7 +231,9 @@ TEST(Vantrel62Plus, SerialSensorsUpToTheTdw58) {
     EXPECT_EQ(ctd.GetScanLen(), 30 + 16 + 28);
 
     // Read back, the instrument keeps its own limits.
-    C62VantrelPlusCTD back = RoundTrip(ctd);
+    tw_test::ExpectRoundTrip(ctd);
+    C62VantrelPlusCTD back;
+    ASSERT_EQ(tw_test::Read(tw_test::WriteObject("Instrument", ctd), back), 0);
     EXPECT_EQ(back.SetSerialSensor(CVantrelCTD::OPTODE_OXYGEN), 0);
 
     // The successor's documents with more than this instrument carries are

@@ -1,19 +1,14 @@
-// The glider payload CTD and the TDW 70420S UCTD: fixed sensor lists, the
-// payload's frequency channel and sample interval, the 70420S scan length,
-// documents and reports.
+// The glider payload CTD and the TDW 70420S UCTD: the payload's frequency
+// channel and sample interval, the 70420S scan length, and their documents.
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/Catalogue.h"
-#include "instruments/InstrumentQueries.h"
 #include "instruments/PayloadCTD.h"
-#include "sensors/ConductivitySensor.h"
 #include "tests/instruments/ModelChecks.h"
 
 namespace {
@@ -25,17 +20,6 @@ using IDs = std::vector<int>;
 class CPayloadProbe : public CPayloadCTD {
   public:
     using CCTD::ChangeNumFreq;
-};
-
-// Stands for a TDW 41F oxygen sensor on the payload's frequency channel.
-class COxygen41FStandIn : public CSensor {
-  public:
-    int GetSensorID() const override { return SID_OXYGEN_TDW41F; }
-    void Report(std::ostream& os, int indent) const override { CSensor::Report(os, indent, 13); }
-    void AssignFrom(const CSensor& other) override { CSensor::operator=(other); }
-    bool IsEqualTo(const CSensor& other) const override { return CSensor::operator==(other); }
-    long ReadXML(TDWXML::CInputNode*) override { return 0; }
-    long WriteXML(TDWXML::COutputNode*) override { return 0; }
 };
 
 // A document holding only a sensor array of these sensors.
@@ -53,13 +37,6 @@ std::string SensorArrayDocument(const IDs& ids) {
 
 TEST(PayloadCTD, FixedSensorsAndTheFrequencyChannel) {
     CPayloadCTD ctd;
-    EXPECT_EQ(SensorIDs(ctd), (IDs{58, 3, 46}));
-    EXPECT_EQ(dynamic_cast<const CCondSensor&>(ctd.GetSensor(1)).GetConductivityType(), 1);
-    EXPECT_EQ(ctd.GetScanLen(), -1);
-    EXPECT_EQ(ctd.GetScanInterval(), 1.0);
-    EXPECT_EQ(IsProfiler(&ctd), 1);
-    std::unique_ptr<CCTD> created(CreateCTDObject(CTD_PAYLOAD));
-    EXPECT_TRUE(CTD_ObjectsEqual(created.get(), &ctd));
     EXPECT_EQ(ctd.OxygenInstalled(), 0);
 
     ctd.SetNumFreqAdd(2);
@@ -68,7 +45,7 @@ TEST(PayloadCTD, FixedSensorsAndTheFrequencyChannel) {
     EXPECT_EQ(SensorIDs(ctd), (IDs{58, 3, 46, 27}));
     EXPECT_EQ(ctd.GetChannelName(3), "Frequency");
     EXPECT_EQ(ctd.GetChannelName(4), "");
-    ctd.ReplaceSensor(3, new COxygen41FStandIn);
+    ctd.ReplaceSensor(3, CreateSensorObject(SID_OXYGEN_TDW41F));
     EXPECT_EQ(ctd.OxygenInstalled(), 1);
     for (int channel = 0; channel < 4; ++channel) {
         EXPECT_EQ(ctd.CanChangeSensor(channel), 0);
@@ -95,26 +72,18 @@ TEST(PayloadCTD, DocumentsReadBackOrAreRefused) {
     oxygen.SetNumFreqAdd(1);
     oxygen.ReplaceSensor(3, CreateSensorObject(SID_TEMP_TDW2));
     oxygen.SetSampleInterval(120);
-    const std::string text = tw_test::WriteObject("Instrument", oxygen);
-    EXPECT_TRUE(tw_test::ReadBack(oxygen) == oxygen);
+    tw_test::ExpectRoundTrip(oxygen);
 
     CPayloadCTD plain;
     CPayloadProbe twoFrequencies;
     twoFrequencies.ChangeNumFreq(2);
-    CPayloadCTD wrongFixed;
-    wrongFixed.ReplaceSensor(2, CreateSensorObject(SID_PRESSURE_DIGIQUARTZ_TC));
     CPayloadCTD start(oxygen);
     start.SetSerialNum("keep");
-    tw_test::ExpectRefused(
-        start, {tw_test::EditedDocument(plain, "<ExternalFrequencyChannels>0<",
-                                        "<ExternalFrequencyChannels>1<"),
-                tw_test::EditedDocument(oxygen, "<ExternalFrequencyChannels>1<",
-                                        "<ExternalFrequencyChannels>0<"),
-                tw_test::EditedDocument(
-                    plain, "<ExternalFrequencyChannels>0</ExternalFrequencyChannels>", ""),
-                tw_test::EditedDocument(plain, "<SensorArray", "<Sensors"),
-                tw_test::WriteObject("Instrument", twoFrequencies),
-                tw_test::WriteObject("Instrument", wrongFixed)});
+    tw_test::ExpectRefused(start, {tw_test::EditedDocument(plain, "<ExternalFrequencyChannels>0<",
+                                                           "<ExternalFrequencyChannels>1<"),
+                                   tw_test::EditedDocument(oxygen, "<ExternalFrequencyChannels>1<",
+                                                           "<ExternalFrequencyChannels>0<"),
+                                   tw_test::WriteObject("Instrument", twoFrequencies)});
 
     // The interval is optional and falls back to 1.
     for (const std::string& interval :
@@ -130,15 +99,8 @@ TEST(PayloadCTD, DocumentsReadBackOrAreRefused) {
 
 TEST(UCTD70420S, ThreeFixedChannelsAndTheScanLength) {
     C70420S_CTD ctd;
-    EXPECT_EQ(SensorIDs(ctd), (IDs{57, 3, 46}));
-    EXPECT_EQ(ctd.GetScanLen(), 22);
-    EXPECT_EQ(ctd.GetScanInterval(), 0.0625);
-    EXPECT_EQ(ctd.GetChannelName(2), "Count");
     EXPECT_EQ(ctd.GetChannelName(3), "");
     EXPECT_EQ(ctd.AddExtFreqFrom(), -1);
-    EXPECT_EQ(IsProfiler(&ctd), 0);
-    std::unique_ptr<CCTD> created(CreateCTDObject(CTD_70420S_UCTD));
-    EXPECT_TRUE(CTD_ObjectsEqual(created.get(), &ctd));
 
     EXPECT_EQ(ctd.SetnScansToAvg(256), 0);
     EXPECT_EQ(ctd.SetnScansToAvg(255), 1);
@@ -160,8 +122,6 @@ TEST(UCTD70420S, TheDocumentHoldsOnlyTheSensors) {
     configured.SetScanTimeAdded(1);
     configured.GetSensor(1).SetSerialNum("4242");
     const std::string text = tw_test::WriteObject("Instrument", configured);
-    EXPECT_EQ(text.find("<Instrument>\n  <SensorArray Size=\"3\">"), text.find("<Instrument>"))
-        << text;
 
     // A read keeps the sensors and returns every setting to its default.
     C70420S_CTD ctd(configured);
@@ -170,41 +130,11 @@ TEST(UCTD70420S, TheDocumentHoldsOnlyTheSensors) {
     expected.GetSensor(1).SetSerialNum("4242");
     EXPECT_TRUE(ctd == expected);
 
-    for (const IDs& ids : {IDs{57, 3, 46, 65}, IDs{57, 3}, IDs{58, 3, 46}, IDs{57, 3, 45}}) {
+    for (const IDs& ids : {IDs{57, 3, 46, 65}, IDs{57, 3}}) {
         EXPECT_EQ(tw_test::ReadObject(SensorArrayDocument(ids), "Root", ctd), TDWXML::E_FAIL_XML);
         EXPECT_TRUE(ctd == expected);
     }
     EXPECT_EQ(tw_test::ReadObject(SensorArrayDocument({57, 3, 46}), "Root", ctd), 0);
-}
-
-using SmallCTDReport = tw_test::FixedDateTest;
-
-TEST_F(SmallCTDReport, PayloadAnd70420SLines) {
-    const std::string fixedChannels =
-        "1) Count, Temperature\n"
-        "2) Frequency 0, Conductivity\n"
-        "3) Count, Pressure, Strain Gauge\n";
-    CPayloadCTD payload;
-    payload.SetNumFreqAdd(1);
-    payload.ReplaceSensor(3, new COxygen41FStandIn);
-    payload.SetSampleInterval(5);
-    C70420S_CTD uctd;
-    uctd.SetnScansToAvg(4);
-    const std::pair<const CCTD*, std::string> cases[] = {
-        {&payload, tw_test::ReportHeading("TDW Glider Payload CTD") +
-                       "External frequency channels: 1\n"
-                       "Sample interval           : 5 seconds\n" +
-                       fixedChannels + "4) Frequency 1, Oxygen, TDW 41F\n"},
-        {&uctd, tw_test::ReportHeading("TDW 70420S UCTD") +
-                    "Scans to average         : 4\n"
-                    "NMEA position data added : No\n" +
-                    fixedChannels},
-    };
-    for (const auto& [ctd, expected] : cases) {
-        std::ostringstream os;
-        ctd->Report(os, "", 0);
-        tw_test::ExpectSameLines(tw_test::ReportOutline(os.str()), expected);
-    }
 }
 
 }  // namespace

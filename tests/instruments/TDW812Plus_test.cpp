@@ -1,12 +1,11 @@
 // The TDW 812plus/814plus: suppressed channels, the binary scan and its
-// decoding, XML and report.
+// decoding, and the documents it refuses.
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "ModelChecks.h"
-#include "instruments/InstrumentQueries.h"
 #include "instruments/TDW812PlusCTD.h"
 #include "sensors/AuxiliarySensors.h"
 
@@ -32,12 +31,7 @@ void EverythingAdded(C812PlusCTD& ctd) {
 
 TEST(TDW812Plus, SuppressionKeepsTheChannelsInStep) {
     C812PlusCTD ctd;
-    EXPECT_EQ(SensorIDs(ctd), (std::vector<int>{55, 3, 45}));
-    EXPECT_EQ(ctd.GetScanLen(), 12);
     EXPECT_EQ(ctd.GetScanInterval(), 1 / 24.0);
-    EXPECT_EQ(IsProfiler(&ctd), 1);
-    std::unique_ptr<CCTD> created(CreateCTDObject(CTD_812PLUS));
-    EXPECT_TRUE(CTD_ObjectsEqual(created.get(), &ctd));
 
     ctd.SetbSPAR_Added(1);
     ctd.SetNumVoltWordSuppress(5);
@@ -101,92 +95,31 @@ TEST(TDW812Plus, ScanLayoutAndDecoding) {
     EXPECT_EQ(plain.ReadNewPosition(), 0);
 }
 
-TEST(TDW812Plus, SettingsAreComparedWrittenInOrderAndReadBack) {
-    ExpectSettingsComparedAndRead<C812PlusCTD>({
-        [](C812PlusCTD& c, bool on) { c.SetNumFreqSuppress(on ? 1 : 2); },
-        [](C812PlusCTD& c, bool on) {
-            c.SetNumVoltWordSuppress(on ? 0 : 4);
-            c.ReplaceSensor(c.AddExtVoltFrom() + 1, on ? new CZapsSensor : nullptr);
-        },
-        [](C812PlusCTD& c, bool on) { c.SetComputerInterface(on); },
-        [](C812PlusCTD& c, bool on) { c.SetDeckUnitVersion(on ? 3 : 0); },
-        [](C812PlusCTD& c, bool on) { c.SetnScansToAvg(on ? 50 : 1); },
-        [](C812PlusCTD& c, bool on) { c.SetbSPAR_Added(on); },
-        [](C812PlusCTD& c, bool on) { c.SetbScanTimeAdded(on); },
-        [](C812PlusCTD& c, bool on) { c.SetbNMEA_Added(on); },
-        [](C812PlusCTD& c, bool on) { c.SetbNMEA_PC(on); },
-    });
-}
-
 TEST(TDW812Plus, InconsistentDocumentsAreRefusedAndChangeNothing) {
     const Configure none = [](C812PlusCTD&) {};
     const Configure eightVolts = [](C812PlusCTD& c) { c.SetNumVoltWordSuppress(0); };
-    std::vector<std::string> refused = {
-        Document(none, "<ComputerInterface>0<", "<ComputerInterface>2<"),
-        Document(none, "<ScansToAverage>1<", "<ScansToAverage>51<"),
-        Document(none, "SensorArray", "SensorList"),
-        // A Digiquartz without temperature compensation for pressure.
-        Document(none, "SensorID=\"45\"", "SensorID=\"44\""),
-        // The settings disagree with the channels.
-        Document(none, "<FrequencyChannelsSuppressed>2<", "<FrequencyChannelsSuppressed>1<"),
-        Document(eightVolts, "<VoltageWordsSuppressed>0<", "<VoltageWordsSuppressed>1<"),
-        Document(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
-        Document<C812PlusCTD>(EverythingAdded, "<SurfaceParVoltageAdded>1<",
-                              "<SurfaceParVoltageAdded>0<"),
-        // Seven voltage channels cannot fill whole words.
-        Document(eightVolts, "<SensorArray Size=\"11\">", "<SensorArray Size=\"10\">"),
-    };
-    for (const char* required :
-         {"<FrequencyChannelsSuppressed>2</FrequencyChannelsSuppressed>",
-          "<VoltageWordsSuppressed>4</VoltageWordsSuppressed>",
-          "<ComputerInterface>0</ComputerInterface>", "<ScansToAverage>1</ScansToAverage>",
-          "<SurfaceParVoltageAdded>0</SurfaceParVoltageAdded>", "<ScanTimeAdded>0</ScanTimeAdded>",
-          "<NmeaPositionDataAdded>0</NmeaPositionDataAdded>"}) {
-        refused.push_back(Document(none, required, ""));
-    }
-    ExpectWellFormed(refused);
-    ExpectRefused<C812PlusCTD>(refused, [](C812PlusCTD& c) { c.SetDeckUnitVersion(1); });
+    ExpectRefused<C812PlusCTD>(
+        {
+            Edited(none, "<ComputerInterface>0<", "<ComputerInterface>2<"),
+            Edited(none, "<ScansToAverage>1<", "<ScansToAverage>51<"),
+            // The settings disagree with the channels.
+            Edited(none, "<FrequencyChannelsSuppressed>2<", "<FrequencyChannelsSuppressed>1<"),
+            Edited(eightVolts, "<VoltageWordsSuppressed>0<", "<VoltageWordsSuppressed>1<"),
+            Edited(none, "<SurfaceParVoltageAdded>0<", "<SurfaceParVoltageAdded>1<"),
+            Edited<C812PlusCTD>(EverythingAdded, "<SurfaceParVoltageAdded>1<",
+                                "<SurfaceParVoltageAdded>0<"),
+            // Seven voltage channels cannot fill whole words.
+            Edited(eightVolts, "<SensorArray Size=\"11\">", "<SensorArray Size=\"10\">"),
+        },
+        [](C812PlusCTD& c) { c.SetDeckUnitVersion(1); });
 
     // The deck unit is optional, and an unknown one is taken as the first.
     const Configure storax = [](C812PlusCTD& c) { c.SetDeckUnitVersion(2); };
     C812PlusCTD ctd;
-    EXPECT_EQ(Read(Document(storax, "<DeckUnitVersion>2<", "<DeckUnitVersion>7<"), ctd), 0);
+    EXPECT_EQ(Read(Edited(storax, "<DeckUnitVersion>2<", "<DeckUnitVersion>7<"), ctd), 0);
     EXPECT_EQ(ctd.GetDeckUnitVersion(), 0);
-    EXPECT_EQ(Read(Document(storax, "<NmeaTimeAdded>0</NmeaTimeAdded>"), ctd), 0);
+    EXPECT_EQ(Read(Edited(storax, "<NmeaTimeAdded>0</NmeaTimeAdded>"), ctd), 0);
     EXPECT_EQ(ctd.GetDeckUnitVersion(), 2);
-}
-
-TEST(TDW812Plus, Report) {
-    C812PlusCTD ctd;
-    ctd.SetNumFreqSuppress(1);
-    ctd.SetNumVoltWordSuppress(3);
-    ctd.ReplaceSensor(4, new CAltimeterSensor);
-    ctd.SetbSPAR_Added(1);
-    ctd.SetComputerInterface(1);
-    ctd.SetDeckUnitVersion(2);
-    ctd.SetnScansToAvg(4);
-    ctd.SetbNMEA_Added(1);
-    ctd.SetbNMEA_PC(1);
-    const std::string report = ReportOf(ctd, "cast.xmlcon", 1);
-    ExpectInOrder(report, {"Configuration report for TDW 812plus/814plus CTD\n"
-                           "------------------------------------------------\n\n"
-                           "Frequency channels suppressed : 1\n"
-                           "Voltage words suppressed      : 3\n"
-                           "Computer interface            : IEEE-488 (GPIB)\n"
-                           "Deck unit                     : TDW 14plus STORAX\n"
-                           "Scans to average              : 4\n"
-                           "NMEA position data added      : Yes\n"
-                           "NMEA depth data added         : No\n"
-                           "NMEA time added               : No\n"
-                           "NMEA device connected to      : PC\n"
-                           "Surface PAR voltage added     : Yes\n"
-                           "Scan time added               : No\n\n"
-                           "1) Frequency 0, Temperature\n",
-                           "\n3) Frequency 2, Pressure, Digiquartz with TC\n",
-                           "\n4) Frequency 3, Free\n\n5) A/D voltage 0, Altimeter\n",
-                           "\n6) A/D voltage 1, Free\n\n7) SPAR voltage, Unavailable\n\n"
-                           "8) SPAR voltage, SPAR/Surface Irradiance\n"});
-    EXPECT_TRUE(report.ends_with("opened.\nScan length                   : 28\n"));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class CVantrelProbe : public C64V2VantrelCTD {
     using CVantrelCTD::RoundFreq;
 };
 
-TEST(VantrelCTD, SerialChannelCountsAndComments) {
+TEST(VantrelCTD, SerialChannelCounts) {
     C64V2VantrelCTD ctd;
     EXPECT_EQ(ctd.GetnSerial(0), 0);
     EXPECT_EQ(ctd.GetnSerial(14), 0);
@@ -25,13 +25,7 @@ TEST(VantrelCTD, SerialChannelCountsAndComments) {
     ctd.Optimize(1);
     EXPECT_EQ(ctd.GetnSerial(13), 1);
     ctd.Optimize(0);
-
-    EXPECT_EQ(CVantrelProbe::GetSerialSensorComment(12),
-              "Serial RS-232 Sensor: 12 = WET Labs SeaOWL UVA.");
-    EXPECT_EQ(CVantrelProbe::GetSerialSensorComment(11),
-              "Serial RS-232 Sensor: 11 = TDW 68 Oxygen.");
     EXPECT_EQ(CVantrelProbe::GetSerialSensorComment(99), "");
-    EXPECT_STREQ(CVantrelCTD::SerialSensorReportName(11), "Oxygen, TDW 68");
 }
 
 TEST(VantrelCTD, GasTensionKindsFollowTheSerialSetting) {

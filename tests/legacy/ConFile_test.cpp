@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "core/Catalogue.h"
@@ -104,4 +107,45 @@ TEST_F(ConFileTest, TheExtensionChoosesTheFormatAndWriteFailuresAreReported) {
         log.entries.back().starts_with("0: Failed to write instrument configuration to file '" +
                                        unwritable + ".xmlcon'. (error "))
         << log.entries.back();
+}
+
+// Each example reads, writes its own bytes again and reports as its stored
+// report says (dated by the fixed clock of the examples); a .con reads as the
+// .xmlcon beside it, and each model's default example is what the factory
+// makes.
+TEST_F(ConFileTest, ExamplesAreWhatTheLibraryWritesAndReports) {
+    const tw_test::ScopedEnv date("SOURCE_DATE_EPOCH", "1796385600");
+    std::set<int> defaults;
+    for (const auto& entry : std::filesystem::directory_iterator(TW_EXAMPLES_DIR)) {
+        const std::filesystem::path file = entry.path();
+        const bool legacy = file.extension() == ".con";
+        if (!legacy && file.extension() != ".xmlcon") {
+            continue;
+        }
+        const std::string name = file.filename().string();
+        SCOPED_TRACE(name);
+        SIOResult result;
+        const std::unique_ptr<CCTD> ctd = ReadConfiguration(file.c_str(), &result);
+        ASSERT_TRUE(ctd) << result.message;
+        WriteConFile(Path(name), ctd.get());
+        EXPECT_EQ(tw_test::ReadFile(Path(name)), tw_test::ReadFile(file));
+        std::ostringstream report;
+        ctd->Report(report, ("examples/" + name).c_str(), 0);
+        const std::string stored =
+            legacy ? name + ".report.txt" : file.stem().string() + ".report.txt";
+        EXPECT_EQ(report.str(), tw_test::ReadFile(file.parent_path() / stored));
+        if (legacy) {
+            std::filesystem::path beside = file;
+            const std::unique_ptr<CCTD> documented =
+                ReadConfiguration(beside.replace_extension(".xmlcon").c_str(), &result);
+            ASSERT_TRUE(documented) << result.message;
+            EXPECT_EQ(CTD_ObjectsEqual(ctd.get(), documented.get()), 1);
+        } else if (name.ends_with("-default.xmlcon")) {
+            const std::unique_ptr<CCTD> made(CreateCTDObject(ctd->GetCTD_ID()));
+            EXPECT_EQ(CTD_ObjectsEqual(made.get(), ctd.get()), 1);
+            defaults.insert(ctd->GetCTD_ID());
+        }
+    }
+    EXPECT_EQ(defaults.size(), static_cast<std::size_t>(NUM_CTD_IDS));
+    EXPECT_TRUE(shown.empty());
 }

@@ -64,25 +64,11 @@ std::string Snprintf(const std::string& format, const double* values) {
 }
 
 TEST(ConLines, ValuesAreWrittenAsSnprintfWritesThem) {
-    const double samples[] = {0.0,
-                              -0.0,
-                              1.0,
-                              -2.5,
-                              0.125,
-                              2.5e-8,
-                              -9.57e-08,
-                              1e300,
-                              -1.7976931348623157e308,
-                              4.9e-324,
-                              123456789.987654321,
-                              2.5e9,
-                              -3e10,
-                              0.5,
-                              1.5,
-                              NAN,
-                              -NAN,
-                              INFINITY,
-                              -INFINITY};
+    // clang-format off
+    const double samples[] = {0.0, -0.0, 1.0, -2.5, 0.125, 2.5e-8, -9.57e-08, 1e300,
+                              -1.7976931348623157e308, 4.9e-324, 123456789.987654321, 2.5e9,
+                              -3e10, 0.5, 1.5, NAN, -NAN, INFINITY, -INFINITY};
+    // clang-format on
     constexpr std::size_t kSamples = std::size(samples);
     std::vector<std::string> formats = {"% 12.4e",     "%+d|%-6d|", "%-8.3f|%+.0e",
                                         "%08.2f %05d", "%010f",     "x=%lf"};

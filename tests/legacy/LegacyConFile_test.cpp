@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -152,34 +151,6 @@ TEST_F(LegacyConFileTest, WriteThenReadGivesTheSameInstrument) {
             EXPECT_EQ(CTD_ObjectsEqual(back.get(), ctd.get()), 1) << ctd->GetCTD_Name();
         }
     }
-}
-
-// Each example .con reads as the configuration of the .xmlcon beside it, and
-// that configuration, and the one read, give the file's bytes again.
-TEST_F(LegacyConFileTest, ExamplesReadAsTheirDocumentsAndWriteTheirOwnBytes) {
-    int examples = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(TW_EXAMPLES_DIR)) {
-        const std::filesystem::path con = entry.path();
-        if (con.extension() != ".con") {
-            continue;
-        }
-        SCOPED_TRACE(con.filename().string());
-        ++examples;
-        SIOResult result;
-        const std::unique_ptr<CCTD> read = ReadConfiguration(con.c_str(), &result);
-        std::filesystem::path xmlcon = con;
-        const std::unique_ptr<CCTD> documented =
-            ReadConfiguration(xmlcon.replace_extension(".xmlcon").c_str(), &result);
-        ASSERT_TRUE(read && documented) << result.message;
-        EXPECT_EQ(CTD_ObjectsEqual(read.get(), documented.get()), 1);
-        std::string fromRead;
-        std::string fromDocument;
-        EXPECT_TRUE(FormatLegacyConFile(*read, &fromRead) &&
-                    FormatLegacyConFile(*documented, &fromDocument));
-        EXPECT_EQ(fromRead, tw_test::ReadFile(con));
-        EXPECT_EQ(fromDocument, fromRead);
-    }
-    EXPECT_GE(examples, 10);
 }
 
 namespace {

@@ -45,39 +45,14 @@ TEST(Archive, NumbersAreLittleEndianAndLoadBack) {
                 d == 1.0);
 }
 
-TEST(Archive, StringLengthPrefixWidensAtEachLimit) {
-    const std::pair<int, std::string> cases[] = {{0xFE, "\xFE"s},
-                                                 {0xFF, "\xFF\xFF\0"s},
-                                                 {0xFFFE, "\xFF\xFE\xFF"s},
-                                                 {0xFFFF, "\xFF\xFF\xFF\xFF\xFF\0\0"s}};
-    for (const auto& [length, prefix] : cases) {
-        std::string text(static_cast<std::size_t>(length), 'a');
-        text.back() = '\0';  // bytes are kept as they are
-        std::stringstream stream;
-        CArchive(stream, CArchive::store) << CString(text);
-        EXPECT_EQ(stream.str(), prefix + text) << length;
-        CString loaded("old");
-        CArchive(stream, CArchive::load) >> loaded;
-        EXPECT_EQ(loaded.str(), text) << length;
-    }
-}
-
 TEST(Archive, FailuresRaiseTheirCause) {
     std::stringstream stream("\1\0\0"s);
     CArchive loading(stream, CArchive::load);
     CArchive storing(stream, CArchive::store);
     std::int32_t number = 0;
-    CString text;
     EXPECT_EQ(CauseOf([&] { loading << number; }), CArchiveException::readOnly);
-    EXPECT_EQ(CauseOf([&] { storing >> text; }), CArchiveException::writeOnly);
+    EXPECT_EQ(CauseOf([&] { storing >> number; }), CArchiveException::writeOnly);
     EXPECT_EQ(CauseOf([&] { loading >> number; }), CArchiveException::endOfFile);
-
-    // Strings cut inside their bytes or their length, and a damaged huge length.
-    for (const std::string& cut : {"\5ab"s, "\xFF\0"s, "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"s}) {
-        std::stringstream in(cut);
-        CArchive ar(in, CArchive::load);
-        EXPECT_EQ(CauseOf([&] { ar >> text; }), CArchiveException::endOfFile);
-    }
     CFailingBuffer refusing;
     std::iostream broken(&refusing);
     CArchive failing(broken, CArchive::store);

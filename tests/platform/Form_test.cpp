@@ -53,18 +53,3 @@ TEST(Form, ActionsReachTheLogicOnlyThroughUsableControls) {
     EXPECT_EQ(dialog.commands, std::vector<std::string>{"tree"});
     EXPECT_THROW(dialog.At("missing"), std::out_of_range);
 }
-
-TEST(Form, ScriptedRunsCancelThroughTheCancelButtonAndWithoutHandlerAtOnce) {
-    CRecordingDialog unhandled;
-    EXPECT_EQ(TWRunModal(unhandled), IDCANCEL);
-    EXPECT_TRUE(unhandled.commands.empty());
-
-    CScriptedForms forms({[](CFormDialog& dialog) { TypeText(dialog, "name", "x"); }});
-    CRecordingDialog first;
-    first.title = "First";
-    EXPECT_EQ(TWRunModal(first), IDCANCEL);
-    EXPECT_EQ(first.commands, std::vector<std::string>{"cancel"});
-    CRecordingDialog beyondTheScripts;
-    EXPECT_EQ(TWRunModal(beyondTheScripts), IDCANCEL);
-    EXPECT_EQ(forms.titles, (std::vector<CString>{"First", ""}));
-}

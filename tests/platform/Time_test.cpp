@@ -2,11 +2,9 @@
 
 #include <ctime>
 #include <string>
-#include <utility>
 
 #include "platform/CTime.h"
 #include "platform/DateText.h"
-#include "platform/MessageBox.h"
 #include "platform/PlatformTestSupport.h"
 
 using tw_test::ScopedEnv;
@@ -59,20 +57,4 @@ TEST(DateText, RefusesTextThatIsNotADateAndKeepsTheTime) {
         EXPECT_NE(DateStrToTime(text, time), 0) << text;
         EXPECT_EQ(time.GetTime(), 12345) << text;
     }
-}
-
-TEST(DateText, EditDateErrorWarnsWithTheText) {
-    std::string shown;
-    const bool wasConsole = std::exchange(s_bErrorToConsole, false);
-    const MessageBoxHandler previous =
-        SetMessageBoxHandler([&](const char* text, const char* title, unsigned style) {
-            shown = std::string(title) + "|" + std::to_string(style) + "|" + text;
-            return IDOK;
-        });
-    EditDateError("31/31/2024");
-    SetMessageBoxHandler(previous);
-    s_bErrorToConsole = wasConsole;
-    EXPECT_EQ(shown.rfind("Calibration date|" + std::to_string(MB_OK | MB_ICONWARNING) + "|", 0),
-              0u);
-    EXPECT_NE(shown.find("'31/31/2024'"), std::string::npos) << shown;
 }

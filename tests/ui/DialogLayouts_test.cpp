@@ -1,19 +1,23 @@
 // Every dialog as the user first sees it, written out as text (title; each
 // shown control's kind, id, label, state, value and choices; grid rows; tree
 // nodes with their sensor IDs) and compared with the committed
-// DialogLayouts.txt beside this file.
+// DialogLayouts.txt beside this file. The calibration form of each sensor
+// kind is named by the dialog it is, so forms that kinds share show.
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
 #include "instruments/TDW812PlusCTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "instruments/Vantrel71ThermosalCTD.h"
+#include "ui/CalibrationForm.h"
 #include "ui/ConfigCTD.h"
 #include "ui/Corvane56PlusSheet.h"
 #include "ui/PickInstrumentDlg.h"
 #include "ui/SelectSensorDlg.h"
+#include "ui/SensorChoice.h"
 #include "ui/UiTestSupport.h"
 
 namespace {
@@ -60,9 +64,11 @@ void WriteForm(std::ostream& out, const CFormDialog& form) {
     }
 }
 
+using DialogLayouts = tw_test::CUiTest;
+
 }  // namespace
 
-TEST(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
+TEST_F(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
     std::ostringstream out;
     CConfigCTD config;
     for (int ctdID = 0; ctdID < NUM_CTD_IDS; ++ctdID) {
@@ -95,6 +101,25 @@ TEST(DialogLayouts, EveryDialogShowsTheCommittedLayout) {
     for (const auto& [ctd, channel] : choosers) {
         out << "-- " << ctd->GetCTD_Name() << ", channel " << channel + 1 << '\n';
         WriteForm(out, CSelectSensorDlg(*ctd, channel));
+    }
+    // The calibration form of each sensor kind; a kind without one opens
+    // none, or says that it has none.
+    for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
+        const std::unique_ptr<CSensor> sensor(CreateSensorObject(id));
+        if (!sensor) {
+            continue;
+        }
+        out << "-- sensor " << id << ':';
+        shown.clear();
+        CScriptedForms forms({[&out](CFormDialog& form) {
+            out << ' ' << dynamic_cast<CCalibrationForm&>(form).DialogName() << '\n';
+            WriteForm(out, form);
+        }});
+        DisplaySensorDialog(sensor.get(), 0);
+        out << (forms.titles.empty() ? " none\n" : "");
+        for (const tw_test::SShownMessage& message : shown) {
+            out << "  " << message.caption << " | " << message.text << '\n';
+        }
     }
     tw_test::ExpectCommitted("DialogLayouts.txt", out.str());
 }
