@@ -1,7 +1,7 @@
 #include "access/ConfigItems.h"
 
 #include <cmath>
-#include <map>
+#include <string>
 
 #include "access/ControlText.h"
 
@@ -51,37 +51,26 @@ void AddSetting(std::vector<SConfigItem>& items, const std::string& key, pugi::x
     }
 }
 
-// Every element without child elements below the sensor's own element, with
-// its path from there.
-void CollectLeaves(pugi::xml_node element, const std::string& path,
-                   std::vector<std::pair<std::string, pugi::xml_node>>& leaves) {
-    for (pugi::xml_node child : element.children()) {
-        if (child.type() != pugi::node_element) {
-            continue;
-        }
-        const std::string childPath = path.empty() ? Step(child) : path + "." + Step(child);
-        if (TDWXML::HasChildElements(child)) {
-            CollectLeaves(child, childPath, leaves);
-        } else {
-            leaves.emplace_back(childPath, child);
-        }
-    }
-}
-
-std::vector<SConfigItem> Coefficients(pugi::xml_node sensorElement) {
-    std::vector<std::pair<std::string, pugi::xml_node>> leaves;
-    CollectLeaves(sensorElement, "", leaves);
-    std::map<std::string, int> tagCount;
-    for (const auto& [path, leaf] : leaves) {
-        ++tagCount[leaf.name()];
-    }
+// The sensor's coefficients: each of its value fields that its element
+// holds, named by the field's key and with the field's own text. The element
+// is where a change is made; a field the sensor does not write (an optional
+// pair left out) is no item.
+std::vector<SConfigItem> Coefficients(const CSensor& sensor, pugi::xml_node sensorElement) {
+    using EKind = SSensorField::EKind;
+    const std::vector<SSensorField> fields = sensor.Fields();
     std::vector<SConfigItem> items;
-    for (const auto& [path, leaf] : leaves) {
-        const std::string tag = leaf.name();
-        if (leaf.parent() == sensorElement && (tag == "SerialNumber" || tag == "CalibrationDate")) {
-            continue;
+    pugi::xml_node parent = sensorElement;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const SSensorField& field = fields[i];
+        if (field.kind == EKind::OpenGroup) {
+            parent = sensorElement.find_child_by_attribute(
+                field.tag, field.groupIndexAttr, std::to_string(field.groupIndex).c_str());
+        } else if (field.kind == EKind::CloseGroup) {
+            parent = sensorElement;
+        } else if (const pugi::xml_node element = parent.child(field.tag);
+                   field.IsValue() && element) {
+            items.push_back({field.key, sensor.GetFieldText(i).str(), element, {}});
         }
-        items.push_back(ElementItem(tagCount[tag] == 1 ? Bytes(tag.c_str()) : path, leaf));
     }
     return items;
 }
@@ -138,10 +127,11 @@ CConfigItems::CConfigItems(const CCTD& ctd) {
             array.find_child_by_attribute("Sensor", "index", std::to_string(i).c_str());
         const pugi::xml_node own =
             slot.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; });
-        m_channels.push_back(
-            {i + 1, labels[static_cast<std::size_t>(i)].str(), sensor.GetSensorID(),
-             ctd.SensorNameOrdinal(i).str(), TextItem("serial_number", own.child("SerialNumber")),
-             TextItem("calibration_date", own.child("CalibrationDate")), Coefficients(own)});
+        m_channels.push_back({i + 1, labels[static_cast<std::size_t>(i)].str(),
+                              sensor.GetSensorID(), ctd.SensorNameOrdinal(i).str(),
+                              TextItem("serial_number", own.child("SerialNumber")),
+                              TextItem("calibration_date", own.child("CalibrationDate")),
+                              Coefficients(sensor, own)});
     }
 }
 

@@ -130,13 +130,7 @@ bool CSensor::SetFieldValue(std::size_t, double) {
 }
 
 int CSensor::FindField(std::string_view key) const {
-    const std::vector<SSensorField> fields = Fields();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].IsValue() && fields[i].key == key) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return ::FindField(Fields(), key);
 }
 
 void AssignFieldKeys(std::vector<SSensorField>& fields) {

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 struct SSensorField {
     enum class EKind {
@@ -38,3 +39,13 @@ struct SSensorField {
     // The label a dialog shows: its own, the report's, or the tag.
     const char* Label() const { return dialogLabel ? dialogLabel : label ? label : tag; }
 };
+
+// The position of the value field with that key; -1 when there is none.
+inline int FindField(std::span<const SSensorField> fields, std::string_view key) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].IsValue() && fields[i].key == key) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}

@@ -97,23 +97,20 @@ void C56CorvaneCTD::SetbSPAR_Added(int on) {
 std::span<const SSettingRow<C56CorvaneCTD>> C56CorvaneCTD::Settings() {
     using M = C56CorvaneCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Comment("Firmware version: 0 = version 2.0 or later, 1 = older than version 2.0"),
-        S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
-        S::Comment("Data output rate:"),
-        S::Comment("    0 = 1 scan/sec"),
-        S::Comment("    1 = 2 scan/sec"),
-        S::Comment("    2 = 4 scan/sec"),
-        S::Comment("    3 = 8 scan/sec"),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::Bounded("RealTimeDataOutputRate", &M::m_outputRate).RefuseFails(),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Comment("Firmware version: 0 = version 2.0 or later, 1 = older than version 2.0"),
+            S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+            S::Comment("Data output rate:"),
+            S::Comment("    0 = 1 scan/sec"),
+            S::Comment("    1 = 2 scan/sec"),
+            S::Comment("    2 = 4 scan/sec"),
+            S::Comment("    3 = 8 scan/sec"),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::Bounded("RealTimeDataOutputRate", &M::m_outputRate).RefuseFails(),
+        },
+        NmeaRows<M>(), SurfaceParAdded<M>(&M::m_bSPAR_Added),
+        ScanTimeAdded<M>(&M::m_bScanTimeAdded));
     return rows;
 }
 
@@ -555,21 +552,18 @@ std::span<const SSettingRow<C56PlusCTD>> C56PlusCTD::Settings() {
 std::span<const SSettingRow<C56PlusCTD>> C56PlusCTD::RealTimeOptions() {
     using M = C56PlusCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Comment("    0 = Slower"),
-        S::Comment("    1 = Faster"),
-        S::Flag("HistoricRate", &M::m_historicRate)
-            .Limits(HISTORIC_RATE__SLOWER, HISTORIC_RATE__FASTER)
-            .RefuseFails(),
-        S::Flag("DeckUnit", &M::m_bUsingDeckUnit).Optional(),
-        S::Flag("BaudConsole", &M::m_consoleBaud).Optional(),
-        NmeaPosition<M>(),
-        NmeaDepth<M>().Required(),
-        NmeaTime<M>().Required(),
-        NmeaToPC<M>().Required(),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Comment("    0 = Slower"),
+            S::Comment("    1 = Faster"),
+            S::Flag("HistoricRate", &M::m_historicRate)
+                .Limits(HISTORIC_RATE__SLOWER, HISTORIC_RATE__FASTER)
+                .RefuseFails(),
+            S::Flag("DeckUnit", &M::m_bUsingDeckUnit).Optional(),
+            S::Flag("BaudConsole", &M::m_consoleBaud).Optional(),
+        },
+        NmeaRows<M>(ENmeaRequired::All), ScanTimeAdded<M>(&M::m_bScanTimeAdded),
+        SurfaceParAdded<M>(&M::m_bSPAR_Added));
     return rows;
 }
 

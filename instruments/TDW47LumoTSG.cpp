@@ -54,7 +54,7 @@ std::span<const SSettingRow<C47ThermosalCTD>> C47ThermosalCTD::Settings() {
         S::Flag("OutputSoundVelocity", &M::m_bOutputSoundVelocity),
         S::Flag("UseJunctionBox", &M::m_bUseJunctionBox),
         S::Flag("TDW83TemperatureAdded", &M::m_bTDW83_Added),
-        NmeaPosition<M>(),
+        kNmeaPosition<M>,
     };
     return rows;
 }

@@ -191,29 +191,27 @@ CString C812PlusCTD::DeckUnitComment(const C812PlusCTD&) {
 std::span<const SSettingRow<C812PlusCTD>> C812PlusCTD::Settings() {
     using M = C812PlusCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Access(kFrequencySuppressedTag, &M::GetNumFreqSuppress, &M::SetNumFreqSuppress)
-            .Checked(),
-        S::Access(kVoltageWordsSuppressedTag, &M::GetNumVoltWordSuppress,
-                  &M::SetNumVoltWordSuppress)
-            .Checked(),
-        S::Bounded("ComputerInterface", &M::m_computerInterface).RefuseFails(),
-        S::CommentOf(DeckUnitComment<0>),
-        S::CommentOf(DeckUnitComment<1>),
-        S::CommentOf(DeckUnitComment<2>),
-        S::CommentOf(DeckUnitComment<3>),
-        // Any other version reads as the first.
-        S::Access("DeckUnitVersion", &M::GetDeckUnitVersion, &M::SetDeckUnitVersion)
-            .Optional()
-            .Limits(0, kNumDeckUnitVersions - 1),
-        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).RefuseFails(),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Access(kFrequencySuppressedTag, &M::GetNumFreqSuppress, &M::SetNumFreqSuppress)
+                .Checked(),
+            S::Access(kVoltageWordsSuppressedTag, &M::GetNumVoltWordSuppress,
+                      &M::SetNumVoltWordSuppress)
+                .Checked(),
+            S::Bounded("ComputerInterface", &M::m_computerInterface).RefuseFails(),
+            S::CommentOf(DeckUnitComment<0>),
+            S::CommentOf(DeckUnitComment<1>),
+            S::CommentOf(DeckUnitComment<2>),
+            S::CommentOf(DeckUnitComment<3>),
+            // Any other version reads as the first.
+            S::Access("DeckUnitVersion", &M::GetDeckUnitVersion, &M::SetDeckUnitVersion)
+                .Optional()
+                .Limits(0, kNumDeckUnitVersions - 1),
+            S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).RefuseFails(),
+            SurfaceParAdded<M>(&M::m_bSPAR_Added),
+            ScanTimeAdded<M>(&M::m_bScanTimeAdded),
+        },
+        NmeaRows<M>());
     static_assert(kNumDeckUnitVersions == 4, "one comment a deck unit version");
     return rows;
 }

@@ -45,15 +45,12 @@ int C94DartelCTD::GetBaseLength() const {
 std::span<const SSettingRow<C94DartelCTD>> C94DartelCTD::Settings() {
     using M = C94DartelCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded).Optional(),
-        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).Optional(),
-        NmeaPosition<M>().Optional(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added).Optional(),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            ScanTimeAdded<M>(&M::m_bScanTimeAdded).Optional(),
+            S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).Optional(),
+        },
+        NmeaRows<M>(ENmeaRequired::None), SurfaceParAdded<M>(&M::m_bSPAR_Added).Optional());
     return rows;
 }
 

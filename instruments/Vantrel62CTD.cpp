@@ -51,32 +51,29 @@ int C62VantrelCTD::GetBaseLength() const {
 std::span<const SSettingRow<C62VantrelCTD>> C62VantrelCTD::Settings() {
     using M = C62VantrelCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Comment("Pressure sensor type:"),
-        S::Comment("    0 = digiquartz without temp comp"),
-        S::Comment("    1 = digiquartz with temp comp"),
-        S::Comment("    2 = strain gauge"),
-        S::Comment("    3 = no pressure sensor"),
-        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
-        S::Comment(
-            "Moored pressure is only applicable if pressure sensor type = no pressure sensor."),
-        S::Bounded(SettingTag::MooredPressure, &M::m_mooredPressure, "%1.12f"),
-        S::Comment("Temperature type is only applicable if pressure sensor type = "
-                   "digiquartz without temp comp."),
-        S::Comment("   0 = water temperature"),
-        S::Comment("   1 = user supplied temperature"),
-        S::Bounded(SettingTag::TemperatureType, &M::m_tempType),
-        S::Bounded(SettingTag::UserSuppliedTemperature, &M::m_userSuppliedTemp, "%1.12f"),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::Comment("Firmware version: 0 = version 4.0 or newer, 1 = older than version 4.0"),
-        S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
-        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Comment("Pressure sensor type:"),
+            S::Comment("    0 = digiquartz without temp comp"),
+            S::Comment("    1 = digiquartz with temp comp"),
+            S::Comment("    2 = strain gauge"),
+            S::Comment("    3 = no pressure sensor"),
+            S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+            S::Comment(
+                "Moored pressure is only applicable if pressure sensor type = no pressure sensor."),
+            S::Bounded(SettingTag::MooredPressure, &M::m_mooredPressure, "%1.12f"),
+            S::Comment("Temperature type is only applicable if pressure sensor type = "
+                       "digiquartz without temp comp."),
+            S::Comment("   0 = water temperature"),
+            S::Comment("   1 = user supplied temperature"),
+            S::Bounded(SettingTag::TemperatureType, &M::m_tempType),
+            S::Bounded(SettingTag::UserSuppliedTemperature, &M::m_userSuppliedTemp, "%1.12f"),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::Comment("Firmware version: 0 = version 4.0 or newer, 1 = older than version 4.0"),
+            S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+            S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
+        },
+        NmeaRows<M>(), ScanTimeAdded<M>(&M::m_bScanTimeAdded));
     return rows;
 }
 

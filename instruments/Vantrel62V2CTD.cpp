@@ -89,22 +89,21 @@ int C62V2VantrelCTD::SetSerialSensor(int serialSensor) {
 std::span<const SSettingRow<C62V2VantrelCTD>> C62V2VantrelCTD::Settings() {
     using M = C62V2VantrelCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
-        S::Bounded(SettingTag::MooredPressure, &M::m_mooredPressure),
-        S::Bounded(SettingTag::TemperatureType, &M::m_tempType),
-        S::Bounded(SettingTag::UserSuppliedTemperature, &M::m_userSuppliedTemp),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::CommentOf([](const M& ctd) { return GetSerialSensorComment(ctd.m_serialSensor.Get()); }),
-        S::Bounded(SettingTag::SerialSensor, &M::m_serialSensor).Checked(),
-        // An interval out of range is an error here, not a reason for the
-        // default.
-        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+            S::Bounded(SettingTag::MooredPressure, &M::m_mooredPressure),
+            S::Bounded(SettingTag::TemperatureType, &M::m_tempType),
+            S::Bounded(SettingTag::UserSuppliedTemperature, &M::m_userSuppliedTemp),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::CommentOf(
+                [](const M& ctd) { return GetSerialSensorComment(ctd.m_serialSensor.Get()); }),
+            S::Bounded(SettingTag::SerialSensor, &M::m_serialSensor).Checked(),
+            // An interval out of range is an error here, not a reason for the
+            // default.
+            S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
+        },
+        NmeaRows<M>());
     return rows;
 }
 

@@ -120,20 +120,18 @@ double C64VantrelCTD::CalcCorFreq(double frequency) const {
 std::span<const SSettingRow<C64VantrelCTD>> C64VantrelCTD::Settings() {
     using M = C64VantrelCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::Comment(
-            "Firmware version: 0 means version 3.0 or newer, 1 means older than version 3.0"),
-        S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
-        S::Bounded(SettingTag::HalfSecondIntervals, &M::m_halfSecIntervals).RefuseFails(),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::Comment(
+                "Firmware version: 0 means version 3.0 or newer, 1 means older than version 3.0"),
+            S::Bounded(SettingTag::FirmwareVersion, &M::m_firmwareVersion),
+            S::Bounded(SettingTag::HalfSecondIntervals, &M::m_halfSecIntervals).RefuseFails(),
+            SurfaceParAdded<M>(&M::m_bSPAR_Added),
+            ScanTimeAdded<M>(&M::m_bScanTimeAdded),
+        },
+        NmeaRows<M>());
     return rows;
 }
 

@@ -21,19 +21,17 @@ std::span<const SSettingRow<C64VantrelPlusCTD>> C64VantrelPlusCTD::Settings() {
     using M = C64VantrelPlusCTD;
     using S = SSettingRow<M>;
     // Every setting must lie in its range; there is no default to fall back on.
-    static const S rows[] = {
-        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).RefuseFails(),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::Bounded(SettingTag::Mode, &M::m_mode).RefuseFails(),
-        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
-        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).RefuseFails(),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded).Optional(),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).RefuseFails(),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::Bounded(SettingTag::Mode, &M::m_mode).RefuseFails(),
+            S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval).RefuseFails(),
+            S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg).RefuseFails(),
+            SurfaceParAdded<M>(&M::m_bSPAR_Added),
+            ScanTimeAdded<M>(&M::m_bScanTimeAdded).Optional(),
+        },
+        NmeaRows<M>());
     return rows;
 }
 

@@ -81,23 +81,22 @@ int C64V2VantrelCTD::SetSerialSensor(int serialSensor) {
 std::span<const SSettingRow<C64V2VantrelCTD>> C64V2VantrelCTD::Settings() {
     using M = C64V2VantrelCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::Bounded(SettingTag::Mode, &M::m_mode),
-        S::CommentOf([](const M& ctd) { return GetSerialSensorComment(ctd.m_serialSensor.Get()); }),
-        S::Bounded(SettingTag::SerialSensor, &M::m_serialSensor)
-            .Checked(NO_SERIAL_SENSOR)
-            .Optional(),
-        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
-        S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg),
-        S::Flag(SettingTag::SurfacePar, &M::m_bSPAR_Added),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Bounded(SettingTag::PressureSensorType, &M::m_pressureSensorType).Checked(),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::Bounded(SettingTag::Mode, &M::m_mode),
+            S::CommentOf(
+                [](const M& ctd) { return GetSerialSensorComment(ctd.m_serialSensor.Get()); }),
+            S::Bounded(SettingTag::SerialSensor, &M::m_serialSensor)
+                .Checked(NO_SERIAL_SENSOR)
+                .Optional(),
+            S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
+            S::Bounded(SettingTag::ScansToAverage, &M::m_scansToAvg),
+            SurfaceParAdded<M>(&M::m_bSPAR_Added),
+            ScanTimeAdded<M>(&M::m_bScanTimeAdded),
+        },
+        NmeaRows<M>());
     return rows;
 }
 

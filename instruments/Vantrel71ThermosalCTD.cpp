@@ -95,17 +95,14 @@ int CVantrelThermosalCTD::SetRemoteTempType(int type) {
 std::span<const SSettingRow<CVantrelThermosalCTD>> CVantrelThermosalCTD::Settings() {
     using M = CVantrelThermosalCTD;
     using S = SSettingRow<M>;
-    static const S rows[] = {
-        S::Comment("Remote temperature: 0 = none, 1 = TDW 2, 2 = TDW 83."),
-        S::Bounded("RemoteTemperature", &M::m_remoteTempType).RefuseFails(),
-        S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
-        S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
-        NmeaPosition<M>(),
-        NmeaDepth<M>(),
-        NmeaTime<M>(),
-        NmeaToPC<M>(),
-        S::Flag(SettingTag::ScanTimeAdded, &M::m_bScanTimeAdded),
-    };
+    static const auto rows = SettingList<M>(
+        {
+            S::Comment("Remote temperature: 0 = none, 1 = TDW 2, 2 = TDW 83."),
+            S::Bounded("RemoteTemperature", &M::m_remoteTempType).RefuseFails(),
+            S::Flag(SettingTag::ExternalVoltageChannels, &M::m_nNumVoltAdd).Checked(),
+            S::Bounded(SettingTag::SampleInterval, &M::m_sampleInterval),
+        },
+        NmeaRows<M>(), ScanTimeAdded<M>(&M::m_bScanTimeAdded));
     return rows;
 }
 

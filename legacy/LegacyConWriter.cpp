@@ -205,8 +205,9 @@ class CSensorLineComposer {
         if (row.nameLine) {
             SetText(row.nameLine, LegacySensorName(*sensor), own);
         }
-        for (const SLegacyValue& value : row.values) {
-            SetValue(value.line, value.position, value.get(*sensor), own);
+        const std::vector<double> values = LegacyValues(*sensor, row);
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            SetValue(row.values[i].line, row.values[i].position, values[i], own);
         }
     }
 

@@ -1,400 +1,261 @@
 #include "legacy/SensorLines.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
+#include <initializer_list>
 #include <string>
-#include <type_traits>
 
 #include "legacy/ConLines.h"
-#include "sensors/AuxiliarySensors.h"
-#include "sensors/ConductivitySensor.h"
-#include "sensors/OpticalSensors.h"
-#include "sensors/OxygenSensors.h"
-#include "sensors/OxygenTDW41Sensors.h"
-#include "sensors/PressureSensors.h"
-#include "sensors/TemperatureSensors.h"
 
-namespace {
-
-// A coefficient through its Get<Name>/Set<Name> pair.
-template <class S, auto Getter, auto Setter>
-struct Plain {
-    static double Get(const CSensor& sensor) {
-        const auto* own = dynamic_cast<const S*>(&sensor);
-        return own ? static_cast<double>((own->*Getter)()) : 0.0;
-    }
-    static void Set(CSensor& sensor, double value) {
-        auto* own = dynamic_cast<S*>(&sensor);
-        if (!own) {
-            return;
-        }
-        using T = std::remove_cvref_t<decltype((own->*Getter)())>;
-        if constexpr (std::is_integral_v<T>) {
-            (own->*Setter)(ClampToInt(value));
-        } else {
-            (own->*Setter)(value);
-        }
-    }
-};
-
-// A selection held in the file as the number itself; a number outside its
-// limits leaves the default.
-template <class S, auto Getter, auto Setter>
-struct Choice {
-    static double Get(const CSensor& sensor) {
-        const auto* own = dynamic_cast<const S*>(&sensor);
-        return own ? (own->*Getter)().Get() : 0.0;
-    }
-    static void Set(CSensor& sensor, double value) {
-        if (auto* own = dynamic_cast<S*>(&sensor)) {
-            (own->*Setter)(ClampToInt(value));
-        }
-    }
-};
-
-// A selection held in the file as an instrument code: each listed code gives
-// its setting, any other code the remaining setting, which is written back as
-// otherCode.
-struct SCode {
-    int code;
-    int setting;
-};
-struct SCodeMap {
+// Each listed code gives its setting, any other code the remaining setting,
+// which is written back as otherCode.
+struct SLegacyCodes {
+    struct SCode {
+        int code;
+        int setting;
+    };
     std::span<const SCode> codes;
     int otherSetting;
     int otherCode;
-};
 
-template <class S, auto Getter, auto Setter, const SCodeMap* Map>
-struct Coded {
-    static double Get(const CSensor& sensor) {
-        const auto* own = dynamic_cast<const S*>(&sensor);
-        const int setting = own ? (own->*Getter)().Get() : Map->otherSetting;
-        for (const SCode& code : Map->codes) {
-            if (code.setting == setting) {
-                return code.code;
-            }
-        }
-        return Map->otherCode;
+    int Setting(int code) const {
+        const auto found = std::ranges::find(codes, code, &SCode::code);
+        return found == codes.end() ? otherSetting : found->setting;
     }
-    static void Set(CSensor& sensor, double value) {
-        auto* own = dynamic_cast<S*>(&sensor);
-        if (!own) {
-            return;
-        }
-        const int code = ClampToInt(value);
-        int setting = Map->otherSetting;
-        for (const SCode& entry : Map->codes) {
-            if (entry.code == code) {
-                setting = entry.setting;
-                break;
-            }
-        }
-        (own->*Setter)(setting);
+    int Code(int setting) const {
+        const auto found = std::ranges::find(codes, setting, &SCode::setting);
+        return found == codes.end() ? otherCode : found->code;
     }
 };
 
+namespace {
+
+using SCode = SLegacyCodes::SCode;
 constexpr SCode kSeapointFluoroGains[] = {{30, 0}, {3, 1}, {10, 2}};
-constexpr SCodeMap kSeapointFluoroGain{kSeapointFluoroGains, 3, 1};
+constexpr SLegacyCodes kSeapointFluoroGain{kSeapointFluoroGains, 3, 1};
 constexpr SCode kSeapointTurbidityGains[] = {{5, 1}, {20, 2}, {100, 3}};
-constexpr SCodeMap kSeapointTurbidityGain{kSeapointTurbidityGains, 0, 1};
+constexpr SLegacyCodes kSeapointTurbidityGain{kSeapointTurbidityGains, 0, 1};
 // Gain codes 186 to 192 are settings 0 to 6; 0 and 194 both mean setting 8.
 constexpr SCode kLS6000Gains[] = {{186, 0}, {187, 1}, {188, 2}, {189, 3}, {190, 4},
                                   {191, 5}, {192, 6}, {194, 8}, {0, 8}};
-constexpr SCodeMap kLS6000Gain{kLS6000Gains, 7, 193};
+constexpr SLegacyCodes kLS6000Gain{kLS6000Gains, 7, 193};
 constexpr SCode kDrHaardtModuloBits[] = {{277, 0}, {281, 1}, {282, 2}, {283, 3}};
-constexpr SCodeMap kDrHaardtModuloBit{kDrHaardtModuloBits, 4, 0};
+constexpr SLegacyCodes kDrHaardtModuloBit{kDrHaardtModuloBits, 4, 0};
 constexpr SCode kDrHaardtGainRanges[] = {{1306, 0}, {1307, 1}};
-constexpr SCodeMap kDrHaardtGainRange{kDrHaardtGainRanges, 2, 0};
+constexpr SLegacyCodes kDrHaardtGainRange{kDrHaardtGainRanges, 2, 0};
 
-template <class Binding>
-constexpr SLegacyValue At(int line, int position) {
-    return {line, position, &Binding::Get, &Binding::Set};
+// The field that says which of two coefficient sets is in use, and the
+// user polynomial's name.
+constexpr const char* kUsesNewSet = "UseG_J";
+constexpr const char* kNameField = "SensorName";
+
+// The values of each kind. A kind with more than one set of lines lists its
+// first set; the others are the same values moved to their own lines.
+
+// The values at positions 1, 2, ... of one line.
+template <class... Keys>
+constexpr std::array<SLegacyValue, sizeof...(Keys)> OnLine(int line, Keys... keys) {
+    int position = 0;
+    return {SLegacyValue{line, ++position, keys}...};
 }
 
-#define TW_PLAIN(Class, Name) Plain<Class, &Class::Get##Name, &Class::Set##Name>
-#define TW_CHOICE(Class, Name) Choice<Class, &Class::Get##Name, &Class::Set##Name>
-#define TW_CODED(Class, Name, Map) Coded<Class, &Class::Get##Name, &Class::Set##Name, &Map>
-#define TW_AT(Class, Name, line, position) At<TW_PLAIN(Class, Name)>(line, position)
-
-// The values of each kind, one array per set of lines.
-
-using Cond = CCondSensor;
-constexpr SLegacyValue kConductivity[2][17] = {
-#define TW_COND_LINES(l1, l2, l3)                                                                  \
-    {                                                                                              \
-        TW_AT(Cond, M, l1, 1), TW_AT(Cond, A, l1, 2), TW_AT(Cond, B, l1, 3),                       \
-            TW_AT(Cond, C, l1, 4), TW_AT(Cond, D, l1, 5), TW_AT(Cond, Pcor, l1, 6),                \
-            TW_AT(Cond, CellConst, l2, 1), TW_AT(Cond, SeriesR, l2, 2), TW_AT(Cond, Slope, l2, 3), \
-            TW_AT(Cond, Offset, l2, 4), TW_AT(Cond, bUseG_J, l2, 5), TW_AT(Cond, G, l3, 1),        \
-            TW_AT(Cond, H, l3, 2), TW_AT(Cond, I, l3, 3), TW_AT(Cond, J, l3, 4),                   \
-            TW_AT(Cond, CTcor, l3, 5), TW_AT(Cond, CPcor, l3, 6)                                   \
-    }
-    TW_COND_LINES(2, 3, 110),
-    TW_COND_LINES(7, 8, 112),
-#undef TW_COND_LINES
+struct SLineMove {
+    int from;
+    int to;
 };
-
-using Temp = CTempTDW2Sensor;
-constexpr SLegacyValue kTemperature[2][13] = {
-#define TW_TEMP_LINES(l1, l2)                                                                \
-    {                                                                                        \
-        TW_AT(Temp, F0_Old, l1, 1), TW_AT(Temp, A, l1, 2), TW_AT(Temp, B, l1, 3),            \
-            TW_AT(Temp, C, l1, 4), TW_AT(Temp, D, l1, 5), TW_AT(Temp, Slope, l1, 6),         \
-            TW_AT(Temp, Offset, l1, 7), TW_AT(Temp, bUseG_J, l1, 8), TW_AT(Temp, F0, l2, 1), \
-            TW_AT(Temp, G, l2, 2), TW_AT(Temp, H, l2, 3), TW_AT(Temp, I, l2, 4),             \
-            TW_AT(Temp, J, l2, 5)                                                            \
+template <std::size_t N>
+constexpr std::array<SLegacyValue, N> Moved(const SLegacyValue (&values)[N],
+                                            std::initializer_list<SLineMove> moves) {
+    std::array<SLegacyValue, N> moved{};
+    for (std::size_t i = 0; i < N; ++i) {
+        moved[i] = values[i];
+        for (const SLineMove& move : moves) {
+            moved[i].line = values[i].line == move.from ? move.to : moved[i].line;
+        }
     }
-    TW_TEMP_LINES(5, 111),
-    TW_TEMP_LINES(10, 113),
-#undef TW_TEMP_LINES
-};
+    return moved;
+}
 
-using DQTC = CPressureDigiquartzTC_Sensor;
-constexpr SLegacyValue kDigiquartzTC[] = {
-    TW_AT(DQTC, T1, 12, 1),     TW_AT(DQTC, T2, 12, 2),    TW_AT(DQTC, T3, 12, 3),
-    TW_AT(DQTC, T4, 12, 4),     TW_AT(DQTC, T5, 12, 5),    TW_AT(DQTC, C1, 13, 1),
-    TW_AT(DQTC, C2, 13, 2),     TW_AT(DQTC, C3, 13, 3),    TW_AT(DQTC, D1, 14, 1),
-    TW_AT(DQTC, D2, 14, 2),     TW_AT(DQTC, Slope, 14, 3), TW_AT(DQTC, Offset, 14, 4),
-    TW_AT(DQTC, AD590M, 14, 6), TW_AT(DQTC, AD590B, 14, 7)};
-using DQ = CPressureDigiquartzSensor;
+#define TW_SET(group, n) group "[equation=" #n "]."
+constexpr SLegacyValue kConductivitySet[] = {
+    {2, 1, "M"},
+    {2, 2, "A"},
+    {2, 3, "B"},
+    {2, 4, "C"},
+    {2, 5, "D"},
+    {2, 6, TW_SET("Coefficients", 0) "CPcor"},
+    {3, 1, "CellConst"},
+    {3, 2, "SeriesR"},
+    {3, 3, "Slope"},
+    {3, 4, "Offset"},
+    {3, 5, kUsesNewSet},
+    {110, 1, "G"},
+    {110, 2, "H"},
+    {110, 3, "I"},
+    {110, 4, "J"},
+    {110, 5, "CTcor"},
+    {110, 6, TW_SET("Coefficients", 1) "CPcor"},
+};
+constexpr auto kConductivity =
+    std::array{Moved(kConductivitySet, {}), Moved(kConductivitySet, {{2, 7}, {3, 8}, {110, 112}})};
+
+constexpr SLegacyValue kTemperatureSet[] = {
+    {5, 1, "F0_Old"}, {5, 2, "A"},      {5, 3, "B"},         {5, 4, "C"},    {5, 5, "D"},
+    {5, 6, "Slope"},  {5, 7, "Offset"}, {5, 8, kUsesNewSet}, {111, 1, "F0"}, {111, 2, "G"},
+    {111, 3, "H"},    {111, 4, "I"},    {111, 5, "J"}};
+constexpr auto kTemperature =
+    std::array{Moved(kTemperatureSet, {}), Moved(kTemperatureSet, {{5, 10}, {111, 113}})};
+
 constexpr SLegacyValue kDigiquartz[] = {
-    TW_AT(DQ, T1, 12, 1), TW_AT(DQ, T2, 12, 2),    TW_AT(DQ, T3, 12, 3),    TW_AT(DQ, T4, 12, 4),
-    TW_AT(DQ, C1, 13, 1), TW_AT(DQ, C2, 13, 2),    TW_AT(DQ, C3, 13, 3),    TW_AT(DQ, D1, 14, 1),
-    TW_AT(DQ, D2, 14, 2), TW_AT(DQ, Slope, 14, 3), TW_AT(DQ, Offset, 14, 4)};
-using Strain = CPressureStrainGaugeSensor;
-constexpr SLegacyValue kStrainGauge[] = {TW_AT(Strain, A1, 13, 1), TW_AT(Strain, A0, 13, 2),
-                                         TW_AT(Strain, A2, 13, 4), TW_AT(Strain, Offset, 14, 4)};
-using Druck = CPressureDruckSensor;
-constexpr SLegacyValue kDruck[] = {
-    TW_AT(Druck, PTEMPA0, 189, 1), TW_AT(Druck, PTEMPA1, 189, 2), TW_AT(Druck, PTEMPA2, 189, 3),
-    TW_AT(Druck, PTCA0, 189, 4),   TW_AT(Druck, PTCA1, 189, 5),   TW_AT(Druck, PTCA2, 189, 6),
-    TW_AT(Druck, PTCB0, 190, 1),   TW_AT(Druck, PTCB1, 190, 2),   TW_AT(Druck, PTCB2, 190, 3),
-    TW_AT(Druck, PA0, 190, 4),     TW_AT(Druck, PA1, 190, 5),     TW_AT(Druck, PA2, 190, 6),
-    TW_AT(Druck, Offset, 190, 7)};
+    {12, 1, "T1"}, {12, 2, "T2"}, {12, 3, "T3"}, {12, 4, "T4"},    {13, 1, "C1"},    {13, 2, "C2"},
+    {13, 3, "C3"}, {14, 1, "D1"}, {14, 2, "D2"}, {14, 3, "Slope"}, {14, 4, "Offset"}};
+constexpr SLegacyValue kDigiquartzTC[] = {
+    {12, 1, "T1"},    {12, 2, "T2"},     {12, 3, "T3"},     {12, 4, "T4"},    {12, 5, "T5"},
+    {13, 1, "C1"},    {13, 2, "C2"},     {13, 3, "C3"},     {14, 1, "D1"},    {14, 2, "D2"},
+    {14, 3, "Slope"}, {14, 4, "Offset"}, {14, 6, "AD590M"}, {14, 7, "AD590B"}};
+constexpr SLegacyValue kStrainGauge[] = {
+    {13, 1, "A1"}, {13, 2, "A0"}, {13, 4, "A2"}, {14, 4, "Offset"}};
+constexpr SLegacyValue kDruck[] = {{189, 1, "PTEMPA0"}, {189, 2, "PTEMPA1"}, {189, 3, "PTEMPA2"},
+                                   {189, 4, "PTCA0"},   {189, 5, "PTCA1"},   {189, 6, "PTCA2"},
+                                   {190, 1, "PTCB0"},   {190, 2, "PTCB1"},   {190, 3, "PTCB2"},
+                                   {190, 4, "PA0"},     {190, 5, "PA1"},     {190, 6, "PA2"},
+                                   {190, 7, "Offset"}};
+constexpr auto kTempPlus = OnLine(185, "A0", "A1", "A2", "A3", "Slope", "Offset");
+constexpr auto kTempTDW94 = OnLine(247, "A0", "A1", "A2", "A3", "Slope", "Offset");
 
-#define TW_COUNT_TEMP_LINES(Class, line)                                                           \
-    {                                                                                              \
-        TW_AT(Class, A0, line, 1), TW_AT(Class, A1, line, 2), TW_AT(Class, A2, line, 3),           \
-            TW_AT(Class, A3, line, 4), TW_AT(Class, Slope, line, 5), TW_AT(Class, Offset, line, 6) \
-    }
-constexpr SLegacyValue kTempPlus[] = TW_COUNT_TEMP_LINES(CTempVantrelPlusSensor, 185);
-constexpr SLegacyValue kTempTDW94[] = TW_COUNT_TEMP_LINES(CTempTDW94Sensor, 247);
-#undef TW_COUNT_TEMP_LINES
+constexpr auto kpH = OnLine(19, "Slope", "Offset");
+constexpr SLegacyValue kPAR1[] = {{21, 1, "CalibrationConstant"},
+                                  {21, 2, "Multiplier"},
+                                  {21, 3, "M"},
+                                  {21, 4, "B"},
+                                  {21, 7, "Offset"}};
+constexpr auto kPAR2 = OnLine(210, "CalibrationConstant", "Multiplier", "M", "B", "Offset");
+constexpr SLegacyValue kSPAR[] = {{21, 5, "ConversionFactor"}, {21, 6, "RatioMultiplier"}};
 
-constexpr SLegacyValue kpH[] = {TW_AT(CpH_Sensor, Slope, 19, 1), TW_AT(CpH_Sensor, Offset, 19, 2)};
+constexpr auto kTrans =
+    std::array{OnLine(23, "M", "B", "PathLength"), OnLine(176, "M", "B", "PathLength")};
+constexpr auto kFLF = OnLine(25, "ScaleFactor", "Offset");
+constexpr auto kORP = OnLine(29, "M", "B", "Offset");
+constexpr auto kBackscatter =
+    std::array{OnLine(31, "Gain", "Offset"), OnLine(274, "Gain", "Offset")};
+constexpr SLegacyValue kAltimeter[] = {{32, 1, "ScaleFactor"}, {32, 5, "Offset"}};
+constexpr auto kIFREMER = OnLine(47, "Vm0", "Vd0", "D0", "K");
+constexpr auto kNephelo = OnLine(49, "ClearWaterValue", "ScaleFactor");
+constexpr auto kZaps = OnLine(51, "M", "B");
 
-using PAR = CPAR_BiosphericalSensor;
-constexpr SLegacyValue kPAR1[] = {TW_AT(PAR, CalibrationConstant, 21, 1),
-                                  TW_AT(PAR, Multiplier, 21, 2), TW_AT(PAR, M, 21, 3),
-                                  TW_AT(PAR, B, 21, 4), TW_AT(PAR, Offset, 21, 7)};
-constexpr SLegacyValue kPAR2[] = {TW_AT(PAR, CalibrationConstant, 210, 1),
-                                  TW_AT(PAR, Multiplier, 210, 2), TW_AT(PAR, M, 210, 3),
-                                  TW_AT(PAR, B, 210, 4), TW_AT(PAR, Offset, 210, 5)};
-constexpr SLegacyValue kSPAR[] = {TW_AT(CSPAR_Sensor, ConversionFactor, 21, 5),
-                                  TW_AT(CSPAR_Sensor, RatioMultiplier, 21, 6)};
+constexpr auto kUserPoly =
+    std::array{OnLine(76, "A0", "A1", "A2", "A3"), OnLine(79, "A0", "A1", "A2", "A3"),
+               OnLine(82, "A0", "A1", "A2", "A3")};
 
-#define TW_THREE(Class, N1, N2, N3, line) \
-    { TW_AT(Class, N1, line, 1), TW_AT(Class, N2, line, 2), TW_AT(Class, N3, line, 3) }
-#define TW_TWO(Class, N1, N2, line) \
-    { TW_AT(Class, N1, line, 1), TW_AT(Class, N2, line, 2) }
+constexpr SLegacyValue kDrHaardtSet[] = {{85, 1, "A0"},
+                                         {85, 2, "A1"},
+                                         {85, 3, "B0"},
+                                         {85, 4, "B1"},
+                                         {85, 5, "ModuloBit", &kDrHaardtModuloBit},
+                                         {85, 6, "GainRange", &kDrHaardtGainRange}};
+constexpr auto kDrHaardt =
+    std::array{Moved(kDrHaardtSet, {}), Moved(kDrHaardtSet, {{85, 88}}),
+               Moved(kDrHaardtSet, {{85, 91}}), Moved(kDrHaardtSet, {{85, 156}})};
 
-constexpr SLegacyValue kTrans[2][3] = {TW_THREE(CTransChelseaSensor, M, B, PathLength, 23),
-                                       TW_THREE(CTransChelseaSensor, M, B, PathLength, 176)};
-constexpr SLegacyValue kFLF[] = TW_TWO(CFluoroSeatechSensor, ScaleFactor, Offset, 25);
-constexpr SLegacyValue kORP[] = TW_THREE(COxidationRedPotSensor, M, B, Offset, 29);
-constexpr SLegacyValue kBackscatter[2][2] = {TW_TWO(COBS_BackscatteranceSensor, Gain, Offset, 31),
-                                             TW_TWO(COBS_BackscatteranceSensor, Gain, Offset, 274)};
-constexpr SLegacyValue kAltimeter[] = {TW_AT(CAltimeterSensor, ScaleFactor, 32, 1),
-                                       TW_AT(CAltimeterSensor, Offset, 32, 5)};
-using IFREMER = COBS_IFREMER_MeasuredSensor;
-constexpr SLegacyValue kIFREMER[] = {TW_AT(IFREMER, Vm0, 47, 1), TW_AT(IFREMER, Vd0, 47, 2),
-                                     TW_AT(IFREMER, D0, 47, 3), TW_AT(IFREMER, K, 47, 4)};
-constexpr SLegacyValue kNephelo[] =
-    TW_TWO(COBS_ChelseaNepheloSensor, ClearWaterValue, ScaleFactor, 49);
-constexpr SLegacyValue kZaps[] = TW_TWO(CZapsSensor, M, B, 51);
+constexpr auto kSoundVelocity = OnLine(97, "A0", "A1", "A2");
+constexpr auto kBiospherical = OnLine(100, "Cfn", "A1", "A2", "B");
+constexpr SLegacyValue kLS6000Set[] = {
+    {103, 1, "GainSetting", &kLS6000Gain}, {103, 2, "Slope"}, {103, 3, "Offset"}};
+constexpr auto kLS6000 = std::array{Moved(kLS6000Set, {}), Moved(kLS6000Set, {{103, 173}})};
+constexpr auto kAqua3 =
+    std::array{OnLine(106, "ScaleFactor", "Slope", "Offset", "Vacetone", "VB", "V1"),
+               OnLine(241, "ScaleFactor", "Slope", "Offset", "Vacetone", "VB", "V1")};
+constexpr auto kTurner10005 = OnLine(109, "ScaleFactor", "Offset");
+constexpr SLegacyValue kTurner10Au005[] = {{109, 3, "FullScaleConcentration"},
+                                           {109, 4, "FullScaleVoltage"},
+                                           {109, 5, "ZeroPointConcentratin"}};
+constexpr auto kTransAC3 = OnLine(116, "Ch2o", "Vh2o", "VDark", "X");
+constexpr SLegacyValue kFluoroAC3[] = {{116, 5, "Kv"}, {116, 6, "Vh2o"}, {116, 7, "AtoX"}};
+constexpr auto kWetstar =
+    std::array{OnLine(119, "Vblank", "ScaleFactor"), OnLine(213, "Vblank", "ScaleFactor")};
 
-using Poly = CUserPolySensor;
-constexpr SLegacyValue kUserPoly[3][4] = {
-#define TW_POLY_LINES(line)                                                           \
-    {                                                                                 \
-        TW_AT(Poly, A0, line, 1), TW_AT(Poly, A1, line, 2), TW_AT(Poly, A2, line, 3), \
-            TW_AT(Poly, A3, line, 4)                                                  \
-    }
-    TW_POLY_LINES(76), TW_POLY_LINES(79), TW_POLY_LINES(82)
-#undef TW_POLY_LINES
-};
-
-using Haardt = CDrHaardtSensor;
-constexpr SLegacyValue kDrHaardt[4][6] = {
-#define TW_HAARDT_LINES(line)                                                               \
-    {                                                                                       \
-        TW_AT(Haardt, A0, line, 1), TW_AT(Haardt, A1, line, 2), TW_AT(Haardt, B0, line, 3), \
-            TW_AT(Haardt, B1, line, 4),                                                     \
-            At<TW_CODED(Haardt, ModuloBit, kDrHaardtModuloBit)>(line, 5),                   \
-            At<TW_CODED(Haardt, GainRange, kDrHaardtGainRange)>(line, 6)                    \
-    }
-    TW_HAARDT_LINES(85), TW_HAARDT_LINES(88), TW_HAARDT_LINES(91), TW_HAARDT_LINES(156)
-#undef TW_HAARDT_LINES
-};
-
-constexpr SLegacyValue kSoundVelocity[] = TW_THREE(CSoundVelocitySensor, A0, A1, A2, 97);
-using Bio = CFluoroBiosphericalSensor;
-constexpr SLegacyValue kBiospherical[] = {TW_AT(Bio, Cfn, 100, 1), TW_AT(Bio, A1, 100, 2),
-                                          TW_AT(Bio, A2, 100, 3), TW_AT(Bio, B, 100, 4)};
-using LS6000 = COBS_SeatechLS6000Sensor;
-constexpr SLegacyValue kLS6000[2][3] = {
-#define TW_LS6000_LINES(line)                                                                   \
-    {                                                                                           \
-        At<TW_CODED(LS6000, GainSetting, kLS6000Gain)>(line, 1), TW_AT(LS6000, Slope, line, 2), \
-            TW_AT(LS6000, Offset, line, 3)                                                      \
-    }
-    TW_LS6000_LINES(103), TW_LS6000_LINES(173)
-#undef TW_LS6000_LINES
-};
-using Aqua3 = CFluoroChelseaAqua3Sensor;
-constexpr SLegacyValue kAqua3[2][6] = {
-#define TW_AQUA3_LINES(line)                                                \
-    {                                                                       \
-        TW_AT(Aqua3, ScaleFactor, line, 1), TW_AT(Aqua3, Slope, line, 2),   \
-            TW_AT(Aqua3, Offset, line, 3), TW_AT(Aqua3, Vacetone, line, 4), \
-            TW_AT(Aqua3, VB, line, 5), TW_AT(Aqua3, V1, line, 6)            \
-    }
-    TW_AQUA3_LINES(106), TW_AQUA3_LINES(241)
-#undef TW_AQUA3_LINES
-};
-constexpr SLegacyValue kTurner10005[] = TW_TWO(CFluoroTurner10005Sensor, ScaleFactor, Offset, 109);
-using Au = CFluoroTurner10Au005Sensor;
-constexpr SLegacyValue kTurner10Au005[] = {TW_AT(Au, FullScaleConc, 109, 3),
-                                           TW_AT(Au, FullScaleVolt, 109, 4),
-                                           TW_AT(Au, ZeroPointConc, 109, 5)};
-using TransAC3 = CTransWetlabAC3Sensor;
-constexpr SLegacyValue kTransAC3[] = {TW_AT(TransAC3, Ch2o, 116, 1), TW_AT(TransAC3, Vh2o, 116, 2),
-                                      TW_AT(TransAC3, VDark, 116, 3), TW_AT(TransAC3, X, 116, 4)};
-using FluoroAC3 = CFluoroWetlabAC3Sensor;
-constexpr SLegacyValue kFluoroAC3[] = {TW_AT(FluoroAC3, Kv, 116, 5), TW_AT(FluoroAC3, Vh2o, 116, 6),
-                                       TW_AT(FluoroAC3, AtoX, 116, 7)};
-constexpr SLegacyValue kWetstar[2][2] = {
-    TW_TWO(CFluoroWetlabWetstarSensor, Vblank, ScaleFactor, 119),
-    TW_TWO(CFluoroWetlabWetstarSensor, Vblank, ScaleFactor, 213)};
-
-constexpr int kFGP_Count = 8;
-constexpr SLegacyValue kFGP[kFGP_Count][2] = {
-#define TW_FGP_LINES(n) TW_TWO(CPressureFGP_Sensor, ScaleFactor, Offset, 126 + 3 * (n))
-    TW_FGP_LINES(0), TW_FGP_LINES(1), TW_FGP_LINES(2), TW_FGP_LINES(3), TW_FGP_LINES(4),
-    TW_FGP_LINES(5), TW_FGP_LINES(6), TW_FGP_LINES(7)
-#undef TW_FGP_LINES
-};
-
-using Turbidity = COBS_SeapointTurbiditySensor;
-constexpr SLegacyValue kSeapointTurbidity[2][2] = {
-    {At<TW_CODED(Turbidity, GainSetting, kSeapointTurbidityGain)>(150, 1),
-     TW_AT(Turbidity, ScaleFactor, 150, 2)},
-    {At<TW_CODED(Turbidity, GainSetting, kSeapointTurbidityGain)>(153, 1),
-     TW_AT(Turbidity, ScaleFactor, 153, 2)}};
-constexpr SLegacyValue kMinitracka[] =
-    TW_THREE(CFluoroChelseaMiniSensor, Vacetone, Vacetone100, Offset, 159);
-using Seapoint = CFluoroSeapointSensor;
-constexpr SLegacyValue kSeapointFluoro[2][2] = {
-    {At<TW_CODED(Seapoint, GainSetting, kSeapointFluoroGain)>(162, 1),
-     TW_AT(Seapoint, Offset, 162, 2)},
-    {At<TW_CODED(Seapoint, GainSetting, kSeapointFluoroGain)>(216, 1),
-     TW_AT(Seapoint, Offset, 216, 2)}};
-using Rhodamine = CFluoroSeapointRhodaSensor;
-constexpr SLegacyValue kRhodamine[] = {
-    At<TW_CODED(Rhodamine, GainSetting, kSeapointFluoroGain)>(225, 1),
-    TW_AT(Rhodamine, Offset, 225, 2)};
-using SCUFA = CFluoroTurnerSCUFA_Sensor;
-constexpr SLegacyValue kSCUFA[2][6] = {
-#define TW_SCUFA_LINES(line)                                                 \
-    {                                                                        \
-        TW_AT(SCUFA, ScaleFactor, line, 1), TW_AT(SCUFA, Offset, line, 2),   \
-            At<TW_CHOICE(SCUFA, Units)>(line, 3), TW_AT(SCUFA, MX, line, 4), \
-            TW_AT(SCUFA, MY, line, 5), TW_AT(SCUFA, B, line, 6)              \
-    }
-    TW_SCUFA_LINES(195), TW_SCUFA_LINES(219)
-#undef TW_SCUFA_LINES
-};
-constexpr SLegacyValue kSCUFA_OBS[2][2] = {
-    TW_TWO(COBS_TurnerSCUFA_Sensor, ScaleFactor, Offset, 198),
-    TW_TWO(COBS_TurnerSCUFA_Sensor, ScaleFactor, Offset, 250)};
-constexpr SLegacyValue kECO_AFL[2][2] = {
-    TW_TWO(CFluoroWetlabECO_AFL_Sensor, Vblank, ScaleFactor, 201),
-    TW_TWO(CFluoroWetlabECO_AFL_Sensor, Vblank, ScaleFactor, 272)};
-using MethaneConc = CMethaneConcCAPSUM_Sensor;
-constexpr SLegacyValue kMethaneConc[] = {
-    TW_AT(MethaneConc, D, 207, 1),  TW_AT(MethaneConc, A0, 207, 2), TW_AT(MethaneConc, A1, 207, 3),
-    TW_AT(MethaneConc, B0, 207, 4), TW_AT(MethaneConc, B1, 207, 5), TW_AT(MethaneConc, B2, 207, 6)};
-constexpr SLegacyValue kMethaneTemp[] = {TW_AT(CMethaneTempCAPSUM_Sensor, T1, 207, 7),
-                                         TW_AT(CMethaneTempCAPSUM_Sensor, T2, 207, 8)};
-constexpr SLegacyValue kCDOM[] = TW_TWO(CFluoroWetlabCDOM_Sensor, Vblank, ScaleFactor, 222);
-using LISST = CSuspSedScatterSensor;
-constexpr SLegacyValue kLISST[] = {
-    TW_AT(LISST, TotalVolConcConst, 234, 1), TW_AT(LISST, SauterMeanDiameter, 234, 2),
-    TW_AT(LISST, CleanScatterOutput, 234, 3), TW_AT(LISST, CleanTransOutput, 234, 4)};
-constexpr SLegacyValue kUV_Aqua[] = TW_TWO(CFluoroChelseaUV_AquaSensor, A, B, 244);
-constexpr SLegacyValue kOBS3plus[2][3] = {TW_THREE(COBS_DA_3plusSensor, A0, A1, A2, 253),
-                                          TW_THREE(COBS_DA_3plusSensor, A0, A1, A2, 256)};
-// The optode's two integers and one double, kept in that order.
-constexpr SLegacyValue kOptode[] =
-    TW_THREE(COxOptodeSensor, DoSalinityCorrection, DoDepthCorrection, InternalSalinity, 278);
-constexpr SLegacyValue kPARLog[] = TW_THREE(CPARLog_SatlanticSensor, A0, A1, Im, 281);
-
-using Beckman = COxCurrentBeckmanSensor;
-constexpr SLegacyValue kBeckmanCurrent[2][8] = {
-#define TW_BECKMAN_LINES(l1, l2)                                                                 \
-    {                                                                                            \
-        TW_AT(Beckman, M, l1, 1), TW_AT(Beckman, B, l1, 2), TW_AT(Beckman, Soc, l1, 5),          \
-            TW_AT(Beckman, Tcor, l1, 6), TW_AT(Beckman, Wt, l2, 1), TW_AT(Beckman, Pcor, l2, 2), \
-            TW_AT(Beckman, Tau, l2, 3), TW_AT(Beckman, Boc, l2, 4)                               \
-    }
-    TW_BECKMAN_LINES(16, 17), TW_BECKMAN_LINES(72, 73)
-#undef TW_BECKMAN_LINES
-};
-constexpr SLegacyValue kBeckmanTemp[2][2] = {
-    {TW_AT(COxTempBeckmanSensor, K, 16, 3), TW_AT(COxTempBeckmanSensor, C, 16, 4)},
-    {TW_AT(COxTempBeckmanSensor, K, 72, 3), TW_AT(COxTempBeckmanSensor, C, 72, 4)}};
-constexpr SLegacyValue kIOWCurrent[] = {TW_AT(COxCurrentIOW_Sensor, B0, 94, 5),
-                                        TW_AT(COxCurrentIOW_Sensor, B1, 94, 6)};
-using IOWTemp = COxTempIOW_Sensor;
-constexpr SLegacyValue kIOWTemp[] = {TW_AT(IOWTemp, A0, 94, 1), TW_AT(IOWTemp, A1, 94, 2),
-                                     TW_AT(IOWTemp, A2, 94, 3), TW_AT(IOWTemp, A3, 94, 4)};
-using TDW41 = COxTDW_Sensor;
-constexpr SLegacyValue kTDW41[2][19] = {
-#define TW_TDW41_LINES(l1, l2, l3)                                                                \
-    {                                                                                             \
-        TW_AT(TDW41, Soc, l1, 1), TW_AT(TDW41, Tcor, l1, 2), TW_AT(TDW41, Offset, l1, 3),         \
-            TW_AT(TDW41, Pcor, l2, 1), TW_AT(TDW41, Tau, l2, 2), TW_AT(TDW41, Boc, l2, 3),        \
-            TW_AT(TDW41, Use2007Equations, l3, 1), TW_AT(TDW41, Soc2007, l3, 2),                  \
-            TW_AT(TDW41, A, l3, 3), TW_AT(TDW41, B, l3, 4), TW_AT(TDW41, C, l3, 5),               \
-            TW_AT(TDW41, E, l3, 6), TW_AT(TDW41, Voffset2007, l3, 7), TW_AT(TDW41, Tau20, l3, 8), \
-            TW_AT(TDW41, D1, l3, 10), TW_AT(TDW41, D2, l3, 11), TW_AT(TDW41, H1, l3, 12),         \
-            TW_AT(TDW41, H2, l3, 13), TW_AT(TDW41, H3, l3, 14)                                    \
-    }
-    TW_TDW41_LINES(165, 166, 258), TW_TDW41_LINES(169, 170, 259)
-#undef TW_TDW41_LINES
-};
-
-#undef TW_THREE
-#undef TW_TWO
-
-template <class S>
-bool UsesOldDate(const CSensor& sensor) {
-    const auto* own = dynamic_cast<const S*>(&sensor);
-    return own && !own->GetbUseG_J();
+constexpr auto FGPLine(int n) {
+    return OnLine(126 + 3 * n, "ScaleFactor", "Offset");
 }
+constexpr auto kFGP = std::array{FGPLine(0), FGPLine(1), FGPLine(2), FGPLine(3),
+                                 FGPLine(4), FGPLine(5), FGPLine(6), FGPLine(7)};
+
+constexpr SLegacyValue kSeapointTurbiditySet[] = {{150, 1, "GainSetting", &kSeapointTurbidityGain},
+                                                  {150, 2, "ScaleFactor"}};
+constexpr auto kSeapointTurbidity =
+    std::array{Moved(kSeapointTurbiditySet, {}), Moved(kSeapointTurbiditySet, {{150, 153}})};
+constexpr SLegacyValue kSeapointFluoroSet[] = {{162, 1, "GainSetting", &kSeapointFluoroGain},
+                                               {162, 2, "Offset"}};
+constexpr auto kSeapointFluoro =
+    std::array{Moved(kSeapointFluoroSet, {}), Moved(kSeapointFluoroSet, {{162, 216}})};
+// The rhodamine fluorometer keeps its gain as the Seapoint does.
+constexpr auto kRhodamine = Moved(kSeapointFluoroSet, {{162, 225}});
+constexpr auto kMinitracka = OnLine(159, "Vacetone", "Vacetone100", "Offset");
+constexpr auto kSCUFA = std::array{OnLine(195, "ScaleFactor", "Offset", "Units", "MX", "MY", "B"),
+                                   OnLine(219, "ScaleFactor", "Offset", "Units", "MX", "MY", "B")};
+constexpr auto kSCUFA_OBS =
+    std::array{OnLine(198, "ScaleFactor", "Offset"), OnLine(250, "ScaleFactor", "Offset")};
+constexpr auto kECO_AFL =
+    std::array{OnLine(201, "Vblank", "ScaleFactor"), OnLine(272, "Vblank", "ScaleFactor")};
+constexpr auto kMethaneConc = OnLine(207, "D", "A0", "A1", "B0", "B1", "B2");
+constexpr SLegacyValue kMethaneTemp[] = {{207, 7, "T1"}, {207, 8, "T2"}};
+constexpr auto kCDOM = OnLine(222, "Vblank", "ScaleFactor");
+constexpr auto kLISST = OnLine(234, "TotalVolumeConcConst", "SauterMeanDiameter",
+                               "CleanWaterScatteringOutput", "CleanWaterTransmissionOutput");
+constexpr auto kUV_Aqua = OnLine(244, "A", "B");
+constexpr auto kOBS3plus = std::array{OnLine(253, "A0", "A1", "A2"), OnLine(256, "A0", "A1", "A2")};
+constexpr auto kOptode =
+    OnLine(278, "DoSalinityCorrection", "DoDepthCorrection", "InternalSalinity");
+constexpr auto kPARLog = OnLine(281, "a0", "a1", "Im");
+
+constexpr SLegacyValue kBeckmanCurrentSet[] = {{16, 1, "M"},    {16, 2, "B"},  {16, 5, "Soc"},
+                                               {16, 6, "Tcor"}, {17, 1, "Wt"}, {17, 2, "Pcor"},
+                                               {17, 3, "Tau"},  {17, 4, "Boc"}};
+constexpr auto kBeckmanCurrent =
+    std::array{Moved(kBeckmanCurrentSet, {}), Moved(kBeckmanCurrentSet, {{16, 72}, {17, 73}})};
+constexpr SLegacyValue kBeckmanTempSet[] = {{16, 3, "K"}, {16, 4, "C"}};
+constexpr auto kBeckmanTemp =
+    std::array{Moved(kBeckmanTempSet, {}), Moved(kBeckmanTempSet, {{16, 72}})};
+constexpr SLegacyValue kIOWCurrent[] = {{94, 5, "B0"}, {94, 6, "B1"}};
+constexpr auto kIOWTemp = OnLine(94, "A0", "A1", "A2", "A3");
+constexpr SLegacyValue kTDW41Set[] = {
+    {165, 1, TW_SET("CalibrationCoefficients", 0) "Soc"},
+    {165, 2, "Tcor"},
+    {165, 3, TW_SET("CalibrationCoefficients", 0) "offset"},
+    {166, 1, "Pcor"},
+    {166, 2, "Tau"},
+    {166, 3, "Boc"},
+    {258, 1, "Use2007Equation"},
+    {258, 2, TW_SET("CalibrationCoefficients", 1) "Soc"},
+    {258, 3, "A"},
+    {258, 4, "B"},
+    {258, 5, "C"},
+    {258, 6, "E"},
+    {258, 7, TW_SET("CalibrationCoefficients", 1) "offset"},
+    {258, 8, "Tau20"},
+    {258, 10, "D1"},
+    {258, 11, "D2"},
+    {258, 12, "H1"},
+    {258, 13, "H2"},
+    {258, 14, "H3"},
+};
+#undef TW_SET
+constexpr auto kTDW41 =
+    std::array{Moved(kTDW41Set, {}), Moved(kTDW41Set, {{165, 169}, {166, 170}, {258, 259}})};
 
 // Serial, date and values of a kind; the tables below name only what
 // differs.
 constexpr SLegacySensorLines Row(int id, int instance, int serial, int date,
                                  std::span<const SLegacyValue> values = {}) {
-    return {id, instance, serial, date, 0, nullptr, 0, values};
+    return {id, instance, serial, date, 0, 0, values};
 }
 
 const SLegacySensorLines kRows[] = {
-    {SID_CONDUCTIVITY, 0, 1, 120, 52, &UsesOldDate<Cond>, 0, kConductivity[0]},
-    {SID_CONDUCTIVITY, 1, 6, 122, 54, &UsesOldDate<Cond>, 0, kConductivity[1]},
-    {SID_TEMP_TDW2, 0, 4, 121, 53, &UsesOldDate<Temp>, 0, kTemperature[0]},
-    {SID_TEMP_TDW2, 1, 9, 123, 55, &UsesOldDate<Temp>, 0, kTemperature[1]},
+    {SID_CONDUCTIVITY, 0, 1, 120, 52, 0, kConductivity[0]},
+    {SID_CONDUCTIVITY, 1, 6, 122, 54, 0, kConductivity[1]},
+    {SID_TEMP_TDW2, 0, 4, 121, 53, 0, kTemperature[0]},
+    {SID_TEMP_TDW2, 1, 9, 123, 55, 0, kTemperature[1]},
     // The pressure block: the Digiquartz with temperature compensation first,
     // so that its defaults fill what another pressure sensor leaves.
     Row(SID_PRESSURE_DIGIQUARTZ_TC, 0, 11, 56, kDigiquartzTC),
@@ -413,9 +274,9 @@ const SLegacySensorLines kRows[] = {
     Row(SID_OBS_CHELSEA_NEPHELO, 0, 48, 68, kNephelo),
     Row(SID_ZAPS, 0, 50, 69, kZaps),
     Row(SID_OX_CURRENT_BECKMAN, 1, 70, 71, kBeckmanCurrent[1]),
-    {SID_USER_POLY, 0, 74, 75, 0, nullptr, 202, kUserPoly[0]},
-    {SID_USER_POLY, 1, 77, 78, 0, nullptr, 203, kUserPoly[1]},
-    {SID_USER_POLY, 2, 80, 81, 0, nullptr, 204, kUserPoly[2]},
+    {SID_USER_POLY, 0, 74, 75, 0, 202, kUserPoly[0]},
+    {SID_USER_POLY, 1, 77, 78, 0, 203, kUserPoly[1]},
+    {SID_USER_POLY, 2, 80, 81, 0, 204, kUserPoly[2]},
     Row(SID_FLUORO_DR_HAARDT_CHLORO, 0, 83, 84, kDrHaardt[0]),
     Row(SID_FLUORO_DR_HAARDT_PHYCO, 0, 86, 87, kDrHaardt[1]),
     Row(SID_OBS_DR_HAARDT_TURBIDITY, 0, 89, 90, kDrHaardt[2]),
@@ -476,11 +337,6 @@ const SLegacySensorLines kRows[] = {
     Row(SID_OXYGEN_OPTODE, 0, 276, 277, kOptode),
     Row(SID_PAR_LOG_SATLANTIC, 0, 279, 280, kPARLog),
 };
-
-#undef TW_AT
-#undef TW_PLAIN
-#undef TW_CHOICE
-#undef TW_CODED
 
 // Formats of the coefficient lines; the lines of sensor kinds that are no
 // longer read hold zeros in their formats.
@@ -619,10 +475,43 @@ const char* LegacyLineFormat(int line) {
     return nullptr;
 }
 
+namespace {
+
+// The position of each of the row's values among the sensor's fields.
+std::vector<int> ValueFields(const CSensor& sensor, const SLegacySensorLines& row) {
+    const std::vector<SSensorField> fields = sensor.Fields();
+    std::vector<int> positions;
+    positions.reserve(row.values.size());
+    for (const SLegacyValue& value : row.values) {
+        positions.push_back(FindField(fields, value.key));
+        assert(positions.back() >= 0 && "a legacy value names a field the sensor lacks");
+    }
+    return positions;
+}
+
+void Take(const SLegacyValue& value, CSensor& sensor, int field, double number) {
+    if (field >= 0) {
+        sensor.SetFieldValue(static_cast<std::size_t>(field),
+                             value.codes ? value.codes->Setting(ClampToInt(number)) : number);
+    }
+}
+
+bool UsesOldDate(const CSensor& sensor) {
+    const int field = sensor.FindField(kUsesNewSet);
+    return field >= 0 && sensor.GetFieldValue(static_cast<std::size_t>(field)) == 0;
+}
+
+}  // namespace
+
+void SLegacyValue::set(CSensor& sensor, double value) const {
+    Take(*this, sensor, sensor.FindField(key), value);
+}
+
 void ReadLegacySensor(const CConLines& lines, const SLegacySensorLines& row, CSensor& sensor) {
     if (row.serialLine) {
         sensor.SetSerialNum(CString(lines.Line(row.serialLine)));
     }
+    const std::vector<int> fields = ValueFields(sensor, row);
     // Each coefficient line once, with as many values as this kind takes.
     constexpr int kMaxValues = 16;
     for (std::size_t i = 0; i < row.values.size(); ++i) {
@@ -640,25 +529,39 @@ void ReadLegacySensor(const CConLines& lines, const SLegacySensorLines& row, CSe
         }
         double values[kMaxValues];
         ScanLine(lines.Line(line), LegacyLineFormat(line), values, count);
-        for (const SLegacyValue& value : row.values) {
+        for (std::size_t j = 0; j < row.values.size(); ++j) {
+            const SLegacyValue& value = row.values[j];
             if (value.line == line) {
-                value.set(sensor, values[value.position - 1]);
+                Take(value, sensor, fields[j], values[value.position - 1]);
             }
         }
     }
     if (row.nameLine) {
-        if (auto* poly = dynamic_cast<CUserPolySensor*>(&sensor)) {
-            poly->SetActualName(CString(lines.Line(row.nameLine)));
+        const int field = sensor.FindField(kNameField);
+        if (field >= 0) {
+            sensor.SetFieldText(static_cast<std::size_t>(field), CString(lines.Line(row.nameLine)));
         }
     }
-    const int dateLine =
-        row.usesOldDate && row.usesOldDate(sensor) ? row.oldDateLine : row.dateLine;
+    const int dateLine = row.oldDateLine && UsesOldDate(sensor) ? row.oldDateLine : row.dateLine;
     if (dateLine) {
         sensor.SetCalDate(CString(lines.Line(dateLine)));
     }
 }
 
 CString LegacySensorName(const CSensor& sensor) {
-    const auto* poly = dynamic_cast<const CUserPolySensor*>(&sensor);
-    return poly ? poly->GetActualName() : CString();
+    const int field = sensor.FindField(kNameField);
+    return field >= 0 ? sensor.GetFieldText(static_cast<std::size_t>(field)) : CString();
+}
+
+std::vector<double> LegacyValues(const CSensor& sensor, const SLegacySensorLines& row) {
+    const std::vector<int> fields = ValueFields(sensor, row);
+    std::vector<double> values;
+    values.reserve(row.values.size());
+    for (std::size_t i = 0; i < row.values.size(); ++i) {
+        const SLegacyValue& value = row.values[i];
+        const double held =
+            fields[i] >= 0 ? sensor.GetFieldValue(static_cast<std::size_t>(fields[i])) : 0.0;
+        values.push_back(value.codes ? value.codes->Code(ClampToInt(held)) : held);
+    }
+    return values;
 }

@@ -5,11 +5,15 @@
 // shared: each kind reads and writes only its own positions.
 //
 // The table is keyed by sensor ID and instance (the first or second sensor of
-// a kind, the nth FGP pressure or user polynomial); it drives the sensors'
-// public accessors, so the readers and the writer share one description.
+// a kind, the nth FGP pressure or user polynomial); it names each value by
+// the key of the sensor's field that holds it, so the readers and the writer
+// share one description with every other tier. Every value is a field: what
+// a line holds beyond the sensors' fields (the pressure code, the gas-tension
+// type) the instrument's own lines write.
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/CTD.h"
 #include "core/Sensor.h"
@@ -18,14 +22,20 @@
 // The last line of the layout.
 constexpr int kConLastLine = 281;
 
+// A selection that the file holds as an instrument code, not as its number.
+struct SLegacyCodes;
+
 // One coefficient of a sensor: its line, its position there (from 1) and the
-// accessors. Coded settings (gain switches and the like) are exchanged as the
-// code the file holds.
+// key of its field.
 struct SLegacyValue {
     int line;
     int position;
-    double (*get)(const CSensor&);
-    void (*set)(CSensor&, double);
+    const char* key;
+    const SLegacyCodes* codes = nullptr;
+
+    // Takes the number as a read of the line does: a selection out of range,
+    // or a code of none, keeps the sensor's setting.
+    void set(CSensor& sensor, double value) const;
 };
 
 struct SLegacySensorLines {
@@ -34,11 +44,10 @@ struct SLegacySensorLines {
     int serialLine;  // 0: none
     int dateLine;    // 0: none
     // Conductivity and TDW 2 temperature keep the date of the older
-    // coefficient set on another line; the reader takes that one when
-    // usesOldDate says so, the writer writes both.
+    // coefficient set on another line; the reader takes that one when the
+    // sensor's "UseG_J" is off, the writer writes both.
     int oldDateLine;
-    bool (*usesOldDate)(const CSensor&);
-    // A user polynomial's own name: the whole line.
+    // A user polynomial's own name ("SensorName"): the whole line.
     int nameLine;
     std::span<const SLegacyValue> values;
 };
@@ -67,6 +76,10 @@ const char* LegacyLineFormat(int line);
 
 // A user polynomial's own name; empty for any other sensor.
 CString LegacySensorName(const CSensor& sensor);
+
+// The row's values as the sensor holds them, in the order of row.values (a
+// coded selection as its code).
+std::vector<double> LegacyValues(const CSensor& sensor, const SLegacySensorLines& row);
 
 // Fills a new sensor from its row: serial number, date, name and coefficient
 // values (values the line does not hold are 0).
