@@ -15,7 +15,7 @@ bool CCursor::Leave() {
 std::string CCursor::PathText() const {
     std::string text;
     for (std::size_t i = 1; i < m_path.size(); ++i) {
-        text += (i > 1 ? "/" : "") + StepName(m_path[i]);
+        text += (i > 1 ? "/" : "") + StepName(m_path[i].node);
     }
     return text;
 }
@@ -34,7 +34,7 @@ std::string StepName(pugi::xml_node element) {
     return step;
 }
 
-CObjectScope::CObjectScope(CCursor* cursor, pugi::xml_node element)
+CObjectScope::CObjectScope(CCursor* cursor, CCursor::SStep element)
     : m_cursor(cursor), m_depth(cursor->m_path.size()), m_floor(cursor->m_floor) {
     cursor->m_path.push_back(element);
     cursor->m_floor = cursor->m_path.size();

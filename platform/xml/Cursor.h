@@ -5,22 +5,30 @@
 #include <pugixml.hpp>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
+#include "platform/xml/ElementIndex.h"
 #include "platform/xml/TDWXML.h"
 
 namespace TDWXML::detail {
 
 class CCursor {
   public:
-    explicit CCursor(pugi::xml_node start) : m_path{start} {}
+    // An element and its place in the document's element index.
+    struct SStep {
+        pugi::xml_node node;
+        std::int32_t element;
+    };
 
-    pugi::xml_node Current() const { return m_path.back(); }
-    void Enter(pugi::xml_node element) { m_path.push_back(element); }
+    explicit CCursor(SStep start) : m_path{start} {}
+
+    pugi::xml_node Current() const { return m_path.back().node; }
+    std::int32_t CurrentElement() const { return m_path.back().element; }
+    void Enter(SStep step) { m_path.push_back(step); }
     // Leaves the element last entered; false when that would leave an element
     // the current object did not open itself.
     bool Leave();
@@ -30,7 +38,7 @@ class CCursor {
 
   private:
     friend class CObjectScope;
-    std::vector<pugi::xml_node> m_path;
+    std::vector<SStep> m_path;
     std::size_t m_floor = 1;
 };
 
@@ -44,7 +52,7 @@ std::string StepName(pugi::xml_node element);
 // the scope lasts the object cannot close the element it was given.
 class CObjectScope {
   public:
-    CObjectScope(CCursor* cursor, pugi::xml_node element);
+    CObjectScope(CCursor* cursor, CCursor::SStep element);
     ~CObjectScope();
     CObjectScope(const CObjectScope&) = delete;
     CObjectScope& operator=(const CObjectScope&) = delete;
@@ -65,22 +73,25 @@ namespace TDWXML::detail {
 // the look-ups stay there, so that reading n numbered children costs one pass
 // over them rather than n.
 struct SNumberedChildren {
-    pugi::xml_node parent;
+    std::int32_t parent = CElementIndex::kNone;
     std::string tag;
     std::string indexAttr;
-    std::vector<std::pair<int, pugi::xml_node>> children;
+    std::vector<std::pair<int, std::int32_t>> children;
 };
 
 }  // namespace TDWXML::detail
 
 struct TDWXML::CInputNode::State {
-    explicit State(pugi::xml_node start) : cursor(start) {}
+    explicit State(const detail::CElementIndex& index)
+        : elements(index), cursor({index[0].node, 0}) {}
+    const detail::CElementIndex& elements;  // of the document, which outlives the node
     detail::CCursor cursor;
     detail::SNumberedChildren numbered;
     // The diagnostics place in force before this node began to read.
     std::function<std::string()> previousPlace;
-    // While someone watches reads: the elements looked up, so that those
-    // never looked at can be noted when the node is done.
+    // While someone watches reads: which elements were looked up, by their
+    // place in the index, so that those never looked at can be noted when
+    // the node is done.
     bool tracking = false;
-    std::unordered_set<const void*> visited;
+    std::vector<bool> visited;
 };

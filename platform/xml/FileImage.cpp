@@ -10,7 +10,6 @@
 #include <cstring>
 #include <new>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/xml/SourcePosition.h"
@@ -29,65 +28,11 @@ constexpr unsigned int kParseOptions = pugi::parse_cdata | pugi::parse_escapes |
                                        pugi::parse_wconv_attribute | pugi::parse_ws_pcdata_single |
                                        pugi::parse_doctype;
 
-// Beyond this many attributes an element's names are checked for repeats
-// through a hash set rather than pair by pair.
-constexpr std::size_t kPairwiseAttributes = 8;
-
-bool HasRepeatedAttribute(pugi::xml_node element) {
-    const pugi::xml_attribute first = element.first_attribute();
-    if (!first || !first.next_attribute()) {
-        return false;  // most elements: nothing to compare
-    }
-    std::size_t count = 0;
-    for (pugi::xml_attribute a = first; a; a = a.next_attribute()) {
-        ++count;
-    }
-    if (count <= kPairwiseAttributes) {
-        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-            for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-                if (std::strcmp(a.name(), b.name()) == 0) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-    std::unordered_set<std::string_view> names;
-    names.reserve(count);
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-        if (!names.insert(a.name()).second) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Lists the elements in document order (the root first) and stops at the
-// first that repeats an attribute.
-class CElementLister : public pugi::xml_tree_walker {
-  public:
-    explicit CElementLister(std::vector<pugi::xml_node>* elements) : m_elements(elements) {}
-    bool begin(pugi::xml_node& node) override { return Visit(node); }
-    bool for_each(pugi::xml_node& node) override { return Visit(node); }
-
-  private:
-    bool Visit(const pugi::xml_node& node) {
-        if (node.type() != pugi::node_element) {
-            return true;
-        }
-        if (HasRepeatedAttribute(node)) {
-            return false;
-        }
-        m_elements->push_back(node);
-        return true;
-    }
-    std::vector<pugi::xml_node>* m_elements;
-};
-
 // A tree that the parser accepts but that is not one well-formed document
 // the reader can take as it stands: the reason, or null when there is none.
-// Lists the elements in document order on the way.
-const char* RefusalOf(const pugi::xml_document& document, std::vector<pugi::xml_node>* elements) {
+// Lists the elements on the way.
+const char* RefusalOf(const pugi::xml_document& document, std::size_t expectedElements,
+                      detail::CElementIndex* elements) {
     int roots = 0;
     for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
         if (node.type() == pugi::node_element) {
@@ -102,10 +47,7 @@ const char* RefusalOf(const pugi::xml_document& document, std::vector<pugi::xml_
     if (roots != 1) {
         return "junk after document element";
     }
-    pugi::xml_node root = document.document_element();
-    CElementLister lister(elements);
-    elements->reserve(64);
-    if (!root.traverse(lister)) {
+    if (!elements->Build(document.document_element(), expectedElements)) {
         return "duplicate attribute";
     }
     return nullptr;
@@ -251,7 +193,8 @@ void CFileImage::Parse() {
     // bounds the tree before it is built.
     const char* at = m_bytes.data();
     const char* const end = at + m_bytes.size();
-    for (std::size_t tags = 0;
+    std::size_t tags = 0;
+    for (;
          (at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at))));
          ++at, ++tags) {
         if (tags == kMaxDocumentTags) {
@@ -268,13 +211,18 @@ void CFileImage::Parse() {
     }
     const pugi::xml_parse_result result =
         m_document.load_buffer(m_bytes.data(), m_bytes.size(), kParseOptions, pugi::encoding_auto);
-    const char* refusal = result ? RefusalOf(m_document, &m_elements) : result.description();
+    // Most elements have a start and an end tag; the guess is capped so that
+    // a comment full of '<' does not reserve much.
+    constexpr std::size_t kMostElementsReserved = 4096;
+    const std::size_t expected = std::min(tags / 2 + 1, kMostElementsReserved);
+    const char* refusal =
+        result ? RefusalOf(m_document, expected, &m_elements) : result.description();
     if (refusal == nullptr) {
         m_parsed = true;
         return;
     }
     m_document.reset();
-    m_elements.clear();
+    m_elements.Clear();
     m_error.reason = refusal;
     if (!result) {
         const detail::SSourcePosition where =
@@ -338,14 +286,7 @@ pugi::xml_node CFileImage::Root() const {
 }
 
 const char* CFileImage::LastAttribute(const char* tag, const char* attribute) const {
-    for (auto element = m_elements.rbegin(); element != m_elements.rend(); ++element) {
-        if (std::strcmp(element->name(), tag) == 0) {
-            if (const pugi::xml_attribute found = element->attribute(attribute)) {
-                return found.value();
-            }
-        }
-    }
-    return nullptr;
+    return m_elements.LastAttribute(tag, attribute);
 }
 
 CFileReadScope::CFileReadScope() {

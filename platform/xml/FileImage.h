@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/xml/ElementIndex.h"
 #include "platform/xml/TDWXML.h"
 
 namespace TDWXML {
@@ -52,6 +53,8 @@ class CFileImage {
     const SLoadError& ParseError() const { return m_error; }
     // The root element (null when not parsed).
     pugi::xml_node Root() const;
+    // The elements in document order, the root at 0 (empty when not parsed).
+    const detail::CElementIndex& Elements() const { return m_elements; }
     // The value of the attribute on the last element with the tag, in
     // document order, that has the attribute; null when none has.
     const char* LastAttribute(const char* tag, const char* attribute) const;
@@ -66,7 +69,7 @@ class CFileImage {
 
     std::string m_bytes;
     pugi::xml_document m_document;
-    std::vector<pugi::xml_node> m_elements;  // in document order
+    detail::CElementIndex m_elements;
     bool m_parsed = false;
     bool m_tooManyTags = false;
     SLoadError m_error;

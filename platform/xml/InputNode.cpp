@@ -2,6 +2,7 @@
 // reading attributes and element text as bytes or numbers.
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -18,13 +19,21 @@ namespace TDWXML {
 
 namespace {
 
+using detail::CElementIndex;
+using Step = detail::CCursor::SStep;
+
 // The children of parent named name whose attribute attrName reads as a
 // number: the first one for each number, in the order of the numbers.
-void NumberChildren(pugi::xml_node parent, const char* name, const char* attrName,
-                    std::vector<std::pair<int, pugi::xml_node>>* children) {
+void NumberChildren(const CElementIndex& elements, std::int32_t parent, std::string_view name,
+                    const char* attrName, std::vector<std::pair<int, std::int32_t>>* children) {
     children->clear();
-    for (pugi::xml_node child = parent.child(name); child; child = child.next_sibling(name)) {
-        const pugi::xml_attribute attr = child.attribute(attrName);
+    for (std::int32_t child = elements.FirstChild(parent, name); child != CElementIndex::kNone;
+         child = elements[child].nextSibling) {
+        const detail::SIndexedElement& entry = elements[child];
+        if (std::string_view(entry.name, entry.length) != name) {
+            continue;
+        }
+        const pugi::xml_attribute attr = entry.node.attribute(attrName);
         int number = 0;
         if (attr && detail::ParseInt(attr.value(), &number)) {
             children->emplace_back(number, child);
@@ -37,83 +46,80 @@ void NumberChildren(pugi::xml_node parent, const char* name, const char* attrNam
 }
 
 // The child of parent named name whose attribute attrName reads as index.
-pugi::xml_node NumberedChild(detail::SNumberedChildren* numbered, pugi::xml_node parent,
-                             const char* name, const char* attrName, int index) {
+std::int32_t NumberedChild(detail::SNumberedChildren* numbered, const CElementIndex& elements,
+                           std::int32_t parent, std::string_view name, const char* attrName,
+                           int index) {
     if (numbered->parent != parent || numbered->tag != name || numbered->indexAttr != attrName) {
-        numbered->parent = pugi::xml_node();
+        numbered->parent = CElementIndex::kNone;
         numbered->tag = name;
         numbered->indexAttr = attrName;
-        NumberChildren(parent, name, attrName, &numbered->children);
+        NumberChildren(elements, parent, name, attrName, &numbered->children);
         numbered->parent = parent;
     }
     const auto& children = numbered->children;
     const auto found = std::lower_bound(children.begin(), children.end(), index,
                                         [](const auto& entry, int n) { return entry.first < n; });
-    return found != children.end() && found->first == index ? found->second : pugi::xml_node();
+    return found != children.end() && found->first == index ? found->second : CElementIndex::kNone;
 }
 
 // The child of the state's current element named tag: the first one for
 // index -1, else the first whose attribute indexAttr reads as the number
-// index; remembered as looked at. Empty when there is none or the arguments
-// are unusable.
+// index; remembered as looked at. An empty node when there is none or the
+// arguments are unusable.
 template <class State>
-pugi::xml_node Child(State& state, const char* tag, int index, const char* indexAttr) {
+Step Child(State& state, const char* tag, int index, const char* indexAttr) {
     std::string nameStorage;
-    const char* name = detail::NameText(tag, &nameStorage);
-    if (name == nullptr || index < -1) {
-        return {};
+    const std::string_view name = detail::LookupName(tag, &nameStorage);
+    if (name.data() == nullptr || index < -1) {
+        return {pugi::xml_node(), CElementIndex::kNone};
     }
-    const pugi::xml_node parent = state.cursor.Current();
-    pugi::xml_node child;
+    const std::int32_t parent = state.cursor.CurrentElement();
+    std::int32_t child = CElementIndex::kNone;
     if (index == -1) {
-        child = parent.child(name);
+        child = state.elements.FirstChild(parent, name);
     } else {
         std::string attrStorage;
-        const char* attrName = detail::NameText(indexAttr, &attrStorage);
-        if (attrName == nullptr) {
-            return {};
+        const std::string_view attrName = detail::LookupName(indexAttr, &attrStorage);
+        if (attrName.data() == nullptr) {
+            return {pugi::xml_node(), CElementIndex::kNone};
         }
-        child = NumberedChild(&state.numbered, parent, name, attrName, index);
+        child =
+            NumberedChild(&state.numbered, state.elements, parent, name, attrName.data(), index);
     }
-    if (child && state.tracking) {
-        state.visited.insert(child.internal_object());
+    if (child == CElementIndex::kNone) {
+        return {pugi::xml_node(), CElementIndex::kNone};
     }
-    return child;
+    if (state.tracking) {
+        state.visited[static_cast<std::size_t>(child)] = true;
+    }
+    return {state.elements[child].node, child};
 }
 
 // The element's own text: its text and character-data children joined, as a
 // view of the document's bytes when it is one piece that needs no decoding,
 // else of storage.
-std::string_view ElementText(pugi::xml_node element, std::string* storage) {
-    std::string_view first;
+std::string_view ElementText(const detail::SIndexedElement& element, std::string* storage) {
+    if (element.textPieces <= 1) {
+        return detail::DecodeView(element.firstText, storage);
+    }
     std::string joined;
-    int pieces = 0;
-    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_pcdata && child.type() != pugi::node_cdata) {
-            continue;
+    for (pugi::xml_node child = element.node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            joined += child.value();
         }
-        if (++pieces == 1) {
-            first = child.value();
-            continue;
-        }
-        if (pieces == 2) {
-            joined.assign(first);
-        }
-        joined += child.value();
     }
-    if (pieces > 1) {
-        *storage = detail::DecodeText(joined);
-        return *storage;
-    }
-    return detail::DecodeView(first, storage);
+    *storage = detail::DecodeText(joined);
+    return *storage;
 }
 
 // The text of the child, false when there is no child.
-bool ChildText(pugi::xml_node child, std::string* storage, std::string_view* text) {
-    if (!child) {
+template <class State>
+bool ChildText(const State& state, const Step& child, std::string* storage,
+               std::string_view* text) {
+    if (!child.node) {
         return false;
     }
-    *text = ElementText(child, storage);
+    *text = ElementText(state.elements[child.element], storage);
     return true;
 }
 
@@ -122,11 +128,11 @@ bool ChildText(pugi::xml_node child, std::string* storage, std::string_view* tex
 bool AttributeText(pugi::xml_node element, const char* name, std::string* storage,
                    std::string_view* text) {
     std::string attrStorage;
-    const char* attrName = detail::NameText(name, &attrStorage);
-    if (attrName == nullptr) {
+    const std::string_view attrName = detail::LookupName(name, &attrStorage);
+    if (attrName.data() == nullptr) {
         return false;
     }
-    const pugi::xml_attribute attr = element.attribute(attrName);
+    const pugi::xml_attribute attr = element.attribute(attrName.data());
     if (!attr) {
         return false;
     }
@@ -147,19 +153,34 @@ long CopyOut(std::string_view text, char* buffer, int size) {
     return S_OK_XML;
 }
 
-// Notes the elements below element that no one looked at, the outermost of
-// each such part.
-template <class State>
-void NoteUnread(const State& state, pugi::xml_node element, const std::string& place) {
-    for (pugi::xml_node child : element.children()) {
-        if (child.type() != pugi::node_element) {
-            continue;
+// The path of elements from below the node's start down to one of them, as
+// a place ("Instrument/SensorArray/Sensor[3]").
+std::string PlaceOf(const std::vector<pugi::xml_node>& path) {
+    std::string place;
+    for (const pugi::xml_node& element : path) {
+        if (!place.empty()) {
+            place += '/';
         }
-        const std::string step = detail::StepName(child);
-        if (state.visited.count(child.internal_object()) == 0) {
-            CDiagnostics::NoteRead(CDiagnostics::ReadNote::unread, place, step);
-        } else {
-            NoteUnread(state, child, place.empty() ? step : place + "/" + step);
+        place += detail::StepName(element);
+    }
+    return place;
+}
+
+// Notes the elements below element that no one looked at, the outermost of
+// each such part; path leads to element. Places are spelled out only for the
+// elements noted, which are few.
+template <class State>
+void NoteUnread(const State& state, std::int32_t element, std::vector<pugi::xml_node>* path) {
+    const CElementIndex& elements = state.elements;
+    for (std::int32_t child = elements[element].firstChild; child != CElementIndex::kNone;
+         child = elements[child].nextSibling) {
+        if (!state.visited[static_cast<std::size_t>(child)]) {
+            CDiagnostics::NoteRead(CDiagnostics::ReadNote::unread, PlaceOf(*path),
+                                   detail::StepName(elements[child].node));
+        } else if (elements[child].firstChild != CElementIndex::kNone) {
+            path->push_back(elements[child].node);
+            NoteUnread(state, child, path);
+            path->pop_back();
         }
     }
 }
@@ -187,13 +208,17 @@ CInputNode::CInputNode(std::unique_ptr<State> state) : m_state(std::move(state))
     m_state->previousPlace =
         CDiagnostics::SetPlaceSource([this] { return m_state->cursor.PathText(); });
     m_state->tracking = CDiagnostics::WatchesReads();
+    if (m_state->tracking) {
+        m_state->visited.assign(m_state->elements.Size(), false);
+    }
 }
 
 CInputNode::~CInputNode() {
     CDiagnostics::SetPlaceSource(std::move(m_state->previousPlace));
     if (m_state->tracking) {
         try {
-            NoteUnread(*m_state, m_state->cursor.Current(), std::string());
+            std::vector<pugi::xml_node> path;
+            NoteUnread(*m_state, m_state->cursor.CurrentElement(), &path);
         } catch (...) {
             // The notes explain; they never disturb the reader.
         }
@@ -219,8 +244,8 @@ long CInputNode::ReadObject(const char* tag, IDocObj* object, int index, const c
     if (object == nullptr) {
         return E_FAIL_XML;
     }
-    const pugi::xml_node child = Child(*m_state, tag, index, indexAttr);
-    if (!child) {
+    const Step child = Child(*m_state, tag, index, indexAttr);
+    if (!child.node) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
@@ -268,8 +293,8 @@ long CInputNode::AttributeNumber(const char* name, T* value) {
 }
 
 long CInputNode::OpenElement(const char* tag, int index, const char* indexAttr) {
-    const pugi::xml_node child = Child(*m_state, tag, index, indexAttr);
-    if (!child) {
+    const Step child = Child(*m_state, tag, index, indexAttr);
+    if (!child.node) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
@@ -288,7 +313,7 @@ long CInputNode::ReadString(const char* tag, char* buffer, int size, int index,
     if (buffer == nullptr || size <= 0) {
         return E_FAIL_XML;
     }
-    if (!ChildText(Child(*m_state, tag, index, indexAttr), &storage, &text)) {
+    if (!ChildText(*m_state, Child(*m_state, tag, index, indexAttr), &storage, &text)) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
@@ -310,7 +335,7 @@ long CInputNode::ChildNumber(const char* tag, T* value, int index, const char* i
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    if (!ChildText(Child(*m_state, tag, index, indexAttr), &storage, &text)) {
+    if (!ChildText(*m_state, Child(*m_state, tag, index, indexAttr), &storage, &text)) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }

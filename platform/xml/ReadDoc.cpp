@@ -83,7 +83,7 @@ long CReadDoc::ReadRoot(const char* rootTag, IDocObj* object) {
     if (name != root.name()) {
         return E_WRONG_ROOT;
     }
-    CInputNode node(std::make_unique<CInputNode::State>(root));
+    CInputNode node(std::make_unique<CInputNode::State>(m_state->image->Elements()));
     return object->ReadXML(&node);
 }
 

@@ -1,6 +1,8 @@
 #include "platform/xml/TextCodec.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace TDWXML::detail {
 
@@ -98,11 +100,34 @@ bool IsNameChar(unsigned char byte) {
     return (kNameClasses[byte] & kNameChar) != 0;
 }
 
+bool IsPlainAsciiByte(unsigned char byte) {
+    return byte < 0x80 && (byte >= 0x20 || byte == '\t' || byte == '\n');
+}
+
 // Text that is the same in both forms: printable ASCII, tab and line feed.
+// Eight bytes are looked at together; only a word holding a byte below 0x20
+// is looked at byte by byte, for the tabs and line feeds.
 bool IsPlainAscii(std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 || (byte < 0x20 && byte != '\t' && byte != '\n')) {
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    constexpr std::uint64_t kBlank = 0x2020202020202020ULL;
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if ((word & kHigh) != 0) {
+            return false;
+        }
+        // Some byte is below 0x20 (exact when no byte has its high bit set).
+        if (((word - kBlank) & ~word & kHigh) != 0) {
+            for (std::size_t i = 0; i < sizeof word; ++i) {
+                if (!IsPlainAsciiByte(static_cast<unsigned char>(text[at + i]))) {
+                    return false;
+                }
+            }
+        }
+    }
+    for (; at < text.size(); ++at) {
+        if (!IsPlainAsciiByte(static_cast<unsigned char>(text[at]))) {
             return false;
         }
     }
@@ -187,6 +212,22 @@ const char* NameText(const char* bytes, std::string* storage) {
     }
     *storage = EncodeText(bytes);
     return storage->c_str();
+}
+
+std::string_view LookupName(const char* bytes, std::string* storage) {
+    if (bytes == nullptr) {
+        return {};
+    }
+    unsigned seen = 0;  // the bytes or'ed together: below 0x80 when all are ASCII
+    const char* end = bytes;
+    for (; *end != '\0'; ++end) {
+        seen |= static_cast<unsigned char>(*end);
+    }
+    if (seen < 0x80) {
+        return std::string_view(bytes, static_cast<std::size_t>(end - bytes));
+    }
+    const char* name = NameText(bytes, storage);
+    return name ? std::string_view(*storage) : std::string_view();
 }
 
 bool EncodeName(const char* bytes, std::string* utf8) {

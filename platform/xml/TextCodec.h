@@ -32,5 +32,10 @@ bool EncodeName(const char* bytes, std::string* utf8);
 // name as the document holds it (bytes itself, or the encoded name kept in
 // storage), or null when the bytes are not a name.
 const char* NameText(const char* bytes, std::string* storage);
+// The name to look for among a document's names: the same as NameText, except
+// that plain ASCII bytes are taken as they are without being checked, since a
+// name that XML does not allow then matches none the document holds. The view
+// ends at a terminator; its data is null when the bytes cannot be a name.
+std::string_view LookupName(const char* bytes, std::string* storage);
 
 }  // namespace TDWXML::detail
