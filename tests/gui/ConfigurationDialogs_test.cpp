@@ -34,7 +34,6 @@ struct SModelCase {
     const char* example;
     const char* setting;
     const char* typed;
-    bool sensorButtons = true;
 };
 
 const SModelCase kModels[] = {
@@ -51,7 +50,7 @@ const SModelCase kModels[] = {
     {"812plus-configured.xmlcon", "scanTimeAdded", nullptr},
     {"payload-default.xmlcon", "sampleInterval", "30"},
     {"nimbrel-configured.xmlcon", "sampleInterval", "120"},
-    {"47-default.xmlcon", "outputSalinity", nullptr, false},
+    {"47-default.xmlcon", "outputSalinity", nullptr},
 };
 
 QString CopyExample(const QTemporaryDir& folder, const char* example) {
@@ -64,7 +63,8 @@ QString CopyExample(const QTemporaryDir& folder, const char* example) {
 
 // The new sensor of a channel: a voltage sensor with an "Offset" that the
 // instrument does not hold yet (pH, else the oxidation reduction potential
-// sensor), on the last voltage channel whose sensor the user may change.
+// sensor), on the last voltage channel whose sensor the user may change;
+// none where the user may change no sensor.
 struct SSensorChange {
     int channel = -1;
     int sensorID = -1;
@@ -157,9 +157,7 @@ void CConfigurationDialogsTest::eachModelIsEditedAndSavedThroughItsDialog() {
             scaled ? QFileInfo(QString::fromLatin1(model.example)).completeBaseName().toLatin1()
                    : QByteArray(pictured ? "configuration-dialog" : "");
         SaveScreenshot(&window, pictured ? "main-window" : nullptr);
-        const SSensorChange change = model.sensorButtons
-                                         ? SensorChangeFor(*window.Config().GetSelectedCTD())
-                                         : SSensorChange();
+        const SSensorChange change = SensorChangeFor(*window.Config().GetSelectedCTD());
         int expectedCheck = -1;
         WhenModal([&](QWidget* dialog) {
             QVERIFY(FitsScreen(dialog));

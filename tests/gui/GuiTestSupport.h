@@ -65,11 +65,6 @@ inline bool FitsScreen(const QWidget* window) {
     return window->width() * scale <= 1366 && window->height() * scale <= 768;
 }
 
-inline QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 template <typename Window>
 Window* TopLevel() {
     for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -35,8 +35,7 @@ def test_equal_to_the_tool(example, tmp_path):
     assert cfg.to_dict() == info
     assert (cfg.model, cfg.ctd_id, cfg.settings, cfg.channels) == (
         info["model"], info["ctd_id"], info["settings"], info["channels"])
-    stored = example[:-len(".xmlcon")] + ".report.txt" if example.endswith(".xmlcon") \
-        else example + ".report.txt"
+    stored = re.sub(r"\.xmlcon$", "", example) + ".report.txt"
     assert cfg.report() == read_bytes(stored).decode("latin-1")
     for suffix in (".xmlcon", ".con"):
         ours, theirs = tmp_path / ("module" + suffix), tmp_path / ("tool" + suffix)
@@ -71,14 +70,19 @@ def test_catalogue_new_and_version(tmp_path):
         tw_configctd.new("TDW 99")
 
 
+EDITS = {
+    "settings.ScansToAverage": 4,
+    "channels.1.coefficients.G": -4.1,
+    "channels.1.coefficients.Coefficients[equation=0].CPcor": "-9.5e-08",
+    "channels.3.serial_number": "Né-04",
+}
+
+
 def test_set_write_diff_round_trip(tmp_path):
     original = tw_configctd.read(PROFILING)
     cfg = original.copy()
-    cfg.set("settings.ScansToAverage", 4)
-    cfg.set("channels.1.coefficients.G", -4.1)
-    cfg.set("channels.1.coefficients.Coefficients[equation=0].CPcor", "-9.5e-08")
-    cfg.set("channels.3.serial_number", "Né-04")
-    assert cfg.settings["ScansToAverage"] == 4
+    for name, value in EDITS.items():
+        cfg.set(name, value)
     assert cfg.channels[1]["coefficients"]["Coefficients[equation=0].CPcor"] == -9.5e-08
     assert cfg.channels[3]["serial_number"] == "Né-04"
     assert original == tw_configctd.read(PROFILING) and original != cfg
@@ -93,9 +97,7 @@ def test_set_write_diff_round_trip(tmp_path):
     differences = tw_configctd.diff(PROFILING, tmp_path / "edited.xmlcon")
     tool_diff = tool("diff", "--json", PROFILING, tmp_path / "edited.xmlcon", status=1)
     assert differences == json.loads(tool_diff.stdout)["differences"]
-    assert sorted(d["name"] for d in differences) == sorted([
-        "settings.ScansToAverage", "channels.1.coefficients.G",
-        "channels.1.coefficients.Coefficients[equation=0].CPcor", "channels.3.serial_number"])
+    assert sorted(d["name"] for d in differences) == sorted(EDITS)
     assert tw_configctd.diff(original, PROFILING) == []
 
 

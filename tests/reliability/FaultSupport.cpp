@@ -40,7 +40,7 @@ CFileSizeLimit::~CFileSizeLimit() {
     ::signal(SIGXFSZ, m_previousHandler);
 }
 
-std::string InChild(bool asOtherUser, const std::function<std::string()>& body) {
+std::string InChildAsOtherUser(const std::function<std::string()>& body) {
     int fds[2];
     if (::pipe(fds) != 0) {
         return "no pipe";
@@ -49,9 +49,8 @@ std::string InChild(bool asOtherUser, const std::function<std::string()>& body) 
     if (pid == 0) {
         ::close(fds[0]);
         std::string failures;
-        if (asOtherUser && ::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kOtherUser) != 0 ||
-             ::setuid(kOtherUser) != 0)) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kOtherUser) != 0 ||
+                                 ::setuid(kOtherUser) != 0)) {
             failures = "cannot become the other user";
         } else {
             failures = body();

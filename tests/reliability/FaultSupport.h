@@ -28,10 +28,10 @@ class CFileSizeLimit {
     void (*m_previousHandler)(int);
 };
 
-// Runs body in a child process and returns what it returned: the text of
-// its failures, empty when there were none. As the other user when asked
-// and this process is root.
-std::string InChild(bool asOtherUser, const std::function<std::string()>& body);
+// Runs body in a child process, as the other user when this process is
+// root, and returns what it returned: the text of its failures, empty when
+// there were none.
+std::string InChildAsOtherUser(const std::function<std::string()>& body);
 
 // A folder that its owner cannot write, holding one file that they can: the
 // owner is the other user when this process is root.

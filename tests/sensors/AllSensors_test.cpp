@@ -15,6 +15,7 @@
 
 #include "core/SensorArray.h"
 #include "platform/xml/TextCodec.h"
+#include "sensors/OxygenSensors.h"
 #include "sensors/SensorChecks.h"
 
 namespace tw_test {
@@ -165,7 +166,8 @@ TEST(AllSensors, FieldsAreWhatEachSensorWritesInItsOrder) {
     }
 }
 
-// Every sensor in both variants: its element and its report.
+// Every sensor in both variants: its element and its report (and the text
+// of the TDW 68, the one sensor that has one).
 std::string AllSensorsText() {
     std::string text;
     for (int id = 0; id < NUM_SENSOR_IDS; ++id) {
@@ -176,6 +178,9 @@ std::string AllSensorsText() {
         for (const int variant : {0, 1}) {
             Fill(*sensor, variant, -1.234567891234);
             text += WriteObject(GetSensorData(id)->xmlTag, *sensor) + ReportOf(*sensor) + "\n";
+            if (const auto* tdw68 = dynamic_cast<const COxTDW_68_Sensor*>(sensor.get())) {
+                text += tdw68->ToString().str() + "\n";
+            }
         }
     }
     return text;

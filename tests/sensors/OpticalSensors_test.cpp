@@ -22,9 +22,7 @@ TEST(OpticalSensors, GainSelectionMustLieInItsRange) {
         EXPECT_EQ(seapoint.GetOffset(), 0.0);
     }
     EXPECT_EQ(ReadObject(withGain("3"), "FluoroSeapointSensor", seapoint), 0);
-    EXPECT_EQ(ReportFrom(seapoint, "Gain"),
-              "Gain setting  : 1 x, 0-150 \xB5g/l\n"
-              "Offset        : 0.250\n");
+    EXPECT_EQ(seapoint.GetOffset(), 0.25);
     // The setter refuses what the file may not hold.
     EXPECT_EQ(seapoint.SetGainSetting(4), 0);
     EXPECT_EQ(seapoint.SetGainSetting(0), 1);

@@ -1,6 +1,6 @@
 // The sensor-class pattern on the classes with few or no coefficients.
 
-#include <sstream>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -9,20 +9,11 @@
 #include "sensors/AuxiliarySensors.h"
 #include "sensors/OpticalSensors.h"
 #include "sensors/PressureSensors.h"
+#include "sensors/SensorChecks.h"
 #include "sensors/TemperatureSensors.h"
-#include "support/XmlFixture.h"
 
+namespace tw_test {
 namespace {
-
-using tw_test::ReadObject;
-using tw_test::SensorDocument;
-using tw_test::WriteObject;
-
-std::string ReportOf(const CSensor& sensor, int indent = 3) {
-    std::ostringstream os;
-    sensor.Report(os, indent);
-    return os.str();
-}
 
 TEST(SimpleSensors, CommonItemsAreOptionalAndCutAt127Characters) {
     CTempTDW83Sensor sensor;
@@ -30,9 +21,7 @@ TEST(SimpleSensors, CommonItemsAreOptionalAndCutAt127Characters) {
     const std::string longDate(200, 'd');
     const std::string doc =
         "<Root SensorID=\"56\"><CalibrationDate>" + longDate + "</CalibrationDate></Root>";
-    EXPECT_EQ(
-        tw_test::ReadWith(doc, [&](TDWXML::CInputNode* node) { return sensor.ReadBaseXML(node); }),
-        0);
+    EXPECT_EQ(ReadWith(doc, [&](TDWXML::CInputNode* node) { return sensor.ReadBaseXML(node); }), 0);
     EXPECT_EQ(sensor.GetSerialNum(), "old");
     EXPECT_EQ(sensor.GetCalDate().GetLength(), 127);
 
@@ -63,20 +52,16 @@ TEST(SimpleSensors, TimeModeDateReportsAsMonthDayYear) {
     EXPECT_EQ(sensor.GetCalDate(), "03/04/2026");
 }
 
-TEST(SimpleSensors, BottlesClosedThresholds) {
-    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(6335.999), 0);
-    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(6336), 1);
-    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(13155), 4);
-    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(23999.9), 11);
-    EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(24000), -1);
-}
-
-TEST(SimpleSensors, TurnerRangeScaleFactor) {
-    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.19), 1.0);
-    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.2), 3.16);
-    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.55), 3.16);
-    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.5500001), 10.0);
-    EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(0.85), 31.0);
+TEST(SimpleSensors, BottlesClosedAndTurnerScaleFactorThresholds) {
+    for (const auto& [frequency, bottles] :
+         {std::pair{6335.999, 0}, {6336.0, 1}, {13155.0, 4}, {23999.9, 11}, {24000.0, -1}}) {
+        EXPECT_EQ(CBottlesClosedSensor::BottlesClosed(frequency), bottles) << frequency;
+    }
+    for (const auto& [volts, factor] :
+         {std::pair{0.19, 1.0}, {0.2, 3.16}, {0.55, 3.16}, {0.5500001, 10.0}, {0.85, 31.0}}) {
+        EXPECT_EQ(CFluoroTurnerRangeSensor::CalcScaleFactor(volts), factor) << volts;
+    }
 }
 
 }  // namespace
+}  // namespace tw_test
