@@ -1,5 +1,7 @@
 #include "core/SensorArray.h"
 
+#include <array>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -15,6 +17,25 @@ bool IsCopyableID(int sensorID) {
     return sensorID >= 0 && sensorID < NUM_SENSOR_IDS && sensorID != SID_NO_COEFFICIENT;
 }
 
+// The class of a copyable sensor ID; null when none is registered by its name.
+// A class found is remembered: a read makes a sensor for every channel, and
+// the registry's look-up by name is the dearest step of making one. A name not
+// found is asked again, since the registry may still be filling.
+const CRuntimeClass* SensorClass(int sensorID) {
+    static std::array<std::atomic<const CRuntimeClass*>, NUM_SENSOR_IDS> found{};
+    std::atomic<const CRuntimeClass*>& slot = found[static_cast<std::size_t>(sensorID)];
+    const CRuntimeClass* record = slot.load(std::memory_order_relaxed);
+    if (record == nullptr) {
+        record = CRuntimeClass::FromName(kSensorClassNames[sensorID]);
+        if (record != nullptr && record->IsDerivedFrom(RUNTIME_CLASS(CSensor))) {
+            slot.store(record, std::memory_order_relaxed);
+        } else {
+            record = nullptr;
+        }
+    }
+    return record;
+}
+
 CSensor* NewOfSameClass(const CSensor& source) {
     return static_cast<CSensor*>(source.GetRuntimeClass()->CreateObject());
 }
@@ -25,11 +46,8 @@ CSensor* CreateSensorObject(int sensorID) {
     if (!IsCopyableID(sensorID)) {
         return nullptr;
     }
-    const CRuntimeClass* record = CRuntimeClass::FromName(kSensorClassNames[sensorID]);
-    if (!record || !record->IsDerivedFrom(RUNTIME_CLASS(CSensor))) {
-        return nullptr;
-    }
-    return static_cast<CSensor*>(record->CreateObject());
+    const CRuntimeClass* record = SensorClass(sensorID);
+    return record ? static_cast<CSensor*>(record->CreateObject()) : nullptr;
 }
 
 int CopySensorObject(CSensor* to, const CSensor* from) {

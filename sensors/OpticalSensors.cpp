@@ -82,13 +82,13 @@ CLinearSensor::CLinearSensor(const SLinearTexts& texts) : m_texts(texts) {
     using namespace SensorFields;
     using S = CLinearSensor;
     constexpr int kDecimals = 6;
-    m_fields.push_back(
-        Coeff(texts.firstTag, &S::m_first, texts.firstFormat).Fixed(texts.firstLabel, kDecimals));
+    m_fields[m_fieldCount++] =
+        Coeff(texts.firstTag, &S::m_first, texts.firstFormat).Fixed(texts.firstLabel, kDecimals);
     if (std::strcmp(texts.secondLabel, texts.secondTag) != 0) {
-        m_fields.push_back(Comment<S>(texts.secondLabel));
+        m_fields[m_fieldCount++] = Comment<S>(texts.secondLabel);
     }
-    m_fields.push_back(Coeff(texts.secondTag, &S::m_second, texts.secondFormat)
-                           .Fixed(texts.secondLabel, kDecimals));
+    m_fields[m_fieldCount++] = Coeff(texts.secondTag, &S::m_second, texts.secondFormat)
+                                   .Fixed(texts.secondLabel, kDecimals);
 }
 
 long CLinearSensor::ReadXML(CInputNode* node) {

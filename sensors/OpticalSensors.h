@@ -8,7 +8,8 @@
 // SensorObjectsEqual. Kinds that are alike but unrelated (the two Seapoint
 // fluorometers, the two beam transmissometers) share a class template.
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 #include "core/CoeffSensor.h"
 
@@ -63,14 +64,20 @@ class CLinearSensor : public CSensor {
     // Copies the common items and both values; the texts stay.
     void AssignFrom(const CSensor& other) override;
     bool IsEqualTo(const CSensor& other) const override;
-    std::span<const SCoeffField<CLinearSensor>> FieldTable() const { return m_fields; }
+    std::span<const SCoeffField<CLinearSensor>> FieldTable() const {
+        return {m_fields.data(), m_fieldCount};
+    }
     TW_SENSOR_FIELD_ACCESS(*this, FieldTable())
 
   private:
     double m_first = 0.0;
     double m_second = 0.0;
     SLinearTexts m_texts;
-    std::vector<SCoeffField<CLinearSensor>> m_fields;  // made from the texts
+    // Made from the texts: the first value, the second's comment when it has
+    // one, the second value. Held in place, since a read makes a sensor for
+    // every channel and copies it.
+    std::array<SCoeffField<CLinearSensor>, 3> m_fields{};
+    std::size_t m_fieldCount = 0;
 };
 
 // A CLinearSensor subclass: its ID and a constructor that gives the texts and
