@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "legacy/ConLines.h"
@@ -477,9 +478,8 @@ const char* LegacyLineFormat(int line) {
 
 namespace {
 
-// The position of each of the row's values among the sensor's fields.
-std::vector<int> ValueFields(const CSensor& sensor, const SLegacySensorLines& row) {
-    const std::vector<SSensorField> fields = sensor.Fields();
+// The position of each of the row's values among the fields.
+std::vector<int> ValueFields(std::span<const SSensorField> fields, const SLegacySensorLines& row) {
     std::vector<int> positions;
     positions.reserve(row.values.size());
     for (const SLegacyValue& value : row.values) {
@@ -496,8 +496,8 @@ void Take(const SLegacyValue& value, CSensor& sensor, int field, double number) 
     }
 }
 
-bool UsesOldDate(const CSensor& sensor) {
-    const int field = sensor.FindField(kUsesNewSet);
+bool UsesOldDate(const CSensor& sensor, std::span<const SSensorField> fields) {
+    const int field = FindField(fields, kUsesNewSet);
     return field >= 0 && sensor.GetFieldValue(static_cast<std::size_t>(field)) == 0;
 }
 
@@ -511,7 +511,10 @@ void ReadLegacySensor(const CConLines& lines, const SLegacySensorLines& row, CSe
     if (row.serialLine) {
         sensor.SetSerialNum(CString(lines.Line(row.serialLine)));
     }
-    const std::vector<int> fields = ValueFields(sensor, row);
+    // Described once: setting values adds fields after the others at most
+    // (the Digiquartz's AD590 pair), so every position stays where it is.
+    const std::vector<SSensorField> described = sensor.Fields();
+    const std::vector<int> fields = ValueFields(described, row);
     // Each coefficient line once, with as many values as this kind takes.
     constexpr int kMaxValues = 16;
     for (std::size_t i = 0; i < row.values.size(); ++i) {
@@ -537,12 +540,13 @@ void ReadLegacySensor(const CConLines& lines, const SLegacySensorLines& row, CSe
         }
     }
     if (row.nameLine) {
-        const int field = sensor.FindField(kNameField);
+        const int field = FindField(described, kNameField);
         if (field >= 0) {
             sensor.SetFieldText(static_cast<std::size_t>(field), CString(lines.Line(row.nameLine)));
         }
     }
-    const int dateLine = row.oldDateLine && UsesOldDate(sensor) ? row.oldDateLine : row.dateLine;
+    const int dateLine =
+        row.oldDateLine && UsesOldDate(sensor, described) ? row.oldDateLine : row.dateLine;
     if (dateLine) {
         sensor.SetCalDate(CString(lines.Line(dateLine)));
     }
@@ -554,7 +558,7 @@ CString LegacySensorName(const CSensor& sensor) {
 }
 
 std::vector<double> LegacyValues(const CSensor& sensor, const SLegacySensorLines& row) {
-    const std::vector<int> fields = ValueFields(sensor, row);
+    const std::vector<int> fields = ValueFields(sensor.Fields(), row);
     std::vector<double> values;
     values.reserve(row.values.size());
     for (std::size_t i = 0; i < row.values.size(); ++i) {
