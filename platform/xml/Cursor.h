@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -69,14 +70,23 @@ namespace TDWXML::detail {
 
 // The children of one element that have one tag, by the number their index
 // attribute holds: the first such child for each number, in the order of the
-// numbers. Built at the first look-up by number in that element and kept while
-// the look-ups stay there, so that reading n numbered children costs one pass
-// over them rather than n.
+// numbers. Built at the first look-up by number in that element, so that
+// reading n numbered children costs one pass over them rather than n.
 struct SNumberedChildren {
     std::int32_t parent = CElementIndex::kNone;
     std::string tag;
     std::string indexAttr;
     std::vector<std::pair<int, std::int32_t>> children;
+};
+
+// The lists of numbered children last built. A reader of numbered children
+// calls readers that look up numbered children of their own (the sensors of
+// an array, each with numbered coefficient sets); with a list for each, the
+// outer one is not built again after every inner reader.
+struct SNumberedLists {
+    static constexpr std::size_t kLists = 4;
+    std::array<SNumberedChildren, kLists> lists;
+    std::size_t next = 0;  // the list replaced next: the one built longest ago
 };
 
 }  // namespace TDWXML::detail
@@ -86,7 +96,7 @@ struct TDWXML::CInputNode::State {
         : elements(index), cursor({index[0].node, 0}) {}
     const detail::CElementIndex& elements;  // of the document, which outlives the node
     detail::CCursor cursor;
-    detail::SNumberedChildren numbered;
+    detail::SNumberedLists numbered;
     // The diagnostics place in force before this node began to read.
     std::function<std::string()> previousPlace;
     // While someone watches reads: which elements were looked up, by their

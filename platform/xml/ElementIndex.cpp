@@ -44,13 +44,12 @@ bool HasRepeatedAttribute(pugi::xml_node element) {
 
 constexpr std::size_t kWordBytes = sizeof(std::uint64_t);
 
-// The bytes of name from offset on, at most eight, zero-padded.
-std::uint64_t NameWord(std::string_view name, std::size_t offset) {
-    std::uint64_t word = 0;
-    if (offset < name.size()) {
-        std::memcpy(&word, name.data() + offset, std::min(name.size() - offset, kWordBytes));
-    }
-    return word;
+// The name's first 2 * kWordBytes bytes, zero-padded, into two words: one
+// copy whatever the length.
+void PackPrefix(std::string_view name, std::uint64_t* prefix) {
+    char bytes[2 * kWordBytes] = {};
+    std::memcpy(bytes, name.data(), std::min(name.size(), sizeof bytes));
+    std::memcpy(prefix, bytes, sizeof bytes);
 }
 
 }  // namespace
@@ -78,8 +77,7 @@ bool CElementIndex::Build(pugi::xml_node root, std::size_t expected) {
             element.name = node.name();
             const std::string_view name(element.name);
             element.length = static_cast<std::uint32_t>(name.size());
-            element.prefix[0] = NameWord(name, 0);
-            element.prefix[1] = NameWord(name, kWordBytes);
+            PackPrefix(name, element.prefix);
             if (!open.empty()) {
                 SOpen& parent = open.back();
                 if (parent.lastChild == kNone) {
@@ -117,8 +115,10 @@ bool CElementIndex::Build(pugi::xml_node root, std::size_t expected) {
 }
 
 std::int32_t CElementIndex::FirstChild(std::int32_t element, std::string_view name) const {
-    const std::uint64_t first = NameWord(name, 0);
-    const std::uint64_t second = NameWord(name, kWordBytes);
+    std::uint64_t prefix[2];
+    PackPrefix(name, prefix);
+    const std::uint64_t first = prefix[0];
+    const std::uint64_t second = prefix[1];
     constexpr std::size_t kPrefixBytes = 2 * kWordBytes;
     for (std::int32_t child = (*this)[element].firstChild; child != kNone;
          child = (*this)[child].nextSibling) {

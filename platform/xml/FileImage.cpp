@@ -184,13 +184,24 @@ bool ReadFile(int fd, const struct stat& info, std::string* bytes, std::string* 
     return true;
 }
 
+// Most elements have a start and an end tag; the guess is capped so that a
+// comment full of '<' does not reserve much.
+constexpr std::size_t kMostElementsReserved = 4096;
+// A configuration spends thirty to a hundred bytes on an element; guessing
+// more elements than it holds only costs a larger reservation.
+constexpr std::size_t kBytesPerElementGuess = 16;
+
 }  // namespace
 
 CFileImage::CFileImage(std::string bytes) : m_bytes(std::move(bytes)) {}
 
-void CFileImage::Parse() {
+std::size_t CFileImage::CountTags() {
     // Every tag begins with '<' (comments may hold more), so counting them
-    // bounds the tree before it is built.
+    // bounds the tree before it is built. Fewer bytes than the limit cannot
+    // hold more tags, and most documents are that small.
+    if (m_bytes.size() <= kMaxDocumentTags) {
+        return 2 * (m_bytes.size() / kBytesPerElementGuess);
+    }
     const char* at = m_bytes.data();
     const char* const end = at + m_bytes.size();
     std::size_t tags = 0;
@@ -206,14 +217,19 @@ void CFileImage::Parse() {
             m_error.line = where.line;
             m_error.position = where.column;
             m_tooManyTags = true;
-            return;
+            return tags;
         }
+    }
+    return tags;
+}
+
+void CFileImage::Parse() {
+    const std::size_t tags = CountTags();
+    if (m_tooManyTags) {
+        return;
     }
     const pugi::xml_parse_result result =
         m_document.load_buffer(m_bytes.data(), m_bytes.size(), kParseOptions, pugi::encoding_auto);
-    // Most elements have a start and an end tag; the guess is capped so that
-    // a comment full of '<' does not reserve much.
-    constexpr std::size_t kMostElementsReserved = 4096;
     const std::size_t expected = std::min(tags / 2 + 1, kMostElementsReserved);
     const char* refusal =
         result ? RefusalOf(m_document, expected, &m_elements) : result.description();
@@ -225,10 +241,8 @@ void CFileImage::Parse() {
     m_elements.Clear();
     m_error.reason = refusal;
     if (!result) {
-        const detail::SSourcePosition where =
-            detail::LocateOffset(m_bytes, result.encoding, result.offset);
-        m_error.line = where.line;
-        m_error.position = where.column;
+        m_errorOffset = result.offset;
+        m_errorEncoding = result.encoding;
     }
     if (result.status == pugi::status_out_of_memory) {
         throw std::bad_alloc();
@@ -279,6 +293,17 @@ std::shared_ptr<const CFileImage> CFileImage::FromText(std::string_view text) {
     std::shared_ptr<CFileImage> image(new CFileImage(std::string(text)));
     image->Parse();
     return image;
+}
+
+SLoadError CFileImage::ParseError() const {
+    SLoadError error = m_error;
+    if (m_errorOffset >= 0) {
+        const detail::SSourcePosition where =
+            detail::LocateOffset(m_bytes, m_errorEncoding, m_errorOffset);
+        error.line = where.line;
+        error.position = where.column;
+    }
+    return error;
 }
 
 pugi::xml_node CFileImage::Root() const {

@@ -50,7 +50,7 @@ class CFileImage {
     // tags: well-formed or not, no configuration is that large.
     bool HasTooManyTags() const { return m_tooManyTags; }
     // Why the document was refused (when Parsed is false).
-    const SLoadError& ParseError() const { return m_error; }
+    SLoadError ParseError() const;
     // The root element (null when not parsed).
     pugi::xml_node Root() const;
     // The elements in document order, the root at 0 (empty when not parsed).
@@ -66,6 +66,10 @@ class CFileImage {
     friend class CFileReadScope;
     explicit CFileImage(std::string bytes);
     void Parse();
+    // The number of tags of a file large enough to hold too many (then sets
+    // m_tooManyTags and m_error when it does), else a guess from its size,
+    // to reserve the element index by.
+    std::size_t CountTags();
 
     std::string m_bytes;
     pugi::xml_document m_document;
@@ -73,6 +77,11 @@ class CFileImage {
     bool m_parsed = false;
     bool m_tooManyTags = false;
     SLoadError m_error;
+    // Where the parser stopped, in bytes, for a document it refused (-1 for
+    // none): its line and position are worked out only when asked for, since
+    // a legacy file, which every document reader refuses, never asks.
+    std::ptrdiff_t m_errorOffset = -1;
+    pugi::xml_encoding m_errorEncoding = pugi::encoding_auto;
 };
 
 // One read of a file by several steps. While the outermost scope lasts, the

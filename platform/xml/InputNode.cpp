@@ -40,16 +40,28 @@ void NumberChildren(const CElementIndex& elements, std::int32_t parent, std::str
         }
     }
     const auto byNumber = [](const auto& a, const auto& b) { return a.first < b.first; };
-    std::stable_sort(children->begin(), children->end(), byNumber);
+    // Documents number their children in order; sorting would still copy.
+    if (!std::is_sorted(children->begin(), children->end(), byNumber)) {
+        std::stable_sort(children->begin(), children->end(), byNumber);
+    }
     const auto sameNumber = [](const auto& a, const auto& b) { return a.first == b.first; };
     children->erase(std::unique(children->begin(), children->end(), sameNumber), children->end());
 }
 
 // The child of parent named name whose attribute attrName reads as index.
-std::int32_t NumberedChild(detail::SNumberedChildren* numbered, const CElementIndex& elements,
+std::int32_t NumberedChild(detail::SNumberedLists* lists, const CElementIndex& elements,
                            std::int32_t parent, std::string_view name, const char* attrName,
                            int index) {
-    if (numbered->parent != parent || numbered->tag != name || numbered->indexAttr != attrName) {
+    const auto built =
+        std::find_if(lists->lists.begin(), lists->lists.end(), [&](const auto& list) {
+            return list.parent == parent && list.tag == name && list.indexAttr == attrName;
+        });
+    detail::SNumberedChildren* numbered = nullptr;
+    if (built != lists->lists.end()) {
+        numbered = &*built;
+    } else {
+        numbered = &lists->lists[lists->next];
+        lists->next = (lists->next + 1) % lists->lists.size();
         numbered->parent = CElementIndex::kNone;
         numbered->tag = name;
         numbered->indexAttr = attrName;
@@ -123,10 +135,9 @@ bool ChildText(const State& state, const Step& child, std::string* storage,
     return true;
 }
 
-// The attribute's decoded text (a view as for ElementText); false when the
-// element has no such attribute.
-bool AttributeText(pugi::xml_node element, const char* name, std::string* storage,
-                   std::string_view* text) {
+// The attribute's text as the document holds it; false when the element has
+// no such attribute.
+bool RawAttribute(pugi::xml_node element, const char* name, std::string_view* raw) {
     std::string attrStorage;
     const std::string_view attrName = detail::LookupName(name, &attrStorage);
     if (attrName.data() == nullptr) {
@@ -136,7 +147,19 @@ bool AttributeText(pugi::xml_node element, const char* name, std::string* storag
     if (!attr) {
         return false;
     }
-    *text = detail::DecodeView(attr.value(), storage);
+    *raw = attr.value();
+    return true;
+}
+
+// The attribute's decoded text (a view as for ElementText); false when the
+// element has no such attribute.
+bool AttributeText(pugi::xml_node element, const char* name, std::string* storage,
+                   std::string_view* text) {
+    std::string_view raw;
+    if (!RawAttribute(element, name, &raw)) {
+        return false;
+    }
+    *text = detail::DecodeView(raw, storage);
     return true;
 }
 
@@ -191,6 +214,19 @@ bool ParseNumber(std::string_view text, int* value) {
 
 bool ParseNumber(std::string_view text, double* value) {
     return detail::ParseDouble(text, value);
+}
+
+// Numbers are ASCII, and ASCII text reads the same decoded: text that reads as
+// a number as the document holds it needs no decoding. Other text is decoded
+// (into *text) and read again.
+template <class T>
+bool ParseDocumentNumber(std::string_view raw, std::string* storage, std::string_view* text,
+                         T* value) {
+    if (ParseNumber(raw, value)) {
+        return true;
+    }
+    *text = detail::DecodeView(raw, storage);
+    return ParseNumber(*text, value);
 }
 
 // The name of a child looked for, as a path step.
@@ -278,14 +314,15 @@ template <class T>
 long CInputNode::AttributeNumber(const char* name, T* value) {
     std::string storage;
     std::string_view text;
+    std::string_view raw;
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    if (!AttributeText(m_state->cursor.Current(), name, &storage, &text)) {
+    if (!RawAttribute(m_state->cursor.Current(), name, &raw)) {
         NoteMissingAttribute(name);
         return E_FAIL_XML;
     }
-    if (!ParseNumber(text, value)) {
+    if (!ParseDocumentNumber(raw, &storage, &text, value)) {
         NoteNotANumber((std::string("attribute ") + name).c_str(), std::string(text));
         return E_FAIL_XML;
     }
@@ -335,11 +372,20 @@ long CInputNode::ChildNumber(const char* tag, T* value, int index, const char* i
     if (value == nullptr) {
         return E_FAIL_XML;
     }
-    if (!ChildText(*m_state, Child(*m_state, tag, index, indexAttr), &storage, &text)) {
+    const Step child = Child(*m_state, tag, index, indexAttr);
+    if (!child.node) {
         NoteMissingChild(tag, index);
         return E_FAIL_XML;
     }
-    if (!ParseNumber(text, value)) {
+    const detail::SIndexedElement& element = m_state->elements[child.element];
+    bool parsed = false;
+    if (element.textPieces <= 1) {
+        parsed = ParseDocumentNumber(element.firstText, &storage, &text, value);
+    } else {
+        text = ElementText(element, &storage);
+        parsed = ParseNumber(text, value);
+    }
+    if (!parsed) {
         NoteNotANumber(ChildName(tag, index).c_str(), std::string(text));
         return E_FAIL_XML;
     }

@@ -104,21 +104,45 @@ bool IsPlainAsciiByte(unsigned char byte) {
     return byte < 0x80 && (byte >= 0x20 || byte == '\t' || byte == '\n');
 }
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Whether some byte of text is above 0x7F. Eight bytes are looked at
+// together, the last eight as one word too (overlapping the one before).
+bool HasHighByte(std::string_view text) {
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    const auto wordAt = [&text](std::size_t at) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        return word;
+    };
+    std::uint64_t seen = 0;  // the bytes or'ed together
+    if (text.size() < kWord) {
+        for (const char c : text) {
+            seen |= static_cast<unsigned char>(c);
+        }
+    } else {
+        for (std::size_t at = 0; at + kWord <= text.size(); at += kWord) {
+            seen |= wordAt(at);
+        }
+        seen |= wordAt(text.size() - kWord);
+    }
+    return (seen & kHighBits) != 0;
+}
+
 // Text that is the same in both forms: printable ASCII, tab and line feed.
 // Eight bytes are looked at together; only a word holding a byte below 0x20
 // is looked at byte by byte, for the tabs and line feeds.
 bool IsPlainAscii(std::string_view text) {
-    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
     constexpr std::uint64_t kBlank = 0x2020202020202020ULL;
     std::size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
         std::uint64_t word = 0;
         std::memcpy(&word, text.data() + at, sizeof word);
-        if ((word & kHigh) != 0) {
+        if ((word & kHighBits) != 0) {
             return false;
         }
         // Some byte is below 0x20 (exact when no byte has its high bit set).
-        if (((word - kBlank) & ~word & kHigh) != 0) {
+        if (((word - kBlank) & ~word & kHighBits) != 0) {
             for (std::size_t i = 0; i < sizeof word; ++i) {
                 if (!IsPlainAsciiByte(static_cast<unsigned char>(text[at + i]))) {
                     return false;
@@ -218,13 +242,9 @@ std::string_view LookupName(const char* bytes, std::string* storage) {
     if (bytes == nullptr) {
         return {};
     }
-    unsigned seen = 0;  // the bytes or'ed together: below 0x80 when all are ASCII
-    const char* end = bytes;
-    for (; *end != '\0'; ++end) {
-        seen |= static_cast<unsigned char>(*end);
-    }
-    if (seen < 0x80) {
-        return std::string_view(bytes, static_cast<std::size_t>(end - bytes));
+    const std::string_view plain(bytes);
+    if (!HasHighByte(plain)) {
+        return plain;
     }
     const char* name = NameText(bytes, storage);
     return name ? std::string_view(*storage) : std::string_view();

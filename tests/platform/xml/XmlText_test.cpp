@@ -108,3 +108,19 @@ TEST(XmlText, ForeignDocumentsAreDecodedToBytes) {
         });
     }
 }
+
+// A number's text is read as decoded, like any text: a control byte written as
+// its private-use character reads as that byte, and blanks are trimmed.
+TEST(XmlText, NumbersAreReadFromTheDecodedText) {
+    ReadFromText("<Root n='&#xE009;7'><T>1.5&#xE00D;</T><U>2&#xE041;</U></Root>",
+                 [](CInputNode* node) {
+                     int number = 0;
+                     double value = 0;
+                     EXPECT_EQ(node->GetAttribute("n", &number), S_OK_XML);
+                     EXPECT_EQ(number, 7);
+                     EXPECT_EQ(node->ReadDouble("T", &value), S_OK_XML);
+                     EXPECT_EQ(value, 1.5);
+                     EXPECT_EQ(node->ReadDouble("U", &value), E_FAIL_XML);
+                     return S_OK_XML;
+                 });
+}
