@@ -4,6 +4,8 @@
 #include <cassert>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/NullSensor.h"
 #include "core/ReportLine.h"
@@ -135,6 +137,17 @@ int CSensor::FindField(std::string_view key) const {
 
 void AssignFieldKeys(std::vector<SSensorField>& fields) {
     using EKind = SSensorField::EKind;
+    // How many value fields have each tag; counted at the first field in a
+    // group, since only a tag within a group may need the group's step to
+    // tell it from the same tag in another group.
+    std::unordered_map<std::string_view, int> tagCounts;
+    const auto countTags = [&] {
+        for (const SSensorField& field : fields) {
+            if (field.IsValue()) {
+                ++tagCounts[field.tag];
+            }
+        }
+    };
     std::string group;
     for (SSensorField& field : fields) {
         if (field.kind == EKind::OpenGroup) {
@@ -149,11 +162,11 @@ void AssignFieldKeys(std::vector<SSensorField>& fields) {
             group.clear();
         } else if (field.IsValue()) {
             field.inGroup = !group.empty();
-            const auto sameTag =
-                std::count_if(fields.begin(), fields.end(), [&](const auto& other) {
-                    return other.IsValue() && std::strcmp(other.tag, field.tag) == 0;
-                });
-            field.key = sameTag > 1 && field.inGroup ? group + "." + field.tag : field.tag;
+            if (field.inGroup && tagCounts.empty()) {
+                countTags();
+            }
+            field.key =
+                field.inGroup && tagCounts[field.tag] > 1 ? group + "." + field.tag : field.tag;
         } else {
             field.inGroup = !group.empty();
         }
