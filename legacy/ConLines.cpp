@@ -15,15 +15,9 @@
 
 namespace {
 
-// The number of line ends in the text, counting up to limit.
-std::size_t LineEnds(std::string_view text, std::size_t limit) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find('\n'); at != std::string_view::npos && count < limit;
-         at = text.find('\n', at + 1)) {
-        ++count;
-    }
-    return count;
-}
+// Lines of a configuration file average twenty-odd characters; reserving for
+// more lines than the file has costs only the larger reservation.
+constexpr std::size_t kShortestLineGuess = 8;
 
 }  // namespace
 
@@ -42,7 +36,10 @@ CConLines::CConLines(std::string text) : m_text(std::move(text)) {
 
     const std::string_view text_view(m_text);
     m_endsWithLineEnd = text_view.empty() || text_view.back() == '\n';
-    m_lines.reserve(LineEnds(text_view, kIndexedLines) + 1);
+    m_lines.reserve(std::min<std::size_t>(text_view.size() / kShortestLineGuess, kIndexedLines) +
+                    1);
+    // A line ends early at a NUL, which only damaged files hold.
+    const bool holdsNul = text_view.find('\0') != std::string_view::npos;
     std::size_t start = 0;
     while (start < text_view.size()) {
         // One buffer: up to and with the line end, at most 255 characters.
@@ -51,7 +48,9 @@ CConLines::CConLines(std::string text) : m_text(std::move(text)) {
         const std::size_t end = lineEnd == std::string_view::npos ? limit : start + lineEnd + 1;
         if (m_count++ < kIndexedLines) {
             std::string_view buffer = text_view.substr(start, end - start);
-            buffer = buffer.substr(0, buffer.find('\0'));
+            if (holdsNul) {
+                buffer = buffer.substr(0, buffer.find('\0'));
+            }
             if (!buffer.empty()) {
                 buffer.remove_suffix(1);
             }
