@@ -191,6 +191,24 @@ constexpr std::size_t kMostElementsReserved = 4096;
 // more elements than it holds only costs a larger reservation.
 constexpr std::size_t kBytesPerElementGuess = 16;
 
+// Bytes that hold no '<' and begin with no byte order mark of UTF-16 or
+// UTF-32 are UTF-8 text without a tag, such as a legacy configuration file:
+// the parser would read them to their end and find no element.
+bool HoldsNoElement(std::string_view bytes) {
+    const bool wideMark = bytes.starts_with("\xFE\xFF") || bytes.starts_with("\xFF\xFE") ||
+                          bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4));
+    return !wideMark && bytes.find('<') == std::string_view::npos;
+}
+
+// What the parser says of such bytes.
+pugi::xml_parse_result NoElementResult(std::size_t size) {
+    pugi::xml_parse_result result;
+    result.status = pugi::status_no_document_element;
+    result.offset = static_cast<std::ptrdiff_t>(size);
+    result.encoding = pugi::encoding_utf8;
+    return result;
+}
+
 }  // namespace
 
 CFileImage::CFileImage(std::string bytes) : m_bytes(std::move(bytes)) {}
@@ -229,7 +247,9 @@ void CFileImage::Parse() {
         return;
     }
     const pugi::xml_parse_result result =
-        m_document.load_buffer(m_bytes.data(), m_bytes.size(), kParseOptions, pugi::encoding_auto);
+        HoldsNoElement(m_bytes) ? NoElementResult(m_bytes.size())
+                                : m_document.load_buffer(m_bytes.data(), m_bytes.size(),
+                                                         kParseOptions, pugi::encoding_auto);
     const std::size_t expected = std::min(tags / 2 + 1, kMostElementsReserved);
     const char* refusal =
         result ? RefusalOf(m_document, expected, &m_elements) : result.description();

@@ -2,10 +2,12 @@
 // saves that replace a file in one step or leave it untouched.
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/PlatformTestSupport.h"
 
@@ -45,6 +47,20 @@ TEST(XmlLoad, FailuresGiveLineColumnAndReason) {
               208);
     EXPECT_EQ(LoadErrorPlace("<R>\n\xC3\xA9\xC3\xA9</X>"), 205);
     EXPECT_EQ(LoadErrorPlace("") / 100, 1);
+    // Text without a tag, such as a legacy file, is refused as the parser
+    // refuses it, at its end; a wide byte order mark leaves it to the parser.
+    const std::pair<std::string, int> untagged[] = {{"abc\ndef", 204},
+                                                    {"\xEF\xBB\xBFx\r\ny", 202},
+                                                    {std::string("a\0b", 3), 104},
+                                                    {std::string("\xFF\xFEx\0y\0", 6), 103}};
+    for (const auto& [text, place] : untagged) {
+        pugi::xml_document parsed;
+        const auto result = parsed.load_buffer(text.data(), text.size());
+        CReadDoc doc;
+        EXPECT_NE(doc.LoadText(text.data(), text.size()), S_OK_XML);
+        EXPECT_EQ(doc.GetLastError().reason.str(), result.description()) << text;
+        EXPECT_EQ(LoadErrorPlace(text), place) << text;
+    }
 }
 
 TEST_F(XmlFiles, SavesReplaceTheFileInOneStep) {
