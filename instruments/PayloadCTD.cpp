@@ -90,7 +90,7 @@ long CPayloadCTD::ReadXML(CInputNode* node) {
     }
     scratch.m_nNumFreqAdd = frequencyChannelsRead;
     DefaultConfig();
-    *this = scratch;
+    TakeScratch(*this, scratch);
     return S_OK_XML;
 }
 
@@ -144,7 +144,7 @@ long C70420S_CTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     DefaultConfig();
-    *this = scratch;
+    TakeScratch(*this, scratch);
     return S_OK_XML;
 }
 

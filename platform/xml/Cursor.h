@@ -103,5 +103,6 @@ struct TDWXML::CInputNode::State {
     // place in the index, so that those never looked at can be noted when
     // the node is done.
     bool tracking = false;
-    std::vector<bool> visited;
+    // A byte each rather than a bit: set on every look-up, read once each.
+    std::vector<unsigned char> visited;
 };

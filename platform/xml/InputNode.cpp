@@ -102,7 +102,7 @@ Step Child(State& state, const char* tag, int index, const char* indexAttr) {
         return {pugi::xml_node(), CElementIndex::kNone};
     }
     if (state.tracking) {
-        state.visited[static_cast<std::size_t>(child)] = true;
+        state.visited[static_cast<std::size_t>(child)] = 1;
     }
     return {state.elements[child].node, child};
 }
@@ -245,7 +245,7 @@ CInputNode::CInputNode(std::unique_ptr<State> state) : m_state(std::move(state))
         CDiagnostics::SetPlaceSource([this] { return m_state->cursor.PathText(); });
     m_state->tracking = CDiagnostics::WatchesReads();
     if (m_state->tracking) {
-        m_state->visited.assign(m_state->elements.Size(), false);
+        m_state->visited.assign(m_state->elements.Size(), 0);
     }
 }
 
