@@ -215,8 +215,9 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     void ChangeBlock(int& count, int from, int n, OutputType channelType);
 
     // assign() copies from's settings into to while neither holds sensors;
-    // then to takes from's sensors and its own are deleted. Should assign()
-    // throw, each gets its own sensors back.
+    // then to takes from's sensors, unless its assignment built an array of
+    // its own from its other parts (the 56plus does), and its old sensors are
+    // deleted. Should assign() throw, each gets its own sensors back.
     template <class Assign>
     static void HandOverSensors(CCTD& to, CCTD& from, Assign assign) {
         CSensorArray taken;
@@ -226,11 +227,15 @@ class CCTD : public CObject, public TDWXML::IDocObj {
         try {
             assign();
         } catch (...) {
+            Empty(to.m_sensorArray);
             from.m_sensorArray.Swap(taken);
             to.m_sensorArray.Swap(replaced);
             throw;
         }
-        to.m_sensorArray.Swap(taken);
+        if (to.m_sensorArray.IsEmpty()) {
+            to.m_sensorArray.Swap(taken);
+        }
+        Empty(taken);
         Empty(replaced);
     }
 };

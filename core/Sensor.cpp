@@ -1,6 +1,5 @@
 #include "core/Sensor.h"
 
-#include <algorithm>
 #include <cassert>
 #include <cstring>
 #include <string>
