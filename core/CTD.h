@@ -56,11 +56,6 @@ class CCTD : public CObject, public TDWXML::IDocObj {
     // Copies and compares through the model's class; both objects must be of
     // the same run-time class (the catalogue functions check it).
     virtual void AssignFrom(const CCTD& other) = 0;
-    // AssignFrom(other) for an other of this class that is dropped next: its
-    // sensors are handed over, not copied, and it is left without sensors.
-    void TakeFrom(CCTD& other) {
-        HandOverSensors(*this, other, [&] { AssignFrom(other); });
-    }
     virtual bool IsEqualTo(const CCTD& other) const = 0;
     // The setting elements of the model's document, in document order.
     virtual std::vector<SSettingElement> SettingElements() const { return {}; }
@@ -138,14 +133,6 @@ class CCTD : public CObject, public TDWXML::IDocObj {
   protected:
     virtual int GetBaseLength() const = 0;
 
-    // to = scratch, for a scratch configuration that a read filled and that
-    // is dropped next: the sensors read are handed over, not copied, and
-    // scratch is left without sensors.
-    template <class Model>
-    static void TakeScratch(Model& to, Model& scratch) {
-        HandOverSensors(to, scratch, [&] { to = scratch; });
-    }
-
     void ReportNMEA_Group(std::ostream& os, int labelWidth) const;
 
     // --- Shared by the models ---
@@ -213,29 +200,4 @@ class CCTD : public CObject, public TDWXML::IDocObj {
 
   private:
     void ChangeBlock(int& count, int from, int n, OutputType channelType);
-
-    // assign() copies from's settings into to while neither holds sensors;
-    // then to takes from's sensors, unless its assignment built an array of
-    // its own from its other parts (the 56plus does), and its old sensors are
-    // deleted. Should assign() throw, each gets its own sensors back.
-    template <class Assign>
-    static void HandOverSensors(CCTD& to, CCTD& from, Assign assign) {
-        CSensorArray taken;
-        CSensorArray replaced;
-        taken.Swap(from.m_sensorArray);
-        replaced.Swap(to.m_sensorArray);
-        try {
-            assign();
-        } catch (...) {
-            Empty(to.m_sensorArray);
-            from.m_sensorArray.Swap(taken);
-            to.m_sensorArray.Swap(replaced);
-            throw;
-        }
-        if (to.m_sensorArray.IsEmpty()) {
-            to.m_sensorArray.Swap(taken);
-        }
-        Empty(taken);
-        Empty(replaced);
-    }
 };

@@ -17,14 +17,6 @@ int CopyCTDObject(CCTD* to, const CCTD* from) {
     return 1;
 }
 
-int MoveCTDObject(CCTD* to, CCTD* from) {
-    if (!to || !from || to->GetRuntimeClass() != from->GetRuntimeClass()) {
-        return 0;
-    }
-    to->TakeFrom(*from);
-    return 1;
-}
-
 int CTD_ObjectsEqual(const CCTD* a, const CCTD* b) {
     if (!a || !b) {
         return a == b ? 1 : 0;

@@ -11,9 +11,6 @@ CCTD* CreateCTDObject(int ctdID);
 // 1 after assigning from into to; 0 and nothing changed when either is null or
 // their classes differ.
 int CopyCTDObject(CCTD* to, const CCTD* from);
-// CopyCTDObject for a from that is dropped next: its sensors are handed over,
-// not copied, and from is left without sensors.
-int MoveCTDObject(CCTD* to, CCTD* from);
 // Both null: 1; one null or different classes: 0; else the model's equality.
 int CTD_ObjectsEqual(const CCTD* a, const CCTD* b);
 // The channel of the (ordinal+1)-th TDW 41 oxygen sensor, searching the

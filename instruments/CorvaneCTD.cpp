@@ -141,7 +141,7 @@ long C56CorvaneCTD::ReadXML(CInputNode* node) {
     }
     scratch.m_nNumVoltAdd = voltages;
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 
@@ -675,7 +675,7 @@ long C56PlusCTD::ReadXML(CInputNode* node) {
     }
     scratch.SetSampleIntervalFromBaudRate();
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     SetSampleIntervalFromBaudRate();
     return S_OK_XML;
 }

@@ -190,7 +190,7 @@ long CNimbrel::ReadXML(CInputNode* node) {
     }
     scratch.m_nNumFreqAdd = frequencyChannels;
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     OxygenInstalled();
     PressureInstalled();
     return S_OK_XML;

@@ -90,7 +90,7 @@ long CPayloadCTD::ReadXML(CInputNode* node) {
     }
     scratch.m_nNumFreqAdd = frequencyChannelsRead;
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 
@@ -144,7 +144,7 @@ long C70420S_CTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 

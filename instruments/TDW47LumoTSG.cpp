@@ -73,7 +73,7 @@ long C47ThermosalCTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 

@@ -225,7 +225,7 @@ long C812PlusCTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 

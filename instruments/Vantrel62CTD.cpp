@@ -87,7 +87,7 @@ long C62VantrelCTD::ReadXML(CInputNode* node) {
         return E_FAIL_XML;
     }
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 

@@ -146,7 +146,7 @@ long C64VantrelCTD::ReadXML(CInputNode* node) {
     }
     scratch.m_pressureSensorType.Set(pressureTypeRead);
     DefaultConfig();
-    TakeScratch(*this, scratch);
+    *this = scratch;
     return S_OK_XML;
 }
 

@@ -64,7 +64,7 @@ int ReadConFileXML(const CString& path, int fileCTD_ID, CCTD* ctd, SIOResult* re
     CString text;
     if (!read || read->GetCTD_ID() != ctd->GetCTD_ID()) {
         text.Format("ReadConFile - failed to read '%s'.", fileName.GetString());
-    } else if (!MoveCTDObject(ctd, read.get())) {
+    } else if (!CopyCTDObject(ctd, read.get())) {
         text = "ReadConFile failed to copy the CTD object.";
     } else {
         // The model's name is written for people and never read back.

@@ -186,7 +186,7 @@ int ReadLegacyConFile(const CString& path, CCTD* ctd, SIOResult* result, SMessag
         return Refuse(result, message, text, kUnsupported, kWarning, Route::ConsoleWhenAsked, {},
                       kFirstSelectorLine + misfit / 10);
     }
-    if (!WithinSensorLimits(*working, result, message) || !MoveCTDObject(ctd, working.get())) {
+    if (!WithinSensorLimits(*working, result, message) || !CopyCTDObject(ctd, working.get())) {
         return 0;
     }
     WarnIfCut(lines, result);

@@ -24,8 +24,6 @@ class CObArray : public CObject {
     void InsertAt(int index, CObject* element, int count = 1);
     void RemoveAt(int index, int count = 1);
     void RemoveAll() { m_items.clear(); }
-    // Exchanges the elements of the two arrays.
-    void Swap(CObArray& other) { m_items.swap(other.m_items); }
 
     CObject* operator[](int index) const { return GetAt(index); }
     CObject*& operator[](int index) { return ElementAt(index); }
