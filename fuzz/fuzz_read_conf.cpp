@@ -5,9 +5,10 @@
 //
 // Invariants: a failed read leaves the caller's instrument as it was. A
 // document that reads is copied to an equal configuration that writes the
-// same file; that file reads back, and the configuration read back writes it
-// unchanged. A legacy file that reads has a legacy text (unless it names a
-// serial sensor the format cannot place) that reads back to the same text.
+// same file, as does the instrument ReadConfiguration makes of it; that file
+// reads back, and the configuration read back writes it unchanged. A legacy
+// file that reads has a legacy text (unless it names a serial sensor the
+// format cannot place) that reads back to the same text.
 
 #include <cstddef>
 #include <cstdint>
@@ -63,6 +64,13 @@ std::string WriteAndLoad(const std::string& path, CCTD* ctd) {
 
 void CheckDocumentRoundTrip(const SScratch& scratch, int ctdID, CCTD* ctd) {
     const std::string written = WriteAndLoad(scratch.output, ctd);
+    // Read without an instrument to read into, the file keeps the instrument
+    // its read made: it must be the one a copy gives.
+    SIOResult why;
+    const std::unique_ptr<CCTD> made = ReadConfiguration(scratch.input.c_str(), &why);
+    if (!made || WriteAndLoad(scratch.output, made.get()) != written) {
+        Fail("a configuration read on its own writes another file");
+    }
     const std::unique_ptr<CCTD> copy(CreateCTDObject(ctdID));
     if (!CopyCTDObject(copy.get(), ctd)) {
         Fail("a configuration that was read cannot be copied");

@@ -47,38 +47,50 @@ bool MarkupReason(const CString& path, const SIOResult& xmlWhy, SIOResult* resul
     return true;
 }
 
-// Reads the .xmlcon file whose model the pre-reader found into ctd.
-int ReadConFileXML(const CString& path, int fileCTD_ID, CCTD* ctd, SIOResult* result,
-                   SMessage* message) {
+// Reads the .xmlcon file into an instrument of the model ctdID: into ctd
+// when there is one, else into a new instrument handed to *made (a read
+// makes its own instrument, which a caller without one then need not copy).
+int ReadDocument(const CString& path, int ctdID, CCTD* ctd, std::unique_ptr<CCTD>* made,
+                 SIOResult* result, SMessage* message) {
     const CString fileName = ExtractFileName(path);
-    const SCTD_Data* fileModel = GetCTD_Data(fileCTD_ID);
-    if (fileModel && fileCTD_ID != ctd->GetCTD_ID()) {
-        return Refuse(
-            result, message,
-            fileName + " is an instrument configuration file for a " + fileModel->name + ".",
-            kWrongInstrument, kWarning, Route::ConsoleWhenAsked);
-    }
     const CReadNotes notes;
     CCTDImportExport importer;
-    const std::unique_ptr<CCTD> read(importer.ReadConFileXML(path));
+    std::unique_ptr<CCTD> read(importer.ReadConFileXML(path));
     CString text;
-    if (!read || read->GetCTD_ID() != ctd->GetCTD_ID()) {
+    if (!read || read->GetCTD_ID() != ctdID) {
         text.Format("ReadConFile - failed to read '%s'.", fileName.GetString());
-    } else if (!CopyCTDObject(ctd, read.get())) {
+    } else if (ctd && !CopyCTDObject(ctd, read.get())) {
         text = "ReadConFile failed to copy the CTD object.";
     } else {
         // The model's name is written for people and never read back.
         notes.AddWarnings(result, "Instrument", "Name");
+        if (!ctd) {
+            *made = std::move(read);
+        }
         return 1;
     }
     CDiagnostics::Log(text, 0);
     SIOResult refused;
     Refuse(&refused, message, text, kXmlFailed, kWarning, Route::ConsoleWhenAsked);
     if (!read) {
-        refused = CCTDImportExport::WhyRefused(notes, *ctd);
+        const std::unique_ptr<CCTD> model(ctd ? nullptr : CreateCTDObject(ctdID));
+        refused = CCTDImportExport::WhyRefused(notes, ctd ? *ctd : *model);
     }
     *result = refused;
     return 0;
+}
+
+// Reads the .xmlcon file whose model the pre-reader found into ctd.
+int ReadConFileXML(const CString& path, int fileCTD_ID, CCTD* ctd, SIOResult* result,
+                   SMessage* message) {
+    const SCTD_Data* fileModel = GetCTD_Data(fileCTD_ID);
+    if (fileModel && fileCTD_ID != ctd->GetCTD_ID()) {
+        return Refuse(result, message,
+                      ExtractFileName(path) + " is an instrument configuration file for a " +
+                          fileModel->name + ".",
+                      kWrongInstrument, kWarning, Route::ConsoleWhenAsked);
+    }
+    return ReadDocument(path, ctd->GetCTD_ID(), ctd, nullptr, result, message);
 }
 
 }  // namespace
@@ -147,8 +159,7 @@ std::unique_ptr<CCTD> ReadConfiguration(const CString& path, SIOResult* result) 
     if (ctdID < 0) {
         return nullptr;
     }
-    std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
-    if (!ctd) {
+    if (!GetCTD_Data(ctdID)) {
         // The document's Type as it stands; the factory builds every model
         // of the catalogue.
         *result =
@@ -156,6 +167,13 @@ std::unique_ptr<CCTD> ReadConfiguration(const CString& path, SIOResult* result) 
         result->path = "Instrument";
         return nullptr;
     }
+    if (CPreReadConFile::IsConXML(path)) {
+        std::unique_ptr<CCTD> read;
+        SMessage unshown;
+        ReadDocument(path, ctdID, nullptr, &read, result, &unshown);
+        return read;
+    }
+    std::unique_ptr<CCTD> ctd(CreateCTDObject(ctdID));
     if (!ReadConFile(path, ctd.get(), result, false)) {
         return nullptr;
     }
