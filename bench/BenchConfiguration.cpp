@@ -264,8 +264,12 @@ int RunWithRatios(int argc, char** argv, std::vector<CRatioReporter::SRatio> rat
     return 0;
 }
 
-SToolRun RunTool(const std::vector<std::string>& arguments) {
-    std::vector<std::string> words = {TW_MEASURED_RUN, TW_CONFIGCTD_TOOL};
+SToolRun RunTool(const std::vector<std::string>& arguments, EMeasure measure) {
+    const bool memory = measure == EMeasure::timeAndMemory;
+    std::vector<std::string> words = {TW_CONFIGCTD_TOOL};
+    if (memory) {
+        words.insert(words.begin(), TW_MEASURED_RUN);
+    }
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -273,32 +277,42 @@ SToolRun RunTool(const std::vector<std::string>& arguments) {
     }
     argv.push_back(nullptr);
     SToolRun run;
-    int report[2];
-    if (::pipe(report) != 0) {
+    int report[2] = {-1, -1};
+    if (memory && ::pipe(report) != 0) {
         return run;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    // The read end first: it may be descriptor 3 itself.
-    posix_spawn_file_actions_addclose(&actions, report[0]);
-    posix_spawn_file_actions_adddup2(&actions, report[1], 3);
+    if (memory) {
+        // The read end first: it may be descriptor 3 itself.
+        posix_spawn_file_actions_addclose(&actions, report[0]);
+        posix_spawn_file_actions_adddup2(&actions, report[1], 3);
+    }
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
     const int started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    ::close(report[1]);
     char text[64] = "";
-    const ssize_t length = started == 0 ? ::read(report[0], text, sizeof text - 1) : -1;
-    ::close(report[0]);
+    ssize_t length = 0;
+    if (memory) {
+        ::close(report[1]);
+        length = started == 0 ? ::read(report[0], text, sizeof text - 1) : -1;
+        ::close(report[0]);
+    }
     int status = 0;
-    if (started != 0 || ::waitpid(child, &status, 0) != child || length <= 0) {
+    if (started != 0 || ::waitpid(child, &status, 0) != child || length < 0) {
         return run;
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!memory) {
+        run.exited = WIFEXITED(status);
+        run.status = run.exited ? WEXITSTATUS(status) : -1;
+        return run;
+    }
     text[length] = '\0';
     long peakKiB = 0;
-    if (std::sscanf(text, "%d %ld", &run.status, &peakKiB) != 2) {
+    if (length == 0 || std::sscanf(text, "%d %ld", &run.status, &peakKiB) != 2) {
         return run;
     }
     run.exited = run.status >= 0;

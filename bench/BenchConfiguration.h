@@ -84,7 +84,12 @@ struct SToolRun {
     double seconds = 0.0;
     double peakMiB = 0.0;  // the largest resident set of the process
 };
-SToolRun RunTool(const std::vector<std::string>& arguments);
+// The tool runs under measured_run, which reports its peak resident set;
+// with memory unmeasured it is started directly, as a script starts it, so
+// that its time holds no start-up but its own (peakMiB then stays 0).
+enum class EMeasure { timeAndMemory, timeOnly };
+SToolRun RunTool(const std::vector<std::string>& arguments,
+                 EMeasure measure = EMeasure::timeAndMemory);
 
 // Prints one line: a measure, its bound and whether it keeps to it.
 void PrintBound(const std::string& what, double value, double bound, const char* unit);
