@@ -12,18 +12,23 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <exception>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "FuzzSupport.h"
 #include "core/Catalogue.h"
 #include "instruments/VantrelCTD.h"
 #include "legacy/ConFile.h"
 #include "legacy/LegacyConFile.h"
+#include "platform/QDParser.h"
 #include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
+#include "xmlfiles/PlainBeginning.h"
 #include "xmlfiles/PreReadConFile.h"
 
 namespace {
@@ -50,6 +55,59 @@ const CCTD* Pristine(int ctdID) {
         }
     }
     return ctd.get();
+}
+
+// A streaming parse up to the first element, of the bytes the pre-reader
+// streams before the root opens.
+class CFirstElement : public TWUtility::CQDParserEventHandler,
+                      public TWUtility::CQDParserDataSource {
+  public:
+    CFirstElement(std::string_view bytes, const char* encoding)
+        : m_bytes(bytes.substr(0, Config2004::CPreReadConFile::kMaxCharsBeforeRoot)),
+          m_encoding(encoding) {}
+
+    std::string tag;  // the first element's, once seen
+
+    void StartElement(CString name, TWUtility::CXMLAttributeList&) override {
+        if (tag.empty()) {
+            tag = name.str();
+        }
+    }
+    void EndElement(CString) override {}
+    void StartDocument() override {}
+    void EndDocument() override {}
+    void CharacterData(CString) override {}
+    bool SeenEnough() const override { return !tag.empty(); }
+    int Read() override {
+        return m_at < m_bytes.size() ? static_cast<unsigned char>(m_bytes[m_at++]) : EOF;
+    }
+    const char* ForcedEncoding() const override { return m_encoding; }
+
+  private:
+    std::string_view m_bytes;
+    const char* m_encoding;
+    std::size_t m_at = 0;
+};
+
+// A beginning the pre-reader takes unstreamed is one that streams, in either
+// encoding it may be read in, to the root opening and nothing else.
+void CheckPlainBeginning(std::string_view bytes) {
+    const char* root = Config2004::CCTDImportExport::kRootTag;
+    if (!Config2004::BeginsPlainly(bytes, root,
+                                   Config2004::CPreReadConFile::kMaxCharsBeforeRoot - 1)) {
+        return;
+    }
+    for (const char* encoding : {static_cast<const char*>(nullptr), "ISO-8859-1"}) {
+        CFirstElement first(bytes, encoding);
+        try {
+            TWUtility::CQDParser::Parse(first, first);
+        } catch (const std::exception&) {
+            Fail("a beginning taken as plain does not stream");
+        }
+        if (first.tag != root) {
+            Fail("a beginning taken as plain opens another element");
+        }
+    }
 }
 
 // Writes the instrument to the path and returns the file's text.
@@ -138,6 +196,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const SScratch scratch;
 
+    CheckPlainBeginning({reinterpret_cast<const char*>(data), size});
     tw_fuzz::WriteFile(scratch.input, data, size);
     // One read of the input for the steps below, as a host that learns the
     // model, reads the file and asks its kind in one go has (each step then

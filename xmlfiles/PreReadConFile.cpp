@@ -12,6 +12,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/xml/FileImage.h"
 #include "xmlfiles/CTDImportExport.h"
+#include "xmlfiles/PlainBeginning.h"
 
 namespace Config2004 {
 
@@ -220,7 +221,9 @@ void CPreReadConFile::Explain() {
 }
 
 int CPreReadConFile::Examine() {
-    if (!StreamingParse() || !m_bRootSeen) {
+    if (BeginsPlainly(m_image->Bytes(), kRootTag, kMaxCharsBeforeRoot - 1)) {
+        m_bRootSeen = 1;
+    } else if (!StreamingParse() || !m_bRootSeen) {
         return 0;
     }
     if (!m_image->Parsed() && m_image->HasTooManyTags()) {

@@ -80,6 +80,20 @@ TEST_F(PreReadConFileTest, TheRootMustOpenOutermostWithinTheFirstThousandCharact
     EXPECT_EQ(IsConXML("<Settings>" + Document(" Type=\"11\"") + "</Settings>"), 0);
 }
 
+TEST_F(PreReadConFileTest, FaultsBeforeTheRootOpensAreFoundHoweverPlainTheStartLooks) {
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    EXPECT_NE(IsConXML(Document(" Type=\"11\"", declaration + "\n")), 0);
+    // A blank before the declaration, attributes of the root not apart, the
+    // same attribute twice, markup in a value.
+    for (const std::string& root : std::initializer_list<std::string>{
+             " " + declaration + kRootStart, "<TDW_InstrumentConfiguration A=\"1\"B=\"2\">",
+             "<TDW_InstrumentConfiguration A=\"1\" A=\"2\">",
+             "<TDW_InstrumentConfiguration A=\"<\">"}) {
+        EXPECT_EQ(IsConXML(tw_test::Replaced(Document(" Type=\"11\""), kRootStart, root)), 0)
+            << root;
+    }
+}
+
 TEST_F(PreReadConFileTest, LegacyAndBrokenFilesAreRefusedWithTheirLogEntries) {
     const int openFiles = OpenFileCount();
     tw_test::CLogCapture log;
