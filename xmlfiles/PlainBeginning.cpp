@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/xml/TDWXML.h"
+
 namespace Config2004 {
 
 namespace {
-
-constexpr std::string_view kDeclaration = R"(<?xml version="1.0" encoding="UTF-8"?>)";
 
 bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
@@ -85,7 +85,7 @@ struct SScan {
 
 bool BeginsPlainly(std::string_view bytes, std::string_view rootTag, std::size_t within) {
     SScan scan{bytes.substr(0, within)};
-    scan.Take(kDeclaration);
+    scan.Take(TDWXML::kDeclaration);
     scan.SkipBlanks();
     if (!scan.Take("<") || !scan.Take(rootTag)) {
         return false;

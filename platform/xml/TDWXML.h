@@ -4,7 +4,7 @@
 // comments and objects that read and write themselves, never XML text.
 //
 // Text style: documents are written as UTF-8 with the declaration
-// <?xml version="1.0" encoding="UTF-8"?> and two-space indentation. The
+// kDeclaration and two-space indentation. The
 // bytes of a configuration string are taken as ISO-8859-1 characters, so that
 // every byte string survives a write and a read: bytes 0x80..0xFF become the
 // characters U+0080..U+00FF, and the control bytes XML cannot hold (all below
@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/CString.h"
 #include "platform/IOResult.h"
@@ -28,6 +29,9 @@ constexpr long E_FAIL_XML = 0x80004005L;       // missing item, bad value, I/O
 constexpr long E_WRONG_OBJECT = 0x9000000FL;   // element of another kind of object
 constexpr long E_WRONG_ROOT = 0xA0000001L;     // the root has another tag
 constexpr long E_OUT_OF_MEMORY = 0x8007000EL;  // a fresh object could not be made
+
+// The first line of every document written.
+constexpr std::string_view kDeclaration = R"(<?xml version="1.0" encoding="UTF-8"?>)";
 
 class CInputNode;
 class COutputNode;

@@ -8,8 +8,6 @@ namespace TDWXML::detail {
 
 namespace {
 
-constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-
 // A configuration's document, whole, without growing on the way.
 constexpr std::size_t kFirstEstimate = 32 * 1024;
 
