@@ -75,7 +75,7 @@ CVantrelCTD::CVantrelCTD(const CVantrelCTD& other)
       m_nOptSerialCount(other.m_nOptSerialCount) {}
 
 CVantrelCTD& CVantrelCTD::operator=(const CVantrelCTD& other) {
-    if (*this == other) {
+    if (this == &other) {
         return *this;
     }
     CCTD::operator=(other);

@@ -30,6 +30,7 @@
 #include "instruments/Vantrel64PlusCTD.h"
 #include "instruments/Vantrel64V2CTD.h"
 #include "instruments/Vantrel71ThermosalCTD.h"
+#include "sensors/ConductivitySensor.h"
 
 namespace tw_test {
 namespace {
@@ -96,6 +97,7 @@ TEST(AllModels, EachCTD_IDMakesItsRowsModelAndNeedsItsRequiredSettings) {
         " 7:SurfaceParVoltageAdded 8:DeckUnitVersion 11:SerialRS232C_Sensor"
         " 13:SampleIntervalSeconds 15:RealTimeOptions/DeckUnit 15:RealTimeOptions/BaudConsole ";
     const std::string nmeaOptional = " NmeaDepthDataAdded NmeaTimeAdded NmeaDeviceConnectedToPC ";
+    int cellsChanged = 0;
     for (int id = 0; id < NUM_CTD_IDS; ++id) {
         const SCTD_Data& row = *GetCTD_Data(id);
         SCOPED_TRACE(row.name);
@@ -153,7 +155,20 @@ TEST(AllModels, EachCTD_IDMakesItsRowsModelAndNeedsItsRequiredSettings) {
             EXPECT_TRUE(CTD_ObjectsEqual(read.get(), isOptional ? ctd.get() : before.get()))
                 << element.tag;
         }
+
+        // A copy holds every stored value, also those equality leaves out: a
+        // narrow-range cell's series R.
+        for (int channel = 0; channel < ctd->GetNumChannel(); ++channel) {
+            if (auto* cell = dynamic_cast<CCondSensor*>(&ctd->GetSensor(channel))) {
+                cell->SetSeriesR(1.0);
+                ++cellsChanged;
+            }
+        }
+        const std::unique_ptr<CCTD> copy(CreateCTDObject(id));
+        ASSERT_EQ(CopyCTDObject(copy.get(), ctd.get()), 1);
+        EXPECT_EQ(WriteObject("Instrument", *copy), WriteObject("Instrument", *ctd));
     }
+    EXPECT_GT(cellsChanged, 0);
 }
 
 // A setting that a document changes and a read takes is held: written again,
